@@ -1,0 +1,18 @@
+#pragma once
+
+#include "midi_writer.h"
+#include "synth.h"
+
+#include <vector>
+
+// The game's background music, composed here as note lists.
+namespace tunes {
+
+// "Mortar Waltz", "Building Up" and "Keystone", written out as MIDI files.
+std::vector<midi::Song> songs();
+
+// "Quiet Courtyard": a slow pad with a chiming arpeggio, 16 s, 22050 Hz mono,
+// built to loop without a seam.
+synth::Buffer quietCourtyard();
+
+} // namespace tunes
