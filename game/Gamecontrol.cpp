@@ -1,0 +1,203 @@
+#include "Gamecontrol.h"
+
+#include <utility>
+
+#include "Checkerboard.h"
+
+ClGameControl::ClGameControl()
+    : gameData(std::make_unique<ClGameData>())
+{
+}
+
+ClGameControl* ClGameControl::isValid()
+{
+    const bool inside = puzzleIndex >= 0 && std::size_t(puzzleIndex) < gameData->puzzles.size();
+    return inside && gameData->checkerboard ? this : nullptr;
+}
+
+void ClGameControl::copyCurrentRecord()
+{
+    if (puzzleIndex < 0 || std::size_t(puzzleIndex) >= gameData->puzzles.size())
+        return;
+    // The held piece lives in the storage about to be replaced.
+    selectedPiece = nullptr;
+    puzzle = gameData->puzzles[std::size_t(puzzleIndex)];
+    scalePositions();
+}
+
+void ClGameControl::scalePositions()
+{
+    for (auto& piece : puzzle.pieces) {
+        piece.x = saturatingMul(piece.x, kBrickScale);
+        piece.y = saturatingMul(piece.y, kBrickScale);
+        piece.startX = saturatingMul(piece.startX, kBrickScale);
+        piece.startY = saturatingMul(piece.startY, kBrickScale);
+    }
+}
+
+void ClGameControl::applyPiece(const ClPiece* piece, std::int32_t delta)
+{
+    if (gameData->checkerboard)
+        gameData->checkerboard->applyCells(piece->cells(), delta);
+}
+
+void ClGameControl::restart()
+{
+    if (!isValid())
+        return;
+    copyCurrentRecord();
+    gameData->checkerboard->resetFromPuzzle(puzzle);
+    for (auto& piece : puzzle.pieces) {
+        piece.x = piece.startX;
+        piece.y = piece.startY;
+        piece.flipped = piece.startFlipped;
+        piece.angle = piece.startAngle;
+        applyPiece(&piece, +1);
+    }
+}
+
+bool ClGameControl::nextPuzzle()
+{
+    if (!hasPuzzles())
+        return true;
+    if (puzzleIndex < puzzleCount() - 1)
+        ++puzzleIndex;
+    copyCurrentRecord();
+    return puzzleIndex == puzzleCount() - 1;
+}
+
+bool ClGameControl::prevPuzzle()
+{
+    if (!hasPuzzles())
+        return true;
+    if (puzzleIndex > 0)
+        --puzzleIndex;
+    copyCurrentRecord();
+    return puzzleIndex == 0;
+}
+
+bool ClGameControl::selectPuzzle(std::int32_t index)
+{
+    if (index < 0 || index > puzzleCount() - 1 || std::size_t(index) >= gameData->puzzles.size())
+        return false;
+    puzzleIndex = index;
+    copyCurrentRecord();
+    return true;
+}
+
+ClPiece* ClGameControl::pickPiece(std::int32_t x, std::int32_t y)
+{
+    if (!isValid())
+        return nullptr;
+    selectedPiece = nullptr;
+    ClPoints cells;
+    for (std::size_t i = 0; i < puzzle.pieces.size(); ++i) {
+        puzzle.pieces[i].getCells(cells);
+        for (const auto& cell : cells)
+            if (cell.x == x && cell.y == y) {
+                std::swap(puzzle.pieces[i], puzzle.pieces[0]);
+                selectedPiece = &puzzle.pieces[0];
+                return selectedPiece;
+            }
+    }
+    return nullptr;
+}
+
+void ClGameControl::movePiece(ClPiece* piece, std::int32_t x, std::int32_t y)
+{
+    if (!selectedPiece || !piece)
+        return;
+    applyPiece(piece, -1);
+    piece->x = x;
+    piece->y = y;
+    applyPiece(piece, +1);
+}
+
+void ClGameControl::flipPiece(ClPiece* piece)
+{
+    if (!piece)
+        return;
+    applyPiece(piece, -1);
+    piece->flip();
+    applyPiece(piece, +1);
+}
+
+void ClGameControl::rotatePiece(ClPiece* piece, std::int32_t degrees)
+{
+    if (!piece)
+        return;
+    applyPiece(piece, -1);
+    piece->rotate(degrees);
+    applyPiece(piece, +1);
+}
+
+bool ClGameControl::canMoveTo(const ClPiece* piece, std::int32_t x, std::int32_t y) const
+{
+    if (!piece || !gameData->checkerboard)
+        return false;
+    const auto& grid = gameData->checkerboard->positions;
+    if (x < 0 || y < 0 || y >= grid.height - kBrickScale)
+        return false;
+    const std::int64_t dx = std::int64_t(x) - piece->x;
+    const std::int64_t dy = std::int64_t(y) - piece->y;
+    for (const auto& cell : piece->cells())
+        if (cell.x + dx >= grid.width || cell.y + dy >= grid.height)
+            return false;
+    return true;
+}
+
+bool ClGameControl::turnPiece(ClPiece* piece, std::int32_t column, std::int32_t row)
+{
+    if (!piece)
+        return false;
+    const ClPoints before = piece->cells();
+    std::size_t k = 0;
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        const std::int64_t dx = std::int64_t(column) - before[i].x;
+        const std::int64_t dy = std::int64_t(row) - before[i].y;
+        if (dx >= 0 && dx < 2 * kBrickScale && dy >= 0 && dy < kBrickScale) {
+            k = i;
+            break;
+        }
+    }
+    const std::int32_t step = gameData->header.rotateStep;
+    switch (piece->shapeIndex) {
+    case 0:
+    case 2:
+        rotatePiece(piece, step);
+        break;
+    case 1:
+        return false;
+    case 3:
+        flipPiece(piece);
+        break;
+    case 4:
+        rotatePiece(piece, step);
+        if (piece->angle == 0)
+            flipPiece(piece);
+        break;
+    default:
+        break;
+    }
+    const ClPoints after = piece->cells();
+    if (k < before.size() && k < after.size())
+        movePiece(piece, clampToInt32(std::int64_t(piece->x) + before[k].x - after[k].x),
+                  clampToInt32(std::int64_t(piece->y) + before[k].y - after[k].y));
+    return true;
+}
+
+void ClGameControl::snapPiece(ClPiece* piece, std::int32_t column, std::int32_t row)
+{
+    if (!piece || !gameData->checkerboard)
+        return;
+    constexpr std::int32_t half = kBrickScale / 2;
+    const std::int32_t snappedColumn = saturatingAdd(column, half) / kBrickScale * kBrickScale;
+    const std::int32_t snappedRow = saturatingAdd(row, half) / kBrickScale * kBrickScale;
+    movePiece(piece, snappedColumn, snappedRow);
+    const auto& grid = gameData->checkerboard->positions;
+    for (const auto& cell : piece->cells())
+        if (grid.getAt(cell.x, cell.y) != 1) {
+            movePiece(piece, column, row);
+            return;
+        }
+}

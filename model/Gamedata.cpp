@@ -1,0 +1,39 @@
+#include "Gamedata.h"
+
+#include "../game/Checkerboard.h"
+
+ClGameData::ClGameData() = default;
+ClGameData::~ClGameData() = default;
+
+bool ClGameData::load(const std::string& fileName)
+{
+    if (!ClGameFile::load(fileName))
+        return false;
+    checkerboard = std::make_unique<ClCheckerboard>(header.gridWidth, header.gridHeight);
+    loaded = true;
+    converted = false;
+    return true;
+}
+
+bool ClGameData::rescaleToPlayUnits()
+{
+    if (!loaded || converted)
+        return false;
+    header.gridWidth = saturatingMul(header.gridWidth, kBrickScale);
+    header.gridHeight = saturatingMul(header.gridHeight, kBrickScale);
+    checkerboard = std::make_unique<ClCheckerboard>(header.gridWidth, header.gridHeight);
+    header.cellWidth /= kBrickScale;
+    header.cellHeight /= kBrickScale;
+    for (std::int32_t i = 0; i < header.shapeCount && std::size_t(i) < shapes.size(); ++i) {
+        auto& shape = shapes[std::size_t(i)];
+        for (float* v : {&shape.centerX, &shape.centerY, &shape.mirrorX, &shape.shapeSpare1, &shape.shapeSpare2,
+                         &shape.shapeSpare3})
+            *v *= float(kBrickScale);
+        for (auto& p : shape.points) {
+            p.x = saturatingMul(p.x, kBrickScale);
+            p.y = saturatingMul(p.y, kBrickScale);
+        }
+    }
+    converted = true;
+    return true;
+}

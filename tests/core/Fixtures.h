@@ -1,0 +1,90 @@
+#pragma once
+// Small puzzle files built in code, so tests do not depend on shipped data.
+#include <filesystem>
+#include <string>
+
+#include "model/Gamefile.h"
+
+namespace fixtures {
+
+// A straight bar of three bricks in one row, centre and axis in its middle.
+inline ClShape barShape()
+{
+    ClShape s;
+    s.points = {{0, 0}, {2, 0}, {4, 0}};
+    s.centerX = 2.0f;
+    s.centerY = 0.0f;
+    s.mirrorX = 2.0f;
+    return s;
+}
+
+// An L of three bricks: two in a row and one below, half a brick in.
+inline ClShape ellShape()
+{
+    ClShape s;
+    s.points = {{0, 0}, {2, 0}, {1, 1}};
+    s.centerX = 1.0f;
+    s.centerY = 0.5f;
+    s.mirrorX = 1.0f;
+    return s;
+}
+
+inline ClPiece piece(std::int32_t shapeIndex, std::int32_t x, std::int32_t y, std::int32_t startX,
+                     std::int32_t startY)
+{
+    ClPiece p;
+    p.shapeIndex = shapeIndex;
+    p.x = x;
+    p.y = y;
+    p.startX = startX;
+    p.startY = startY;
+    return p;
+}
+
+// Header of a 20 x 20 grid whose bricks draw at 64 x 20 pixels.
+inline ClGameHeader header(std::int32_t shapes, std::int32_t puzzles)
+{
+    ClGameHeader h;
+    h.shapeCount = shapes;
+    h.puzzleCount = puzzles;
+    h.gridWidth = 20;
+    h.gridHeight = 20;
+    h.cellWidth = 32;
+    h.cellHeight = 20;
+    h.rotateStep = 180;
+    return h;
+}
+
+// Three puzzles of two pieces each: a bar and an L side by side in the wall,
+// starting further down the field.
+inline void fillSmallGame(ClGameFile& file)
+{
+    file.header = header(2, 3);
+    file.shapes = {barShape(), ellShape()};
+    file.puzzles.clear();
+    for (int i = 0; i < 3; ++i) {
+        ClPuzzle puzzle;
+        puzzle.pieces = {piece(0, 2, 2 + i, 2, 12), piece(1, 8, 2 + i, 10, 14)};
+        puzzle.pieceCount = 2;
+        puzzle.puzzleWord1 = i;
+        file.puzzles.push_back(puzzle);
+    }
+}
+
+inline std::string tempPath(const std::string& name)
+{
+    const auto dir = std::filesystem::temp_directory_path() / "wallwright-tests";
+    std::filesystem::create_directories(dir);
+    return (dir / name).string();
+}
+
+inline std::string writeSmallGame(const std::string& name)
+{
+    ClGameFile file;
+    fillSmallGame(file);
+    const std::string path = tempPath(name);
+    file.save(path);
+    return path;
+}
+
+} // namespace fixtures

@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#include "Fixtures.h"
+
+namespace {
+
+struct ToolRun {
+    int status = -1;
+    std::string output;
+};
+
+// Runs gamtool with standard error folded into the output.
+ToolRun gamtool(const std::string& arguments)
+{
+    ToolRun run;
+    FILE* pipe = popen((std::string(GAMTOOL_PATH) + " " + arguments + " 2>&1").c_str(), "r");
+    std::array<char, 4096> buffer;
+    std::size_t n;
+    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        run.output.append(buffer.data(), n);
+    run.status = WEXITSTATUS(pclose(pipe));
+    return run;
+}
+
+std::string readAll(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+} // namespace
+
+TEST(Gamtool, DumpShowsFieldsAndTheCellsPlaySees)
+{
+    const std::string path = fixtures::writeSmallGame("dump.gam");
+    const ToolRun run = gamtool("dump " + path);
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_NE(run.output.find("\"rotateStep\": 180"), std::string::npos);
+    EXPECT_NE(run.output.find("\"headerBlockA\": \"0000"), std::string::npos);
+    EXPECT_NE(run.output.find("\"centerY\": 0.5"), std::string::npos); // file units
+    // The L of puzzle 0 stands at (8, 2) file units: play units times 4.
+    EXPECT_NE(run.output.find("\"cells\": [[32, 8], [40, 8], [36, 12]]"), std::string::npos);
+    EXPECT_NE(run.output.find("\"startCells\": [[40, 56], [48, 56], [44, 60]]"), std::string::npos);
+}
+
+TEST(Gamtool, CopyIsByteForByteAndFailuresSayWhy)
+{
+    const std::string path = fixtures::writeSmallGame("copy.gam");
+    const std::string copy = fixtures::tempPath("copied.gam");
+    EXPECT_EQ(gamtool("copy " + path + " " + copy).status, 0);
+    EXPECT_EQ(readAll(path), readAll(copy));
+
+    const std::string cut = fixtures::tempPath("cut-cli.gam");
+    std::ofstream(cut, std::ios::binary) << readAll(path).substr(0, 300);
+    for (const std::string& arguments : {"dump " + cut, "copy " + cut + " " + copy}) {
+        const ToolRun run = gamtool(arguments);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_NE(run.output.find("cut-cli.gam: ends inside shape record 1"), std::string::npos) << run.output;
+    }
+    const ToolRun missing = gamtool("dump " + fixtures::tempPath("absent.gam"));
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.output.find("cannot be opened"), std::string::npos);
+    EXPECT_EQ(gamtool("frobnicate").status, 2);
+}

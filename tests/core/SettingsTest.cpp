@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "Fixtures.h"
+#include "game/Settings.h"
+
+namespace {
+void writeBytes(const std::string& path, std::size_t count, char value)
+{
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << std::string(count, value);
+}
+} // namespace
+
+TEST(Settings, DefaultsAndTheirBytes)
+{
+    const ClSettings settings;
+    EXPECT_EQ(settings.musicOn, 1);
+    EXPECT_EQ(settings.soundOn, 1);
+    EXPECT_EQ(settings.group, 0);
+    EXPECT_EQ(settings.lastPuzzle, 0);
+    EXPECT_EQ(settings.brickStyle, 0);
+    const auto bytes = settings.toBytes();
+    EXPECT_EQ(bytes[4], 1);
+    EXPECT_EQ(bytes[28], 1);
+    EXPECT_EQ(bytes[32], 1);
+    EXPECT_EQ(bytes[168], ' ');
+    EXPECT_EQ(bytes[230], ' ');
+    EXPECT_EQ(bytes[231], 0);
+    EXPECT_EQ(bytes[295], 0);
+}
+
+TEST(Settings, ShortAndLongFilesFillTheRecordFromTheStart)
+{
+    const std::string path = fixtures::tempPath("config.dat");
+    ClSettings settings;
+    EXPECT_FALSE(settings.loadFrom(fixtures::tempPath("no-config.dat")));
+    EXPECT_EQ(settings.musicOn, 1);
+
+    writeBytes(path, 10, 0x02); // offsets 0..9: reserved, musicOn, half of soundOn
+    EXPECT_FALSE(settings.loadFrom(path));
+    EXPECT_EQ(settings.musicOn, 0x02020202);
+    EXPECT_EQ(settings.soundOn, 0x0202); // its upper bytes keep those of the default 1
+    EXPECT_EQ(settings.group, 0);
+
+    writeBytes(path, 0, 0);
+    ClSettings fresh;
+    EXPECT_FALSE(fresh.loadFrom(path));
+    EXPECT_EQ(fresh.toBytes(), ClSettings().toBytes());
+
+    writeBytes(path, 1000, 0x7f);
+    EXPECT_TRUE(fresh.loadFrom(path));
+    EXPECT_EQ(fresh.group, 0x7f7f7f7f); // odd values are kept; their users must cope
+    ASSERT_TRUE(fresh.saveTo(path));
+    EXPECT_EQ(std::filesystem::file_size(path), ClSettings::kSize);
+}
+
+TEST(Settings, SaveKeepsEveryByteAndNeverLosesTheOldFile)
+{
+    const std::string path = fixtures::tempPath("config-roundtrip.dat");
+    ClSettings settings;
+    settings.reserved40.fill(0x5a);
+    settings.textField2[0] = 'X';
+    settings.reserved0 = -7;
+    settings.brickStyle = 5;
+    ASSERT_TRUE(settings.saveTo(path));
+    ClSettings loaded;
+    ASSERT_TRUE(loaded.loadFrom(path));
+    EXPECT_EQ(loaded.toBytes(), settings.toBytes());
+
+    // A save that cannot be written leaves the former file whole.
+    const auto dir = std::filesystem::path(fixtures::tempPath("locked"));
+    std::filesystem::create_directories(dir);
+    const std::string locked = (dir / "config.dat").string();
+    ASSERT_TRUE(settings.saveTo(locked));
+    std::filesystem::create_directory(locked + ".new"); // the temporary cannot be created
+    ClSettings other;
+    other.group = 3;
+    EXPECT_FALSE(other.saveTo(locked));
+    ClSettings check;
+    ASSERT_TRUE(check.loadFrom(locked));
+    EXPECT_EQ(check.brickStyle, 5);
+    std::filesystem::remove(locked + ".new");
+}
