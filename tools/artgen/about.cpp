@@ -102,7 +102,7 @@ void drawWithShadow(QPainter &p, int scale, const QPainterPath &shape, const QBr
 void drawDroppingBrick(QPainter &p, int scale)
 {
     const QRectF gap = brickRect(kGapRow, kGapCol);
-    const QSizeF big = kBrick * 1.1;
+    const QSizeF big = kBrick * 1.2;
     QPainterPath outline;
     outline.addRect(QRectF(QPointF(0, 0), big));
     QTransform t;
