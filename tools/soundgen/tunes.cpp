@@ -2,6 +2,7 @@
 
 #include "score.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -190,6 +191,12 @@ synth::Buffer quietCourtyard()
         }
         bar += kBar;
     }
+    // Start on a rising zero crossing (a few ms in), so the first play does not click;
+    // rotating keeps the loop seamless.
+    std::size_t zero = 1;
+    while (zero < out.size() && !(out[zero - 1] < 0.0f && out[zero] >= 0.0f))
+        ++zero;
+    std::rotate(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(zero % out.size()), out.end());
     synth::normalise(out, -8.0);
     return out;
 }
