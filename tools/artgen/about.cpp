@@ -78,25 +78,21 @@ void dimWall(QPainter &p)
     p.drawImage(QRectF(QPointF(0, 0), kSize), mask);
 }
 
-// A soft dark shadow under a shape, then the shape itself.
-void drawWithShadow(QPainter &p, int scale, const QPainterPath &shape, const QBrush &fill, const QPen &pen, QPointF shadowOffset,
-                    qreal blurRadius)
+// A soft dark shadow of a shape, cast down and to the right.
+void drawShadow(QPainter &p, int scale, const QPainterPath &shape, QPointF offset, qreal blurRadius)
 {
     QImage shadow((kSize * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
     shadow.fill(Qt::transparent);
     QPainter sp(&shadow);
     sp.setRenderHint(QPainter::Antialiasing);
     sp.scale(scale, scale);
-    sp.translate(shadowOffset);
-    sp.setPen(QPen(QColor(0, 0, 0, 230), pen.widthF() + 2));
+    sp.translate(offset);
+    sp.setPen(QPen(QColor(0, 0, 0, 230), 2));
     sp.setBrush(QColor(0, 0, 0, 230));
     sp.drawPath(shape);
     sp.end();
     blur(shadow, int(blurRadius * scale));
     p.drawImage(QRectF(QPointF(0, 0), kSize), shadow);
-    p.setPen(pen);
-    p.setBrush(fill);
-    p.drawPath(shape);
 }
 
 void drawDroppingBrick(QPainter &p, int scale)
@@ -109,7 +105,7 @@ void drawDroppingBrick(QPainter &p, int scale)
     t.translate(gap.center().x() + 6, gap.top() - 16);
     t.rotate(-9);
     t.translate(-big.width() / 2, -big.height() / 2);
-    drawWithShadow(p, scale, t.map(outline), Qt::NoBrush, Qt::NoPen, QPointF(4, 6), 5);
+    drawShadow(p, scale, t.map(outline), QPointF(4, 6), 5);
     p.save();
     p.setTransform(t, true);
     p.drawImage(QRectF(QPointF(0, 0), big), renderBrick(8, big, scale * 2, 1.5));
@@ -127,9 +123,7 @@ QPainterPath centredText(const QFont &font, const QString &text, qreal baseline)
 
 void drawTitle(QPainter &p, int scale)
 {
-    QFont title(scriptFamily());
-    title.setItalic(title.family() == QLatin1String("DejaVu Serif"));
-    title.setPixelSize(100);
+    QFont title = scriptFont(100);
     QPainterPath probe;
     probe.addText(0, 0, title, QStringLiteral("Wallwright"));
     title.setPixelSize(int(100 * std::min(330 / probe.boundingRect().width(), 78 / probe.boundingRect().height())));
@@ -153,13 +147,19 @@ void drawTitle(QPainter &p, int scale)
     gold.setColorAt(0, QColor(0xff, 0xf8, 0xd0));
     gold.setColorAt(0.45, QColor(0xff, 0xd6, 0x5a));
     gold.setColorAt(1, QColor(0xd8, 0x80, 0x12));
-    drawWithShadow(p, scale, word, gold, QPen(QColor(0x3a, 0x1c, 0x04), 1.2), QPointF(3, 4), 4);
+    drawShadow(p, scale, word, QPointF(3, 4), 4);
+    p.setPen(QPen(QColor(0x3a, 0x1c, 0x04), 1.2));
+    p.setBrush(gold);
+    p.drawPath(word);
 
     QFont sub(QStringLiteral("DejaVu Serif"));
     sub.setItalic(true);
     sub.setPixelSize(16);
     const QPainterPath line = centredText(sub, QStringLiteral("A brick wall puzzle game"), 150);
-    drawWithShadow(p, scale, line, QColor(0xf0, 0xea, 0xdc), Qt::NoPen, QPointF(1.5, 2), 3);
+    drawShadow(p, scale, line, QPointF(1.5, 2), 3);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xf0, 0xea, 0xdc));
+    p.drawPath(line);
 }
 
 }  // namespace

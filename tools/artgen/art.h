@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QSizeF>
 #include <QString>
@@ -46,6 +47,6 @@ void writeProgramIcon(const QString &dir);
 void writePictures(const QString &dir);
 
 // The script face for lettering, or the best fallback installed.
-QString scriptFamily();
+QFont scriptFont(int pixelSize);
 
 }  // namespace art

@@ -39,14 +39,6 @@ const Look kLooks[] = {
 constexpr QSizeF kSize(80, 60);
 constexpr qreal kMargin = 7;
 
-QFont letteringFont()
-{
-    QFont font(scriptFamily());
-    font.setItalic(font.family() == QLatin1String("DejaVu Serif"));  // script faces slant already
-    font.setPixelSize(100);
-    return font;
-}
-
 QPainterPath wordPath(const QFont &font, const char *word)
 {
     QPainterPath path;
@@ -62,7 +54,7 @@ struct Fit {
 
 Fit fitAllWords()
 {
-    QFont font = letteringFont();
+    QFont font = scriptFont(100);
     qreal widest = 0;
     QRectF all;
     for (const Button &b : kButtons) {

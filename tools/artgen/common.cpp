@@ -133,7 +133,7 @@ void save(const QImage &img, const QString &path, int quality)
     }
 }
 
-QString scriptFamily()
+QFont scriptFont(int pixelSize)
 {
     // Z003 is the current name of URW Chancery; DejaVu Serif italic is the last resort.
     static const QString family = [] {
@@ -143,7 +143,10 @@ QString scriptFamily()
         std::fprintf(stderr, "artgen: no script face installed (Debian: fonts-urw-base35), using DejaVu Serif\n");
         return QStringLiteral("DejaVu Serif");
     }();
-    return family;
+    QFont font(family);
+    font.setItalic(family == QLatin1String("DejaVu Serif"));  // script faces slant already
+    font.setPixelSize(pixelSize);
+    return font;
 }
 
 }  // namespace art
