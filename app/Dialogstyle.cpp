@@ -1,0 +1,26 @@
+#include "Dialogstyle.h"
+
+#include "view/Imgbtn.h"
+
+void styleDialog(QDialog& dialog, const QString& caption, int width, int height)
+{
+    dialog.setWindowTitle(caption);
+    dialog.setFixedSize(width, height);
+    dialog.setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint);
+    dialog.setStyleSheet("QDialog { background: black; } QLabel, QRadioButton, QCheckBox { color: white; }");
+}
+
+TImgBtn* addResultButton(QDialog& dialog, const QString& face, int left, int top, ModalResult result)
+{
+    auto* button = new TImgBtn(&dialog);
+    button->loadFaces(face);
+    button->setGeometry(left, top, 80, 60);
+    QObject::connect(button, &TImgBtn::OnClick, &dialog, [&dialog, result] { dialog.done(result); });
+    return button;
+}
+
+bool confirmed(QDialog& dialog)
+{
+    return dialog.exec() == mrOk;
+}

@@ -1,0 +1,210 @@
+#include "Mainform.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QProcess>
+#include <QScreen>
+
+#include "Aboutbox.h"
+#include "Optionform.h"
+#include "Selectform.h"
+#include "view/Gameboardframe.h"
+#include "view/Imgbtn.h"
+
+namespace {
+constexpr int kGroups = 4;
+
+// Whether the desktop knows a program for compiled HTML help.
+bool desktopOpensChm()
+{
+    QProcess query;
+    query.start("xdg-mime", {"query", "default", "application/vnd.ms-htmlhelp"});
+    return query.waitForFinished(2000) && query.exitCode() == 0 && !query.readAllStandardOutput().trimmed().isEmpty();
+}
+} // namespace
+
+TFormMain::TFormMain(const QString& programFolder, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , FrameGameBoard1(new TFrameGameBoard(this))
+    , gameInterface(std::make_unique<ClGameInterface>(programFolder))
+    , showSelection(ShowSelection)
+    , showOptions(ShowOptions)
+    , showAbout([this] {
+        TFormAboutBox box(this);
+        box.exec();
+    })
+    , openUrl(QDesktopServices::openUrl)
+    , reportProblem([this](const QString& message) { QMessageBox::warning(this, "Wallwright", message); })
+{
+    setWindowTitle("Wallwright");
+    setFixedSize(640, 480);
+    FrameGameBoard1->move(0, 0);
+
+    playGame = addAction("Play Game", "Play Game", &TFormMain::playGameExecute);
+    prevGame = addAction("Prev Game", "Prev Game", &TFormMain::prevGameExecute);
+    nextGame = addAction("Next Game", "Next Game", &TFormMain::nextGameExecute);
+    selectGame = addAction("Select...", "Select Game Pattern", &TFormMain::selectGameExecute);
+    exitGame = addAction("Exit", "Exit", &TFormMain::exitGameExecute);
+    exitGame->setShortcut(QKeySequence::Quit);
+
+    auto* board = FrameGameBoard1;
+    const struct {
+        TImgBtn* button;
+        const char* face;
+        QString hint;
+        void (TFormMain::*handler)();
+    } buttons[] = {
+        {board->imgSelect, "select", selectGame->toolTip(), &TFormMain::selectGameExecute},
+        {board->imgPlay, "play", playGame->toolTip(), &TFormMain::playGameExecute},
+        {board->imgPrev, "prev", prevGame->toolTip(), &TFormMain::prevGameExecute},
+        {board->imgNext, "next", nextGame->toolTip(), &TFormMain::nextGameExecute},
+        {board->imgOption, "option", "Options", &TFormMain::FrameGameBoard1imgOptionClick},
+        {board->imgHelp, "help", "Help", &TFormMain::FrameGameBoard1imgHelpClick},
+        {board->imgAbout, "about", "About", &TFormMain::About1Click},
+    };
+    for (const auto& b : buttons) {
+        b.button->loadFaces(b.face);
+        b.button->setToolTip(b.hint);
+        connect(b.button, &TImgBtn::OnClick, this, b.handler);
+    }
+
+    gameInterface->background = QImage(640, 480, QImage::Format_RGB32);
+    gameInterface->background.fill(Qt::black);
+    gameInterface->reportBadPicture = [this](const QString& fileName) {
+        reportProblem(QString("The picture \"%1\" cannot be shown.").arg(QFileInfo(fileName).fileName()));
+    };
+    // A group the game does not have, from an odd settings file, opens the first.
+    const std::int32_t group = gameInterface->settings.group;
+    currentGroup = group >= 0 && group < kGroups ? group : 0;
+    FrameGameBoard1->gameInterface = gameInterface.get();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+TFormMain::~TFormMain() = default;
+
+QAction* TFormMain::addAction(const QString& caption, const QString& hint, void (TFormMain::*handler)())
+{
+    auto* action = new QAction(caption, this);
+    action->setToolTip(hint);
+    connect(action, &QAction::triggered, this, handler);
+    QWidget::addAction(action);
+    return action;
+}
+
+void TFormMain::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!activated) {
+        activated = true;
+        FormActivate();
+    }
+}
+
+bool TFormMain::hasPuzzle() const
+{
+    return gameInterface->gameControl->isValid() != nullptr;
+}
+
+void TFormMain::FormActivate()
+{
+    gameInterface->applyMusic();
+    loadGroup(currentGroup);
+    // A remembered puzzle the group does not have opens its first one.
+    const std::int32_t last = gameInterface->settings.lastPuzzle;
+    const auto count = std::int32_t(gameInterface->gameControl->gameData->puzzles.size());
+    gameInterface->selectPuzzle(last >= 0 && last < count ? last : 0);
+    FrameGameBoard1->ShowLevelPicture();
+}
+
+bool TFormMain::loadGroup(std::int32_t group)
+{
+    const QString path = gameInterface->groupFilePath(group);
+    ClGameData& data = *gameInterface->gameControl->gameData;
+    if (!data.load(path.toStdString())) {
+        reportProblem(QString("The puzzle file \"%1\" %2.").arg(QFileInfo(path).fileName(),
+                                                                QString::fromStdString(data.loadError())));
+        return false;
+    }
+    rescaleGameData();
+    return true;
+}
+
+void TFormMain::rescaleGameData()
+{
+    gameInterface->gameControl->gameData->rescaleToPlayUnits();
+}
+
+void TFormMain::selectGameExecute()
+{
+    const std::int32_t remembered = currentGroup;
+    if (!showSelection(currentGroup) || currentGroup == remembered)
+        return;
+    if (!loadGroup(currentGroup)) {
+        currentGroup = remembered; // the group still loaded
+        return;
+    }
+    gameInterface->settings.group = currentGroup;
+    gameInterface->gameControl->selectPuzzle(0);
+    FrameGameBoard1->ShowLevelPicture();
+}
+
+void TFormMain::playGameExecute()
+{
+    if (!hasPuzzle())
+        return;
+    gameInterface->restart();
+    FrameGameBoard1->ShowPuzzle();
+}
+
+void TFormMain::prevGameExecute()
+{
+    if (!hasPuzzle() || gameInterface->gameControl->puzzleIndex == 0)
+        return;
+    gameInterface->prevPuzzle();
+    FrameGameBoard1->ShowLevelPicture();
+}
+
+void TFormMain::nextGameExecute()
+{
+    const ClGameControl& control = *gameInterface->gameControl;
+    if (!hasPuzzle() || control.puzzleIndex == control.gameData->header.puzzleCount - 1)
+        return;
+    gameInterface->nextPuzzle();
+    FrameGameBoard1->ShowLevelPicture();
+}
+
+void TFormMain::FrameGameBoard1imgOptionClick()
+{
+    ClSettings& settings = gameInterface->settings;
+    if (!showOptions(settings.soundOn, settings.musicOn, settings.brickStyle))
+        return;
+    gameInterface->applyMusic();
+    if (FrameGameBoard1->PaintBox1->isEnabled())
+        FrameGameBoard1->ShowPuzzle();
+    else
+        FrameGameBoard1->ShowLevelPicture();
+}
+
+void TFormMain::FrameGameBoard1imgHelpClick()
+{
+    const QString chm = gameInterface->programFolder + "Wallwright.chm";
+    if (QFileInfo::exists(chm) && desktopOpensChm() && openUrl(QUrl::fromLocalFile(chm)))
+        return;
+    openUrl(QUrl::fromLocalFile(gameInterface->programFolder + "help/index.html"));
+}
+
+void TFormMain::About1Click()
+{
+    showAbout();
+}
+
+void TFormMain::exitGameExecute()
+{
+    close();
+}

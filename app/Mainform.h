@@ -1,0 +1,60 @@
+#pragma once
+// The game's window: the board with its button row, and the actions behind
+// the buttons.
+#include <functional>
+#include <memory>
+
+#include <QUrl>
+#include <QWidget>
+
+#include "game/Gameinterface.h"
+
+class QAction;
+class TFrameGameBoard;
+
+class TFormMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit TFormMain(const QString& programFolder = defaultProgramFolder(), QWidget* parent = nullptr);
+    ~TFormMain() override;
+
+    void FormActivate();
+    void playGameExecute();
+    void prevGameExecute();
+    void nextGameExecute();
+    void selectGameExecute();
+    void exitGameExecute();
+    void FrameGameBoard1imgOptionClick();
+    void FrameGameBoard1imgHelpClick();
+    void About1Click();
+
+    TFrameGameBoard* FrameGameBoard1;
+    std::int32_t currentGroup = 0;
+    const std::int32_t scale = kBrickScale;
+    std::unique_ptr<ClGameInterface> gameInterface;
+    QAction* playGame;
+    QAction* prevGame;
+    QAction* nextGame;
+    QAction* selectGame;
+    QAction* exitGame;
+
+    // The dialogs, the desktop and the error box, replaceable for tests.
+    std::function<bool(std::int32_t& group)> showSelection;
+    std::function<bool(std::int32_t& soundOn, std::int32_t& musicOn, std::int32_t& brickStyle)> showOptions;
+    std::function<void()> showAbout;
+    std::function<bool(const QUrl&)> openUrl;
+    std::function<void(const QString& message)> reportProblem;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // Loads a group's puzzle file and converts it to play units; says so
+    // when it cannot.
+    bool loadGroup(std::int32_t group);
+    void rescaleGameData();
+    bool hasPuzzle() const;
+    QAction* addAction(const QString& caption, const QString& hint, void (TFormMain::*handler)());
+
+    bool activated = false;
+};

@@ -1,0 +1,18 @@
+#include <QApplication>
+#include <QIcon>
+
+#include "Mainform.h"
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Wallwright");
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QString(":/icons/wallwright-%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
+
+    TFormMain form;
+    form.show();
+    return app.exec();
+}

@@ -1,0 +1,116 @@
+#include "Gameinterface.h"
+
+#include <cstdlib>
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
+
+#include "Folderlisting.h"
+
+QString defaultProgramFolder()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath() + '/';
+}
+
+ClGameInterface::ClGameInterface(const QString& folder)
+    : programFolder(folder.endsWith('/') ? folder : folder + '/')
+    , gameControl(std::make_unique<ClGameControl>())
+{
+    settings.loadFrom(settingsPath().toStdString());
+    collectMediaFiles();
+}
+
+ClGameInterface::~ClGameInterface()
+{
+    settings.saveTo(settingsPath().toStdString());
+}
+
+QString ClGameInterface::settingsPath() const
+{
+    return programFolder + "config.dat";
+}
+
+QString ClGameInterface::groupFilePath(std::int32_t group) const
+{
+    return programFolder + "Brick" + QString::number(group) + ".gam";
+}
+
+void ClGameInterface::restart()
+{
+    gameControl->restart();
+}
+
+void ClGameInterface::nextPuzzle()
+{
+    if (gameControl->gameData->puzzles.empty())
+        return;
+    paintRandomBackground();
+    gameControl->nextPuzzle();
+    settings.lastPuzzle = gameControl->puzzleIndex;
+}
+
+void ClGameInterface::prevPuzzle()
+{
+    if (gameControl->gameData->puzzles.empty())
+        return;
+    paintRandomBackground();
+    gameControl->prevPuzzle();
+    settings.lastPuzzle = gameControl->puzzleIndex;
+}
+
+void ClGameInterface::selectPuzzle(std::int32_t index)
+{
+    gameControl->selectPuzzle(index);
+    paintRandomBackground();
+}
+
+void ClGameInterface::paintRandomBackground()
+{
+    if (!pictureFiles.isEmpty())
+        loadBackground(pictureFiles[std::rand() % pictureFiles.size()]);
+}
+
+void ClGameInterface::collectMediaFiles()
+{
+    musicFiles = findMatchingFiles(programFolder + "Music", "*.mid") + findMatchingFiles(programFolder + "Music", "*.wav");
+    pictureFiles =
+        findMatchingFiles(programFolder + "Picture", "*.bmp") + findMatchingFiles(programFolder + "Picture", "*.jpg");
+}
+
+void ClGameInterface::applyMusic()
+{
+    if (musicPlayer)
+        musicPlayer(musicFiles, settings.musicOn != 0);
+}
+
+void ClGameInterface::loadBackground(const QString& fileName)
+{
+    const QFileInfo info(fileName);
+    if (!info.isFile())
+        return;
+    // Compared exactly: an upper-case extension is listed but never painted.
+    const QString name = info.fileName();
+    const QString extension = name.mid(name.lastIndexOf('.'));
+    if (!name.contains('.') || (extension != ".bmp" && extension != ".jpg"))
+        return;
+    if (badPictures.contains(fileName) || background.isNull())
+        return;
+    // Decoding straight to the background's size keeps a huge picture cheap.
+    QImageReader reader(fileName);
+    if (reader.canRead() && reader.size().isValid())
+        reader.setScaledSize(background.size());
+    const QImage picture = reader.read();
+    if (picture.isNull()) {
+        // Once is enough: it is dropped from this run's choices.
+        badPictures.insert(fileName);
+        pictureFiles.removeAll(fileName);
+        if (reportBadPicture)
+            reportBadPicture(fileName);
+        return;
+    }
+    QPainter painter(&background);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(background.rect(), picture);
+}

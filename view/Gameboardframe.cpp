@@ -1,0 +1,277 @@
+#include "Gameboardframe.h"
+
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QThread>
+
+#include "Imagetool.h"
+#include "Imgbtn.h"
+#include "Soundplayer.h"
+#include "game/Checkerboard.h"
+
+namespace {
+constexpr int kWidth = 640;
+constexpr int kHeight = 480;
+constexpr int kFieldTop = 80;
+constexpr int kButtonRowHeight = 60;
+constexpr int kFadeFrames = 26;
+
+enum Sound { PickSound = 1000, DropSound = 1001, TurnSound = 1002, SolveSound = 1003 };
+} // namespace
+
+TFrameGameBoard::TFrameGameBoard(QWidget* parent)
+    : TFrameBoard(parent)
+{
+    setFixedSize(kWidth, kHeight);
+    imgBack->setGeometry(0, 0, kWidth, kHeight);
+    imgBack->picture = QImage(kWidth, kHeight, QImage::Format_RGB32);
+    imgBack->picture.fill(Qt::black);
+    PaintBox1->setGeometry(0, kFieldTop, kWidth, kHeight - kFieldTop);
+    PaintBox1->setEnabled(false);
+    PaintBox1->OnPaint = [this](QPainter& canvas, const QRect& dirty) { PaintBox1Paint(canvas, dirty); };
+    PaintBox1->OnMouseDown = [this](Qt::MouseButton b, int x, int y) { PaintBox1MouseDown(b, x, y); };
+    PaintBox1->OnMouseMove = [this](int x, int y) { PaintBox1MouseMove(x, y); };
+    PaintBox1->OnMouseUp = [this](Qt::MouseButton b, int x, int y) { PaintBox1MouseUp(b, x, y); };
+    backBuffer = QImage(imgBack->size(), QImage::Format_RGB32);
+
+    for (int i = 0; i < kBrickImages; ++i)
+        ImageList1[std::size_t(i)] = QImage(QString(":/bricks/brick%1.png").arg(i, 2, 10, QChar('0')))
+                                         .convertToFormat(QImage::Format_RGB32);
+
+    int left = 0;
+    for (TImgBtn** button : {&imgSelect, &imgPlay, &imgPrev, &imgNext, &imgOption, &imgHelp, &imgAbout}) {
+        *button = new TImgBtn(this);
+        (*button)->setGeometry(left, 0, 80, kButtonRowHeight);
+        left += 80;
+    }
+}
+
+const QImage& TFrameGameBoard::brickImage() const
+{
+    // A style from an odd settings file draws as the first style.
+    const std::int32_t style = gameInterface ? gameInterface->settings.brickStyle : 0;
+    return ImageList1[style >= 0 && style < kBrickImages ? std::size_t(style) : 0];
+}
+
+QRect TFrameGameBoard::brickRect(const ClPoint& anchor) const
+{
+    const int cw = cellWidth();
+    const int ch = cellHeight();
+    return QRect(anchor.x * cw, anchor.y * ch, 2 * brickScale * cw, brickScale * ch);
+}
+
+void TFrameGameBoard::DrawPiece(const ClPiece& piece, QPainter& canvas)
+{
+    const QImage& brick = brickImage();
+    for (const ClPoint& anchor : piece.cells())
+        canvas.drawImage(brickRect(anchor), brick);
+}
+
+void TFrameGameBoard::PaintBox1Paint(QPainter& canvas, const QRect& dirty)
+{
+    if (cellWidth() <= 0 || cellHeight() <= 0)
+        return;
+    if (heldPieceShown) {
+        // During a drag: the field without the held piece, then the piece on top.
+        canvas.drawImage(dirty, backBuffer, dirty);
+        const QImage& brick = brickImage();
+        for (const QRect& rect : heldPieceRegion())
+            canvas.drawImage(rect, brick);
+        return;
+    }
+    DrawPieces(canvas, game() ? game()->isValid() : nullptr);
+}
+
+void TFrameGameBoard::RedrawPieces()
+{
+    PaintBox1->repaint();
+}
+
+void TFrameGameBoard::DrawWall(const ClCheckerboard* checkerboard)
+{
+    const int cw = cellWidth();
+    const int ch = cellHeight();
+    if (!checkerboard || cw <= 0 || ch <= 0)
+        return;
+    QImage shaded = brickImage().copy();
+    ChangeBrightness(shaded, 60, shaded.rect(), true);
+    const int s = brickScale;
+    const ClPositions& grid = checkerboard->positions;
+    QPainter painter(&imgBack->picture);
+    const auto drawBrick = [&](int x, int y) { painter.drawImage(QRect(x, y, 2 * s * cw, s * ch), shaded); };
+    // Odd rows start with half a brick at the left border.
+    for (int v = 5 * s; v < grid.height + 4 * s; v += 2 * s)
+        drawBrick(-cw, v * ch);
+    for (int x = 0; x < grid.width; x += s)
+        for (int y = 0; y < grid.height; y += s)
+            if (grid.getAt(x, y) < 0 && (x / s) % 2 == (y / s) % 2)
+                drawBrick(x * cw, (y + 4 * s) * ch);
+}
+
+void TFrameGameBoard::drawCaption()
+{
+    QPainter painter(&imgBack->picture);
+    QFont font = painter.font();
+    font.setPixelSize(16);
+    painter.setFont(font);
+    painter.setPen(Qt::yellow);
+    const int level = game() ? game()->puzzleIndex + 1 : 1;
+    painter.drawText(QRect(10, 60, kWidth - 10, 24), Qt::AlignLeft | Qt::AlignTop,
+                     "Level: " + QString::number(level));
+}
+
+void TFrameGameBoard::ShowLevelPicture()
+{
+    imgBack->picture = gameInterface->background.copy();
+    drawCaption();
+    imgBack->update();
+    PaintBox1->repaint();
+    PaintBox1->setEnabled(false);
+}
+
+void TFrameGameBoard::ShowPuzzle()
+{
+    imgBack->picture = gameInterface->background.copy();
+    drawCaption();
+    DrawWall(game()->gameData->checkerboard.get());
+    imgBack->update();
+    PaintBox1->update();
+    PaintBox1->setEnabled(true);
+}
+
+void TFrameGameBoard::playSound(int resourceId)
+{
+    if (soundPlayer && gameInterface && gameInterface->settings.soundOn != 0)
+        soundPlayer->playSound(resourceId);
+}
+
+bool TFrameGameBoard::TurnPiece(int column, int row, ClPiece* piece)
+{
+    if (!game()->turnPiece(piece, column, row))
+        return false;
+    playSound(TurnSound);
+    return true;
+}
+
+QRegion TFrameGameBoard::heldPieceRegion() const
+{
+    QRegion region;
+    const ClPiece* held = heldPiece();
+    if (!held)
+        return region;
+    for (const ClPoint& anchor : held->cells())
+        region += brickRect(anchor).translated(dragLeft - held->x * cellWidth(), dragTop - held->y * cellHeight());
+    return region;
+}
+
+void TFrameGameBoard::DrawHeldPiece()
+{
+    heldPieceShown = true;
+    PaintBox1->update(heldPieceRegion());
+}
+
+void TFrameGameBoard::EraseHeldPiece()
+{
+    PaintBox1->update(heldPieceRegion());
+    heldPieceShown = false;
+}
+
+void TFrameGameBoard::buildBackBuffer()
+{
+    backBuffer = imgBack->picture.copy(0, PaintBox1->y(), PaintBox1->width(), PaintBox1->height());
+    QPainter painter(&backBuffer);
+    const ClPiece* held = heldPiece();
+    for (const ClPiece& piece : game()->puzzle.pieces)
+        if (&piece != held)
+            DrawPiece(piece, painter);
+}
+
+void TFrameGameBoard::PaintBox1MouseDown(Qt::MouseButton button, int x, int y)
+{
+    if (dragging)
+        return;
+    const int cw = cellWidth();
+    const int ch = cellHeight();
+    if (cw <= 0 || ch <= 0)
+        return;
+    game()->selectedPiece = nullptr;
+    // The brick under the mouse may reach up to a brick's width to the left
+    // and its height upwards from its anchor: probe those cells for it.
+    for (int i = 0; i < 2 * brickScale && !heldPiece(); ++i)
+        for (int j = 0; j < brickScale && !heldPiece(); ++j) {
+            TFrameBoard::PaintBox1MouseDown(button, x - i * cw, y - j * ch);
+            grabOffsetX += i * cw;
+            grabOffsetY += j * ch;
+            dragLeft = x - grabOffsetX;
+            dragTop = y - grabOffsetY;
+        }
+    if (!heldPiece())
+        return;
+    buildBackBuffer();
+    heldPieceShown = true;
+    playSound(PickSound);
+}
+
+void TFrameGameBoard::PaintBox1MouseMove(int x, int y)
+{
+    mouseMoved = true;
+    if (pressedButton != Qt::LeftButton)
+        return;
+    TFrameBoard::PaintBox1MouseMove(x, y);
+    if (!dragging)
+        return;
+    const QPoint cell = targetCell(x, y);
+    if (!game()->canMoveTo(heldPiece(), cell.x(), cell.y()))
+        return;
+    EraseHeldPiece();
+    dragLeft = x - grabOffsetX;
+    dragTop = y - grabOffsetY;
+    DrawHeldPiece();
+}
+
+void TFrameGameBoard::PaintBox1MouseUp(Qt::MouseButton button, int x, int y)
+{
+    if (!dragging)
+        return;
+    EraseHeldPiece();
+    if (pressedButton == Qt::LeftButton)
+        playSound(DropSound);
+    ClPiece* held = heldPiece();
+    const QPoint cell = targetCell(x, y);
+    if (button == Qt::LeftButton && game()->canMoveTo(held, cell.x(), cell.y()))
+        game()->snapPiece(held, cell.x(), cell.y());
+    else if (!mouseMoved && pressedButton == Qt::RightButton)
+        TurnPiece(x / cellWidth(), y / cellHeight(), held);
+    RedrawPieces();
+    dragging = false;
+    game()->selectedPiece = nullptr;
+    if (game()->gameData->checkerboard->isComplete())
+        runSolveSequence();
+}
+
+void TFrameGameBoard::runSolveSequence()
+{
+    playSound(SolveSound);
+    PaintBox1->setEnabled(false);
+    PaintBox1->hide();
+    const QImage copy = imgBack->picture.copy();
+    const QRect area(0, kButtonRowHeight, imgBack->width(), imgBack->height() - kButtonRowHeight);
+    const auto buttons = findChildren<TImgBtn*>(QString(), Qt::FindDirectChildrenOnly);
+    for (TImgBtn* button : buttons)
+        button->hide();
+    // Paced so that every frame reaches the screen; no events run meanwhile,
+    // so the player cannot act during the fade.
+    QElapsedTimer clock;
+    clock.start();
+    for (int step = 0; step < kFadeFrames; ++step) {
+        CrossFade(copy, area, gameInterface->background, area, imgBack->picture, area, step * 4);
+        imgBack->repaint();
+        const qint64 due = qint64(fadeMilliseconds) * (step + 1) / kFadeFrames;
+        if (const qint64 wait = due - clock.elapsed(); wait > 0)
+            QThread::msleep(static_cast<unsigned long>(wait));
+    }
+    for (TImgBtn* button : buttons)
+        button->show();
+    PaintBox1->show();
+    ShowLevelPicture();
+}

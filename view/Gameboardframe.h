@@ -1,0 +1,63 @@
+#pragma once
+// The game board: the button row, the level picture, the shaded wall around
+// the gap, the pieces, and the mouse play on them.
+#include <array>
+
+#include "Boardframe.h"
+
+class ClSoundPlayer;
+class TImgBtn;
+
+class TFrameGameBoard : public TFrameBoard {
+    Q_OBJECT
+public:
+    explicit TFrameGameBoard(QWidget* parent = nullptr);
+
+    // The level picture: the finished wall or the pieces where they lie over
+    // the picture, no mouse play.
+    void ShowLevelPicture();
+    // The puzzle in play: the shaded wall around the gap, mouse play on.
+    void ShowPuzzle();
+
+    bool TurnPiece(int column, int row, ClPiece* piece) override;
+    void RedrawPieces() override;
+    void DrawPiece(const ClPiece& piece, QPainter& canvas) override;
+    void DrawWall(const ClCheckerboard* checkerboard) override;
+    void DrawHeldPiece();
+    void EraseHeldPiece();
+
+    static constexpr int kBrickImages = 12;
+    std::array<QImage, kBrickImages> ImageList1;
+    TImgBtn* imgSelect;
+    TImgBtn* imgPlay;
+    TImgBtn* imgPrev;
+    TImgBtn* imgNext;
+    TImgBtn* imgOption;
+    TImgBtn* imgHelp;
+    TImgBtn* imgAbout;
+
+    QImage backBuffer;
+    int dragLeft = 0;
+    int dragTop = 0;
+    const int brickScale = kBrickScale;
+
+    ClSoundPlayer* soundPlayer = nullptr;
+    // Milliseconds the fade of a solved wall takes.
+    int fadeMilliseconds = 750;
+
+private:
+    void PaintBox1Paint(QPainter& canvas, const QRect& dirty);
+    void PaintBox1MouseDown(Qt::MouseButton button, int x, int y);
+    void PaintBox1MouseMove(int x, int y);
+    void PaintBox1MouseUp(Qt::MouseButton button, int x, int y);
+    void buildBackBuffer();
+    void runSolveSequence();
+    void drawCaption();
+    void playSound(int resourceId);
+    const QImage& brickImage() const;
+    QRect brickRect(const ClPoint& anchor) const;
+    // Where the held piece's bricks stand while it follows the mouse.
+    QRegion heldPieceRegion() const;
+
+    bool heldPieceShown = false;
+};

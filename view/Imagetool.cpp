@@ -1,0 +1,72 @@
+#include "Imagetool.h"
+
+#include <algorithm>
+
+#include <QPainter>
+
+namespace {
+
+void makeRgb32(QImage& bitmap)
+{
+    if (bitmap.format() != QImage::Format_RGB32)
+        bitmap.convertTo(QImage::Format_RGB32);
+}
+
+// The part of rect that lies on the bitmap (right and bottom exclusive).
+QRect clipped(const QImage& bitmap, const QRect& rect)
+{
+    return rect.intersected(bitmap.rect());
+}
+
+// A copy of part of source, stretched to size, in 32-bit format.
+QImage stretchedCopy(const QImage& source, const QRect& rect, const QSize& size)
+{
+    QImage copy(size, QImage::Format_RGB32);
+    copy.fill(Qt::black);
+    const QRect from = clipped(source, rect);
+    if (!from.isEmpty()) {
+        QPainter painter(&copy);
+        painter.drawImage(QRect(QPoint(0, 0), size), source, from);
+    }
+    return copy;
+}
+
+} // namespace
+
+bool ChangeBrightness(QImage& bitmap, int amount, const QRect& rect, bool percent)
+{
+    makeRgb32(bitmap);
+    const QRect area = clipped(bitmap, rect);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        uchar* pixel = bitmap.scanLine(y) + 4 * area.left();
+        for (int x = area.left(); x <= area.right(); ++x, pixel += 4)
+            for (int channel = 0; channel < 3; ++channel) {
+                const int value = percent ? pixel[channel] * amount / 100 : pixel[channel] + amount;
+                pixel[channel] = uchar(std::clamp(value, 0, 255));
+            }
+    }
+    return true;
+}
+
+bool CrossFade(const QImage& first, const QRect& firstRect, const QImage& second, const QRect& secondRect,
+               QImage& target, const QRect& targetRect, int weight)
+{
+    makeRgb32(target);
+    if (targetRect.isEmpty())
+        return true;
+    const QImage a = stretchedCopy(first, firstRect, targetRect.size());
+    const QImage b = stretchedCopy(second, secondRect, targetRect.size());
+    // Only the part of the target rectangle that lies on the target is written.
+    const QRect area = clipped(target, targetRect);
+    const int w = std::clamp(weight, 0, 100);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const int row = y - targetRect.top();
+        const uchar* pa = a.constScanLine(row) + 4 * (area.left() - targetRect.left());
+        const uchar* pb = b.constScanLine(row) + 4 * (area.left() - targetRect.left());
+        uchar* out = target.scanLine(y) + 4 * area.left();
+        for (int x = area.left(); x <= area.right(); ++x, pa += 4, pb += 4, out += 4)
+            for (int channel = 0; channel < 3; ++channel)
+                out[channel] = uchar((pa[channel] * (100 - w) + pb[channel] * w) / 100);
+    }
+    return true;
+}

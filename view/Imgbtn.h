@@ -1,0 +1,53 @@
+#pragma once
+// The game's button: a picture that changes with the mouse. Pic shows while
+// the mouse is outside, PicUp while it is over the button, PicDown while the
+// left button is held over it. Black is the transparent colour.
+#include <QImage>
+#include <QWidget>
+
+class TImgBtn : public QWidget {
+    Q_OBJECT
+public:
+    explicit TImgBtn(QWidget* owner = nullptr);
+
+    void SetPic(const QImage& picture); // also becomes the picture shown
+    void SetPicDown(const QImage& picture);
+    void SetPicUp(const QImage& picture);
+    // Loads the three faces ":/buttons/<name>_pic.png", "_up" and "_down".
+    void loadFaces(const QString& name);
+
+    const QImage& Pic() const { return pic; }
+    const QImage& PicDown() const { return picDown; }
+    const QImage& PicUp() const { return picUp; }
+    const QImage& shownPicture() const { return shown; }
+
+    bool Supported = true;
+    bool Stretch = false;
+
+signals:
+    void OnClick();
+    void OnMouseEnter();
+    void OnMouseLeave();
+    void OnMouseDown();
+    void OnMouseUp();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void enterEvent(QEnterEvent*) override;
+    void leaveEvent(QEvent*) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void WMMouseEnter();
+    void WMMouseLeave();
+    void showPicture(const QImage& picture);
+
+    bool mouseInside = false;
+    bool leftDown = false;
+    QImage pic;
+    QImage picDown;
+    QImage picUp;
+    QImage shown;
+};
