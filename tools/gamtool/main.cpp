@@ -1,9 +1,14 @@
 // gamtool: the puzzle author's command-line tool.
+#include <charconv>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "Checker.h"
 #include "Dump.h"
+#include "Generator.h"
+#include "Solver.h"
 #include "model/Gamefile.h"
 
 namespace {
@@ -12,7 +17,12 @@ int usage()
 {
     std::cerr << "usage:\n"
                  "  gamtool dump FILE\n"
-                 "  gamtool copy IN OUT\n";
+                 "  gamtool copy IN OUT\n"
+                 "  gamtool generate --group G --seed S [--count N] -o FILE\n"
+                 "  gamtool solve FILE [--puzzle I] [--limit K]\n"
+                 "  gamtool check FILE...\n"
+                 "Puzzles are counted from 1; groups 0 to 3 are Solid Wall (One Set), Wall with Hole\n"
+                 "(One Set), Solid Wall (Two Sets) and Wall with Hole (Two Sets).\n";
     return 2;
 }
 
@@ -20,6 +30,32 @@ int cannotLoad(const std::string& fileName, const std::string& why)
 {
     std::cerr << "gamtool: " << fileName << ": " << why << '\n';
     return 1;
+}
+
+std::optional<std::int64_t> numberOf(const std::string& text)
+{
+    std::int64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+// "--name value" pairs after the leading plain arguments; false on anything
+// unknown, repeated or without a value.
+bool readOptions(const std::vector<std::string>& args, std::size_t from, const std::vector<std::string>& names,
+                 std::vector<std::optional<std::string>>& values)
+{
+    values.assign(names.size(), std::nullopt);
+    for (std::size_t i = from; i < args.size(); i += 2) {
+        std::size_t k = 0;
+        while (k < names.size() && names[k] != args[i])
+            ++k;
+        if (k == names.size() || i + 1 >= args.size() || values[k])
+            return false;
+        values[k] = args[i + 1];
+    }
+    return true;
 }
 
 int dump(const std::vector<std::string>& args)
@@ -44,6 +80,68 @@ int copy(const std::vector<std::string>& args)
     return 0;
 }
 
+int generate(const std::vector<std::string>& args)
+{
+    std::vector<std::optional<std::string>> options;
+    if (!readOptions(args, 0, {"--group", "--seed", "--count", "-o"}, options) || !options[0] || !options[1]
+        || !options[3])
+        return usage();
+    const auto group = numberOf(*options[0]);
+    const auto seed = numberOf(*options[1]);
+    const auto count = numberOf(options[2].value_or("36"));
+    if (!group || !groupRules(*group) || !seed || *seed < 0 || *seed > 0xffffffffLL || !count || *count < 1
+        || *count > 1000) {
+        std::cerr << "gamtool: the group is 0 to 3, the seed 0 to 4294967295, the count 1 to 1000\n";
+        return 2;
+    }
+    ClGameFile file;
+    std::string error;
+    if (!generateGroup(*groupRules(*group), std::uint32_t(*seed), std::int32_t(*count), file, error))
+        return cannotLoad(*options[3], error);
+    if (!file.save(*options[3]))
+        return cannotLoad(*options[3], "cannot be written");
+    return 0;
+}
+
+int solve(const std::vector<std::string>& args)
+{
+    std::vector<std::optional<std::string>> options;
+    if (args.empty() || !readOptions(args, 1, {"--puzzle", "--limit"}, options))
+        return usage();
+    const auto only = options[0] ? numberOf(*options[0]) : std::optional<std::int64_t>(0);
+    const auto limit = numberOf(options[1].value_or("1000000"));
+    if (!only || *only < 0 || !limit || *limit < 1) {
+        std::cerr << "gamtool: the puzzle is counted from 1 and the limit is at least 1\n";
+        return 2;
+    }
+    ClGameFile file;
+    if (!file.load(args[0]))
+        return cannotLoad(args[0], file.loadError());
+    if (*only > std::int64_t(file.puzzles.size()))
+        return cannotLoad(args[0], "has no puzzle " + std::to_string(*only));
+    for (std::size_t p = 0; p < file.puzzles.size(); ++p) {
+        if (*only != 0 && std::int64_t(p) + 1 != *only)
+            continue;
+        PlaceSet gap;
+        if (!gapOf(file.puzzles[p], gap))
+            return cannotLoad(args[0], "puzzle " + std::to_string(p + 1) + ": its gap leaves the field");
+        const std::int64_t tilings = countTilings(gap, pieceKinds(file.puzzles[p], file.header.rotateStep), *limit);
+        std::cout << "puzzle " << p + 1 << ": " << (tilings == *limit ? "at least " : "") << tilings
+                  << (tilings == 1 ? " tiling\n" : " tilings\n");
+    }
+    return 0;
+}
+
+int check(const std::vector<std::string>& args)
+{
+    if (args.empty())
+        return usage();
+    bool allHold = true;
+    for (const auto& fileName : args)
+        allHold = checkGameFile(fileName, std::cout) && allHold;
+    return allHold ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -56,5 +154,11 @@ int main(int argc, char** argv)
         return dump(args);
     if (command == "copy")
         return copy(args);
+    if (command == "generate")
+        return generate(args);
+    if (command == "solve")
+        return solve(args);
+    if (command == "check")
+        return check(args);
     return usage();
 }

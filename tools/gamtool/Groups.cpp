@@ -1,0 +1,43 @@
+#include "Groups.h"
+
+#include "Regions.h"
+
+namespace {
+
+constexpr GroupRules kGroups[kGroupCount] = {
+    {0, "Solid Wall (One Set)", false, 1},
+    {1, "Wall with Hole (One Set)", true, 1},
+    {2, "Solid Wall (Two Sets)", false, 2},
+    {3, "Wall with Hole (Two Sets)", true, 2},
+};
+
+} // namespace
+
+const GroupRules* groupRules(std::int64_t group)
+{
+    return group >= 0 && group < kGroupCount ? &kGroups[group] : nullptr;
+}
+
+const GroupRules* groupOfHeader(const ClGameHeader& header)
+{
+    const std::string caption = textOf(header.headerBlockA);
+    for (const auto& rules : kGroups)
+        if (caption == rules.caption)
+            return &rules;
+    return nullptr;
+}
+
+ClGameHeader groupHeader(const GroupRules& rules, std::int32_t puzzleCount)
+{
+    ClGameHeader header;
+    putText(header.headerBlockA, rules.caption);
+    header.puzzleCount = puzzleCount;
+    header.shapeCount = kShapeCount;
+    header.gridWidth = kFieldWidth;
+    header.gridHeight = kFieldHeight;
+    header.rotateStep = 180;
+    // One file unit is half a brick across and one brick down: 64 x 20 pixels a brick.
+    header.cellWidth = 32;
+    header.cellHeight = 20;
+    return header;
+}

@@ -1,0 +1,127 @@
+#include "Solver.h"
+
+#include <algorithm>
+
+#include "Shapes.h"
+
+bool gapOf(const ClPuzzle& puzzle, PlaceSet& gap)
+{
+    gap = PlaceSet{};
+    return std::all_of(puzzle.pieces.begin(), puzzle.pieces.end(),
+                       [&](const ClPiece& piece) { return addPlaces(piece.cells(), gap); });
+}
+
+std::vector<PieceKind> pieceKinds(const ClPuzzle& puzzle, std::int32_t rotateStep)
+{
+    std::vector<PieceKind> kinds;
+    for (const auto& piece : puzzle.pieces) {
+        ClPiece atStart = piece;
+        atStart.angle = piece.startAngle;
+        atStart.flipped = piece.startFlipped;
+        std::vector<ClPoints> orientations;
+        for (auto& o : reachableOrientations(atStart, rotateStep))
+            orientations.push_back(std::move(o.cells));
+        std::sort(orientations.begin(), orientations.end(), RowMajorOrder{});
+        auto same = std::find_if(kinds.begin(), kinds.end(),
+                                 [&](const PieceKind& k) { return k.orientations == orientations; });
+        if (same != kinds.end())
+            ++same->count;
+        else
+            kinds.push_back({std::move(orientations), 1});
+    }
+    return kinds;
+}
+
+namespace {
+
+class Search {
+public:
+    Search(const PlaceSet& gap, const std::vector<PieceKind>& kinds, std::int64_t limit)
+        : limit(limit)
+    {
+        for (const auto& kind : kinds) {
+            left.push_back(kind.count);
+            placements.emplace_back();
+            for (const auto& cells : kind.orientations)
+                placements.back().push_back(placementsOf(cells, gap));
+        }
+    }
+
+    std::int64_t run(const PlaceSet& gap)
+    {
+        cover(gap);
+        return found;
+    }
+
+private:
+    using ByFirstPlace = std::vector<std::pair<bool, PlaceSet>>;
+
+    // For every place of the gap, the orientation laid with its first cell
+    // there, if it stays inside the gap. Cells are sorted row by row, so that
+    // first cell is the one that covers the gap's first open place.
+    static ByFirstPlace placementsOf(const ClPoints& cells, const PlaceSet& gap)
+    {
+        ByFirstPlace out(PlaceSet::kSlots);
+        if (cells.empty())
+            return out;
+        for (int target : gap.indices()) {
+            const ClPoint t = placeAt(target);
+            PlaceSet laid;
+            bool fits = true;
+            for (const auto& c : cells) {
+                const ClPoint p{t.x + c.x - cells[0].x, t.y + c.y - cells[0].y};
+                if (!isBrickPlace(p) || !gap.contains(placeIndex(p)) || laid.contains(placeIndex(p))) {
+                    fits = false;
+                    break;
+                }
+                laid.insert(placeIndex(p));
+            }
+            if (fits)
+                out[std::size_t(target)] = {true, laid};
+        }
+        return out;
+    }
+
+    void cover(const PlaceSet& open)
+    {
+        const int target = open.first();
+        if (target < 0) {
+            ++found;
+            return;
+        }
+        for (std::size_t k = 0; k < placements.size() && found < limit; ++k) {
+            if (left[k] == 0)
+                continue;
+            --left[k];
+            for (const auto& byPlace : placements[k]) {
+                const auto& [fits, laid] = byPlace[std::size_t(target)];
+                if (fits && open.includes(laid)) {
+                    PlaceSet rest = open;
+                    rest ^= laid;
+                    cover(rest);
+                    if (found >= limit)
+                        break;
+                }
+            }
+            ++left[k];
+        }
+    }
+
+    std::int64_t limit;
+    std::int64_t found = 0;
+    std::vector<int> left;
+    std::vector<std::vector<ByFirstPlace>> placements;
+};
+
+} // namespace
+
+std::int64_t countTilings(const PlaceSet& gap, const std::vector<PieceKind>& kinds, std::int64_t limit)
+{
+    std::int64_t bricks = 0;
+    for (const auto& kind : kinds)
+        if (!kind.orientations.empty())
+            bricks += std::int64_t(kind.count) * std::int64_t(kind.orientations.front().size());
+    if (bricks != gap.count() || limit <= 0 || gap.empty())
+        return 0;
+    return Search(gap, kinds, limit).run(gap);
+}
