@@ -1,5 +1,7 @@
 #include "Dialogstyle.h"
 
+#include <QPalette>
+
 #include "view/Imgbtn.h"
 
 void styleDialog(QDialog& dialog, const QString& caption, int width, int height)
@@ -8,12 +10,17 @@ void styleDialog(QDialog& dialog, const QString& caption, int width, int height)
     dialog.setFixedSize(width, height);
     dialog.setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint);
-    dialog.setStyleSheet("QDialog { background: black; } QLabel, QRadioButton, QCheckBox { color: white; }");
+    QPalette palette = dialog.palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    dialog.setPalette(palette);
+    dialog.setAutoFillBackground(true);
 }
 
 TImgBtn* addResultButton(QDialog& dialog, const QString& face, int left, int top, ModalResult result)
 {
     auto* button = new TImgBtn(&dialog);
+    button->setObjectName(face);
     button->loadFaces(face);
     button->setGeometry(left, top, 80, 60);
     QObject::connect(button, &TImgBtn::OnClick, &dialog, [&dialog, result] { dialog.done(result); });

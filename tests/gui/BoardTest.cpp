@@ -1,0 +1,99 @@
+#include <QTest>
+
+#include "Window.h"
+#include "game/Checkerboard.h"
+
+class BoardTest : public QObject {
+    Q_OBJECT
+private:
+    QRgb brick(int style, int x, int y) const { return rgb(QImage(QString(":/bricks/brick%1.png").arg(style, 2, 10, QChar('0'))).pixel(x, y)); }
+
+private slots:
+    void shadedWallSurroundsTheGapInRunningBond()
+    {
+        ProgramFolder folder;
+        Window window(folder);
+        window.open().playGameExecute();
+        QVERIFY(window.board().PaintBox1->isEnabled());
+        // Puzzle 0's gap: bricks at file places (2,2) (4,2) (6,2) (8,2) (10,2) (9,3).
+        const auto place = [](int fx, int fy) { return QPoint(fx * 32 + 10, 80 + fy * 20 + 10); };
+        const QRgb blue = qRgb(0, 0, 255) & 0xffffff;
+        for (const QPoint gap : {place(2, 2), place(10, 2), place(9, 3)})
+            QCOMPARE(window.wallPixel(gap.x(), gap.y()), blue);
+        for (const QPoint wall : {place(0, 2), place(12, 2), place(7, 3), place(11, 3), place(0, 0)})
+            QCOMPARE(window.wallPixel(wall.x(), wall.y()), shaded(brick(0, 10, 10)));
+        // Odd rows start with half a brick hanging over the left border.
+        QCOMPARE(window.wallPixel(20, 80 + 20 + 10), shaded(brick(0, 28, 10)));
+        // The button row keeps the picture.
+        QCOMPARE(window.wallPixel(630, 40), blue);
+    }
+
+    void captionNamesTheLevelInYellow()
+    {
+        ProgramFolder folder;
+        Window window(folder);
+        TFormMain& form = window.open();
+        const auto yellowPixels = [&] {
+            int count = 0;
+            for (int y = 60; y < 80; ++y)
+                for (int x = 10; x < 90; ++x)
+                    count += window.wallPixel(x, y) == (qRgb(255, 255, 0) & 0xffffff);
+            return count;
+        };
+        QVERIFY(yellowPixels() > 20);
+        const QImage first = window.board().imgBack->picture.copy(0, 60, 120, 20);
+        form.nextGameExecute();
+        QVERIFY(window.board().imgBack->picture.copy(0, 60, 120, 20) != first); // "Level: 2"
+    }
+
+    void frontPieceIsDrawnOnTopAndThePickBringsItForward()
+    {
+        ProgramFolder folder;
+        Window window(folder);
+        window.open().playGameExecute();
+        ClPuzzle& puzzle = window.game().puzzle;
+        // The L lies half a brick right of the bar's first brick, behind the bar.
+        window.game().gameData->checkerboard->applyCells(puzzle.pieces[1].cells(), -1);
+        puzzle.pieces[1].x = 12;
+        puzzle.pieces[1].y = 48;
+        window.board().RedrawPieces();
+        // The L's left edge (x 96) falls in the middle of the bar's brick at x 64.
+        const QPoint probe(96, 80 + 48 * 5 + 10);
+        QCOMPARE(rgb(window.screen().pixel(probe)), brick(0, 32, 10));
+        QVERIFY(window.game().pickPiece(20, 48) == &puzzle.pieces[0]); // a brick only the L has
+        window.game().selectedPiece = nullptr;
+        window.board().RedrawPieces();
+        QCOMPARE(rgb(window.screen().pixel(probe)), brick(0, 0, 10));
+    }
+
+    void levelPictureShowsPiecesWithoutWallOrMousePlay()
+    {
+        ProgramFolder folder;
+        Window window(folder);
+        TFormMain& form = window.open();
+        QVERIFY(!window.board().PaintBox1->isEnabled());
+        // The finished wall: the bar at file place (2,2) is drawn, the rest is picture.
+        const QImage screen = window.screen();
+        QCOMPARE(rgb(screen.pixel(64 + 10, 80 + 40 + 10)), brick(0, 10, 10));
+        QCOMPARE(rgb(screen.pixel(10, 80 + 40 + 10)), qRgb(0, 0, 255) & 0xffffff);
+        form.playGameExecute();
+        form.FrameGameBoard1->ShowLevelPicture();
+        QCOMPARE(window.wallPixel(10, 80 + 40 + 10), qRgb(0, 0, 255) & 0xffffff);
+    }
+
+    void oddBrickStyleDrawsTheFirstStyle()
+    {
+        ProgramFolder folder;
+        Window window(folder);
+        TFormMain& form = window.open();
+        form.gameInterface->settings.brickStyle = 42;
+        form.playGameExecute();
+        QCOMPARE(window.wallPixel(10, 80 + 40 + 10), shaded(brick(0, 10, 10)));
+        form.gameInterface->settings.brickStyle = 3;
+        form.FrameGameBoard1->ShowPuzzle();
+        QCOMPARE(window.wallPixel(10, 80 + 40 + 10), shaded(brick(3, 10, 10)));
+    }
+};
+
+QTEST_MAIN(BoardTest)
+#include "BoardTest.moc"

@@ -1,0 +1,110 @@
+#include <QFile>
+#include <QTest>
+
+#include "Programfolder.h"
+#include "game/Gameinterface.h"
+
+namespace {
+QRgb backgroundPixel(const ClGameInterface& game)
+{
+    return game.background.pixel(5, 5) & 0xffffff;
+}
+} // namespace
+
+class GameinterfaceTest : public QObject {
+    Q_OBJECT
+private slots:
+    void picturesAreListedBitmapsFirstAndOnlyLowerCaseOnesPainted()
+    {
+        ProgramFolder folder;
+        folder.addPicture("b.jpg", Qt::green);
+        folder.addPicture("a.bmp", Qt::red);
+        folder.addPicture("UPPER.BMP", Qt::blue);
+        QDir(folder.dir.path()).mkpath("Picture/folder.bmp");
+        QDir(folder.dir.path()).mkpath("Music");
+        QFile(folder.path("Music/tune.mid")).open(QIODevice::WriteOnly);
+        QFile(folder.path("Music/loop.WAV")).open(QIODevice::WriteOnly);
+
+        ClGameInterface game(folder.dir.path());
+        QStringList names;
+        for (const QString& path : game.pictureFiles)
+            names << QFileInfo(path).fileName();
+        QCOMPARE(names, QStringList({"a.bmp", "folder.bmp", "UPPER.BMP", "b.jpg"}));
+        QCOMPARE(game.musicFiles.size(), 2);
+        QVERIFY(game.musicFiles[0].endsWith("tune.mid"));
+
+        game.background = QImage(640, 480, QImage::Format_RGB32);
+        game.background.fill(Qt::black);
+        game.loadBackground(game.pictureFiles[2]); // upper-case extension: listed, never painted
+        game.loadBackground(game.pictureFiles[1]); // a folder: nothing to paint
+        QCOMPARE(backgroundPixel(game), 0u);
+        game.loadBackground(game.pictureFiles[3]);
+        QVERIFY(qGreen(backgroundPixel(game)) > 250 && qRed(backgroundPixel(game)) < 5); // a JPEG is near enough
+    }
+
+    void undecodablePictureIsReportedOnceAndDropped()
+    {
+        ProgramFolder folder;
+        folder.addPicture("good.bmp", Qt::red);
+        QFile broken(folder.path("Picture/broken.jpg"));
+        broken.open(QIODevice::WriteOnly);
+        broken.write("this is not a picture");
+        broken.close();
+
+        ClGameInterface game(folder.dir.path());
+        game.background = QImage(640, 480, QImage::Format_RGB32);
+        game.background.fill(Qt::black);
+        QStringList reports;
+        game.reportBadPicture = [&](const QString& name) { reports << name; };
+        const QString bad = folder.path("Picture/broken.jpg");
+        game.loadBackground(bad);
+        game.loadBackground(bad);
+        QCOMPARE(reports.size(), 1);
+        QCOMPARE(game.pictureFiles.size(), 1);
+        QCOMPARE(backgroundPixel(game), 0u); // the former background stays
+    }
+
+    void steppingRemembersThePuzzleButSelectingDoesNot()
+    {
+        ProgramFolder folder;
+        folder.addPicture("only.bmp", Qt::red);
+        ClGameInterface game(folder.dir.path());
+        game.background = QImage(640, 480, QImage::Format_RGB32);
+
+        // No group loaded: stepping changes and paints nothing, selecting still paints.
+        game.background.fill(Qt::black);
+        game.nextPuzzle();
+        game.prevPuzzle();
+        QCOMPARE(backgroundPixel(game), 0u);
+        game.selectPuzzle(0);
+        QCOMPARE(backgroundPixel(game), qRgb(255, 0, 0) & 0xffffff);
+
+        ClGameData& data = *game.gameControl->gameData;
+        QVERIFY(data.load(folder.path("Brick0.gam").toStdString()));
+        data.rescaleToPlayUnits();
+        game.settings.lastPuzzle = 7;
+        game.selectPuzzle(2);
+        QCOMPARE(game.settings.lastPuzzle, 7);
+        game.nextPuzzle(); // already the last: stays, and is remembered
+        QCOMPARE(game.gameControl->puzzleIndex, 2);
+        QCOMPARE(game.settings.lastPuzzle, 2);
+        game.prevPuzzle();
+        QCOMPARE(game.settings.lastPuzzle, 1);
+    }
+
+    void settingsAreReadAtStartAndWrittenAtTheEnd()
+    {
+        ProgramFolder folder;
+        {
+            ClGameInterface game(folder.dir.path());
+            QCOMPARE(game.settings.musicOn, 1);
+            game.settings.group = 2;
+        }
+        QCOMPARE(QFileInfo(folder.path("config.dat")).size(), qint64(ClSettings::kSize));
+        ClGameInterface again(folder.dir.path());
+        QCOMPARE(again.settings.group, 2);
+    }
+};
+
+QTEST_MAIN(GameinterfaceTest)
+#include "GameinterfaceTest.moc"

@@ -1,0 +1,204 @@
+#include <QFile>
+#include <QTest>
+#include <QTimer>
+
+#include "Mouse.h"
+
+#include "Window.h"
+#include "app/Optionform.h"
+#include "app/Selectform.h"
+#include "view/Imgbtn.h"
+
+namespace {
+void writeConfig(const ProgramFolder& folder, std::int32_t group, std::int32_t lastPuzzle, std::int32_t brickStyle)
+{
+    ClSettings settings;
+    settings.group = group;
+    settings.lastPuzzle = lastPuzzle;
+    settings.brickStyle = brickStyle;
+    settings.saveTo(folder.path("config.dat").toStdString());
+}
+
+// Answers the next modal dialog by clicking one of its image buttons.
+void answerDialogWith(const char* buttonName)
+{
+    QTimer::singleShot(0, [buttonName] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        auto* button = dialog->findChild<TImgBtn*>(buttonName);
+        QVERIFY(button);
+        Mouse(dialog).click(button->geometry().center());
+    });
+}
+} // namespace
+
+class MainformTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startsOnTheRememberedPuzzleAndSteppingStopsAtTheEnds()
+    {
+        ProgramFolder folder;
+        writeConfig(folder, 0, 1, 0);
+        Window window(folder);
+        TFormMain& form = window.open();
+        QCOMPARE(form.windowTitle(), QString("Wallwright"));
+        QCOMPARE(form.size(), QSize(640, 480));
+        QCOMPARE(window.game().puzzleIndex, 1);
+        QCOMPARE(window.game().puzzle.pieces[0].y, 12); // the finished wall, play units
+
+        form.nextGameExecute();
+        const qint64 shown = window.board().imgBack->picture.cacheKey();
+        form.nextGameExecute(); // the last puzzle: not even a redraw
+        QCOMPARE(window.board().imgBack->picture.cacheKey(), shown);
+        form.prevGameExecute();
+        form.prevGameExecute();
+        QCOMPARE(window.game().puzzleIndex, 0);
+        const qint64 first = window.board().imgBack->picture.cacheKey();
+        form.prevGameExecute();
+        QCOMPARE(window.board().imgBack->picture.cacheKey(), first);
+        QCOMPARE(form.gameInterface->settings.lastPuzzle, 0);
+    }
+
+    void buttonsRunTheActions()
+    {
+        ProgramFolder folder;
+        Window window(folder);
+        TFormMain& form = window.open();
+        Mouse mouse(&form);
+        mouse.click(window.board().imgNext->geometry().center());
+        QCOMPARE(window.game().puzzleIndex, 1);
+        mouse.click(window.board().imgPlay->geometry().center());
+        QVERIFY(window.board().PaintBox1->isEnabled());
+        QCOMPARE(window.game().puzzle.pieces[0].y, 48); // at its start
+        QCOMPARE(window.board().imgPlay->toolTip(), QString("Play Game"));
+        QCOMPARE(window.board().imgSelect->toolTip(), QString("Select Game Pattern"));
+        QUrl opened;
+        form.openUrl = [&](const QUrl& url) {
+            opened = url;
+            return true;
+        };
+        mouse.click(window.board().imgHelp->geometry().center());
+        QVERIFY(opened.isLocalFile());
+    }
+
+    void selectingAGroupLoadsItAndKeepsTheRememberedPuzzle()
+    {
+        ProgramFolder folder;
+        QFile::copy(folder.path("Brick0.gam"), folder.path("Brick2.gam"));
+        writeConfig(folder, 0, 1, 0);
+        Window window(folder);
+        TFormMain& form = window.open();
+        form.playGameExecute();
+
+        int asked = 0;
+        form.showSelection = [&](std::int32_t&) { return ++asked, true; }; // the same group
+        form.selectGameExecute();
+        QVERIFY(window.board().PaintBox1->isEnabled()); // nothing happened
+        form.showSelection = [](std::int32_t&) { return false; }; // cancelled
+        form.selectGameExecute();
+        form.showSelection = [](std::int32_t& group) { return group = 2, true; };
+        form.selectGameExecute();
+        QCOMPARE(form.currentGroup, 2);
+        QCOMPARE(window.game().puzzleIndex, 0);
+        QVERIFY(!window.board().PaintBox1->isEnabled());
+        QCOMPARE(window.game().gameData->header.cellWidth, 8); // converted once
+        QCOMPARE(form.gameInterface->settings.group, 2);
+        QCOMPARE(form.gameInterface->settings.lastPuzzle, 1);
+
+        // A group whose file is missing: said once, and the loaded group stays.
+        form.showSelection = [](std::int32_t& group) { return group = 3, true; };
+        form.selectGameExecute();
+        QCOMPARE(window.problems.size(), 1);
+        QVERIFY(window.problems[0].contains("Brick3.gam"));
+        QCOMPARE(form.currentGroup, 2);
+        QCOMPARE(window.game().gameData->header.cellWidth, 8);
+        form.playGameExecute();
+        QVERIFY(window.board().PaintBox1->isEnabled());
+    }
+
+    void withoutAnyGroupTheButtonsDoNothing()
+    {
+        ProgramFolder folder;
+        QFile::remove(folder.path("Brick0.gam"));
+        Window window(folder);
+        TFormMain& form = window.open();
+        QCOMPARE(window.problems.size(), 1);
+        form.playGameExecute();
+        form.nextGameExecute();
+        form.prevGameExecute();
+        QVERIFY(!window.board().PaintBox1->isEnabled());
+        QCOMPARE(window.game().puzzleIndex, 0);
+    }
+
+    void optionsRedrawInPlaceAndSettingsSurviveARestart()
+    {
+        ProgramFolder folder;
+        Window window(folder);
+        TFormMain& form = window.open();
+        form.playGameExecute();
+        ClGameControl& game = window.game();
+        ClPiece* bar = game.pickPiece(8, 48);
+        game.movePiece(bar, 20, 30);
+        game.selectedPiece = nullptr;
+        form.showOptions = [](std::int32_t& sound, std::int32_t& music, std::int32_t& style) {
+            sound = 0;
+            music = 0;
+            style = 4;
+            return true;
+        };
+        form.FrameGameBoard1imgOptionClick();
+        QVERIFY(window.board().PaintBox1->isEnabled());
+        QCOMPARE(game.puzzle.pieces[0].x, 20);
+        window.close();
+
+        Window again(folder);
+        TFormMain& reopened = again.open();
+        QCOMPARE(reopened.gameInterface->settings.brickStyle, 4);
+        QCOMPARE(reopened.gameInterface->settings.soundOn, 0);
+        QCOMPARE(reopened.gameInterface->settings.musicOn, 0);
+    }
+
+    void oddSettingsOpenTheFirstPuzzleOfTheFirstGroup()
+    {
+        ProgramFolder folder;
+        writeConfig(folder, 7, 99, -3);
+        Window window(folder);
+        TFormMain& form = window.open();
+        QCOMPARE(form.currentGroup, 0);
+        QVERIFY(window.problems.isEmpty());
+        QCOMPARE(window.game().puzzleIndex, 0);
+        QCOMPARE(window.game().puzzle.pieces.size(), std::size_t(2));
+        form.playGameExecute();
+        QVERIFY(window.board().PaintBox1->isEnabled());
+    }
+
+    void dialogsCarryValuesBackOnlyOnConfirm()
+    {
+        std::int32_t group = 5;
+        answerDialogWith("ok");
+        QVERIFY(ShowSelection(group));
+        QCOMPARE(group, 5); // nothing was checked
+        group = 1;
+        answerDialogWith("cancel");
+        QVERIFY(!ShowSelection(group));
+        QCOMPARE(group, 1);
+
+        std::int32_t sound = 7, music = 0, style = 9;
+        answerDialogWith("ok");
+        QVERIFY(ShowOptions(sound, music, style));
+        QCOMPARE(sound, 1);
+        QCOMPARE(music, 0);
+        QCOMPARE(style, 0); // never a style the board does not have
+        style = 2;
+        answerDialogWith("ok");
+        QVERIFY(ShowOptions(sound, music, style));
+        QCOMPARE(style, 2);
+        answerDialogWith("cancel");
+        sound = 0;
+        QVERIFY(!ShowOptions(sound, music, style));
+        QCOMPARE(sound, 0);
+    }
+};
+
+QTEST_MAIN(MainformTest)
+#include "MainformTest.moc"

@@ -1,0 +1,27 @@
+#pragma once
+// A throw-away program folder with a small puzzle group as "Brick0.gam".
+#include <QColor>
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include "../core/Fixtures.h"
+
+struct ProgramFolder {
+    ProgramFolder()
+    {
+        ClGameFile file;
+        fixtures::fillSmallGame(file);
+        file.save(path("Brick0.gam").toStdString());
+    }
+    QString path(const QString& name) const { return dir.filePath(name); }
+    // A plain picture of one colour in "Picture".
+    void addPicture(const QString& name, QColor colour) const
+    {
+        QDir(dir.path()).mkpath("Picture");
+        QImage picture(64, 48, QImage::Format_RGB32);
+        picture.fill(colour);
+        picture.save(path("Picture/" + name));
+    }
+    QTemporaryDir dir;
+};
