@@ -1,0 +1,117 @@
+#include "Musicform.h"
+
+#include <cstdlib>
+#include <ctime>
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "Idleevent.h"
+#include "view/Audiodevice.h"
+
+TFormMusic* FormMusic = nullptr;
+
+namespace {
+void showWarning(const QString& message)
+{
+    QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Music"), message);
+}
+
+std::function<void(const QString&)>& reporter()
+{
+    static std::function<void(const QString&)> current = showWarning;
+    return current;
+}
+
+void installIdle()
+{
+    TIdleEvent::application().install([] {
+        if (FormMusic)
+            FormMusic->ApplicationIdle();
+    });
+}
+} // namespace
+
+void setMusicReporter(std::function<void(const QString& message)> newReporter)
+{
+    reporter() = std::move(newReporter);
+}
+
+TFormMusic::TFormMusic(TAbstractMediaPlayer* player, QWidget* parent)
+    : QWidget(parent, Qt::Window), MediaPlayer1(player ? player : new TMediaPlayer)
+{
+    setWindowTitle(QStringLiteral("Music"));
+    hide(); // explicitly, so it never shows with its parent
+    MediaPlayer1->setParent(this);
+    connect(MediaPlayer1, &TAbstractMediaPlayer::notified, this, &TFormMusic::MediaPlayer1Notify);
+    audiodevice::setFailureReporter([](const std::string& reason) {
+        const QString message =
+            QStringLiteral("No sound: the audio device cannot be opened (%1). The game goes on silent.")
+                .arg(QString::fromStdString(reason));
+        // Later, from the event loop: the device may fail inside a mouse handler.
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [message] { reporter()(message); }, Qt::QueuedConnection);
+    });
+}
+
+TFormMusic::~TFormMusic()
+{
+    if (FormMusic == this)
+        FormMusic = nullptr;
+}
+
+void PlayMusic(const QStringList& list, bool on)
+{
+    if (!FormMusic)
+        return;
+    TFormMusic& form = *FormMusic;
+    form.musicList = list;
+    for (const QString& bad : form.unplayable)
+        form.musicList.removeAll(bad);
+    form.musicEnabled = on;
+    if (on && !form.musicList.isEmpty()) {
+        std::srand(unsigned(std::time(nullptr)));
+        installIdle();
+    } else if (!form.MediaPlayer1->FileName().isEmpty()) {
+        form.MediaPlayer1->Stop();
+    }
+}
+
+void TFormMusic::ApplicationIdle()
+{
+    if (!musicEnabled)
+        return;
+    const TMPModes mode = MediaPlayer1->Mode();
+    if (mode == TMPModes::Playing || mode == TMPModes::Open) {
+        MediaPlayer1->setNotify(true);
+        return;
+    }
+    // Bounded: every failed file leaves the list.
+    while (!musicList.isEmpty()) {
+        const QString fileName = musicList[std::rand() % musicList.size()];
+        MediaPlayer1->setFileName(fileName);
+        if (MediaPlayer1->Open() && MediaPlayer1->Play())
+            break;
+        dropUnplayable(fileName);
+    }
+    TIdleEvent::application().remove();
+    MediaPlayer1->setNotify(true);
+}
+
+void TFormMusic::MediaPlayer1Notify()
+{
+    if (!MediaPlayer1->Error().isEmpty())
+        dropUnplayable(MediaPlayer1->FileName());
+    installIdle();
+}
+
+void TFormMusic::dropUnplayable(const QString& fileName)
+{
+    if (unplayable.contains(fileName))
+        return;
+    const QString why = MediaPlayer1->Error();
+    unplayable.insert(fileName);
+    musicList.removeAll(fileName);
+    reporter()(QStringLiteral("The music file \"%1\" cannot be played.\n%2\nIt is left out from now on.")
+                   .arg(fileName, why));
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The background music: a hidden window holding the media player, which
+// plays random files from the music list one after another.
+#include <functional>
+
+#include <QSet>
+#include <QStringList>
+#include <QWidget>
+
+#include "Mediaplayer.h"
+
+class TFormMusic : public QWidget {
+    Q_OBJECT
+public:
+    // Takes the player (null: the SDL one). Also routes the one-time "no
+    // audio device" report to the music reporter.
+    explicit TFormMusic(TAbstractMediaPlayer* player = nullptr, QWidget* parent = nullptr);
+    ~TFormMusic() override;
+
+    // Starts a random file when music is on and nothing plays.
+    void ApplicationIdle();
+    // The file ended: choose the next at the next idle moment.
+    void MediaPlayer1Notify();
+
+    TAbstractMediaPlayer* MediaPlayer1;
+    QStringList musicList;
+    bool musicEnabled = false;
+
+private:
+    friend void PlayMusic(const QStringList& list, bool on);
+    // Reports the file once and leaves it out for the rest of the run.
+    void dropUnplayable(const QString& fileName);
+
+    QSet<QString> unplayable;
+};
+
+extern TFormMusic* FormMusic;
+
+// The new list and switch, from the options: playback starts at the next
+// idle moment; a file already playing goes on while music stays on.
+void PlayMusic(const QStringList& list, bool on);
+
+// Where music problems go; by default a warning box. Tests capture them.
+void setMusicReporter(std::function<void(const QString& message)> reporter);

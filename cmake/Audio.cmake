@@ -1,0 +1,18 @@
+# The game's audio on SDL2_mixer: the sound effects, compiled in as
+# resources, and the background music with its hidden window.
+qt_add_resources(wallwright_audio_resources ${CMAKE_SOURCE_DIR}/resources/sounds.qrc)
+
+add_library(wallwright_audio STATIC
+  view/Audiodevice.cpp
+  view/Sdlsoundplayer.cpp
+  app/Mediaplayer.cpp
+  app/Idleevent.cpp
+  app/Musicform.cpp
+  ${wallwright_audio_resources}
+)
+target_include_directories(wallwright_audio PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(wallwright_audio PUBLIC Qt6::Widgets PRIVATE PkgConfig::SDL2_MIXER)
+
+# Called here too: the top level enables testing only after this file.
+enable_testing()
+add_subdirectory(${CMAKE_SOURCE_DIR}/tests/audio ${CMAKE_BINARY_DIR}/tests/audio)

@@ -1,0 +1,41 @@
+// No audio device at all: effects and music stay silent, the game goes on,
+// and the player hears about it once.
+#include <QtTest>
+
+#include "Eventloop.h"
+#include "app/Musicform.h"
+#include "view/Audiodevice.h"
+#include "view/Sdlsoundplayer.h"
+
+class NoDeviceTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everythingStaysSilentAndTheFailureIsReportedOnce()
+    {
+        QStringList reports;
+        setMusicReporter([&](const QString& message) { reports << message; });
+        FormMusic = new TFormMusic;
+        ClSdlSoundPlayer sounds;
+        const QString tune = WALLWRIGHT_SOURCE_DIR "/resources/music/Keystone.mid";
+
+        sounds.playSound(1000);
+        PlayMusic({tune}, true);
+        runEventLoop(200);
+        QCOMPARE(reports.size(), 1);
+        QVERIFY2(reports[0].contains("audio device"), qPrintable(reports[0]));
+        QVERIFY(!audiodevice::ready());
+        QCOMPARE(FormMusic->MediaPlayer1->Mode(), TMPModes::NotReady);
+
+        PlayMusic({tune}, false);
+        PlayMusic({tune}, true);
+        sounds.playSound(1003);
+        runEventLoop(200);
+        QCOMPARE(reports.size(), 1);
+        QCOMPARE(FormMusic->MediaPlayer1->Mode(), TMPModes::NotReady);
+        delete FormMusic;
+    }
+};
+
+QTEST_MAIN(NoDeviceTest)
+#include "Nodevicetest.moc"

@@ -1,0 +1,199 @@
+// The real SDL2_mixer through SDL's disk driver: what the game plays is
+// written to a file, which the tests read back.
+#include <QtTest>
+
+#include <QThread>
+#include <SDL_mixer.h>
+
+#include "Eventloop.h"
+#include "Testfiles.h"
+#include "app/Mediaplayer.h"
+#include "view/Audiodevice.h"
+#include "view/Sdlsoundplayer.h"
+
+namespace {
+// The loudest sample written to the disk device since the given size.
+int peakSince(qint64 start)
+{
+    QFile out(qEnvironmentVariable("SDL_DISKAUDIOFILE"));
+    if (!out.open(QIODevice::ReadOnly) || !out.seek(start))
+        return -1;
+    const QByteArray bytes = out.readAll();
+    const auto* samples = reinterpret_cast<const qint16*>(bytes.constData());
+    int peak = 0;
+    for (qsizetype i = 0; i < bytes.size() / 2; ++i)
+        peak = std::max(peak, std::abs(int(samples[i])));
+    return peak;
+}
+
+qint64 writtenSoFar()
+{
+    return QFileInfo(qEnvironmentVariable("SDL_DISKAUDIOFILE")).size();
+}
+
+// Comfortably above dither and rounding, far below any tune.
+constexpr int kAudible = 500;
+} // namespace
+
+class SdlAudioTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir folder;
+
+    QString file(const QString& name, const QByteArray& bytes)
+    {
+        return testfiles::write(folder.filePath(name), bytes);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(qEnvironmentVariableIsSet("SDL_DISKAUDIOFILE"));
+        QVERIFY(audiodevice::ready());
+        QVERIFY2(Mix_HasMusicDecoder("FLUIDSYNTH"), "MIDI must go through FluidSynth");
+    }
+
+    void playsToTheEndAudiblyAndNotifiesOnTheGuiThread_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("MIDI") << file("tune.mid", testfiles::shortTune());
+        QTest::newRow("WAVE") << file("tone.wav", testfiles::shortTone(600));
+    }
+
+    void playsToTheEndAudiblyAndNotifiesOnTheGuiThread()
+    {
+        QFETCH(QString, fileName);
+        TMediaPlayer player;
+        QThread* notifiedOn = nullptr;
+        connect(&player, &TMediaPlayer::notified, this, [&] { notifiedOn = QThread::currentThread(); });
+
+        player.setFileName(fileName);
+        QVERIFY2(player.Open(), qPrintable(player.Error()));
+        QCOMPARE(player.Mode(), TMPModes::Open);
+        const qint64 start = writtenSoFar();
+        QVERIFY2(player.Play(), qPrintable(player.Error()));
+        player.setNotify(true);
+        QCOMPARE(player.Mode(), TMPModes::Playing);
+
+        // FluidSynth lets the last notes ring for about three seconds.
+        QVERIFY(runEventLoopUntil([&] { return notifiedOn != nullptr; }, 8000));
+        QCOMPARE(notifiedOn, QCoreApplication::instance()->thread());
+        QCOMPARE(player.Mode(), TMPModes::Stopped);
+        QVERIFY2(player.Error().isEmpty(), qPrintable(player.Error()));
+        QVERIFY(!player.Notify());
+        QVERIFY(peakSince(start) > kAudible);
+    }
+
+    void theShippedTunesSound_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        const QDir music(WALLWRIGHT_SOURCE_DIR "/resources/music");
+        for (const QString& name : music.entryList({"*.mid", "*.wav"}, QDir::Files))
+            QTest::newRow(qPrintable(name)) << music.filePath(name);
+    }
+
+    void theShippedTunesSound()
+    {
+        QFETCH(QString, fileName);
+        TMediaPlayer player;
+        bool notified = false;
+        connect(&player, &TMediaPlayer::notified, this, [&] { notified = true; });
+        player.setFileName(fileName);
+        QVERIFY2(player.Open(), qPrintable(player.Error()));
+        const qint64 start = writtenSoFar();
+        QVERIFY(player.Play());
+        player.setNotify(true);
+        runEventLoop(1500);
+        QCOMPARE(player.Mode(), TMPModes::Playing);
+        QVERIFY(peakSince(start) > kAudible);
+
+        // Stopping is no end of the file: it must not start the next one.
+        player.Stop();
+        runEventLoop(200);
+        QCOMPARE(player.Mode(), TMPModes::Stopped);
+        QVERIFY(!notified);
+    }
+
+    void damagedFilesAreRefusedWithAReason_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        const QByteArray tune = testfiles::shortTune();
+        QTest::newRow("missing") << folder.filePath("missing.mid");
+        QTest::newRow("not audio") << file("notes.wav", "These are no sounds, only words.\n");
+        QTest::newRow("MIDI cut short") << file("cut.mid", tune.left(tune.size() - 10));
+        QTest::newRow("MIDI header only") << file("header.mid", tune.left(14));
+        QTest::newRow("WAVE without samples") << file("empty.wav", testfiles::shortTone(0));
+        QTest::newRow("MIDI without tracks")
+            << file("notracks.mid", QByteArray("MThd\x00\x00\x00\x06\x00\x00\x00\x00\x01\xe0", 14));
+    }
+
+    void damagedFilesAreRefusedWithAReason()
+    {
+        QFETCH(QString, fileName);
+        TMediaPlayer player;
+        player.setFileName(fileName);
+        QVERIFY(!player.Open());
+        QVERIFY(!player.Error().isEmpty());
+        QCOMPARE(player.Mode(), TMPModes::NotReady);
+        QVERIFY(!player.Play());
+        player.Stop(); // nothing open: harmless
+        QCOMPARE(player.Mode(), TMPModes::NotReady);
+    }
+
+    void aFileTooShortForMusicEndsAtOnceAndSaysSo()
+    {
+        TMediaPlayer player;
+        bool notified = false;
+        connect(&player, &TMediaPlayer::notified, this, [&] { notified = true; });
+        player.setFileName(file("click.wav", testfiles::shortTone(50)));
+        QVERIFY2(player.Open(), qPrintable(player.Error()));
+        QVERIFY(player.Play());
+        player.setNotify(true);
+        QVERIFY(runEventLoopUntil([&] { return notified; }, 3000));
+        QVERIFY(!player.Error().isEmpty());
+    }
+
+    void openingAnotherFileEndsTheOneThatPlays()
+    {
+        TMediaPlayer player;
+        int notifications = 0;
+        connect(&player, &TMediaPlayer::notified, this, [&] { ++notifications; });
+        player.setFileName(file("long.wav", testfiles::shortTone(3000)));
+        QVERIFY(player.Open());
+        QVERIFY(player.Play());
+        player.setNotify(true);
+        player.setFileName(file("tune.mid", testfiles::shortTune()));
+        QVERIFY(player.Open());
+        QCOMPARE(player.Mode(), TMPModes::Open);
+        QVERIFY(player.Play());
+        QVERIFY(runEventLoopUntil([&] { return notifications > 0; }, 8000));
+        runEventLoop(300);
+        QCOMPARE(notifications, 1);
+    }
+
+    void soundEffectsAreAudibleAndCutEachOtherOff()
+    {
+        ClSdlSoundPlayer sounds;
+        for (int id = 1000; id <= 1003; ++id) {
+            const qint64 start = writtenSoFar();
+            sounds.playSound(id);
+            runEventLoop(250);
+            QVERIFY2(peakSince(start) > kAudible, qPrintable(QString::number(id)));
+        }
+        // The solve sound is the longest; a pick sound replaces it.
+        sounds.playSound(1003);
+        sounds.playSound(1000);
+        runEventLoop(300);
+        QVERIFY(!Mix_Playing(audiodevice::kEffectChannel));
+
+        const qint64 start = writtenSoFar();
+        sounds.playSound(999);
+        sounds.playSound(1004);
+        runEventLoop(200);
+        QVERIFY(peakSince(start) <= kAudible);
+    }
+};
+
+QTEST_MAIN(SdlAudioTest)
+#include "Sdlaudiotest.moc"

@@ -1,0 +1,82 @@
+#include "Audiodevice.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+namespace audiodevice {
+namespace {
+
+enum class State { Closed, Open, Failed };
+
+struct Device {
+    State state = State::Closed;
+    std::string failure;
+    bool reported = false;
+    std::function<void(const std::string&)> reporter;
+
+    ~Device()
+    {
+        if (state != State::Open)
+            return;
+        Mix_CloseAudio();
+        Mix_Quit();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+};
+
+Device& device()
+{
+    static Device instance;
+    return instance;
+}
+
+bool openMixer(std::string& failure)
+{
+    // Qt owns the process's signals; SDL must not take SIGINT or SIGTERM.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // MIDI goes to FluidSynth only: Timidity has no patches on this system.
+    SDL_SetHint("SDL_MIXER_DISABLE_TIMIDITY", "1");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        failure = SDL_GetError();
+        return false;
+    }
+    // Before opening: the MIDI decoder checks its SoundFonts when it opens.
+    Mix_SetSoundFonts(kSoundFont);
+    if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
+        failure = Mix_GetError();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    Mix_Init(MIX_INIT_MID);
+    Mix_AllocateChannels(kEffectChannel + 1);
+    return true;
+}
+
+void reportOnce(Device& d)
+{
+    if (d.state != State::Failed || d.reported || !d.reporter)
+        return;
+    d.reported = true;
+    d.reporter(d.failure);
+}
+
+} // namespace
+
+bool ready()
+{
+    Device& d = device();
+    if (d.state == State::Closed) {
+        d.state = openMixer(d.failure) ? State::Open : State::Failed;
+        reportOnce(d);
+    }
+    return d.state == State::Open;
+}
+
+void setFailureReporter(std::function<void(const std::string& reason)> reporter)
+{
+    Device& d = device();
+    d.reporter = std::move(reporter);
+    reportOnce(d);
+}
+
+} // namespace audiodevice
