@@ -2,11 +2,15 @@
 
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <sstream>
 
 #include "../core/Fixtures.h"
 #include "Checker.h"
 #include "Generator.h"
+#include "Regions.h"
+#include "Shapes.h"
+#include "Solver.h"
 
 namespace {
 
@@ -58,7 +62,7 @@ protected:
     {
         ClGameFile file;
         EXPECT_TRUE(file.load(soundPath));
-        breakIt(file.puzzles[0]);
+        breakIt(file);
         const std::string path = fixtures::tempPath("broken.gam");
         EXPECT_TRUE(file.save(path));
         return check(path);
@@ -76,6 +80,22 @@ TEST(Generator, SameArgumentsGiveTheSameBytes)
     EXPECT_NE(first, readAll(generated(3, 12, 3, "other.gam")));
 }
 
+TEST(Generator, StartsInEveryOrientationEachShapeCanTake)
+{
+    ClGameFile file;
+    ASSERT_TRUE(file.load(generated(2, 5, 10, "turns.gam")));
+    std::vector<std::set<ClPoints, RowMajorOrder>> seen(file.shapes.size());
+    for (const auto& puzzle : file.puzzles)
+        for (const auto& piece : puzzle.pieces)
+            seen[std::size_t(piece.shapeIndex)].insert(normalised(atStart(piece).cells()));
+    for (std::size_t s = 0; s < file.shapes.size(); ++s) {
+        ClPiece plain;
+        plain.shapeIndex = std::int32_t(s);
+        plain.shape = &file.shapes[s];
+        EXPECT_EQ(seen[s].size(), reachableOrientations(plain, 180).size()) << "shape " << s;
+    }
+}
+
 TEST_F(BrokenFile, SoundFilePasses)
 {
     const CheckRun run = check(soundPath);
@@ -86,7 +106,7 @@ TEST_F(BrokenFile, SoundFilePasses)
 TEST_F(BrokenFile, PieceThatCannotTurnIntoItsPlace)
 {
     // The hook turns by half turns: from a quarter turn it never comes right.
-    const CheckRun run = checkWith([](ClPuzzle& puzzle) { puzzle.pieces[4].startAngle = 90; });
+    const CheckRun run = checkWith([](ClGameFile& file) { file.puzzles[0].pieces[4].startAngle = 90; });
     EXPECT_FALSE(run.holds);
     EXPECT_NE(run.report.find("puzzle 1 piece 5: its turn rule never reaches the solution's orientation"),
               std::string::npos)
@@ -95,7 +115,8 @@ TEST_F(BrokenFile, PieceThatCannotTurnIntoItsPlace)
 
 TEST_F(BrokenFile, StartBricksOnAnotherPieceOrOnTheGap)
 {
-    CheckRun run = checkWith([](ClPuzzle& puzzle) {
+    CheckRun run = checkWith([](ClGameFile& file) {
+        ClPuzzle& puzzle = file.puzzles[0];
         // Piece 3 moved so its first brick lies on piece 1's first brick.
         const ClPoint onto = atStart(puzzle.pieces[0]).cells()[0];
         const ClPoint from = atStart(puzzle.pieces[2]).cells()[0];
@@ -106,7 +127,8 @@ TEST_F(BrokenFile, StartBricksOnAnotherPieceOrOnTheGap)
     EXPECT_NE(run.report.find("puzzle 1 piece 3: start brick"), std::string::npos);
     EXPECT_NE(run.report.find("overlaps another piece's"), std::string::npos) << run.report;
 
-    run = checkWith([](ClPuzzle& puzzle) {
+    run = checkWith([](ClGameFile& file) {
+        ClPuzzle& puzzle = file.puzzles[0];
         puzzle.pieces[1].startX = puzzle.pieces[1].x;
         puzzle.pieces[1].startY = puzzle.pieces[1].y;
     });
@@ -138,4 +160,79 @@ TEST_F(BrokenFile, DamagedFilesAreReportedNotTrusted)
     run = check(path);
     EXPECT_FALSE(run.holds);
     EXPECT_NE(run.report.find("shape 4: it spreads wider than the field"), std::string::npos) << run.report;
+}
+
+TEST_F(BrokenFile, ShapeTableMustSuitTheTurnRules)
+{
+    // The step and the hook trade places: the step would then turn through
+    // four orientations of which two look alike, the hook would only mirror.
+    CheckRun run = checkWith([](ClGameFile& file) {
+        std::swap(file.shapes[3], file.shapes[4]);
+        for (auto& puzzle : file.puzzles)
+            for (auto& piece : puzzle.pieces)
+                if (piece.shapeIndex >= 3)
+                    piece.shapeIndex = 7 - piece.shapeIndex;
+    });
+    EXPECT_FALSE(run.holds);
+    EXPECT_NE(run.report.find("shape 3: is only mirrored, so it must look the same turned"), std::string::npos);
+    EXPECT_NE(run.report.find("shape 4: turns through four orientations"), std::string::npos) << run.report;
+
+    // A centre half a unit off puts the turned cup on the other bond.
+    run = checkWith([](ClGameFile& file) { file.shapes[0].centerY = 0.5f; });
+    EXPECT_NE(run.report.find("shape 0: turning or mirroring it leaves the bond"), std::string::npos) << run.report;
+}
+
+TEST_F(BrokenFile, GapsMustMatchTheCaptionAndEachOther)
+{
+    CheckRun run = checkWith([](ClGameFile& file) { putText(file.header.headerBlockA, "Wall with Hole (One Set)"); });
+    EXPECT_NE(run.report.find("puzzle 1: its gap encloses no wall"), std::string::npos) << run.report;
+    run = checkWith([](ClGameFile& file) { putText(file.header.headerBlockA, "Solid Wall (Two Sets)"); });
+    EXPECT_NE(run.report.find("puzzle 1: does not use each shape 2 times"), std::string::npos) << run.report;
+
+    run = checkWith([](ClGameFile& file) {
+        file.puzzles[3] = file.puzzles[2];
+        // Shifted one brick right, it is still the same gap.
+        for (auto& piece : file.puzzles[3].pieces)
+            piece.x += 2;
+    });
+    EXPECT_NE(run.report.find("puzzle 4: has the same gap as puzzle 3"), std::string::npos) << run.report;
+
+    ClGameFile sound;
+    ASSERT_TRUE(sound.load(soundPath));
+    auto tilings = [&](std::size_t p) {
+        PlaceSet gap;
+        EXPECT_TRUE(gapOf(sound.puzzles[p], gap));
+        return countTilings(gap, pieceKinds(sound.puzzles[p], 180), kTilingCountLimit);
+    };
+    ASSERT_GT(tilings(0), tilings(kMinPuzzles - 1));
+    run = checkWith([](ClGameFile& file) { std::swap(file.puzzles[0], file.puzzles[kMinPuzzles - 1]); });
+    EXPECT_NE(run.report.find("puzzle 30: has more tilings"), std::string::npos) << run.report;
+}
+
+TEST_F(BrokenFile, StartTheBoardWouldNotLetAPieceReach)
+{
+    // A turned triangle sits one row below its position, so with its bricks
+    // in the last two rows its position is the last row, where the board
+    // lets no piece go.
+    const CheckRun run = checkWith([](ClGameFile& file) {
+        ClPuzzle& puzzle = file.puzzles[0];
+        PlaceSet blocked;
+        ASSERT_TRUE(gapOf(puzzle, blocked));
+        for (std::size_t i = 0; i < puzzle.pieces.size(); ++i)
+            if (i != 2)
+                ASSERT_TRUE(addPlaces(atStart(puzzle.pieces[i]).cells(), blocked));
+        ClPiece& triangle = puzzle.pieces[2];
+        triangle.startAngle = 180;
+        triangle.startFlipped = 0;
+        triangle.startY = kFieldHeight - 1;
+        for (triangle.startX = 0; triangle.startX < kFieldWidth; ++triangle.startX) {
+            PlaceSet free = blocked;
+            if (addPlaces(atStart(triangle).cells(), free))
+                return;
+        }
+        FAIL() << "no free place in the last rows";
+    });
+    EXPECT_FALSE(run.holds);
+    EXPECT_NE(run.report.find("puzzle 1 piece 3: the board refuses its start position"), std::string::npos)
+        << run.report;
 }

@@ -99,9 +99,10 @@ public:
         for (int set = 0; set < rules.sets; ++set)
             for (int s = 0; s < kShapeCount; ++s)
                 pieceShapes.push_back(s);
-        for (const auto& shape : shapes) {
+        for (std::size_t s = 0; s < shapes.size(); ++s) {
             ClPiece plain;
-            plain.shape = &shape;
+            plain.shapeIndex = std::int32_t(s);
+            plain.shape = &shapes[s];
             turns.push_back(reachableOrientations(plain, 180));
         }
         ClPuzzle all;

@@ -108,9 +108,10 @@ int solve(const std::vector<std::string>& args)
     std::vector<std::optional<std::string>> options;
     if (args.empty() || !readOptions(args, 1, {"--puzzle", "--limit"}, options))
         return usage();
+    // Puzzle 0 stands for all of them.
     const auto only = options[0] ? numberOf(*options[0]) : std::optional<std::int64_t>(0);
     const auto limit = numberOf(options[1].value_or("1000000"));
-    if (!only || *only < 0 || !limit || *limit < 1) {
+    if (!only || *only < 0 || (options[0] && *only == 0) || !limit || *limit < 1) {
         std::cerr << "gamtool: the puzzle is counted from 1 and the limit is at least 1\n";
         return 2;
     }
