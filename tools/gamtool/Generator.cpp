@@ -103,7 +103,7 @@ public:
             ClPiece plain;
             plain.shapeIndex = std::int32_t(s);
             plain.shape = &shapes[s];
-            turns.push_back(reachableOrientations(plain, 180));
+            turns.push_back(reachableOrientations(plain, kRotateStep));
         }
         ClPuzzle all;
         for (int s : pieceShapes) {
@@ -112,7 +112,7 @@ public:
             piece.shape = &shapes[std::size_t(s)];
             all.pieces.push_back(piece);
         }
-        kinds = pieceKinds(all, 180);
+        kinds = pieceKinds(all, kRotateStep);
         // Two sets need a wider gap; the rest of the field holds the pieces.
         window = rules.sets == 1 ? Window{3, 15, 5, 14} : Window{2, 16, 4, 15};
     }

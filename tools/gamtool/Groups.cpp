@@ -35,7 +35,7 @@ ClGameHeader groupHeader(const GroupRules& rules, std::int32_t puzzleCount)
     header.shapeCount = kShapeCount;
     header.gridWidth = kFieldWidth;
     header.gridHeight = kFieldHeight;
-    header.rotateStep = 180;
+    header.rotateStep = kRotateStep;
     // One file unit is half a brick across and one brick down: 64 x 20 pixels a brick.
     header.cellWidth = 32;
     header.cellHeight = 20;

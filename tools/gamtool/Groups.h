@@ -18,6 +18,8 @@ struct GroupRules {
 inline constexpr int kGroupCount = 4;
 inline constexpr int kShapeCount = 5;
 inline constexpr std::int32_t kMinPuzzles = 30;
+// A half turn: with the mirror, four orientations per piece at most.
+inline constexpr std::int32_t kRotateStep = 180;
 // Puzzles are ordered by their number of tilings, most first: the more ways
 // to fill the gap, the easier. Counting stops here.
 inline constexpr std::int64_t kTilingCountLimit = 20000;
