@@ -7,7 +7,6 @@
 #include "Window.h"
 #include "app/Optionform.h"
 #include "app/Selectform.h"
-#include "view/Imgbtn.h"
 
 namespace {
 void writeConfig(const ProgramFolder& folder, std::int32_t group, std::int32_t lastPuzzle, std::int32_t brickStyle)

@@ -3,9 +3,11 @@
 // plain blue, with the dialogs and the error box answered by the test.
 #include <memory>
 
+#include "Mouse.h"
 #include "Programfolder.h"
 #include "app/Mainform.h"
 #include "view/Gameboardframe.h"
+#include "view/Imgbtn.h"
 
 struct Window {
     explicit Window(ProgramFolder& folder)
