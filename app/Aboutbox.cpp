@@ -15,6 +15,7 @@ QLabel* linkLabel(QWidget* parent, const QString& text, const QRect& geometry)
     label->setGeometry(geometry);
     label->setStyleSheet("color: yellow; text-decoration: underline; font-size: 13px; background: transparent;");
     label->setCursor(Qt::PointingHandCursor);
+    label->resize(std::max(geometry.width(), label->sizeHint().width()), geometry.height());
     return label;
 }
 
@@ -49,8 +50,7 @@ TFormAboutBox::TFormAboutBox(QWidget* owner)
     caption->setGeometry(96, 8, 288, 21);
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     caption->setStyleSheet("color: aqua; background: transparent;");
-    Comments = linkLabel(this, kWebAddress, QRect(4, 200, 167, 16));
-    Comments->setWordWrap(true);
+    Comments = linkLabel(this, QUrl(kWebAddress).host(), QRect(4, 200, 167, 16));
     lblMail = linkLabel(this, QString("Email: ") + kSupportAddress, QRect(4, 220, 199, 16));
     Comments->installEventFilter(new ClickFilter(this, [this] { CommentsClick(); }));
     lblMail->installEventFilter(new ClickFilter(this, [this] { lblMailClick(); }));

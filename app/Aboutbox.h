@@ -5,8 +5,8 @@
 class QLabel;
 class TImgBtn;
 
-inline constexpr char kWebAddress[] = "https://wallwright.example/";
-inline constexpr char kSupportAddress[] = "support@wallwright.example";
+inline constexpr char kWebAddress[] = "https://wallwright.example";
+inline constexpr char kSupportAddress[] = "help@wallwright.example";
 
 class TFormAboutBox : public QDialog {
     Q_OBJECT
