@@ -16,14 +16,14 @@ build: configure
 	cmake --build $(BUILD_DIR)
 
 run: build
-	@if [ -x $(BUILD_DIR)/wallwright ]; then ./$(BUILD_DIR)/wallwright; else echo "The game window is not built yet."; fi
+	./$(BUILD_DIR)/wallwright
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure
 
 bench: build
 	cmake --build $(BUILD_DIR) --target benchmarks
-	cd $(BUILD_DIR) && ./bench/run-benchmarks
+	./$(BUILD_DIR)/bench/dragbench
 
 puzzles: build
 	cmake --build $(BUILD_DIR) --target puzzles

@@ -114,10 +114,13 @@ void TFrameGameBoard::drawCaption()
     QFont font = painter.font();
     font.setPixelSize(16);
     painter.setFont(font);
-    painter.setPen(Qt::yellow);
     const int level = game() ? game()->puzzleIndex + 1 : 1;
-    painter.drawText(QRect(10, 60, kWidth - 10, 24), Qt::AlignLeft | Qt::AlignTop,
-                     "Level: " + QString::number(level));
+    const QString caption = "Level: " + QString::number(level);
+    // A dark shadow keeps the yellow readable on a pale sky.
+    painter.setPen(QColor(0, 0, 0, 160));
+    painter.drawText(QRect(11, 61, kWidth - 10, 24), Qt::AlignLeft | Qt::AlignTop, caption);
+    painter.setPen(Qt::yellow);
+    painter.drawText(QRect(10, 60, kWidth - 10, 24), Qt::AlignLeft | Qt::AlignTop, caption);
 }
 
 void TFrameGameBoard::ShowLevelPicture()
