@@ -3,6 +3,7 @@
 #include <atomic>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QtEndian>
 #include <SDL_mixer.h>
 
@@ -12,9 +13,11 @@ namespace {
 // A playback that ends sooner played nothing; taking it for a finished tune
 // would start the next one at once, over and over.
 constexpr qint64 kShortestPlaybackMs = 200;
+// FluidSynth holds a whole MIDI file in memory; real tunes are far smaller.
+constexpr qint64 kLargestMidi = 16 << 20;
 
 // The mixer plays one music at a time: its owner and playback number, for
-// the end hook on SDL's audio thread. Zero while nothing plays to its end.
+// the end hook on SDL's audio thread.
 std::atomic<TMediaPlayer*> musicOwner{nullptr};
 std::atomic<quint64> playingNow{0};
 quint64 lastPlayback = 0;
@@ -24,6 +27,8 @@ quint64 lastPlayback = 0;
 QString midiProblem(QFile& file)
 {
     const qint64 size = file.size();
+    if (size > kLargestMidi)
+        return QStringLiteral("The file is too large for a MIDI tune.");
     const QByteArray header = file.read(14);
     if (header.size() < 14 || qFromBigEndian<quint32>(header.constData() + 4) < 6)
         return QStringLiteral("The MIDI file is cut short.");
@@ -45,16 +50,24 @@ QString midiProblem(QFile& file)
     return {};
 }
 
-// Empty when the file may go to SDL_mixer.
+// Empty when the file may go to SDL_mixer. Only MIDI and WAVE: SDL_mixer
+// takes anything else for a tracker module, reads it whole and may play
+// noise.
 QString fileProblem(const QString& fileName)
 {
-    QFile file(fileName);
-    if (!file.exists())
+    const QFileInfo info(fileName);
+    if (!info.exists())
         return QStringLiteral("The file is missing.");
+    if (!info.isFile())
+        return QStringLiteral("It is a folder, not a file.");
+    QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("The file cannot be read.");
-    if (file.peek(4) != "MThd")
+    const QByteArray start = file.peek(12);
+    if (start.startsWith("RIFF") && start.mid(8) == "WAVE")
         return {};
+    if (!start.startsWith("MThd"))
+        return QStringLiteral("It is neither a MIDI nor a WAVE file.");
     if (!Mix_HasMusicDecoder("FLUIDSYNTH"))
         return QStringLiteral("MIDI needs the SoundFont %1 (package timgm6mb-soundfont).")
             .arg(audiodevice::kSoundFont);
@@ -84,8 +97,7 @@ bool TMediaPlayer::Open()
         return fail(why);
     music = Mix_LoadMUS(QFile::encodeName(FileName()).constData());
     if (!music)
-        return fail(QStringLiteral("It is not a sound file the game can play (%1).")
-                        .arg(QString::fromUtf8(Mix_GetError())));
+        return fail(QString::fromUtf8(Mix_GetError()));
     mode = TMPModes::Open;
     return true;
 }
@@ -104,7 +116,6 @@ bool TMediaPlayer::Play()
     playingNow = playback;
     started.start();
     if (Mix_PlayMusic(music, 0) != 0) {
-        playingNow = 0;
         playback = 0;
         return fail(QString::fromUtf8(Mix_GetError()));
     }
@@ -117,8 +128,7 @@ void TMediaPlayer::Stop()
     if (!music)
         return;
     if (playback != 0) {
-        // The hook fires on halting too; with no playback number it is ignored.
-        playingNow = 0;
+        // The hook fires on halting too; ended() then finds no playback.
         playback = 0;
         Mix_HaltMusic();
     }
@@ -147,8 +157,6 @@ void TMediaPlayer::musicFinished()
 {
     TMediaPlayer* owner = musicOwner;
     const quint64 finished = playingNow;
-    if (!owner || finished == 0)
-        return;
     // Only a queued call: the game's objects belong to the GUI thread.
     QMetaObject::invokeMethod(owner, [owner, finished] { owner->ended(finished); }, Qt::QueuedConnection);
 }
@@ -158,7 +166,6 @@ void TMediaPlayer::ended(quint64 finished)
     if (finished != playback)
         return;
     playback = 0;
-    playingNow = 0;
     mode = TMPModes::Stopped;
     if (started.elapsed() < kShortestPlaybackMs)
         error = QStringLiteral("The file ended as soon as it started.");

@@ -14,7 +14,7 @@ TFormMusic* FormMusic = nullptr;
 namespace {
 void showWarning(const QString& message)
 {
-    QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Music"), message);
+    QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationName(), message);
 }
 
 std::function<void(const QString&)>& reporter()

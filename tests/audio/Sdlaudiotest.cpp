@@ -66,7 +66,10 @@ private slots:
         QFETCH(QString, fileName);
         TMediaPlayer player;
         QThread* notifiedOn = nullptr;
-        connect(&player, &TMediaPlayer::notified, this, [&] { notifiedOn = QThread::currentThread(); });
+        // Direct: records the thread that emits, which must be the GUI thread.
+        connect(
+            &player, &TMediaPlayer::notified, this, [&] { notifiedOn = QThread::currentThread(); },
+            Qt::DirectConnection);
 
         player.setFileName(fileName);
         QVERIFY2(player.Open(), qPrintable(player.Error()));
@@ -120,7 +123,9 @@ private slots:
         QTest::addColumn<QString>("fileName");
         const QByteArray tune = testfiles::shortTune();
         QTest::newRow("missing") << folder.filePath("missing.mid");
+        QTest::newRow("folder") << QDir(folder.path()).filePath(".");
         QTest::newRow("not audio") << file("notes.wav", "These are no sounds, only words.\n");
+        QTest::newRow("WAVE cut short") << file("cut.wav", testfiles::shortTone(100).left(30));
         QTest::newRow("MIDI cut short") << file("cut.mid", tune.left(tune.size() - 10));
         QTest::newRow("MIDI header only") << file("header.mid", tune.left(14));
         QTest::newRow("WAVE without samples") << file("empty.wav", testfiles::shortTone(0));
