@@ -1,6 +1,6 @@
 #pragma once
-// Runs a real event loop, which blocks and so reaches idle moments; the
-// QTest wait helpers only poll and never do.
+// A real event loop reaches idle moments; the QTest wait helpers only poll.
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -11,19 +11,12 @@ inline void runEventLoop(int milliseconds)
     loop.exec();
 }
 
-// Runs the loop until the condition holds or the time is up.
 template <typename Condition>
-bool runEventLoopUntil(Condition condition, int milliseconds)
+bool runEventLoopUntil(Condition done, int milliseconds)
 {
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (condition())
-            loop.quit();
-    });
-    poll.start(20);
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    if (!condition())
-        loop.exec();
-    return condition();
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < milliseconds)
+        runEventLoop(20);
+    return done();
 }

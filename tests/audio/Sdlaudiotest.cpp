@@ -129,8 +129,7 @@ private slots:
         QTest::newRow("MIDI cut short") << file("cut.mid", tune.left(tune.size() - 10));
         QTest::newRow("MIDI header only") << file("header.mid", tune.left(14));
         QTest::newRow("WAVE without samples") << file("empty.wav", testfiles::shortTone(0));
-        QTest::newRow("MIDI without tracks")
-            << file("notracks.mid", QByteArray("MThd\x00\x00\x00\x06\x00\x00\x00\x00\x01\xe0", 14));
+        QTest::newRow("MIDI without tracks") << file("notracks.mid", tune.left(14).replace(11, 1, "\0", 1));
     }
 
     void damagedFilesAreRefusedWithAReason()
@@ -159,24 +158,6 @@ private slots:
         QVERIFY(!player.Error().isEmpty());
     }
 
-    void openingAnotherFileEndsTheOneThatPlays()
-    {
-        TMediaPlayer player;
-        int notifications = 0;
-        connect(&player, &TMediaPlayer::notified, this, [&] { ++notifications; });
-        player.setFileName(file("long.wav", testfiles::shortTone(3000)));
-        QVERIFY(player.Open());
-        QVERIFY(player.Play());
-        player.setNotify(true);
-        player.setFileName(file("tune.mid", testfiles::shortTune()));
-        QVERIFY(player.Open());
-        QCOMPARE(player.Mode(), TMPModes::Open);
-        QVERIFY(player.Play());
-        QVERIFY(runEventLoopUntil([&] { return notifications > 0; }, 8000));
-        runEventLoop(300);
-        QCOMPARE(notifications, 1);
-    }
-
     void soundEffectsAreAudibleAndCutEachOtherOff()
     {
         ClSdlSoundPlayer sounds;
@@ -191,12 +172,6 @@ private slots:
         sounds.playSound(1000);
         runEventLoop(300);
         QVERIFY(!Mix_Playing(audiodevice::kEffectChannel));
-
-        const qint64 start = writtenSoFar();
-        sounds.playSound(999);
-        sounds.playSound(1004);
-        runEventLoop(200);
-        QVERIFY(peakSince(start) <= kAudible);
     }
 };
 
