@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 
-.PHONY: all deps configure build run test bench puzzles clean
+.PHONY: all deps configure build run test test-asan fuzz bench puzzles clean
 
 all: build
 
@@ -24,6 +24,31 @@ test: build
 bench: build
 	cmake --build $(BUILD_DIR) --target benchmarks
 	./$(BUILD_DIR)/bench/dragbench
+
+# The whole suite with AddressSanitizer and UBSan, in a build folder of its own.
+ASAN_DIR ?= build-asan
+SANITIZER_RUN = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+test-asan: deps
+	@[ -f $(ASAN_DIR)/build.ninja ] || cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DWALLWRIGHT_SANITIZE=ON
+	cmake --build $(ASAN_DIR)
+	cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy $(SANITIZER_RUN) ctest --output-on-failure
+
+# libFuzzer on the loaders and on play, each for FUZZ_SECONDS; clang only.
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZERS = gamefile_fuzzer settings_fuzzer play_fuzzer
+fuzz:
+	@fuzz/install-deps.sh
+	@[ -f $(FUZZ_DIR)/build.ninja ] || CXX=clang++ CC=clang cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWALLWRIGHT_FUZZ=ON
+	cmake --build $(FUZZ_DIR) --target fuzzers
+	@for f in $(FUZZERS); do \
+		mkdir -p $(FUZZ_DIR)/corpus/$$f $(FUZZ_DIR)/findings/$$f; \
+		echo "== $$f for $(FUZZ_SECONDS) s"; \
+		$(SANITIZER_RUN) $(FUZZ_DIR)/fuzz/$$f -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
+			-print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/findings/$$f/ \
+			$(FUZZ_DIR)/corpus/$$f $(FUZZ_DIR)/fuzz/seeds/$$f || exit 1; \
+	done
 
 puzzles: build
 	cmake --build $(BUILD_DIR) --target puzzles
