@@ -1,5 +1,7 @@
 #include "Gameboardframe.h"
 
+#include <algorithm>
+
 #include <QElapsedTimer>
 #include <QPainter>
 #include <QThread>
@@ -57,7 +59,11 @@ QRect TFrameGameBoard::brickRect(const ClPoint& anchor) const
 {
     const int cw = cellWidth();
     const int ch = cellHeight();
-    return QRect(anchor.x * cw, anchor.y * ch, 2 * brickScale * cw, brickScale * ch);
+    // A piece of a damaged file may lie near the int32 limits: it stays far
+    // off the board instead of overflowing onto it.
+    const auto pixel = [](std::int64_t v) { return int(std::clamp<std::int64_t>(v, -(1 << 24), 1 << 24)); };
+    return QRect(pixel(std::int64_t(anchor.x) * cw), pixel(std::int64_t(anchor.y) * ch), 2 * brickScale * cw,
+                 brickScale * ch);
 }
 
 void TFrameGameBoard::DrawPiece(const ClPiece& piece, QPainter& canvas)

@@ -1,6 +1,7 @@
 #pragma once
 // Small puzzle files built in code, so tests do not depend on shipped data.
 #include <filesystem>
+#include <limits>
 #include <string>
 
 #include "model/Gamefile.h"
@@ -69,6 +70,34 @@ inline void fillSmallGame(ClGameFile& file)
         puzzle.puzzleWord1 = i;
         file.puzzles.push_back(puzzle);
     }
+}
+
+// One puzzle whose records a damaged file could hold: pieces naming no shape,
+// shapes with NaN or huge centres and axes, and a piece far outside the field.
+inline ClGameFile& damagedGroup(ClGameFile& file)
+{
+    fixtures::fillSmallGame(file);
+    ClShape nan = fixtures::barShape();
+    nan.centerX = std::numeric_limits<float>::quiet_NaN();
+    nan.mirrorX = std::numeric_limits<float>::quiet_NaN();
+    ClShape huge = fixtures::barShape();
+    huge.centerY = 3e38f; // infinite once converted to play units
+    huge.mirrorX = -3e38f;
+    file.shapes.push_back(nan);
+    file.shapes.push_back(huge);
+    file.header.shapeCount = 4;
+    file.header.puzzleCount = 1;
+    file.puzzles.resize(1);
+    file.puzzles[0].pieces = {
+        fixtures::piece(0, 2, 2, 2, 12),
+        fixtures::piece(-1, 8, 2, 8, 12),
+        fixtures::piece(99, 8, 4, 8, 14),
+        fixtures::piece(2, 12, 6, 12, 16),
+        fixtures::piece(3, 16, 6, 16, 16),
+        fixtures::piece(0, 1 << 29, -(1 << 29), 1 << 30, 1 << 30),
+    };
+    file.puzzles[0].pieceCount = 6;
+    return file;
 }
 
 inline std::string tempPath(const std::string& name)

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <utility>
+
 #include "Fixtures.h"
 #include "game/Checkerboard.h"
 #include "game/Gamecontrol.h"
@@ -202,4 +205,89 @@ TEST_F(Game, TurnRuleKeepsTheBrickUnderTheMouse)
 
     ell->shapeIndex = 7; // unknown shapes do not change, but still answer
     EXPECT_TRUE(game.turnPiece(ell, 45, 62));
+}
+
+namespace {
+std::int32_t wallCells(const ClGameControl& game)
+{
+    std::int32_t wall = 0;
+    game.gameData->checkerboard->isComplete(&wall);
+    return wall;
+}
+} // namespace
+
+TEST(DamagedGroup, PiecesWithoutUsableShapesOrPlacesPlayWithoutHarm)
+{
+    ClGameFile file;
+    const std::string path = fixtures::tempPath("damaged.gam");
+    ASSERT_TRUE(fixtures::damagedGroup(file).save(path));
+    ClGameControl game;
+    ASSERT_TRUE(game.gameData->load(path));
+    ASSERT_TRUE(game.gameData->rescaleToPlayUnits());
+    ASSERT_TRUE(game.selectPuzzle(0));
+    game.restart();
+    const auto& pieces = game.puzzle.pieces;
+
+    // No shape: no bricks, no wall, never picked.
+    EXPECT_TRUE(pieces[1].cells().empty());
+    EXPECT_TRUE(pieces[2].cells().empty());
+    // A NaN or infinite centre puts every brick on the piece's origin.
+    EXPECT_EQ(pieces[3].cells(), ClPoints(3, ClPoint{48, 64}));
+    EXPECT_EQ(pieces[4].cells(), ClPoints(3, ClPoint{64, 64}));
+    // Far outside: saturated at the int32 limit, where no wall can be.
+    EXPECT_EQ(pieces[5].cells(), ClPoints(3, ClPoint{INT32_MAX, INT32_MAX}));
+    // The bar's three bricks and the two origins of the collapsed pieces.
+    EXPECT_EQ(wallCells(game), 5);
+    EXPECT_FALSE(game.gameData->checkerboard->isComplete());
+
+    EXPECT_EQ(game.pickPiece(32, 48), nullptr); // where the shapeless pieces start
+    ClPiece* far = game.pickPiece(INT32_MAX, INT32_MAX);
+    ASSERT_NE(far, nullptr);
+    EXPECT_TRUE(game.canMoveTo(far, 10, 10)); // it can be brought back
+    EXPECT_FALSE(game.canMoveTo(far, INT32_MAX, 10));
+    game.movePiece(far, 40, 40);
+    EXPECT_EQ(far->cells(), (ClPoints{{40, 40}, {48, 40}, {56, 40}}));
+    EXPECT_TRUE(game.turnPiece(far, INT32_MAX, INT32_MIN));
+    game.snapPiece(far, INT32_MAX, INT32_MIN);
+    EXPECT_EQ(far->x, INT32_MAX); // no wall at the bond there: it stays where dropped
+    EXPECT_EQ(far->y, INT32_MIN);
+    game.flipPiece(far);
+    game.rotatePiece(far, INT32_MIN);
+
+    // The playable pieces still finish the wall.
+    const std::pair<ClPoint, ClPoint> homes[] = {{{8, 48}, {8, 8}}, {{48, 64}, {48, 24}}, {{64, 64}, {64, 24}}};
+    for (const auto& [start, home] : homes) {
+        ClPiece* piece = game.pickPiece(start.x, start.y);
+        ASSERT_NE(piece, nullptr) << start.x;
+        game.snapPiece(piece, home.x, home.y);
+        EXPECT_EQ(piece->x, home.x);
+    }
+    EXPECT_TRUE(game.gameData->checkerboard->isComplete());
+}
+
+TEST(DamagedGroup, ZeroAndNegativeGridsHaveNoWallAndRefuseEveryMove)
+{
+    for (const auto& [width, height] : {std::pair{0, 20}, std::pair{20, 0}, std::pair{-4, -4}}) {
+        ClGameFile file;
+        fixtures::fillSmallGame(file);
+        file.header.gridWidth = width;
+        file.header.gridHeight = height;
+        const std::string path = fixtures::tempPath("zero-grid.gam");
+        ASSERT_TRUE(file.save(path));
+        ClGameControl game;
+        ASSERT_TRUE(game.gameData->load(path));
+        ASSERT_TRUE(game.gameData->rescaleToPlayUnits());
+        ASSERT_TRUE(game.selectPuzzle(0));
+        game.restart();
+        EXPECT_EQ(wallCells(game), 0);
+        // Nothing to fill: an empty wall counts as complete from the start.
+        EXPECT_TRUE(game.gameData->checkerboard->isComplete());
+        ClPiece* bar = game.pickPiece(8, 48);
+        ASSERT_NE(bar, nullptr);
+        EXPECT_FALSE(game.canMoveTo(bar, 0, 0));
+        EXPECT_FALSE(game.canMoveTo(bar, 8, 8));
+        game.snapPiece(bar, 9, 9); // no free wall cell: it stays where dropped
+        EXPECT_EQ(bar->x, 9);
+        EXPECT_TRUE(game.turnPiece(bar, 9, 9));
+    }
 }

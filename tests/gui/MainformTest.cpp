@@ -157,10 +157,24 @@ private slots:
         QCOMPARE(reopened.gameInterface->settings.musicOn, 0);
     }
 
+    void oddSettingsOpenTheFirstPuzzleOfTheFirstGroup_data()
+    {
+        QTest::addColumn<int>("group");
+        QTest::addColumn<int>("lastPuzzle");
+        QTest::addColumn<int>("brickStyle");
+        QTest::newRow("past the ends") << 7 << 99 << -3;
+        QTest::newRow("one past") << 4 << 3 << 12;
+        QTest::newRow("negative") << -1 << -1 << -1;
+        QTest::newRow("int32 limits") << INT32_MAX << INT32_MIN << INT32_MAX;
+    }
+
     void oddSettingsOpenTheFirstPuzzleOfTheFirstGroup()
     {
+        QFETCH(int, group);
+        QFETCH(int, lastPuzzle);
+        QFETCH(int, brickStyle);
         ProgramFolder folder;
-        writeConfig(folder, 7, 99, -3);
+        writeConfig(folder, group, lastPuzzle, brickStyle);
         Window window(folder);
         TFormMain& form = window.open();
         QCOMPARE(form.currentGroup, 0);
@@ -169,6 +183,50 @@ private slots:
         QCOMPARE(window.game().puzzle.pieces.size(), std::size_t(2));
         form.playGameExecute();
         QVERIFY(window.board().PaintBox1->isEnabled());
+        QVERIFY(!window.screen().isNull()); // an odd brick style draws as the first
+        QCOMPARE(form.gameInterface->settings.brickStyle, brickStyle); // kept, not lost
+    }
+
+    void aDamagedGroupPlaysWithTheMouseToTheEnd()
+    {
+        // Shapeless pieces, pieces whose NaN or infinite centres lay all
+        // bricks on their origin, one far outside the field (see Fixtures.h).
+        ProgramFolder folder;
+        ClGameFile file;
+        QVERIFY(fixtures::damagedGroup(file).save(folder.path("Brick0.gam").toStdString()));
+        Window window(folder);
+        TFormMain& form = window.open();
+        form.FrameGameBoard1->fadeMilliseconds = 0;
+        QVERIFY(window.problems.isEmpty());
+        form.playGameExecute();
+        QVERIFY(!window.screen().isNull());
+        Mouse mouse(&form);
+        const auto at = [](int playX, int playY) { return QPoint(playX * 8 + 1, 80 + playY * 5 + 1); };
+        mouse.click(at(48, 64), Qt::RightButton); // turns in place
+        mouse.click(at(32, 48), Qt::RightButton); // only the shapeless pieces start there
+        mouse.drag(at(8, 48), at(8, 8));
+        mouse.drag(at(48, 64), at(48, 24));
+        QVERIFY(window.board().PaintBox1->isEnabled());
+        mouse.drag(at(64, 64), at(64, 24)); // the last wall cell: solved
+        QVERIFY(!window.board().PaintBox1->isEnabled());
+        QVERIFY(!window.screen().isNull());
+    }
+
+    void aGroupWithoutAWallIsSolvedByTheFirstDrop()
+    {
+        ProgramFolder folder;
+        ClGameFile file;
+        fixtures::fillSmallGame(file);
+        file.header.gridWidth = 0;
+        QVERIFY(file.save(folder.path("Brick0.gam").toStdString()));
+        Window window(folder);
+        TFormMain& form = window.open();
+        form.FrameGameBoard1->fadeMilliseconds = 0;
+        form.playGameExecute();
+        QVERIFY(window.board().PaintBox1->isEnabled());
+        Mouse(&form).drag(QPoint(8 * 8 + 1, 80 + 48 * 5 + 1), QPoint(100, 100));
+        QVERIFY(!window.board().PaintBox1->isEnabled());
+        QVERIFY(window.problems.isEmpty());
     }
 
     void dialogsCarryValuesBackOnlyOnConfirm()
