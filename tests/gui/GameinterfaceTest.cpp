@@ -64,6 +64,29 @@ private slots:
         QCOMPARE(backgroundPixel(game), 0u); // the former background stays
     }
 
+    void aHugePictureIsDecodedAtTheBackgroundSize()
+    {
+        // 10000 x 10000 pixels; written from a one-bit image, so the test
+        // itself never holds the full-size picture either.
+        ProgramFolder folder;
+        QDir(folder.dir.path()).mkpath("Picture");
+        QImage huge(10000, 10000, QImage::Format_Mono);
+        huge.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+        huge.fill(1);
+        QVERIFY(huge.save(folder.path("Picture/huge.jpg"), "JPG", 50));
+        huge = QImage();
+
+        ClGameInterface game(folder.dir.path());
+        game.background = QImage(640, 480, QImage::Format_RGB32);
+        game.background.fill(Qt::black);
+        QStringList reports;
+        game.reportBadPicture = [&](const QString& name) { reports << name; };
+        game.loadBackground(game.pictureFiles.value(0));
+        QVERIFY(reports.isEmpty());
+        QCOMPARE(game.background.size(), QSize(640, 480));
+        QVERIFY(qGray(game.background.pixel(320, 240)) > 240);
+    }
+
     void steppingRemembersThePuzzleButSelectingDoesNot()
     {
         ProgramFolder folder;
