@@ -3,9 +3,12 @@
 #include <cstdlib>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 
 #include "Folderlisting.h"
 
@@ -14,8 +17,30 @@ QString defaultProgramFolder()
     return QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath() + '/';
 }
 
+bool canCreateFileIn(const QString& folder)
+{
+    if (!QFileInfo(folder).isDir())
+        return false;
+    QTemporaryFile probe(QDir(folder).filePath(".wallwright-XXXXXX"));
+    return probe.open();
+}
+
+QString settingsFileFor(const QString& programFolder, bool programFolderWritable, const QString& userFolder)
+{
+    const QString beside = QDir(programFolder).filePath("config.dat");
+    if (programFolderWritable || userFolder.isEmpty() || !QDir().mkpath(userFolder))
+        return beside;
+    const QString own = QDir(userFolder).filePath("config.dat");
+    // QFile::copy never overwrites, so only a first run takes the seed.
+    if (!QFileInfo::exists(own) && QFileInfo(beside).isFile())
+        QFile::copy(beside, own);
+    return own;
+}
+
 ClGameInterface::ClGameInterface(const QString& folder)
     : programFolder(folder.endsWith('/') ? folder : folder + '/')
+    , settingsFile(settingsFileFor(programFolder, canCreateFileIn(programFolder),
+                                   QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)))
     , gameControl(std::make_unique<ClGameControl>())
 {
     settings.loadFrom(settingsPath().toStdString());
@@ -29,7 +54,7 @@ ClGameInterface::~ClGameInterface()
 
 QString ClGameInterface::settingsPath() const
 {
-    return programFolder + "config.dat";
+    return settingsFile;
 }
 
 QString ClGameInterface::groupFilePath(std::int32_t group) const

@@ -14,8 +14,8 @@
 
 class ClGameInterface {
 public:
-    // Reads the settings from "config.dat" in the program folder and lists
-    // the media files there.
+    // Reads the settings from "config.dat" (see settingsFileFor) and lists
+    // the media files in the program folder.
     explicit ClGameInterface(const QString& programFolder);
     ~ClGameInterface(); // writes the settings back
 
@@ -37,6 +37,7 @@ public:
     QString groupFilePath(std::int32_t group) const;
 
     const QString programFolder; // ends with a separator
+    const QString settingsFile;
     std::unique_ptr<ClGameControl> gameControl;
     QImage background;
     ClSettings settings;
@@ -55,3 +56,13 @@ private:
 
 // The folder of the running program's own file, links resolved.
 QString defaultProgramFolder();
+
+// Whether a file can really be made in the folder. Tried, not read from the
+// permission bits, which do not stop root.
+bool canCreateFileIn(const QString& folder);
+
+// Where "config.dat" is kept. An installed game's folder is read-only, so
+// then it lives in userFolder, which a first run creates and seeds with the
+// program folder's copy. When userFolder cannot be made either, the program
+// folder's copy is still read.
+QString settingsFileFor(const QString& programFolder, bool programFolderWritable, const QString& userFolder);
