@@ -6,6 +6,7 @@
 #include <QUrl>
 
 #include "Dialogstyle.h"
+#include "view/Imagetool.h"
 #include "view/Imgbtn.h"
 
 namespace {
@@ -45,7 +46,7 @@ TFormAboutBox::TFormAboutBox(QWidget* owner)
     styleDialog(*this, "About Wallwright", 388, 305);
     Image1 = new QLabel(this);
     Image1->setGeometry(0, 0, 388, 241);
-    Image1->setPixmap(QPixmap(":/about.png"));
+    Image1->setPixmap(QPixmap::fromImage(loadArt(":/about.png", bitmapScale(this))));
     auto* caption = new QLabel("Wallwright 1.0  -  a brick wall puzzle", this);
     caption->setGeometry(96, 8, 288, 21);
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

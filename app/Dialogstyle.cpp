@@ -2,6 +2,7 @@
 
 #include <QPalette>
 
+#include "view/Imagetool.h"
 #include "view/Imgbtn.h"
 
 void styleDialog(QDialog& dialog, const QString& caption, int width, int height)
@@ -19,7 +20,7 @@ void styleDialog(QDialog& dialog, const QString& caption, int width, int height)
 
 TImgBtn* addResultButton(QDialog& dialog, const QString& face, int left, int top, ModalResult result)
 {
-    auto* button = new TImgBtn(&dialog);
+    auto* button = new TImgBtn(&dialog, bitmapScale(&dialog));
     button->setObjectName(face);
     button->loadFaces(face);
     button->setGeometry(left, top, 80, 60);

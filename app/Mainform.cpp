@@ -12,6 +12,7 @@
 #include "Optionform.h"
 #include "Selectform.h"
 #include "view/Gameboardframe.h"
+#include "view/Imagetool.h"
 #include "view/Imgbtn.h"
 
 namespace {
@@ -72,8 +73,7 @@ TFormMain::TFormMain(const QString& programFolder, QWidget* parent)
         connect(b.button, &TImgBtn::OnClick, this, b.handler);
     }
 
-    gameInterface->background = QImage(640, 480, QImage::Format_RGB32);
-    gameInterface->background.fill(Qt::black);
+    gameInterface->background = makeBitmap(size(), FrameGameBoard1->scale);
     gameInterface->reportBadPicture = [this](const QString& fileName) {
         reportProblem(QString("The picture \"%1\" cannot be shown.").arg(QFileInfo(fileName).fileName()));
     };

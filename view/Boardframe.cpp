@@ -7,7 +7,8 @@
 void TImage::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.drawImage(event->rect(), picture, event->rect());
+    painter.setClipRect(event->rect());
+    painter.drawImage(0, 0, picture);
 }
 
 TPaintBox::TPaintBox(QWidget* parent)

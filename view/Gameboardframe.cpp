@@ -23,26 +23,26 @@ enum Sound { PickSound = 1000, DropSound = 1001, TurnSound = 1002, SolveSound = 
 
 TFrameGameBoard::TFrameGameBoard(QWidget* parent)
     : TFrameBoard(parent)
+    , scale(bitmapScale(this))
 {
     setFixedSize(kWidth, kHeight);
     imgBack->setGeometry(0, 0, kWidth, kHeight);
-    imgBack->picture = QImage(kWidth, kHeight, QImage::Format_RGB32);
-    imgBack->picture.fill(Qt::black);
+    imgBack->picture = makeBitmap(imgBack->size(), scale);
     PaintBox1->setGeometry(0, kFieldTop, kWidth, kHeight - kFieldTop);
     PaintBox1->setEnabled(false);
     PaintBox1->OnPaint = [this](QPainter& canvas, const QRect& dirty) { PaintBox1Paint(canvas, dirty); };
     PaintBox1->OnMouseDown = [this](Qt::MouseButton b, int x, int y) { PaintBox1MouseDown(b, x, y); };
     PaintBox1->OnMouseMove = [this](int x, int y) { PaintBox1MouseMove(x, y); };
     PaintBox1->OnMouseUp = [this](Qt::MouseButton b, int x, int y) { PaintBox1MouseUp(b, x, y); };
-    backBuffer = QImage(imgBack->size(), QImage::Format_RGB32);
+    backBuffer = makeBitmap(PaintBox1->size(), scale);
 
     for (int i = 0; i < kBrickImages; ++i)
-        ImageList1[std::size_t(i)] = QImage(QString(":/bricks/brick%1.png").arg(i, 2, 10, QChar('0')))
-                                         .convertToFormat(QImage::Format_RGB32);
+        ImageList1[std::size_t(i)] =
+            loadArt(QString(":/bricks/brick%1.png").arg(i, 2, 10, QChar('0')), scale).convertToFormat(QImage::Format_RGB32);
 
     int left = 0;
     for (TImgBtn** button : {&imgSelect, &imgPlay, &imgPrev, &imgNext, &imgOption, &imgHelp, &imgAbout}) {
-        *button = new TImgBtn(this);
+        *button = new TImgBtn(this, scale);
         (*button)->setGeometry(left, 0, 80, kButtonRowHeight);
         left += 80;
     }
@@ -79,7 +79,7 @@ void TFrameGameBoard::PaintBox1Paint(QPainter& canvas, const QRect& dirty)
         return;
     if (heldPieceShown) {
         // During a drag: the field without the held piece, then the piece on top.
-        canvas.drawImage(dirty, backBuffer, dirty);
+        canvas.drawImage(dirty, backBuffer, devicePixels(backBuffer, dirty));
         const QImage& brick = brickImage();
         for (const QRect& rect : heldPieceRegion())
             canvas.drawImage(rect, brick);
@@ -187,7 +187,8 @@ void TFrameGameBoard::EraseHeldPiece()
 
 void TFrameGameBoard::buildBackBuffer()
 {
-    backBuffer = imgBack->picture.copy(0, PaintBox1->y(), PaintBox1->width(), PaintBox1->height());
+    backBuffer = imgBack->picture.copy(devicePixels(imgBack->picture, PaintBox1->geometry()));
+    backBuffer.setDevicePixelRatio(scale);
     QPainter painter(&backBuffer);
     const ClPiece* held = heldPiece();
     for (const ClPiece& piece : game()->puzzle.pieces)

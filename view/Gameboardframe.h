@@ -41,6 +41,8 @@ public:
     int dragTop = 0;
     const int brickScale = kBrickScale;
 
+    // Device pixels per logical pixel of the board's bitmaps (2 on HiDPI screens).
+    const int scale;
     ClSoundPlayer* soundPlayer = nullptr;
     // Milliseconds the fade of a solved wall takes.
     int fadeMilliseconds = 750;

@@ -3,6 +3,38 @@
 #include <algorithm>
 
 #include <QPainter>
+#include <QWidget>
+
+int bitmapScale(const QWidget* widget)
+{
+    return widget->devicePixelRatioF() > 1.5 ? 2 : 1;
+}
+
+QImage makeBitmap(QSize logicalSize, int scale)
+{
+    QImage bitmap(logicalSize * scale, QImage::Format_RGB32);
+    bitmap.setDevicePixelRatio(scale);
+    bitmap.fill(Qt::black);
+    return bitmap;
+}
+
+QImage loadArt(const QString& path, int scale)
+{
+    if (scale == 2) {
+        QImage large(QString(path).replace(".png", "@2x.png"));
+        if (!large.isNull()) {
+            large.setDevicePixelRatio(2);
+            return large;
+        }
+    }
+    return QImage(path);
+}
+
+QRect devicePixels(const QImage& bitmap, const QRect& logical)
+{
+    const int scale = qRound(bitmap.devicePixelRatio());
+    return QRect(logical.topLeft() * scale, logical.size() * scale);
+}
 
 namespace {
 
@@ -18,7 +50,7 @@ QRect clipped(const QImage& bitmap, const QRect& rect)
     return rect.intersected(bitmap.rect());
 }
 
-// A copy of part of source, stretched to size, in 32-bit format.
+// A copy of part of source (device pixels), stretched to size, in 32-bit format.
 QImage stretchedCopy(const QImage& source, const QRect& rect, const QSize& size)
 {
     QImage copy(size, QImage::Format_RGB32);
@@ -36,7 +68,7 @@ QImage stretchedCopy(const QImage& source, const QRect& rect, const QSize& size)
 bool ChangeBrightness(QImage& bitmap, int amount, const QRect& rect, bool percent)
 {
     makeRgb32(bitmap);
-    const QRect area = clipped(bitmap, rect);
+    const QRect area = clipped(bitmap, devicePixels(bitmap, rect));
     for (int y = area.top(); y <= area.bottom(); ++y) {
         uchar* pixel = bitmap.scanLine(y) + 4 * area.left();
         for (int x = area.left(); x <= area.right(); ++x, pixel += 4)
@@ -52,17 +84,18 @@ bool CrossFade(const QImage& first, const QRect& firstRect, const QImage& second
                QImage& target, const QRect& targetRect, int weight)
 {
     makeRgb32(target);
-    if (targetRect.isEmpty())
+    const QRect targetPixels = devicePixels(target, targetRect);
+    if (targetPixels.isEmpty())
         return true;
-    const QImage a = stretchedCopy(first, firstRect, targetRect.size());
-    const QImage b = stretchedCopy(second, secondRect, targetRect.size());
+    const QImage a = stretchedCopy(first, devicePixels(first, firstRect), targetPixels.size());
+    const QImage b = stretchedCopy(second, devicePixels(second, secondRect), targetPixels.size());
     // Only the part of the target rectangle that lies on the target is written.
-    const QRect area = clipped(target, targetRect);
+    const QRect area = clipped(target, targetPixels);
     const int w = std::clamp(weight, 0, 100);
     for (int y = area.top(); y <= area.bottom(); ++y) {
-        const int row = y - targetRect.top();
-        const uchar* pa = a.constScanLine(row) + 4 * (area.left() - targetRect.left());
-        const uchar* pb = b.constScanLine(row) + 4 * (area.left() - targetRect.left());
+        const int row = y - targetPixels.top();
+        const uchar* pa = a.constScanLine(row) + 4 * (area.left() - targetPixels.left());
+        const uchar* pb = b.constScanLine(row) + 4 * (area.left() - targetPixels.left());
         uchar* out = target.scanLine(y) + 4 * area.left();
         for (int x = area.left(); x <= area.right(); ++x, pa += 4, pb += 4, out += 4)
             for (int channel = 0; channel < 3; ++channel)

@@ -1,8 +1,20 @@
 #pragma once
 // Pixel tools on 32-bit bitmaps (blue, green, red, fourth byte in memory).
-// Rectangles are clipped to their bitmaps.
+// Rectangles are in a bitmap's logical pixels (a bitmap made for a HiDPI
+// screen has two device pixels to each) and are clipped to their bitmaps.
 #include <QImage>
 #include <QRect>
+
+class QWidget;
+
+// Device pixels per logical pixel for the game's bitmaps on the widget's screen: 1 or 2.
+int bitmapScale(const QWidget* widget);
+// A bitmap of a logical size at that scale, filled black.
+QImage makeBitmap(QSize logicalSize, int scale);
+// The art at a resource path, in its twice-as-large "@2x" form at scale 2.
+QImage loadArt(const QString& path, int scale);
+// A logical rectangle of the bitmap in its device pixels.
+QRect devicePixels(const QImage& bitmap, const QRect& logical);
 
 // percent: each channel becomes channel * amount / 100; otherwise channel + amount.
 // Channels are clamped to 0..255; the fourth byte is kept.

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "Imagetool.h"
+
 namespace {
 // Black pixels become see-through, so the lettering stands on the picture behind.
 QImage withTransparentBlack(const QImage& picture)
@@ -18,8 +20,9 @@ QImage withTransparentBlack(const QImage& picture)
 }
 } // namespace
 
-TImgBtn::TImgBtn(QWidget* owner)
+TImgBtn::TImgBtn(QWidget* owner, int scale)
     : QWidget(owner)
+    , scale(scale)
 {
     setAttribute(Qt::WA_NoSystemBackground);
     setCursor(Qt::PointingHandCursor);
@@ -44,9 +47,9 @@ void TImgBtn::SetPicUp(const QImage& picture)
 void TImgBtn::loadFaces(const QString& name)
 {
     const QString stem = ":/buttons/" + name;
-    SetPicDown(QImage(stem + "_down.png"));
-    SetPicUp(QImage(stem + "_up.png"));
-    SetPic(QImage(stem + "_pic.png"));
+    SetPicDown(loadArt(stem + "_down.png", scale));
+    SetPicUp(loadArt(stem + "_up.png", scale));
+    SetPic(loadArt(stem + "_pic.png", scale));
 }
 
 void TImgBtn::showPicture(const QImage& picture)
@@ -59,7 +62,7 @@ void TImgBtn::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     if (Stretch)
-        painter.drawImage(rect(), shown);
+        painter.drawImage(QRectF(rect()), shown, QRectF(shown.rect()));
     else
         painter.drawImage(0, 0, shown);
 }

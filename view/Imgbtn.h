@@ -8,7 +8,8 @@
 class TImgBtn : public QWidget {
     Q_OBJECT
 public:
-    explicit TImgBtn(QWidget* owner = nullptr);
+    // scale 2 takes the twice-as-large faces, for HiDPI screens.
+    explicit TImgBtn(QWidget* owner = nullptr, int scale = 1);
 
     void SetPic(const QImage& picture); // also becomes the picture shown
     void SetPicDown(const QImage& picture);
@@ -44,6 +45,7 @@ private:
     void WMMouseLeave();
     void showPicture(const QImage& picture);
 
+    const int scale;
     bool mouseInside = false;
     bool leftDown = false;
     QImage pic;
