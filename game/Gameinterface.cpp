@@ -137,5 +137,5 @@ void ClGameInterface::loadBackground(const QString& fileName)
     }
     QPainter painter(&background);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(background.rect(), picture);
+    painter.drawImage(QRectF(QPointF(0, 0), background.deviceIndependentSize()), picture);
 }
