@@ -69,19 +69,20 @@ void ClGameInterface::restart()
 
 void ClGameInterface::nextPuzzle()
 {
-    if (gameControl->gameData->puzzles.empty())
-        return;
-    paintRandomBackground();
-    gameControl->nextPuzzle();
-    settings.lastPuzzle = gameControl->puzzleIndex;
+    step(&ClGameControl::nextPuzzle);
 }
 
 void ClGameInterface::prevPuzzle()
 {
+    step(&ClGameControl::prevPuzzle);
+}
+
+void ClGameInterface::step(bool (ClGameControl::*move)())
+{
     if (gameControl->gameData->puzzles.empty())
         return;
     paintRandomBackground();
-    gameControl->prevPuzzle();
+    (gameControl.get()->*move)();
     settings.lastPuzzle = gameControl->puzzleIndex;
 }
 

@@ -50,6 +50,7 @@ public:
     std::function<void(const QString& fileName)> reportBadPicture;
 
 private:
+    void step(bool (ClGameControl::*move)());
     void paintRandomBackground();
     QSet<QString> badPictures;
 };
