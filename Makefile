@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 
-.PHONY: all deps configure build run test test-asan fuzz bench puzzles clean
+.PHONY: all deps configure build run test test-asan fuzz package bench puzzles clean
 
 all: build
 
@@ -49,6 +49,10 @@ fuzz:
 			-print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/findings/$$f/ \
 			$(FUZZ_DIR)/corpus/$$f $(FUZZ_DIR)/fuzz/seeds/$$f || exit 1; \
 	done
+
+# The Debian package, wallwright_<version>_<arch>.deb, in the build folder.
+package: build
+	cd $(BUILD_DIR) && cpack
 
 puzzles: build
 	cmake --build $(BUILD_DIR) --target puzzles

@@ -8,6 +8,8 @@ packages=(
   qt6-base-dev
   libsdl2-mixer-dev timgm6mb-soundfont
   libgtest-dev
+  appstream desktop-file-utils   # checks of the menu entry and metainfo
+  dpkg-dev file                  # make package: dependencies from dpkg-shlibdeps
 )
 
 missing=()

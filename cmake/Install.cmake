@@ -1,0 +1,67 @@
+# `cmake --install` and `make package`. The game finds its data in the folder
+# of its own resolved file, so it is installed as one program folder,
+# <prefix>/lib/wallwright, with a link to it in <prefix>/bin. The folder is
+# private to the game, so it stays out of the multiarch library folder.
+include(GNUInstallDirs)
+
+set(WALLWRIGHT_ID example.wallwright.Wallwright)
+set(WALLWRIGHT_INSTALL_PROGRAMDIR lib/wallwright CACHE STRING
+  "The installed program folder, relative to the prefix")
+set(program_dir ${WALLWRIGHT_INSTALL_PROGRAMDIR})
+
+install(TARGETS wallwright RUNTIME DESTINATION ${program_dir})
+install(FILES ${SHIPPED_PUZZLES} DESTINATION ${program_dir})
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/music/ DESTINATION ${program_dir}/Music)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/pictures/ DESTINATION ${program_dir}/Picture)
+# The HTML Help project files only make Wallwright.chm.
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/help/ DESTINATION ${program_dir}/help
+  PATTERN .gitignore EXCLUDE PATTERN *.hh? EXCLUDE)
+if(CHMCMD)
+  install(FILES ${WALLWRIGHT_PROGRAM_DIR}/Wallwright.chm DESTINATION ${program_dir})
+endif()
+
+# A relative link, made in the build tree and installed as a link, so that
+# it holds under DESTDIR and in the package.
+file(RELATIVE_PATH link_target ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${program_dir}/wallwright)
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/bin-link)
+file(CREATE_LINK ${link_target} ${CMAKE_BINARY_DIR}/bin-link/wallwright SYMBOLIC)
+install(FILES ${CMAKE_BINARY_DIR}/bin-link/wallwright DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# The menu entry, its icons and the software centre's description.
+set(desktop_dir ${CMAKE_SOURCE_DIR}/resources/desktop)
+install(FILES ${desktop_dir}/${WALLWRIGHT_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${desktop_dir}/${WALLWRIGHT_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+foreach(size 16 32 48 64 128 256)
+  install(FILES ${CMAKE_SOURCE_DIR}/resources/icons/wallwright-${size}.png
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME ${WALLWRIGHT_ID}.png)
+endforeach()
+install(FILES ${CMAKE_SOURCE_DIR}/resources/icons/wallwright.svg
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${WALLWRIGHT_ID}.svg)
+
+# The Debian package.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME wallwright)
+set(CPACK_PACKAGE_VENDOR "Wallwright")
+set(CPACK_PACKAGE_CONTACT "Wallwright developers <help@wallwright.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "brick wall puzzle game")
+set(CPACK_PACKAGE_DESCRIPTION "Every puzzle is a brick wall laid in running bond with a gap in it.
+Drag the pieces into the gap, turning or mirroring them with a right
+click, until the wall is whole. Four groups of puzzles, six brick
+styles, background music and pictures.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The music is MIDI: without a General MIDI SoundFont it stays silent.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS timgm6mb-soundfont)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://wallwright.example/)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
+
+# The installed layout and the desktop files, checked by the tools the
+# desktop itself uses.
+add_test(NAME install_layout COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR}
+  -DPREFIX=${CMAKE_BINARY_DIR}/install-check -DID=${WALLWRIGHT_ID} -P ${CMAKE_SOURCE_DIR}/tests/install/Checklayout.cmake)
+add_test(NAME desktop_entry_valid COMMAND desktop-file-validate ${desktop_dir}/${WALLWRIGHT_ID}.desktop)
+add_test(NAME metainfo_valid COMMAND appstreamcli validate --no-net ${desktop_dir}/${WALLWRIGHT_ID}.metainfo.xml)

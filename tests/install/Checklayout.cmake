@@ -1,0 +1,41 @@
+# Installs the build into a scratch prefix and checks the program folder, the
+# link to it and the desktop files. Run with -DBUILD_DIR=... -DPREFIX=... -DID=...
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+  RESULT_VARIABLE result OUTPUT_QUIET)
+if(result)
+  message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+
+set(program ${PREFIX}/lib/wallwright)
+set(missing)
+foreach(path wallwright Brick0.gam Brick1.gam Brick2.gam Brick3.gam help/index.html
+    share:applications/${ID}.desktop share:metainfo/${ID}.metainfo.xml
+    share:icons/hicolor/16x16/apps/${ID}.png share:icons/hicolor/256x256/apps/${ID}.png
+    share:icons/hicolor/scalable/apps/${ID}.svg)
+  string(REPLACE "share:" "../../share/" path ${path})
+  if(NOT EXISTS ${program}/${path})
+    list(APPEND missing ${path})
+  endif()
+endforeach()
+foreach(folder Music Picture)
+  file(GLOB content ${program}/${folder}/*)
+  if(NOT content)
+    list(APPEND missing "${folder}/*")
+  endif()
+endforeach()
+if(missing)
+  message(FATAL_ERROR "not installed: ${missing}")
+endif()
+
+# A relative link, so the prefix can move; it must lead to the program itself.
+file(READ_SYMLINK ${PREFIX}/bin/wallwright link)
+if(IS_ABSOLUTE "${link}")
+  message(FATAL_ERROR "bin/wallwright is not a relative link: ${link}")
+endif()
+file(REAL_PATH ${PREFIX}/bin/wallwright resolved)
+file(REAL_PATH ${program}/wallwright expected)
+if(NOT resolved STREQUAL expected)
+  message(FATAL_ERROR "bin/wallwright leads to ${resolved}, not ${expected}")
+endif()
+file(REMOVE_RECURSE ${PREFIX})
