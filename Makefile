@@ -21,9 +21,16 @@ run: build
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure
 
+# On a virtual X server when there is one, else on the offscreen platform.
 bench: build
 	cmake --build $(BUILD_DIR) --target benchmarks
 	./$(BUILD_DIR)/bench/dragbench
+	@echo
+	@if command -v xvfb-run >/dev/null; then \
+		xvfb-run -a -s "-screen 0 1280x1024x24" ./$(BUILD_DIR)/bench/processbench; \
+	else \
+		QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/processbench; \
+	fi
 
 # The whole suite with AddressSanitizer and UBSan, in a build folder of its own.
 ASAN_DIR ?= build-asan

@@ -2,6 +2,7 @@
 #include <QIcon>
 
 #include "Mainform.h"
+#include "bench/Firstframe.h"
 
 int main(int argc, char** argv)
 {
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(icon);
 
     TFormMain form;
+    FirstFrameReport::watch(&form); // for `make bench` only
     form.show();
     return app.exec();
 }

@@ -1,0 +1,81 @@
+// The game window as app/main.cpp builds it, with the background music wired
+// to the options as the game has it, for the idle and memory figures:
+//   benchgame FOLDER [--music] [--play]
+// --music turns the music on; --play, after the first frame, drags every
+// piece of the first puzzle about, then solves it (fade included) and says
+// "played".
+#include <cstdio>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include "Firstframe.h"
+#include "app/Mainform.h"
+#include "app/Musicform.h"
+#include "view/Gameboardframe.h"
+
+namespace {
+void send(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
+{
+    QMouseEvent event(type, QPointF(at), target->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+void playFirstPuzzle(TFormMain& form)
+{
+    TFrameGameBoard& board = *form.FrameGameBoard1;
+    ClGameControl& game = *form.gameInterface->gameControl;
+    QWidget* field = board.PaintBox1;
+    const auto pixel = [&](const ClPoint& p) { return QPoint(p.x * board.cellWidth() + 1, p.y * board.cellHeight() + 1); };
+
+    form.playGameExecute();
+    for (std::size_t i = 0; i < game.puzzle.pieces.size(); ++i) {
+        const QPoint grab = pixel(game.puzzle.pieces[i].cells().at(0));
+        send(field, QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
+        for (int step = 0; step < 40; ++step) {
+            send(field, QEvent::MouseMove, grab + QPoint(step * 3, step * 2), Qt::NoButton, Qt::LeftButton);
+            QApplication::processEvents();
+        }
+        send(field, QEvent::MouseButtonRelease, grab, Qt::LeftButton, Qt::NoButton);
+        QApplication::processEvents();
+    }
+
+    // Every piece to its place in the wall, then one last drop in place.
+    form.playGameExecute();
+    const auto& solved = game.gameData->puzzles[std::size_t(game.puzzleIndex)].pieces;
+    for (std::size_t i = 0; i < solved.size() && i < game.puzzle.pieces.size(); ++i) {
+        ClPiece* piece = &game.puzzle.pieces[i];
+        game.selectedPiece = piece;
+        game.rotatePiece(piece, solved[i].angle - piece->angle);
+        if ((solved[i].flipped != 0) != (piece->flipped != 0))
+            game.flipPiece(piece);
+        game.movePiece(piece, solved[i].x * kBrickScale, solved[i].y * kBrickScale);
+    }
+    game.selectedPiece = nullptr;
+    const QPoint last = pixel(game.puzzle.pieces.at(0).cells().at(0));
+    send(field, QEvent::MouseButtonPress, last, Qt::LeftButton, Qt::LeftButton);
+    send(field, QEvent::MouseButtonRelease, last, Qt::LeftButton, Qt::NoButton);
+    std::puts(field->isEnabled() ? "played, not solved" : "played");
+    std::fflush(stdout);
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    setMusicReporter([](const QString& message) { std::fprintf(stderr, "%s\n", qPrintable(message)); });
+    FormMusic = new TFormMusic;
+
+    TFormMain form(args.value(1));
+    form.gameInterface->settings.musicOn = args.contains("--music") ? 1 : 0;
+    form.gameInterface->musicPlayer = PlayMusic;
+    FirstFrameReport::watch(&form);
+    form.show();
+    if (args.contains("--play"))
+        QTimer::singleShot(300, &form, [&form] { playFirstPuzzle(form); });
+    const int result = app.exec();
+    delete FormMusic;
+    return result;
+}
