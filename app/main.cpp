@@ -2,7 +2,10 @@
 #include <QIcon>
 
 #include "Mainform.h"
+#include "Musicform.h"
 #include "bench/Firstframe.h"
+#include "view/Gameboardframe.h"
+#include "view/Sdlsoundplayer.h"
 
 int main(int argc, char** argv)
 {
@@ -15,7 +18,13 @@ int main(int argc, char** argv)
         icon.addFile(QString(":/icons/wallwright-%1.png").arg(size));
     QApplication::setWindowIcon(icon);
 
+    ClSdlSoundPlayer soundEffects; // outlives the board that plays it
     TFormMain form;
+    form.FrameGameBoard1->soundPlayer = &soundEffects;
+    // The hidden music window: made after the main window, gone before it.
+    TFormMusic music;
+    FormMusic = &music;
+    form.gameInterface->musicPlayer = PlayMusic;
     FirstFrameReport::watch(&form); // for `make bench` only
     form.show();
     return app.exec();
