@@ -1,9 +1,8 @@
-// The game window as app/main.cpp builds it, with the background music wired
-// to the options as the game has it, for the idle and memory figures:
-//   benchgame FOLDER [--music] [--play]
-// --music turns the music on; --play, after the first frame, drags every
-// piece of the first puzzle about, then solves it (fade included) and says
-// "played".
+// The game window as app/main.cpp builds it, sound and music included, on a
+// given program folder, for the memory figures:
+//   benchgame FOLDER [--play]
+// --play, after the first frame, drags every piece of the first puzzle
+// about, then solves it (fade included) and says "played".
 #include <cstdio>
 
 #include <QApplication>
@@ -14,6 +13,7 @@
 #include "app/Mainform.h"
 #include "app/Musicform.h"
 #include "view/Gameboardframe.h"
+#include "view/Sdlsoundplayer.h"
 
 namespace {
 void send(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
@@ -65,17 +65,15 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    setMusicReporter([](const QString& message) { std::fprintf(stderr, "%s\n", qPrintable(message)); });
-    FormMusic = new TFormMusic;
-
+    ClSdlSoundPlayer soundEffects;
     TFormMain form(args.value(1));
-    form.gameInterface->settings.musicOn = args.contains("--music") ? 1 : 0;
+    form.FrameGameBoard1->soundPlayer = &soundEffects;
+    TFormMusic music;
+    FormMusic = &music;
     form.gameInterface->musicPlayer = PlayMusic;
     FirstFrameReport::watch(&form);
     form.show();
     if (args.contains("--play"))
         QTimer::singleShot(300, &form, [&form] { playFirstPuzzle(form); });
-    const int result = app.exec();
-    delete FormMusic;
-    return result;
+    return app.exec();
 }
