@@ -46,7 +46,8 @@ FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZERS = gamefile_fuzzer settings_fuzzer play_fuzzer
 fuzz:
-	@fuzz/install-deps.sh
+	@tools/install-deps.sh
+	@tools/install-deps.sh clang libclang-rt-dev # the fuzzers' compiler and runtimes
 	@[ -f $(FUZZ_DIR)/build.ninja ] || CXX=clang++ CC=clang cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWALLWRIGHT_FUZZ=ON
 	cmake --build $(FUZZ_DIR) --target fuzzers
 	@for f in $(FUZZERS); do \

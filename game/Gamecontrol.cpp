@@ -48,10 +48,7 @@ void ClGameControl::restart()
     copyCurrentRecord();
     gameData->checkerboard->resetFromPuzzle(puzzle);
     for (auto& piece : puzzle.pieces) {
-        piece.x = piece.startX;
-        piece.y = piece.startY;
-        piece.flipped = piece.startFlipped;
-        piece.angle = piece.startAngle;
+        piece = piece.atStart();
         applyPiece(&piece, +1);
     }
 }

@@ -159,6 +159,16 @@ void ClPiece::flip()
     flipped = flipped == 0 ? 1 : 0;
 }
 
+ClPiece ClPiece::atStart() const
+{
+    ClPiece started = *this;
+    started.x = startX;
+    started.y = startY;
+    started.angle = startAngle;
+    started.flipped = startFlipped;
+    return started;
+}
+
 bool ClPiece::readFrom(std::istream& in)
 {
     return readInt32(in, x) && readInt32(in, y) && readInt32(in, angle) && readInt32(in, flipped)

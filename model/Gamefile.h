@@ -66,6 +66,8 @@ struct ClPiece {
     ClPoints cells() const;
     void rotate(std::int32_t delta);
     void flip();
+    // The same piece at its start placement.
+    ClPiece atStart() const;
 
     bool readFrom(std::istream& in);
     bool writeTo(std::ostream& out) const;

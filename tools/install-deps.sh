@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game needs to build, test and run.
+# Installs the Debian packages the game needs to build, test and run, or
+# the packages named on the command line.
 # Idempotent: asks apt-get only for what is missing.
 set -euo pipefail
 
-packages=(
+game_packages=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev
   libsdl2-mixer-dev timgm6mb-soundfont
@@ -11,6 +12,7 @@ packages=(
   appstream desktop-file-utils   # checks of the menu entry and metainfo
   dpkg-dev file                  # make package: dependencies from dpkg-shlibdeps
 )
+if [ $# -gt 0 ]; then packages=("$@"); else packages=("${game_packages[@]}"); fi
 
 missing=()
 for p in "${packages[@]}"; do

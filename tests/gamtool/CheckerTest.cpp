@@ -42,16 +42,6 @@ CheckRun check(const std::string& path)
     return {holds, out.str()};
 }
 
-ClPiece atStart(const ClPiece& piece)
-{
-    ClPiece started = piece;
-    started.x = piece.startX;
-    started.y = piece.startY;
-    started.angle = piece.startAngle;
-    started.flipped = piece.startFlipped;
-    return started;
-}
-
 // A sound group file, then the same file with one fault put in by `breakIt`.
 class BrokenFile : public ::testing::Test {
 protected:
@@ -87,7 +77,7 @@ TEST(Generator, StartsInEveryOrientationEachShapeCanTake)
     std::vector<std::set<ClPoints, RowMajorOrder>> seen(file.shapes.size());
     for (const auto& puzzle : file.puzzles)
         for (const auto& piece : puzzle.pieces)
-            seen[std::size_t(piece.shapeIndex)].insert(normalised(atStart(piece).cells()));
+            seen[std::size_t(piece.shapeIndex)].insert(normalised(piece.atStart().cells()));
     for (std::size_t s = 0; s < file.shapes.size(); ++s) {
         ClPiece plain;
         plain.shapeIndex = std::int32_t(s);
@@ -118,8 +108,8 @@ TEST_F(BrokenFile, StartBricksOnAnotherPieceOrOnTheGap)
     CheckRun run = checkWith([](ClGameFile& file) {
         ClPuzzle& puzzle = file.puzzles[0];
         // Piece 3 moved so its first brick lies on piece 1's first brick.
-        const ClPoint onto = atStart(puzzle.pieces[0]).cells()[0];
-        const ClPoint from = atStart(puzzle.pieces[2]).cells()[0];
+        const ClPoint onto = puzzle.pieces[0].atStart().cells()[0];
+        const ClPoint from = puzzle.pieces[2].atStart().cells()[0];
         puzzle.pieces[2].startX += onto.x - from.x;
         puzzle.pieces[2].startY += onto.y - from.y;
     });
@@ -220,14 +210,14 @@ TEST_F(BrokenFile, StartTheBoardWouldNotLetAPieceReach)
         ASSERT_TRUE(gapOf(puzzle, blocked));
         for (std::size_t i = 0; i < puzzle.pieces.size(); ++i)
             if (i != 2)
-                ASSERT_TRUE(addPlaces(atStart(puzzle.pieces[i]).cells(), blocked));
+                ASSERT_TRUE(addPlaces(puzzle.pieces[i].atStart().cells(), blocked));
         ClPiece& triangle = puzzle.pieces[2];
         triangle.startAngle = 180;
         triangle.startFlipped = 0;
         triangle.startY = kFieldHeight - 1;
         for (triangle.startX = 0; triangle.startX < kFieldWidth; ++triangle.startX) {
             PlaceSet free = blocked;
-            if (addPlaces(atStart(triangle).cells(), free))
+            if (addPlaces(triangle.atStart().cells(), free))
                 return;
         }
         FAIL() << "no free place in the last rows";

@@ -29,16 +29,6 @@ std::int64_t bondOf(ClPoint p)
     return (std::int64_t(p.x) + p.y) & 1;
 }
 
-ClPiece atStart(const ClPiece& piece)
-{
-    ClPiece started = piece;
-    started.x = piece.startX;
-    started.y = piece.startY;
-    started.angle = piece.startAngle;
-    started.flipped = piece.startFlipped;
-    return started;
-}
-
 class FileChecker {
 public:
     FileChecker(const std::string& fileName, std::ostream& out)
@@ -246,7 +236,7 @@ private:
         bool anyTurned = false;
         for (std::size_t i = 0; i < puzzle.pieces.size(); ++i) {
             const ClPiece& piece = puzzle.pieces[i];
-            const ClPiece started = atStart(piece);
+            const ClPiece started = piece.atStart();
             const ClPoints cells = started.cells();
             for (const auto& c : cells) {
                 if (!isBrickPlace(c)) {
@@ -301,7 +291,7 @@ private:
                 failPiece(p, i, "the board refuses its start position");
         }
         for (std::size_t i = 0; i < solved.pieces.size(); ++i) {
-            const ClPoint brick = atStart(solved.pieces[i]).cells().at(0);
+            const ClPoint brick = solved.pieces[i].atStart().cells().at(0);
             const ClPoints target = solved.pieces[i].cells();
             // Picking reorders the pieces: only this pointer is ours until the next pick.
             ClPiece* piece = game.pickPiece(brick.x, brick.y);

@@ -15,11 +15,8 @@ std::vector<PieceKind> pieceKinds(const ClPuzzle& puzzle, std::int32_t rotateSte
 {
     std::vector<PieceKind> kinds;
     for (const auto& piece : puzzle.pieces) {
-        ClPiece atStart = piece;
-        atStart.angle = piece.startAngle;
-        atStart.flipped = piece.startFlipped;
         std::vector<ClPoints> orientations;
-        for (auto& o : reachableOrientations(atStart, rotateStep))
+        for (auto& o : reachableOrientations(piece.atStart(), rotateStep))
             orientations.push_back(std::move(o.cells));
         std::sort(orientations.begin(), orientations.end(), RowMajorOrder{});
         auto same = std::find_if(kinds.begin(), kinds.end(),
