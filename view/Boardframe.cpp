@@ -50,16 +50,25 @@ TFrameBoard::TFrameBoard(QWidget* parent)
 {
 }
 
+namespace {
+// A play unit wider or taller than this comes from a damaged file; such a
+// group is not drawn or played, so pixel sums cannot overflow.
+constexpr std::int32_t kMaxCellPixels = 256;
+
+int usableCellSize(const ClGameControl* control, std::int32_t size)
+{
+    return control && control->gameData->inPlayUnits() && size > 0 && size <= kMaxCellPixels ? size : 0;
+}
+} // namespace
+
 int TFrameBoard::cellWidth() const
 {
-    const ClGameControl* control = game();
-    return control && control->gameData->inPlayUnits() ? std::max(0, control->gameData->header.cellWidth) : 0;
+    return usableCellSize(game(), game() ? game()->gameData->header.cellWidth : 0);
 }
 
 int TFrameBoard::cellHeight() const
 {
-    const ClGameControl* control = game();
-    return control && control->gameData->inPlayUnits() ? std::max(0, control->gameData->header.cellHeight) : 0;
+    return usableCellSize(game(), game() ? game()->gameData->header.cellHeight : 0);
 }
 
 void TFrameBoard::DrawPieces(QPainter& canvas, ClGameControl* control)

@@ -65,7 +65,7 @@ public:
     virtual void DrawPiece(const ClPiece& piece, QPainter& canvas) = 0;
     virtual void DrawWall(const ClCheckerboard* checkerboard);
 
-    // Pixels per play unit, or 0 when no usable puzzle is loaded.
+    // Pixels per play unit, or 0 when no usable group is loaded.
     int cellWidth() const;
     int cellHeight() const;
 

@@ -229,6 +229,34 @@ private slots:
         QVERIFY(window.problems.isEmpty());
     }
 
+    void absurdCellSizesShowTheGroupWithoutPlay_data()
+    {
+        QTest::addColumn<int>("cellWidth");
+        QTest::addColumn<int>("cellHeight");
+        QTest::newRow("huge") << (1 << 30) << 20;
+        QTest::newRow("zero") << 32 << 3; // 3 / 4 is 0 pixels per play unit
+        QTest::newRow("negative") << -32 << 20;
+    }
+
+    void absurdCellSizesShowTheGroupWithoutPlay()
+    {
+        QFETCH(int, cellWidth);
+        QFETCH(int, cellHeight);
+        ProgramFolder folder;
+        ClGameFile file;
+        fixtures::fillSmallGame(file);
+        file.header.cellWidth = cellWidth;
+        file.header.cellHeight = cellHeight;
+        QVERIFY(file.save(folder.path("Brick0.gam").toStdString()));
+        Window window(folder);
+        TFormMain& form = window.open();
+        form.playGameExecute();
+        QVERIFY(!window.screen().isNull());
+        Mouse(&form).drag(QPoint(65, 321), QPoint(100, 100));
+        QVERIFY(!window.board().dragging);
+        QCOMPARE(window.game().puzzle.pieces[0].x, 8);
+    }
+
     void dialogsCarryValuesBackOnlyOnConfirm()
     {
         std::int32_t group = 5;
