@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
+#include <QTimer>
 
 #include "Aboutbox.h"
 #include "Optionform.h"
@@ -111,9 +112,19 @@ bool TFormMain::hasPuzzle() const
     return gameInterface->gameControl->isValid() != nullptr;
 }
 
+void TFormMain::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    // Music starts once the window is on screen: opening the first file,
+    // MIDI above all, would otherwise hold up the first frame.
+    if (!musicStarted) {
+        musicStarted = true;
+        QTimer::singleShot(0, this, [this] { gameInterface->applyMusic(); });
+    }
+}
+
 void TFormMain::FormActivate()
 {
-    gameInterface->applyMusic();
     loadGroup(currentGroup);
     // A remembered puzzle the group does not have opens its first one.
     const std::int32_t last = gameInterface->settings.lastPuzzle;

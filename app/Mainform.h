@@ -47,6 +47,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     // Loads a group's puzzle file and converts it to play units; says so
@@ -57,4 +58,5 @@ private:
     QAction* addAction(const QString& caption, const QString& hint, void (TFormMain::*handler)());
 
     bool activated = false;
+    bool musicStarted = false;
 };

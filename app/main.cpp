@@ -15,7 +15,7 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName("example.wallwright.Wallwright");
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QString(":/icons/wallwright-%1.png").arg(size));
+        icon.addFile(QString(":/icons/wallwright-%1.png").arg(size), QSize(size, size)); // read when needed
     QApplication::setWindowIcon(icon);
 
     ClSdlSoundPlayer soundEffects; // outlives the board that plays it

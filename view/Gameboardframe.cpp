@@ -36,9 +36,6 @@ TFrameGameBoard::TFrameGameBoard(QWidget* parent)
     PaintBox1->OnMouseUp = [this](Qt::MouseButton b, int x, int y) { PaintBox1MouseUp(b, x, y); };
     backBuffer = makeBitmap(PaintBox1->size(), scale);
 
-    for (int i = 0; i < kBrickImages; ++i)
-        ImageList1[std::size_t(i)] =
-            loadArt(QString(":/bricks/brick%1.png").arg(i, 2, 10, QChar('0')), scale).convertToFormat(QImage::Format_RGB32);
 
     int left = 0;
     for (TImgBtn** button : {&imgSelect, &imgPlay, &imgPrev, &imgNext, &imgOption, &imgHelp, &imgAbout}) {
@@ -51,8 +48,13 @@ TFrameGameBoard::TFrameGameBoard(QWidget* parent)
 const QImage& TFrameGameBoard::brickImage() const
 {
     // A style from an odd settings file draws as the first style.
-    const std::int32_t style = gameInterface ? gameInterface->settings.brickStyle : 0;
-    return ImageList1[style >= 0 && style < kBrickImages ? std::size_t(style) : 0];
+    const std::int32_t setting = gameInterface ? gameInterface->settings.brickStyle : 0;
+    const int style = setting >= 0 && setting < kBrickImages ? setting : 0;
+    QImage& image = ImageList1[std::size_t(style)];
+    if (image.isNull())
+        image = loadArt(QString(":/bricks/brick%1.png").arg(style, 2, 10, QChar('0')), scale)
+                    .convertToFormat(QImage::Format_RGB32);
+    return image;
 }
 
 QRect TFrameGameBoard::brickRect(const ClPoint& anchor) const

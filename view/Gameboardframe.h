@@ -27,7 +27,8 @@ public:
     void EraseHeldPiece();
 
     static constexpr int kBrickImages = 12;
-    std::array<QImage, kBrickImages> ImageList1;
+    // The brick images, decoded on first use.
+    mutable std::array<QImage, kBrickImages> ImageList1;
     TImgBtn* imgSelect;
     TImgBtn* imgPlay;
     TImgBtn* imgPrev;
