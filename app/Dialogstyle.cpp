@@ -1,9 +1,35 @@
 #include "Dialogstyle.h"
 
+#include <QKeyEvent>
 #include <QPalette>
 
 #include "view/Imagetool.h"
 #include "view/Imgbtn.h"
+
+namespace {
+// Return confirms the dialog, as Escape already cancels it.
+class ReturnConfirms : public QObject {
+public:
+    explicit ReturnConfirms(QDialog* dialog)
+        : QObject(dialog)
+        , dialog(dialog)
+    {
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        dialog->done(mrOk);
+        return true;
+    }
+
+private:
+    QDialog* dialog;
+};
+} // namespace
 
 void styleDialog(QDialog& dialog, const QString& caption, int width, int height)
 {
@@ -25,6 +51,8 @@ TImgBtn* addResultButton(QDialog& dialog, const QString& face, int left, int top
     button->loadFaces(face);
     button->setGeometry(left, top, 80, 60);
     QObject::connect(button, &TImgBtn::OnClick, &dialog, [&dialog, result] { dialog.done(result); });
+    if (result == mrOk)
+        dialog.installEventFilter(new ReturnConfirms(&dialog));
     return button;
 }
 

@@ -282,6 +282,18 @@ private slots:
         sound = 0;
         QVERIFY(!ShowOptions(sound, music, style));
         QCOMPARE(sound, 0);
+
+        // Return confirms and Escape cancels, as in any dialog.
+        for (const auto& [key, confirmed] : {std::pair{Qt::Key_Return, true}, std::pair{Qt::Key_Escape, false}}) {
+            QTimer::singleShot(0, [key = key] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, key);
+                if (dialog->isVisible()) // not heard: end it, so the test fails instead of waiting
+                    static_cast<QDialog*>(dialog)->done(0);
+            });
+            group = 3;
+            QCOMPARE(ShowSelection(group), confirmed);
+        }
     }
 };
 
