@@ -40,7 +40,11 @@ TFormMain::TFormMain(const QString& programFolder, QWidget* parent)
         box.exec();
     })
     , openUrl(QDesktopServices::openUrl)
-    , reportProblem([this](const QString& message) { QMessageBox::warning(this, "Wallwright", message); })
+    // Shown from the event loop, so a problem found while the window opens
+    // appears over the drawn window, not before it.
+    , reportProblem([this](const QString& message) {
+        QTimer::singleShot(0, this, [this, message] { QMessageBox::warning(this, "Wallwright", message); });
+    })
 {
     setWindowTitle("Wallwright");
     setFixedSize(640, 480);
