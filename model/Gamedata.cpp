@@ -10,14 +10,14 @@ bool ClGameData::load(const std::string& fileName)
     if (!ClGameFile::load(fileName))
         return false;
     checkerboard = std::make_unique<ClCheckerboard>(header.gridWidth, header.gridHeight);
-    loaded = true;
     converted = false;
     return true;
 }
 
 bool ClGameData::rescaleToPlayUnits()
 {
-    if (!loaded || converted)
+    // Only a successful load makes a checkerboard.
+    if (!checkerboard || converted)
         return false;
     header.gridWidth = saturatingMul(header.gridWidth, kBrickScale);
     header.gridHeight = saturatingMul(header.gridHeight, kBrickScale);

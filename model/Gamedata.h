@@ -29,6 +29,5 @@ public:
     std::unique_ptr<ClCheckerboard> checkerboard;
 
 private:
-    bool loaded = false;
     bool converted = false;
 };
