@@ -114,19 +114,6 @@ private slots:
         game.prevPuzzle();
         QCOMPARE(game.settings.lastPuzzle, 1);
     }
-
-    void settingsAreReadAtStartAndWrittenAtTheEnd()
-    {
-        ProgramFolder folder;
-        {
-            ClGameInterface game(folder.dir.path());
-            QCOMPARE(game.settings.musicOn, 1);
-            game.settings.group = 2;
-        }
-        QCOMPARE(QFileInfo(folder.path("config.dat")).size(), qint64(ClSettings::kSize));
-        ClGameInterface again(folder.dir.path());
-        QCOMPARE(again.settings.group, 2);
-    }
 };
 
 QTEST_MAIN(GameinterfaceTest)

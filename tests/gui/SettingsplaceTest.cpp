@@ -116,19 +116,6 @@ private slots:
         saveGroup(folder.path("config.dat"), 2); // an update of the game's copy
         QCOMPARE(settingsFileFor(folder.dir.path(), false, nested), own);
         QCOMPARE(savedGroup(own), 1);
-
-        // A short, odd seed is copied as it is; reading it keeps the defaults past its end.
-        QTemporaryDir other;
-        QFile shortSeed(QDir(other.path()).filePath("config.dat"));
-        QVERIFY(shortSeed.open(QIODevice::WriteOnly));
-        shortSeed.write(QByteArray("\0\0\0\0\0\0\0\0", 8)); // musicOn 0, the rest missing
-        shortSeed.close();
-        const QString ownShort = settingsFileFor(other.path(), false, userHome->filePath("short"));
-        QCOMPARE(QFileInfo(ownShort).size(), qint64(8));
-        ClSettings settings;
-        QVERIFY(!settings.loadFrom(ownShort.toStdString()));
-        QCOMPARE(settings.musicOn, 0);
-        QCOMPARE(settings.soundOn, 1);
     }
 
     void withNoUserFolderTheGamesCopyIsStillRead()
