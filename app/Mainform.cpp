@@ -10,7 +10,9 @@
 #include <QTimer>
 
 #include "Aboutbox.h"
+#include "model/Fileaccess.h"
 #include "Optionform.h"
+#include "Problemreport.h"
 #include "Selectform.h"
 #include "view/Gameboardframe.h"
 #include "view/Imagetool.h"
@@ -26,9 +28,14 @@ bool desktopOpensChm()
     query.start("xdg-mime", {"query", "default", "application/vnd.ms-htmlhelp"});
     return query.waitForFinished(2000) && query.exitCode() == 0 && !query.readAllStandardOutput().trimmed().isEmpty();
 }
+// A file's address with its name's bytes kept exactly, UTF-8 or not.
+QUrl fileUrl(const QByteArray& path)
+{
+    return QUrl::fromEncoded("file://" + path.toPercentEncoding("/"), QUrl::StrictMode);
+}
 } // namespace
 
-TFormMain::TFormMain(const QString& programFolder, QWidget* parent)
+TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , FrameGameBoard1(new TFrameGameBoard(this))
@@ -40,12 +47,9 @@ TFormMain::TFormMain(const QString& programFolder, QWidget* parent)
         box.exec();
     })
     , openUrl(QDesktopServices::openUrl)
-    // Shown from the event loop, so a problem found while the window opens
-    // appears over the drawn window, not before it.
-    , reportProblem([this](const QString& message) {
-        QTimer::singleShot(0, this, [this, message] { QMessageBox::warning(this, "Wallwright", message); });
-    })
+    , reportProblem([](const QString& message) { problemReport().add(message); })
 {
+    problemReport().setOwner(this);
     setWindowTitle("Wallwright");
     setFixedSize(640, 480);
     FrameGameBoard1->move(0, 0);
@@ -79,8 +83,8 @@ TFormMain::TFormMain(const QString& programFolder, QWidget* parent)
     }
 
     gameInterface->background = makeBitmap(size(), FrameGameBoard1->scale);
-    gameInterface->reportBadPicture = [this](const QString& fileName) {
-        reportProblem(QString("The picture \"%1\" cannot be shown.").arg(QFileInfo(fileName).fileName()));
+    gameInterface->reportBadPicture = [this](const QByteArray& fileName, const QString& why) {
+        reportProblem(QString("The picture \"%1\" cannot be shown: %2.").arg(displayName(fileName), why));
     };
     // A group the game does not have, from an odd settings file, opens the first.
     const std::int32_t group = gameInterface->settings.group;
@@ -129,6 +133,8 @@ void TFormMain::paintEvent(QPaintEvent* event)
 
 void TFormMain::FormActivate()
 {
+    if (!gameInterface->settingsProblem.isEmpty())
+        reportProblem(gameInterface->settingsProblem);
     loadGroup(currentGroup);
     // A remembered puzzle the group does not have opens its first one.
     const std::int32_t last = gameInterface->settings.lastPuzzle;
@@ -139,14 +145,20 @@ void TFormMain::FormActivate()
 
 bool TFormMain::loadGroup(std::int32_t group)
 {
-    const QString path = gameInterface->groupFilePath(group);
+    const QByteArray path = gameInterface->groupFilePath(group);
     ClGameData& data = *gameInterface->gameControl->gameData;
     if (!data.load(path.toStdString())) {
-        reportProblem(QString("The puzzle file \"%1\" %2.").arg(QFileInfo(path).fileName(),
+        reportProblem(QString("The puzzle file \"%1\" %2.").arg(displayName(path),
                                                                 QString::fromStdString(data.loadError())));
         return false;
     }
     rescaleGameData();
+    if (FrameGameBoard1->cellWidth() == 0 || FrameGameBoard1->cellHeight() == 0)
+        reportProblem(QString("The puzzle file \"%1\" has cells of %2 x %3 pixels, which cannot be drawn, so its "
+                              "puzzles cannot be played.")
+                          .arg(displayName(path))
+                          .arg(data.header.cellWidth)
+                          .arg(data.header.cellHeight));
     return true;
 }
 
@@ -208,10 +220,10 @@ void TFormMain::FrameGameBoard1imgOptionClick()
 
 void TFormMain::FrameGameBoard1imgHelpClick()
 {
-    const QString chm = gameInterface->programFolder + "Wallwright.chm";
-    if (QFileInfo::exists(chm) && desktopOpensChm() && openUrl(QUrl::fromLocalFile(chm)))
+    const QByteArray chm = gameInterface->programFolder + "Wallwright.chm";
+    if (fileaccess::isRegularFile(chm.toStdString()) && desktopOpensChm() && openUrl(fileUrl(chm)))
         return;
-    openUrl(QUrl::fromLocalFile(gameInterface->programFolder + "help/index.html"));
+    openUrl(fileUrl(gameInterface->programFolder + "help/index.html"));
 }
 
 void TFormMain::About1Click()

@@ -15,7 +15,7 @@ class TFrameGameBoard;
 class TFormMain : public QWidget {
     Q_OBJECT
 public:
-    explicit TFormMain(const QString& programFolder = defaultProgramFolder(), QWidget* parent = nullptr);
+    explicit TFormMain(const QByteArray& programFolder = defaultProgramFolder(), QWidget* parent = nullptr);
     ~TFormMain() override;
 
     void FormActivate();

@@ -1,20 +1,27 @@
 #include "Mediaplayer.h"
 
-#include <atomic>
+#include <unistd.h>
 
-#include <QFile>
-#include <QFileInfo>
-#include <QtEndian>
+#include <atomic>
+#include <cstdio>
+
 #include <SDL_mixer.h>
 
+#include "Midiscan.h"
+#include "model/Fileaccess.h"
 #include "view/Audiodevice.h"
 
 namespace {
 // A playback that ends sooner played nothing; taking it for a finished tune
 // would start the next one at once, over and over.
 constexpr qint64 kShortestPlaybackMs = 200;
+// A playback ending before this share of the file's length ended early; a
+// file that does so kEarlyEndsAllowed + 1 times is left out.
+constexpr double kEarlyEndShare = 0.5;
+constexpr int kEarlyEndsAllowed = 1;
 // FluidSynth holds a whole MIDI file in memory; real tunes are far smaller.
-constexpr qint64 kLargestMidi = 16 << 20;
+constexpr std::size_t kLargestMidi = 16 << 20;
+constexpr std::size_t kSniffedBytes = 12;
 
 // The mixer plays one music at a time: its owner and playback number, for
 // the end hook on SDL's audio thread.
@@ -22,56 +29,36 @@ std::atomic<TMediaPlayer*> musicOwner{nullptr};
 std::atomic<quint64> playingNow{0};
 quint64 lastPlayback = 0;
 
-// A MIDI file whose chunks run past its end, or without tracks, would load
-// and then play nothing.
-QString midiProblem(QFile& file)
+QString sentence(const std::string& why)
 {
-    const qint64 size = file.size();
-    if (size > kLargestMidi)
-        return QStringLiteral("The file is too large for a MIDI tune.");
-    const QByteArray header = file.read(14);
-    if (header.size() < 14 || qFromBigEndian<quint32>(header.constData() + 4) < 6)
-        return QStringLiteral("The MIDI file is cut short.");
-    const quint16 tracks = qFromBigEndian<quint16>(header.constData() + 10);
-    if (tracks == 0)
-        return QStringLiteral("The MIDI file has no tracks.");
-    qint64 next = 8 + qint64(qFromBigEndian<quint32>(header.constData() + 4));
-    for (int found = 0; found < tracks;) {
-        file.seek(next);
-        const QByteArray chunk = file.read(8);
-        if (chunk.size() < 8)
-            return QStringLiteral("The MIDI file is cut short.");
-        next += 8 + qint64(qFromBigEndian<quint32>(chunk.constData() + 4));
-        if (next > size)
-            return QStringLiteral("The MIDI file is cut short.");
-        if (chunk.startsWith("MTrk"))
-            ++found;
-    }
-    return {};
+    QString text = QString::fromStdString(why);
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text + '.';
 }
 
-// Empty when the file may go to SDL_mixer. Only MIDI and WAVE: SDL_mixer
+// Empty when the open file may go to SDL_mixer. Only MIDI and WAVE: SDL_mixer
 // takes anything else for a tracker module, reads it whole and may play
 // noise.
-QString fileProblem(const QString& fileName)
+QString contentProblem(int fd, const QByteArray& fileName, double& seconds)
 {
-    const QFileInfo info(fileName);
-    if (!info.exists())
-        return QStringLiteral("The file is missing.");
-    if (!info.isFile())
-        return QStringLiteral("It is a folder, not a file.");
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("The file cannot be read.");
-    const QByteArray start = file.peek(12);
-    if (start.startsWith("RIFF") && start.mid(8) == "WAVE")
+    char start[kSniffedBytes] = {};
+    const ssize_t got = ::pread(fd, start, sizeof start, 0);
+    const std::string_view sniffed(start, got > 0 ? std::size_t(got) : 0);
+    if (sniffed.substr(0, 4) == "RIFF" && sniffed.substr(8) == "WAVE")
         return {};
-    if (!start.startsWith("MThd"))
+    if (sniffed.substr(0, 4) != "MThd")
         return QStringLiteral("It is neither a MIDI nor a WAVE file.");
     if (!Mix_HasMusicDecoder("FLUIDSYNTH"))
         return QStringLiteral("MIDI needs the SoundFont %1 (package timgm6mb-soundfont).")
             .arg(audiodevice::kSoundFont);
-    return midiProblem(file);
+    std::string content, why;
+    if (!fileaccess::readFile(fileName.toStdString(), kLargestMidi, content, why))
+        return why.starts_with("it is larger") ? QStringLiteral("The file is too large for a MIDI tune.")
+                                                : sentence(why);
+    const MidiScan scan = scanMidi(content);
+    seconds = scan.seconds;
+    return QString::fromStdString(scan.problem);
 }
 } // namespace
 
@@ -91,17 +78,32 @@ bool TMediaPlayer::Open()
 {
     close();
     error.clear();
+    seconds = 0;
     if (!audiodevice::ready())
         return true;
-    if (const QString why = fileProblem(FileName()); !why.isEmpty())
-        return fail(why);
-    music = Mix_LoadMUS(QFile::encodeName(FileName()).constData());
+    std::string why;
+    // Opened once, as a regular file and without blocking; SDL reads this
+    // very file, whatever may take its name meanwhile.
+    const int fd = fileaccess::openRegularFile(FileName().toStdString(), why);
+    if (fd < 0)
+        return fail(sentence(why));
+    if (const QString problem = contentProblem(fd, FileName(), seconds); !problem.isEmpty()) {
+        ::close(fd);
+        return fail(problem);
+    }
+    FILE* stream = ::fdopen(fd, "rb");
+    if (!stream) {
+        ::close(fd);
+        return fail(QStringLiteral("The file cannot be read."));
+    }
+    music = Mix_LoadMUS_RW(SDL_RWFromFP(stream, SDL_TRUE), 1);
     if (!music)
         return fail(QString::fromUtf8(Mix_GetError()));
+    if (seconds <= 0)
+        seconds = std::max(0.0, Mix_MusicDuration(music));
     mode = TMPModes::Open;
     return true;
 }
-
 bool TMediaPlayer::Play()
 {
     if (!audiodevice::ready())
@@ -167,7 +169,10 @@ void TMediaPlayer::ended(quint64 finished)
         return;
     playback = 0;
     mode = TMPModes::Stopped;
-    if (started.elapsed() < kShortestPlaybackMs)
+    const qint64 elapsed = started.elapsed();
+    if (elapsed < kShortestPlaybackMs)
         error = QStringLiteral("The file ended as soon as it started.");
+    else if (elapsed < kEarlyEndShare * seconds * 1000 && ++earlyEnds[FileName()] > kEarlyEndsAllowed)
+        error = QStringLiteral("The file keeps ending long before its end.");
     playbackEnded();
 }

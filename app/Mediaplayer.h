@@ -1,7 +1,9 @@
 #pragma once
 // The music's media player: one file at a time, opened, played to its end
 // and reported through notified() on the GUI thread.
+#include <QByteArray>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QObject>
 #include <QString>
 
@@ -13,8 +15,9 @@ class TAbstractMediaPlayer : public QObject {
 public:
     using QObject::QObject;
 
-    QString FileName() const { return fileName; }
-    void setFileName(const QString& name) { fileName = name; }
+    // The file's path, as bytes.
+    QByteArray FileName() const { return fileName; }
+    void setFileName(const QByteArray& name) { fileName = name; }
     // When set, the end of the playback in progress is reported through
     // notified(); the report clears it.
     bool Notify() const { return notify; }
@@ -46,7 +49,7 @@ protected:
     }
 
 private:
-    QString fileName;
+    QByteArray fileName;
     bool notify = false;
 };
 
@@ -77,4 +80,6 @@ private:
     QString error;
     quint64 playback = 0; // this player's playback in progress, 0 for none
     QElapsedTimer started;
+    double seconds = 0; // the open file's length, 0 when unknown
+    QHash<QByteArray, int> earlyEnds; // per file, this run
 };

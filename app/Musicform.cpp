@@ -1,25 +1,21 @@
 #include "Musicform.h"
 
-#include <cstdlib>
-#include <ctime>
-
-#include <QApplication>
-#include <QMessageBox>
+#include <QCoreApplication>
 
 #include "Idleevent.h"
+#include "Problemreport.h"
+#include "game/Gameinterface.h"
+#include "game/Gamerandom.h"
 #include "view/Audiodevice.h"
 
 TFormMusic* FormMusic = nullptr;
 
 namespace {
-void showWarning(const QString& message)
-{
-    QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationName(), message);
-}
-
 std::function<void(const QString&)>& reporter()
 {
-    static std::function<void(const QString&)> current = showWarning;
+    static std::function<void(const QString&)> current = [](const QString& message) {
+        problemReport().add(message);
+    };
     return current;
 }
 
@@ -60,17 +56,17 @@ TFormMusic::~TFormMusic()
         FormMusic = nullptr;
 }
 
-void PlayMusic(const QStringList& list, bool on)
+void PlayMusic(const QByteArrayList& list, bool on)
 {
     if (!FormMusic)
         return;
     TFormMusic& form = *FormMusic;
     form.musicList = list;
-    for (const QString& bad : form.unplayable)
+    for (const QByteArray& bad : form.unplayable)
         form.musicList.removeAll(bad);
     form.musicEnabled = on;
     if (on && !form.musicList.isEmpty()) {
-        std::srand(unsigned(std::time(nullptr)));
+        gamerandom::seedFromClock();
         installIdle();
     } else if (!form.MediaPlayer1->FileName().isEmpty()) {
         form.MediaPlayer1->Stop();
@@ -88,7 +84,7 @@ void TFormMusic::ApplicationIdle()
     }
     // Bounded: every failed file leaves the list.
     while (!musicList.isEmpty()) {
-        const QString fileName = musicList[std::rand() % musicList.size()];
+        const QByteArray fileName = musicList[gamerandom::below(int(musicList.size()))];
         MediaPlayer1->setFileName(fileName);
         if (MediaPlayer1->Open() && MediaPlayer1->Play())
             break;
@@ -105,7 +101,7 @@ void TFormMusic::MediaPlayer1Notify()
     installIdle();
 }
 
-void TFormMusic::dropUnplayable(const QString& fileName)
+void TFormMusic::dropUnplayable(const QByteArray& fileName)
 {
     if (unplayable.contains(fileName))
         return;
@@ -113,5 +109,5 @@ void TFormMusic::dropUnplayable(const QString& fileName)
     unplayable.insert(fileName);
     musicList.removeAll(fileName);
     reporter()(QStringLiteral("The music file \"%1\" cannot be played.\n%2\nIt is left out from now on.")
-                   .arg(fileName, why));
+                   .arg(displayName(fileName), why));
 }

@@ -3,8 +3,8 @@
 // plays random files from the music list one after another.
 #include <functional>
 
+#include <QByteArrayList>
 #include <QSet>
-#include <QStringList>
 #include <QWidget>
 
 #include "Mediaplayer.h"
@@ -23,22 +23,23 @@ public:
     void MediaPlayer1Notify();
 
     TAbstractMediaPlayer* MediaPlayer1;
-    QStringList musicList;
+    QByteArrayList musicList;
     bool musicEnabled = false;
 
 private:
-    friend void PlayMusic(const QStringList& list, bool on);
+    friend void PlayMusic(const QByteArrayList& list, bool on);
     // Reports the file once and leaves it out for the rest of the run.
-    void dropUnplayable(const QString& fileName);
+    void dropUnplayable(const QByteArray& fileName);
 
-    QSet<QString> unplayable;
+    QSet<QByteArray> unplayable;
 };
 
 extern TFormMusic* FormMusic;
 
 // The new list and switch, from the options: playback starts at the next
 // idle moment; a file already playing goes on while music stays on.
-void PlayMusic(const QStringList& list, bool on);
+void PlayMusic(const QByteArrayList& list, bool on);
 
-// Where music problems go; by default a warning box. Tests capture them.
+// Where music problems go; by default the game's problem report. Tests
+// capture them.
 void setMusicReporter(std::function<void(const QString& message)> reporter);

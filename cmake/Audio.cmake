@@ -5,13 +5,14 @@ qt_add_resources(wallwright_audio_resources ${CMAKE_SOURCE_DIR}/resources/sounds
 add_library(wallwright_audio STATIC
   view/Audiodevice.cpp
   view/Sdlsoundplayer.cpp
+  app/Midiscan.cpp
   app/Mediaplayer.cpp
   app/Idleevent.cpp
   app/Musicform.cpp
   ${wallwright_audio_resources}
 )
 target_include_directories(wallwright_audio PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(wallwright_audio PUBLIC Qt6::Widgets PRIVATE PkgConfig::SDL2_MIXER)
+target_link_libraries(wallwright_audio PUBLIC wallwright_ui PRIVATE PkgConfig::SDL2_MIXER PkgConfig::FLUIDSYNTH)
 
 # Called here too: the top level enables testing only after this file.
 enable_testing()

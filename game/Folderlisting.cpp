@@ -1,17 +1,52 @@
 #include "Folderlisting.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <dirent.h>
+#include <sys/stat.h>
 
-QStringList findMatchingFiles(const QString& folder, const QString& pattern)
+#include <algorithm>
+#include <memory>
+
+#include "../model/Fileaccess.h"
+
+namespace {
+char lowerAscii(char c)
 {
-    QDir dir(folder);
-    dir.setNameFilters({pattern});
-    dir.setFilter(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    dir.setSorting(QDir::Name | QDir::IgnoreCase);
-    QStringList paths;
-    for (const QFileInfo& entry : dir.entryInfoList())
-        if (entry.isFile() || entry.isDir())
-            paths << dir.filePath(entry.fileName());
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+
+bool endsWithIgnoringCase(const std::string& name, const std::string& ending)
+{
+    return name.size() >= ending.size()
+           && std::equal(ending.rbegin(), ending.rend(), name.rbegin(),
+                         [](char a, char b) { return lowerAscii(a) == lowerAscii(b); });
+}
+
+bool lessIgnoringCase(const std::string& a, const std::string& b)
+{
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::uint8_t(lowerAscii(x)) < std::uint8_t(lowerAscii(y));
+    });
+}
+} // namespace
+
+std::vector<std::string> findMatchingFiles(const std::string& folder, const std::string& extension)
+{
+    std::vector<std::string> names;
+    const std::unique_ptr<DIR, int (*)(DIR*)> listing(::opendir(folder.c_str()), ::closedir);
+    if (!listing)
+        return {};
+    while (const dirent* entry = ::readdir(listing.get())) {
+        const std::string name = entry->d_name;
+        if (!endsWithIgnoringCase(name, extension))
+            continue;
+        struct stat info {};
+        const std::string path = fileaccess::joinPath(folder, name);
+        if (::stat(path.c_str(), &info) == 0 && (S_ISREG(info.st_mode) || S_ISDIR(info.st_mode)))
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end(), lessIgnoringCase);
+    std::vector<std::string> paths;
+    for (const auto& name : names)
+        paths.push_back(fileaccess::joinPath(folder, name));
     return paths;
 }

@@ -1,65 +1,126 @@
 #include "Gameinterface.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
+#include <QBuffer>
 #include <QImageReader>
 #include <QPainter>
-#include <QStandardPaths>
-#include <QTemporaryFile>
 
 #include "Folderlisting.h"
+#include "Gamerandom.h"
+#include "model/Fileaccess.h"
 
-QString defaultProgramFolder()
+namespace {
+// Files under /usr belong to the package manager or the administrator.
+constexpr char kSystemPrefix[] = "/usr/";
+// Far beyond any background picture; a larger file is not read at all.
+constexpr std::size_t kLargestPicture = 64 << 20;
+constexpr char kSettingsName[] = "config.dat";
+
+std::string bytes(const QByteArray& path)
 {
-    return QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath() + '/';
+    return path.toStdString();
 }
 
-bool canCreateFileIn(const QString& folder)
+QByteArray pathOf(const std::string& path)
 {
-    if (!QFileInfo(folder).isDir())
-        return false;
-    QTemporaryFile probe(QDir(folder).filePath(".wallwright-XXXXXX"));
-    return probe.open();
+    return QByteArray::fromStdString(path);
 }
 
-QString settingsFileFor(const QString& programFolder, bool programFolderWritable, const QString& userFolder)
+QByteArrayList pathsOf(const std::vector<std::string>& paths)
 {
-    const QString beside = QDir(programFolder).filePath("config.dat");
-    if (programFolderWritable || userFolder.isEmpty() || !QDir().mkpath(userFolder))
-        return beside;
-    const QString own = QDir(userFolder).filePath("config.dat");
-    // QFile::copy never overwrites, so only a first run takes the seed.
-    if (!QFileInfo::exists(own) && QFileInfo(beside).isFile())
-        QFile::copy(beside, own);
-    return own;
+    QByteArrayList list;
+    for (const auto& path : paths)
+        list << pathOf(path);
+    return list;
+}
+} // namespace
+
+QByteArray defaultProgramFolder()
+{
+    std::string program(4096, '\0');
+    const ssize_t length = ::readlink("/proc/self/exe", program.data(), program.size());
+    if (length <= 0 || std::size_t(length) >= program.size())
+        return "./";
+    program.resize(std::size_t(length));
+    return pathOf(fileaccess::folderOf(program) + '/');
 }
 
-ClGameInterface::ClGameInterface(const QString& folder)
+QString displayName(const QByteArray& path)
+{
+    return QString::fromUtf8(path);
+}
+
+QByteArray userSettingsFolder()
+{
+    const char* configHome = std::getenv("XDG_CONFIG_HOME");
+    if (configHome && configHome[0] == '/')
+        return pathOf(fileaccess::joinPath(configHome, "Wallwright"));
+    const char* home = std::getenv("HOME");
+    if (!home || home[0] != '/') {
+        const passwd* user = ::getpwuid(::geteuid());
+        home = user ? user->pw_dir : nullptr;
+    }
+    if (!home || home[0] != '/')
+        return {};
+    return pathOf(fileaccess::joinPath(fileaccess::joinPath(home, ".config"), "Wallwright"));
+}
+
+QByteArray settingsFileFor(const QByteArray& programFolder, const QByteArray& userFolder)
+{
+    const std::string folder = bytes(programFolder);
+    const std::string beside = fileaccess::joinPath(folder, kSettingsName);
+    const bool besideProgram = !programFolder.startsWith(kSystemPrefix) && fileaccess::isOwnFolder(folder)
+                               && fileaccess::canCreateFileIn(folder);
+    if (besideProgram || userFolder.isEmpty() || !fileaccess::makeFolders(bytes(userFolder)))
+        return pathOf(beside);
+    const std::string own = fileaccess::joinPath(bytes(userFolder), kSettingsName);
+    // Only a first run takes the seed: a record of the player's own is never replaced.
+    std::string seed, why;
+    if (::access(own.c_str(), F_OK) != 0 && errno == ENOENT
+        && fileaccess::readStart(beside, ClSettings::kSize, seed, why))
+        fileaccess::writeFile(own, seed, why);
+    return pathOf(own);
+}
+
+ClGameInterface::ClGameInterface(const QByteArray& folder)
     : programFolder(folder.endsWith('/') ? folder : folder + '/')
-    , settingsFile(settingsFileFor(programFolder, canCreateFileIn(programFolder),
-                                   QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)))
+    , settingsFile(settingsFileFor(programFolder, userSettingsFolder()))
     , gameControl(std::make_unique<ClGameControl>())
 {
-    settings.loadFrom(settingsPath().toStdString());
+    std::string why, target;
+    if (!settings.loadFrom(bytes(settingsFile), &why) && !why.empty() && why != "it is missing")
+        settingsProblem = QString("The settings file \"%1\" cannot be read: %2.")
+                              .arg(displayName(settingsFile), QString::fromStdString(why));
+    why.clear();
+    saveRefused = !fileaccess::canReplace(bytes(settingsFile), target, why);
+    if (saveRefused && settingsProblem.isEmpty())
+        settingsProblem = QString("The settings file \"%1\" is left as it is and settings are not saved: %2.")
+                              .arg(displayName(settingsFile), QString::fromStdString(why));
     collectMediaFiles();
 }
 
 ClGameInterface::~ClGameInterface()
 {
-    settings.saveTo(settingsPath().toStdString());
+    std::string why;
+    // A refusal was said when the window opened; anything else only now.
+    if (!settings.saveTo(bytes(settingsFile), &why) && !saveRefused)
+        std::fprintf(stderr, "wallwright: settings not saved to %s: %s\n", settingsFile.constData(), why.c_str());
 }
 
-QString ClGameInterface::settingsPath() const
+QByteArray ClGameInterface::settingsPath() const
 {
     return settingsFile;
 }
 
-QString ClGameInterface::groupFilePath(std::int32_t group) const
+QByteArray ClGameInterface::groupFilePath(std::int32_t group) const
 {
-    return programFolder + "Brick" + QString::number(group) + ".gam";
+    return programFolder + "Brick" + QByteArray::number(group) + ".gam";
 }
 
 void ClGameInterface::restart()
@@ -95,14 +156,15 @@ void ClGameInterface::selectPuzzle(std::int32_t index)
 void ClGameInterface::paintRandomBackground()
 {
     if (!pictureFiles.isEmpty())
-        loadBackground(pictureFiles[std::rand() % pictureFiles.size()]);
+        loadBackground(pictureFiles[gamerandom::below(int(pictureFiles.size()))]);
 }
 
 void ClGameInterface::collectMediaFiles()
 {
-    musicFiles = findMatchingFiles(programFolder + "Music", "*.mid") + findMatchingFiles(programFolder + "Music", "*.wav");
-    pictureFiles =
-        findMatchingFiles(programFolder + "Picture", "*.bmp") + findMatchingFiles(programFolder + "Picture", "*.jpg");
+    const std::string music = fileaccess::joinPath(bytes(programFolder), "Music");
+    const std::string pictures = fileaccess::joinPath(bytes(programFolder), "Picture");
+    musicFiles = pathsOf(findMatchingFiles(music, ".mid")) + pathsOf(findMatchingFiles(music, ".wav"));
+    pictureFiles = pathsOf(findMatchingFiles(pictures, ".bmp")) + pathsOf(findMatchingFiles(pictures, ".jpg"));
 }
 
 void ClGameInterface::applyMusic()
@@ -111,29 +173,38 @@ void ClGameInterface::applyMusic()
         musicPlayer(musicFiles, settings.musicOn != 0);
 }
 
-void ClGameInterface::loadBackground(const QString& fileName)
+void ClGameInterface::dropPicture(const QByteArray& fileName, const QString& why)
 {
-    const QFileInfo info(fileName);
-    if (!info.isFile())
-        return;
+    // Once is enough: it is dropped from this run's choices.
+    badPictures.insert(fileName);
+    pictureFiles.removeAll(fileName);
+    if (reportBadPicture)
+        reportBadPicture(fileName, why);
+}
+
+void ClGameInterface::loadBackground(const QByteArray& fileName)
+{
     // Compared exactly: an upper-case extension is listed but never painted.
-    const QString name = info.fileName();
-    const QString extension = name.mid(name.lastIndexOf('.'));
-    if (!name.contains('.') || (extension != ".bmp" && extension != ".jpg"))
+    if (!fileName.endsWith(".bmp") && !fileName.endsWith(".jpg"))
         return;
     if (badPictures.contains(fileName) || background.isNull())
         return;
+    std::string content, why;
+    if (!fileaccess::readFile(bytes(fileName), kLargestPicture, content, why)) {
+        dropPicture(fileName, QString::fromStdString(why));
+        return;
+    }
+    QByteArray encoded = QByteArray::fromStdString(content);
+    content.clear();
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::ReadOnly);
     // Decoding straight to the background's size keeps a huge picture cheap.
-    QImageReader reader(fileName);
+    QImageReader reader(&buffer);
     if (reader.canRead() && reader.size().isValid())
         reader.setScaledSize(background.size());
     const QImage picture = reader.read();
     if (picture.isNull()) {
-        // Once is enough: it is dropped from this run's choices.
-        badPictures.insert(fileName);
-        pictureFiles.removeAll(fileName);
-        if (reportBadPicture)
-            reportBadPicture(fileName);
+        dropPicture(fileName, "it is no picture that can be decoded");
         return;
     }
     QPainter painter(&background);

@@ -1,13 +1,15 @@
 #pragma once
 // The top-level game object: the game in play, the player's settings, the
 // background picture and the music and picture files found beside the game.
+// File paths are bytes (QByteArray), exactly as the file system has them.
 #include <functional>
 #include <memory>
 
+#include <QByteArray>
+#include <QByteArrayList>
 #include <QImage>
 #include <QSet>
 #include <QString>
-#include <QStringList>
 
 #include "Gamecontrol.h"
 #include "Settings.h"
@@ -16,7 +18,7 @@ class ClGameInterface {
 public:
     // Reads the settings from "config.dat" (see settingsFileFor) and lists
     // the media files in the program folder.
-    explicit ClGameInterface(const QString& programFolder);
+    explicit ClGameInterface(const QByteArray& programFolder);
     ~ClGameInterface(); // writes the settings back
 
     ClGameInterface(const ClGameInterface&) = delete;
@@ -31,39 +33,49 @@ public:
     void collectMediaFiles();
     void applyMusic();
     // Paints a ".bmp" or ".jpg" file stretched over the whole background.
-    void loadBackground(const QString& fileName);
+    void loadBackground(const QByteArray& fileName);
 
-    QString settingsPath() const;
-    QString groupFilePath(std::int32_t group) const;
+    QByteArray settingsPath() const;
+    QByteArray groupFilePath(std::int32_t group) const;
 
-    const QString programFolder; // ends with a separator
-    const QString settingsFile;
+    const QByteArray programFolder; // ends with a separator
+    const QByteArray settingsFile;
+    // Why the settings file could not be read or will not be saved; empty
+    // when all is well. Said once, when the window opens.
+    QString settingsProblem;
     std::unique_ptr<ClGameControl> gameControl;
     QImage background;
     ClSettings settings;
-    QStringList pictureFiles;
-    QStringList musicFiles;
+    QByteArrayList pictureFiles;
+    QByteArrayList musicFiles;
 
     // Where the music list and switch go; the game is silent without it.
-    std::function<void(const QStringList& files, bool on)> musicPlayer;
-    // Told once about each picture that cannot be decoded.
-    std::function<void(const QString& fileName)> reportBadPicture;
+    std::function<void(const QByteArrayList& files, bool on)> musicPlayer;
+    // Told once about each picture that cannot be shown, and why.
+    std::function<void(const QByteArray& fileName, const QString& why)> reportBadPicture;
 
 private:
     void step(bool (ClGameControl::*move)());
     void paintRandomBackground();
-    QSet<QString> badPictures;
+    void dropPicture(const QByteArray& fileName, const QString& why);
+    QSet<QByteArray> badPictures;
+    bool saveRefused = false;
 };
 
 // The folder of the running program's own file, links resolved.
-QString defaultProgramFolder();
+QByteArray defaultProgramFolder();
 
-// Whether a file can really be made in the folder. Tried, not read from the
-// permission bits, which do not stop root.
-bool canCreateFileIn(const QString& folder);
+// A path for people to read; bytes that are no UTF-8 show as replacement
+// characters, which is only ever used for display.
+QString displayName(const QByteArray& path);
 
-// Where "config.dat" is kept. An installed game's folder is read-only, so
-// then it lives in userFolder, which a first run creates and seeds with the
-// program folder's copy. When userFolder cannot be made either, the program
-// folder's copy is still read.
-QString settingsFileFor(const QString& programFolder, bool programFolderWritable, const QString& userFolder);
+// Where "config.dat" is kept: beside the program when the program folder
+// belongs to the player and a file can be made there (a build folder, a
+// copy in one's home), never in a system folder under /usr. Otherwise in
+// userFolder, which a first run creates and seeds with the program folder's
+// copy. When userFolder cannot be made either, the program folder's copy is
+// still read.
+QByteArray settingsFileFor(const QByteArray& programFolder, const QByteArray& userFolder);
+
+// $XDG_CONFIG_HOME/Wallwright, or ~/.config/Wallwright.
+QByteArray userSettingsFolder();

@@ -1,11 +1,9 @@
 #include "Settings.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 
 #include "../model/Binaryio.h"
+#include "../model/Fileaccess.h"
 
 namespace {
 constexpr std::size_t kFirstBlock = 40;
@@ -49,37 +47,27 @@ void ClSettings::fromBytes(const Bytes& bytes)
     std::copy_n(bytes.begin() + kTextField2, textField2.size(), textField2.begin());
 }
 
-bool ClSettings::loadFrom(const std::string& fileName)
+bool ClSettings::loadFrom(const std::string& fileName, std::string* why)
 {
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in)
+    std::string read, reason;
+    if (!fileaccess::readStart(fileName, kSize, read, reason)) {
+        if (why)
+            *why = reason;
         return false;
+    }
     Bytes bytes = toBytes();
-    in.read(reinterpret_cast<char*>(bytes.data()), kSize);
+    std::copy(read.begin(), read.end(), bytes.begin());
     fromBytes(bytes);
-    return std::size_t(in.gcount()) == kSize;
+    return read.size() == kSize;
 }
 
-bool ClSettings::saveTo(const std::string& fileName) const
+bool ClSettings::saveTo(const std::string& fileName, std::string* why) const
 {
-    const std::string temporary = fileName + ".new";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        const Bytes bytes = toBytes();
-        out.write(reinterpret_cast<const char*>(bytes.data()), kSize);
-        out.close();
-        if (!out) {
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, fileName, error);
-    if (error) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    const Bytes bytes = toBytes();
+    std::string reason;
+    const bool saved =
+        fileaccess::writeFile(fileName, {reinterpret_cast<const char*>(bytes.data()), bytes.size()}, reason);
+    if (why)
+        *why = reason;
+    return saved;
 }

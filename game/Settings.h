@@ -13,11 +13,11 @@ public:
     ClSettings(); // the defaults
 
     // Reads up to 296 bytes over the start of the record; true only when all
-    // 296 were there. A missing file leaves the record as it was.
-    bool loadFrom(const std::string& fileName);
-    // Writes beside the file and renames over it, so a failed write never
-    // destroys the settings already saved.
-    bool saveTo(const std::string& fileName) const;
+    // 296 were there. A missing file, or one that is no regular file, leaves
+    // the record as it was and says why.
+    bool loadFrom(const std::string& fileName, std::string* why = nullptr);
+    // Replaces the file whole or not at all; a read-only file is left alone.
+    bool saveTo(const std::string& fileName, std::string* why = nullptr) const;
 
     Bytes toBytes() const;
     void fromBytes(const Bytes& bytes);

@@ -1,11 +1,12 @@
 #include "Gamefile.h"
 
 #include <algorithm>
-#include <fstream>
 #include <istream>
 #include <ostream>
+#include <sstream>
 
 #include "Binaryio.h"
+#include "Fileaccess.h"
 
 using namespace binaryio;
 
@@ -244,19 +245,18 @@ void ClGameFile::linkShapes()
 
 bool ClGameFile::load(const std::string& fileName)
 {
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in) {
-        lastError = "cannot be opened";
+    std::string bytes, why;
+    if (!fileaccess::readFile(fileName, kLargestFile, bytes, why)) {
+        lastError = "cannot be opened: " + why;
         return false;
     }
+    std::istringstream in(std::move(bytes), std::ios::binary);
     return readContent(in);
 }
 
-bool ClGameFile::save(const std::string& fileName) const
+bool ClGameFile::save(const std::string& fileName, std::string* why) const
 {
-    std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
+    std::ostringstream out(std::ios::binary);
     // Counts come from what is really held, so the file always reads back.
     ClGameHeader written = header;
     written.shapeCount = std::int32_t(std::clamp<std::int64_t>(header.shapeCount, 0, std::int64_t(shapes.size())));
@@ -267,6 +267,9 @@ bool ClGameFile::save(const std::string& fileName) const
         shapes[std::size_t(i)].writeTo(out);
     for (std::int32_t i = 0; i < written.puzzleCount; ++i)
         puzzles[std::size_t(i)].writeTo(out);
-    out.close();
-    return bool(out); // a full disk is a failure, not a success
+    std::string reason;
+    const bool saved = fileaccess::writeFile(fileName, out.view(), reason);
+    if (why)
+        *why = reason;
+    return saved;
 }

@@ -95,11 +95,15 @@ public:
     ClGameFile& operator=(const ClGameFile&) = delete;
     virtual ~ClGameFile() = default;
 
+    // Far more than any group needs; a larger file is refused unread.
+    static constexpr std::size_t kLargestFile = 64 << 20;
+
     // All or nothing: on failure the object keeps its former content and
     // loadError() says why.
     virtual bool load(const std::string& fileName);
-    // False when the file cannot be opened or written to the end.
-    virtual bool save(const std::string& fileName) const;
+    // Replaces the file whole or not at all; false, with the reason in
+    // `why`, when it cannot be written to the end.
+    virtual bool save(const std::string& fileName, std::string* why = nullptr) const;
 
     // The same reading from any stream; used by load and by tools.
     bool readContent(std::istream& in);

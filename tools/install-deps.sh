@@ -7,7 +7,7 @@ set -euo pipefail
 game_packages=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev
-  libsdl2-mixer-dev timgm6mb-soundfont
+  libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   libgtest-dev
   appstream desktop-file-utils   # checks of the menu entry and metainfo
   dpkg-dev file                  # make package: dependencies from dpkg-shlibdeps

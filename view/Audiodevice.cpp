@@ -1,7 +1,10 @@
 #include "Audiodevice.h"
 
+#include <cstdio>
+
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <fluidsynth.h>
 
 namespace audiodevice {
 namespace {
@@ -32,8 +35,25 @@ Device& device()
     return instance;
 }
 
+// FluidSynth writes a line for every note it cannot render; a damaged tune
+// would fill the terminal and the disk behind it. The first few still show.
+constexpr int kSynthesizerLinesShown = 20;
+
+void quietSynthesizerLog(int level, const char* message, void*)
+{
+    static int shown = 0;
+    if (level > FLUID_WARN || shown > kSynthesizerLinesShown)
+        return;
+    if (++shown > kSynthesizerLinesShown)
+        std::fputs("fluidsynth: further messages are not shown\n", stderr);
+    else
+        std::fprintf(stderr, "fluidsynth: %s\n", message);
+}
+
 bool openMixer(std::string& failure)
 {
+    for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
+        fluid_set_log_function(level, quietSynthesizerLog, nullptr);
     // Qt owns the process's signals; SDL must not take SIGINT or SIGTERM.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // MIDI goes to FluidSynth only: Timidity has no patches on this system.

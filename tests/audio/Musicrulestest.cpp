@@ -4,6 +4,7 @@
 #include "Eventloop.h"
 #include "app/Idleevent.h"
 #include "app/Musicform.h"
+#include "game/Gamerandom.h"
 
 // Records what the music asks; the test ends playbacks and breaks files.
 class TFakeMediaPlayer : public TAbstractMediaPlayer {
@@ -34,8 +35,8 @@ public:
         playbackEnded();
     }
 
-    QSet<QString> broken;
-    QStringList opened, played;
+    QSet<QByteArray> broken;
+    QByteArrayList opened, played;
     int stops = 0;
     TMPModes mode = TMPModes::NotReady;
     QString error;
@@ -49,6 +50,11 @@ class MusicRulesTest : public QObject {
     static void idle() { runEventLoop(5); }
 
 private slots:
+    void initTestCase()
+    {
+        // The pick of the next file is random; a fixed seed makes it the same every run.
+        gamerandom::setClock([] { return 1u; });
+    }
     void init()
     {
         FormMusic = new TFormMusic(player = new TFakeMediaPlayer);
@@ -63,7 +69,7 @@ private slots:
         QVERIFY(player->played.isEmpty());
         for (int round = 1; round <= 3; ++round) {
             idle();
-            QCOMPARE(player->played, QStringList(round, "a.mid"));
+            QCOMPARE(player->played, QByteArrayList(round, "a.mid"));
             player->finish();
         }
         QVERIFY(!FormMusic->isVisible());
@@ -98,13 +104,13 @@ private slots:
     void unplayableFilesAreReportedOnceAndLeftOut()
     {
         player->broken = {"x.mid", "y.wav"};
-        const QStringList list{"x.mid", "y.wav", "good.mid"};
+        const QByteArrayList list{"x.mid", "y.wav", "good.mid"};
         PlayMusic(list, true);
         for (int round = 0; round < 5; ++round) {
             idle();
             player->finish();
         }
-        QCOMPARE(player->played, QStringList(5, "good.mid"));
+        QCOMPARE(player->played, QByteArrayList(5, "good.mid"));
         QCOMPARE(player->opened.count("x.mid") + player->opened.count("y.wav"), 2);
         QCOMPARE(reports.size(), 2);
         QVERIFY(reports.filter("x.mid").size() == 1 && reports[0].contains("broken"));

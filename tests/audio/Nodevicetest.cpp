@@ -17,7 +17,7 @@ private slots:
         setMusicReporter([&](const QString& message) { reports << message; });
         FormMusic = new TFormMusic;
         ClSdlSoundPlayer sounds;
-        const QString tune = WALLWRIGHT_SOURCE_DIR "/resources/music/Keystone.mid";
+        const QByteArray tune = WALLWRIGHT_SOURCE_DIR "/resources/music/Keystone.mid";
 
         sounds.playSound(1000);
         PlayMusic({tune}, true);

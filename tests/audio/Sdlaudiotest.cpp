@@ -72,7 +72,7 @@ private slots:
             &player, &TMediaPlayer::notified, this, [&] { notifiedOn = QThread::currentThread(); },
             Qt::DirectConnection);
 
-        player.setFileName(fileName);
+        player.setFileName(QFile::encodeName(fileName));
         QVERIFY2(player.Open(), qPrintable(player.Error()));
         QCOMPARE(player.Mode(), TMPModes::Open);
         const qint64 start = writtenSoFar();
@@ -103,7 +103,7 @@ private slots:
         TMediaPlayer player;
         bool notified = false;
         connect(&player, &TMediaPlayer::notified, this, [&] { notified = true; });
-        player.setFileName(fileName);
+        player.setFileName(QFile::encodeName(fileName));
         QVERIFY2(player.Open(), qPrintable(player.Error()));
         const qint64 start = writtenSoFar();
         QVERIFY(player.Play());
@@ -137,7 +137,7 @@ private slots:
     {
         QFETCH(QString, fileName);
         TMediaPlayer player;
-        player.setFileName(fileName);
+        player.setFileName(QFile::encodeName(fileName));
         QVERIFY(!player.Open());
         QVERIFY(!player.Error().isEmpty());
         QCOMPARE(player.Mode(), TMPModes::NotReady);
@@ -151,8 +151,8 @@ private slots:
         // What the game finds in "Music": a MIDI file cut short and a text
         // file named like a WAVE.
         const QByteArray tune = testfiles::shortTune();
-        const QStringList list{file("folder-cut.mid", tune.left(tune.size() - 10)),
-                               file("folder-readme.wav", "Put your own tunes here.\n")};
+        const QByteArrayList list{QFile::encodeName(file("folder-cut.mid", tune.left(tune.size() - 10))),
+                                  QFile::encodeName(file("folder-readme.wav", "Put your own tunes here.\n"))};
         QStringList reports;
         setMusicReporter([&](const QString& message) { reports << message; });
         FormMusic = new TFormMusic;
@@ -172,7 +172,7 @@ private slots:
         TMediaPlayer player;
         bool notified = false;
         connect(&player, &TMediaPlayer::notified, this, [&] { notified = true; });
-        player.setFileName(file("click.wav", testfiles::shortTone(50)));
+        player.setFileName(QFile::encodeName(file("click.wav", testfiles::shortTone(50))));
         QVERIFY2(player.Open(), qPrintable(player.Error()));
         QVERIFY(player.Play());
         player.setNotify(true);

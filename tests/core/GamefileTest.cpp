@@ -77,7 +77,7 @@ TEST_F(LoadedGame, FailureReasonsNameTheRecord)
 {
     const std::string cutPath = fixtures::tempPath("reason.gam");
     EXPECT_FALSE(file.load(fixtures::tempPath("no-such-file.gam")));
-    EXPECT_EQ(file.loadError(), "cannot be opened");
+    EXPECT_EQ(file.loadError(), "cannot be opened: it is missing");
     writeAll(cutPath, bytes.substr(0, 100));
     file.load(cutPath);
     EXPECT_EQ(file.loadError(), "ends inside the header");

@@ -25,20 +25,23 @@ private slots:
         QFile(folder.path("Music/tune.mid")).open(QIODevice::WriteOnly);
         QFile(folder.path("Music/loop.WAV")).open(QIODevice::WriteOnly);
 
-        ClGameInterface game(folder.dir.path());
+        ClGameInterface game(folder.bytes());
         QStringList names;
-        for (const QString& path : game.pictureFiles)
-            names << QFileInfo(path).fileName();
+        for (const QByteArray& path : game.pictureFiles)
+            names << QFileInfo(QFile::decodeName(path)).fileName();
         QCOMPARE(names, QStringList({"a.bmp", "folder.bmp", "UPPER.BMP", "b.jpg"}));
         QCOMPARE(game.musicFiles.size(), 2);
         QVERIFY(game.musicFiles[0].endsWith("tune.mid"));
 
         game.background = QImage(640, 480, QImage::Format_RGB32);
         game.background.fill(Qt::black);
+        QStringList reports;
+        game.reportBadPicture = [&](const QByteArray&, const QString& why) { reports << why; };
         game.loadBackground(game.pictureFiles[2]); // upper-case extension: listed, never painted
-        game.loadBackground(game.pictureFiles[1]); // a folder: nothing to paint
+        game.loadBackground(game.pictureFiles[1]); // a folder: nothing to paint, and said so
         QCOMPARE(backgroundPixel(game), 0u);
-        game.loadBackground(game.pictureFiles[3]);
+        QCOMPARE(reports, QStringList("it is a folder, not a file"));
+        game.loadBackground(game.pictureFiles.last()); // the folder left the list
         QVERIFY(qGreen(backgroundPixel(game)) > 250 && qRed(backgroundPixel(game)) < 5); // a JPEG is near enough
     }
 
@@ -51,12 +54,12 @@ private slots:
         broken.write("this is not a picture");
         broken.close();
 
-        ClGameInterface game(folder.dir.path());
+        ClGameInterface game(folder.bytes());
         game.background = QImage(640, 480, QImage::Format_RGB32);
         game.background.fill(Qt::black);
         QStringList reports;
-        game.reportBadPicture = [&](const QString& name) { reports << name; };
-        const QString bad = folder.path("Picture/broken.jpg");
+        game.reportBadPicture = [&](const QByteArray& name, const QString&) { reports << name; };
+        const QByteArray bad = QFile::encodeName(folder.path("Picture/broken.jpg"));
         game.loadBackground(bad);
         game.loadBackground(bad);
         QCOMPARE(reports.size(), 1);
@@ -76,11 +79,11 @@ private slots:
         QVERIFY(huge.save(folder.path("Picture/huge.jpg"), "JPG", 50));
         huge = QImage();
 
-        ClGameInterface game(folder.dir.path());
+        ClGameInterface game(folder.bytes());
         game.background = QImage(640, 480, QImage::Format_RGB32);
         game.background.fill(Qt::black);
         QStringList reports;
-        game.reportBadPicture = [&](const QString& name) { reports << name; };
+        game.reportBadPicture = [&](const QByteArray& name, const QString&) { reports << name; };
         game.loadBackground(game.pictureFiles.value(0));
         QVERIFY(reports.isEmpty());
         QCOMPARE(game.background.size(), QSize(640, 480));
@@ -91,7 +94,7 @@ private slots:
     {
         ProgramFolder folder;
         folder.addPicture("only.bmp", Qt::red);
-        ClGameInterface game(folder.dir.path());
+        ClGameInterface game(folder.bytes());
         game.background = QImage(640, 480, QImage::Format_RGB32);
 
         // No group loaded: stepping changes and paints nothing, selecting still paints.

@@ -2,6 +2,7 @@
 // A throw-away program folder with a small puzzle group as "Brick0.gam".
 #include <QColor>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -15,6 +16,8 @@ struct ProgramFolder {
         file.save(path("Brick0.gam").toStdString());
     }
     QString path(const QString& name) const { return dir.filePath(name); }
+    // The folder as the game takes it: bytes.
+    QByteArray bytes() const { return QFile::encodeName(dir.path()); }
     // A plain picture of one colour in "Picture".
     void addPicture(const QString& name, QColor colour) const
     {

@@ -18,7 +18,7 @@ struct Window {
     // Builds and shows the window; the first showing loads the group.
     TFormMain& open()
     {
-        form = std::make_unique<TFormMain>(folder.dir.path());
+        form = std::make_unique<TFormMain>(folder.bytes());
         form->reportProblem = [this](const QString& message) { problems << message; };
         form->show();
         return *form;

@@ -4,11 +4,23 @@
 
 #include "Shapes.h"
 
-bool gapOf(const ClPuzzle& puzzle, PlaceSet& gap)
+bool gapOf(const ClPuzzle& puzzle, PlaceSet& gap, std::string* why)
 {
     gap = PlaceSet{};
-    return std::all_of(puzzle.pieces.begin(), puzzle.pieces.end(),
-                       [&](const ClPiece& piece) { return addPlaces(piece.cells(), gap); });
+    for (const auto& piece : puzzle.pieces) {
+        const ClPoints cells = piece.cells();
+        if (!std::all_of(cells.begin(), cells.end(), isBrickPlace)) {
+            if (why)
+                *why = "a brick of its solution lies off the field's brick places";
+            return false;
+        }
+        if (!addPlaces(cells, gap)) {
+            if (why)
+                *why = "two bricks of its solution lie on one place";
+            return false;
+        }
+    }
+    return true;
 }
 
 std::vector<PieceKind> pieceKinds(const ClPuzzle& puzzle, std::int32_t rotateStep)
@@ -33,8 +45,9 @@ namespace {
 
 class Search {
 public:
-    Search(const PlaceSet& gap, const std::vector<PieceKind>& kinds, std::int64_t limit)
+    Search(const PlaceSet& gap, const std::vector<PieceKind>& kinds, std::int64_t limit, std::int64_t maxSteps)
         : limit(limit)
+        , maxSteps(maxSteps)
     {
         for (const auto& kind : kinds) {
             left.push_back(kind.count);
@@ -44,10 +57,10 @@ public:
         }
     }
 
-    std::int64_t run(const PlaceSet& gap)
+    TilingCount run(const PlaceSet& gap)
     {
         cover(gap);
-        return found;
+        return {found, steps, steps >= maxSteps && found < limit};
     }
 
 private:
@@ -86,26 +99,31 @@ private:
             ++found;
             return;
         }
-        for (std::size_t k = 0; k < placements.size() && found < limit; ++k) {
+        for (std::size_t k = 0; k < placements.size() && !done(); ++k) {
             if (left[k] == 0)
                 continue;
             --left[k];
             for (const auto& byPlace : placements[k]) {
                 const auto& [fits, laid] = byPlace[std::size_t(target)];
+                ++steps;
                 if (fits && open.includes(laid)) {
                     PlaceSet rest = open;
                     rest ^= laid;
                     cover(rest);
-                    if (found >= limit)
-                        break;
                 }
+                if (done())
+                    break;
             }
             ++left[k];
         }
     }
 
+    bool done() const { return found >= limit || steps >= maxSteps; }
+
     std::int64_t limit;
+    std::int64_t maxSteps;
     std::int64_t found = 0;
+    std::int64_t steps = 0;
     std::vector<int> left;
     std::vector<std::vector<ByFirstPlace>> placements;
 };
@@ -114,11 +132,17 @@ private:
 
 std::int64_t countTilings(const PlaceSet& gap, const std::vector<PieceKind>& kinds, std::int64_t limit)
 {
+    return searchTilings(gap, kinds, limit).tilings;
+}
+
+TilingCount searchTilings(const PlaceSet& gap, const std::vector<PieceKind>& kinds, std::int64_t limit,
+                          std::int64_t maxSteps)
+{
     std::int64_t bricks = 0;
     for (const auto& kind : kinds)
         if (!kind.orientations.empty())
             bricks += std::int64_t(kind.count) * std::int64_t(kind.orientations.front().size());
     if (bricks != gap.count() || limit <= 0 || gap.empty())
-        return 0;
-    return Search(gap, kinds, limit).run(gap);
+        return {};
+    return Search(gap, kinds, limit, maxSteps).run(gap);
 }

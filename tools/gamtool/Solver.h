@@ -2,6 +2,7 @@
 // Counts the ways a puzzle's pieces tile a gap: an exact cover, always
 // filling the first uncovered place of the gap.
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "Regions.h"
@@ -14,13 +15,25 @@ struct PieceKind {
     int count = 0;
 };
 
-// The places the pieces cover at their solution placements, in file units;
-// false when a brick is no brick place of the field or lies on another's.
-bool gapOf(const ClPuzzle& puzzle, PlaceSet& gap);
+// The places the pieces cover at their solution placements, in file units.
+// False, with the reason, when a brick is no brick place of the field or
+// lies on another's.
+bool gapOf(const ClPuzzle& puzzle, PlaceSet& gap, std::string* why = nullptr);
 
 // The puzzle's pieces by kind, in the orientations their turn rule reaches
 // from their start placement.
 std::vector<PieceKind> pieceKinds(const ClPuzzle& puzzle, std::int32_t rotateStep);
 
-// The number of tilings of `gap`, counted up to `limit`.
+// Search steps (pieces tried at a place) allowed by default: a few seconds.
+inline constexpr std::int64_t kDefaultSearchSteps = 50'000'000;
+
+struct TilingCount {
+    std::int64_t tilings = 0;
+    std::int64_t steps = 0;
+    bool stepsRanOut = false; // stopped at the step bound, undecided
+};
+
+// The tilings of `gap`, counted up to `limit`, in at most `maxSteps` steps.
+TilingCount searchTilings(const PlaceSet& gap, const std::vector<PieceKind>& kinds, std::int64_t limit,
+                          std::int64_t maxSteps = kDefaultSearchSteps);
 std::int64_t countTilings(const PlaceSet& gap, const std::vector<PieceKind>& kinds, std::int64_t limit);

@@ -1,5 +1,7 @@
 // gamtool: the puzzle author's command-line tool.
+#include <cerrno>
 #include <charconv>
+#include <cstring>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -19,7 +21,7 @@ int usage()
                  "  gamtool dump FILE\n"
                  "  gamtool copy IN OUT\n"
                  "  gamtool generate --group G --seed S [--count N] -o FILE\n"
-                 "  gamtool solve FILE [--puzzle I] [--limit K]\n"
+                 "  gamtool solve FILE [--puzzle I] [--limit K] [--steps N]\n"
                  "  gamtool check FILE...\n"
                  "Puzzles are counted from 1; groups 0 to 3 are Solid Wall (One Set), Wall with Hole\n"
                  "(One Set), Solid Wall (Two Sets) and Wall with Hole (Two Sets).\n";
@@ -75,8 +77,9 @@ int copy(const std::vector<std::string>& args)
     ClGameFile file;
     if (!file.load(args[0]))
         return cannotLoad(args[0], file.loadError());
-    if (!file.save(args[1]))
-        return cannotLoad(args[1], "cannot be written");
+    std::string why;
+    if (!file.save(args[1], &why))
+        return cannotLoad(args[1], "cannot be written: " + why);
     return 0;
 }
 
@@ -98,21 +101,23 @@ int generate(const std::vector<std::string>& args)
     std::string error;
     if (!generateGroup(*groupRules(*group), std::uint32_t(*seed), std::int32_t(*count), file, error))
         return cannotLoad(*options[3], error);
-    if (!file.save(*options[3]))
-        return cannotLoad(*options[3], "cannot be written");
+    std::string why;
+    if (!file.save(*options[3], &why))
+        return cannotLoad(*options[3], "cannot be written: " + why);
     return 0;
 }
 
 int solve(const std::vector<std::string>& args)
 {
     std::vector<std::optional<std::string>> options;
-    if (args.empty() || !readOptions(args, 1, {"--puzzle", "--limit"}, options))
+    if (args.empty() || !readOptions(args, 1, {"--puzzle", "--limit", "--steps"}, options))
         return usage();
     // Puzzle 0 stands for all of them.
     const auto only = options[0] ? numberOf(*options[0]) : std::optional<std::int64_t>(0);
     const auto limit = numberOf(options[1].value_or("1000000"));
-    if (!only || *only < 0 || (options[0] && *only == 0) || !limit || *limit < 1) {
-        std::cerr << "gamtool: the puzzle is counted from 1 and the limit is at least 1\n";
+    const auto steps = options[2] ? numberOf(*options[2]) : std::optional<std::int64_t>(kDefaultSearchSteps);
+    if (!only || *only < 0 || (options[0] && *only == 0) || !limit || *limit < 1 || !steps || *steps < 1) {
+        std::cerr << "gamtool: the puzzle is counted from 1; the limit and the steps are at least 1\n";
         return 2;
     }
     ClGameFile file;
@@ -120,17 +125,26 @@ int solve(const std::vector<std::string>& args)
         return cannotLoad(args[0], file.loadError());
     if (*only > std::int64_t(file.puzzles.size()))
         return cannotLoad(args[0], "has no puzzle " + std::to_string(*only));
+    bool undecided = false;
     for (std::size_t p = 0; p < file.puzzles.size(); ++p) {
         if (*only != 0 && std::int64_t(p) + 1 != *only)
             continue;
         PlaceSet gap;
-        if (!gapOf(file.puzzles[p], gap))
-            return cannotLoad(args[0], "puzzle " + std::to_string(p + 1) + ": its gap leaves the field");
-        const std::int64_t tilings = countTilings(gap, pieceKinds(file.puzzles[p], file.header.rotateStep), *limit);
-        std::cout << "puzzle " << p + 1 << ": " << (tilings == *limit ? "at least " : "") << tilings
-                  << (tilings == 1 ? " tiling\n" : " tilings\n");
+        std::string why;
+        if (!gapOf(file.puzzles[p], gap, &why))
+            return cannotLoad(args[0], "puzzle " + std::to_string(p + 1) + ": " + why);
+        const TilingCount count =
+            searchTilings(gap, pieceKinds(file.puzzles[p], file.header.rotateStep), *limit, *steps);
+        const std::int64_t tilings = count.tilings;
+        std::cout << "puzzle " << p + 1 << ": ";
+        if (count.stepsRanOut)
+            std::cout << "undecided after " << count.steps << " search steps, " << tilings << " found so far\n";
+        else
+            std::cout << (tilings == *limit ? "at least " : "") << tilings << (tilings == 1 ? " tiling\n" : " tilings\n");
+        undecided = undecided || count.stepsRanOut;
     }
-    return 0;
+    // Exit 3: the bound was reached, so some counts are only lower bounds.
+    return undecided ? 3 : 0;
 }
 
 int check(const std::vector<std::string>& args)
@@ -143,14 +157,8 @@ int check(const std::vector<std::string>& args)
     return allHold ? 0 : 1;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int run(const std::string& command, const std::vector<std::string>& args)
 {
-    if (argc < 2)
-        return usage();
-    const std::string command = argv[1];
-    const std::vector<std::string> args(argv + 2, argv + argc);
     if (command == "dump")
         return dump(args);
     if (command == "copy")
@@ -162,4 +170,22 @@ int main(int argc, char** argv)
     if (command == "check")
         return check(args);
     return usage();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2)
+        return usage();
+    errno = 0;
+    const int status = run(argv[1], std::vector<std::string>(argv + 2, argv + argc));
+    // Output that did not all arrive is a failure, whatever the command found.
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "gamtool: the output cannot be written"
+                  << (errno != 0 ? std::string(": ") + std::strerror(errno) : std::string()) << '\n';
+        return 1;
+    }
+    return status;
 }

@@ -1,0 +1,50 @@
+#include "Problemreport.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+TProblemReport& problemReport()
+{
+    static TProblemReport report;
+    return report;
+}
+
+void TProblemReport::setOwner(QWidget* newOwner)
+{
+    owner = newOwner;
+}
+
+void TProblemReport::add(const QString& problem)
+{
+    if (problems.contains(problem))
+        return;
+    problems << problem;
+    if (showPending)
+        return;
+    showPending = true;
+    QTimer::singleShot(0, QCoreApplication::instance(), [this] { show(); });
+}
+
+QString TProblemReport::text() const
+{
+    QStringList shown = problems.mid(0, kMaxListed);
+    if (problems.size() > kMaxListed)
+        shown << QString("... and %1 more.").arg(problems.size() - kMaxListed);
+    return shown.join("\n\n");
+}
+
+void TProblemReport::show()
+{
+    showPending = false;
+    if (!box) {
+        QWidget* parent = owner ? owner.data() : QApplication::activeWindow();
+        box = new QMessageBox(QMessageBox::Warning, QApplication::applicationName(), {}, QMessageBox::Ok, parent);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        // Closing the box starts the next one afresh.
+        QObject::connect(box, &QObject::destroyed, [this] { problems.clear(); });
+        box->setWindowModality(Qt::NonModal);
+    }
+    box->setText(text());
+    box->show();
+}

@@ -1,0 +1,34 @@
+#pragma once
+// Problems the player should know of, shown in one warning box that never
+// blocks the game: problems found together (forty unplayable tunes, say)
+// arrive as one list, and the window can be closed while the box is open.
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+class QMessageBox;
+class QWidget;
+
+class TProblemReport {
+public:
+    // The most problems listed by name; the rest are counted.
+    static constexpr int kMaxListed = 8;
+
+    // The box opens over `owner` (or the active window) from the event loop,
+    // so a problem found while the window opens shows over the drawn window.
+    void add(const QString& problem);
+    void setOwner(QWidget* owner);
+    // The text the box shows, for what has been added so far.
+    QString text() const;
+
+private:
+    void show();
+
+    QStringList problems;
+    QPointer<QWidget> owner;
+    QPointer<QMessageBox> box;
+    bool showPending = false;
+};
+
+// The game's one report.
+TProblemReport& problemReport();
