@@ -131,6 +131,13 @@ private slots:
         QTest::newRow("MIDI header only") << file("header.mid", tune.left(14));
         QTest::newRow("WAVE without samples") << file("empty.wav", testfiles::shortTone(0));
         QTest::newRow("MIDI without tracks") << file("notracks.mid", tune.left(14).replace(11, 1, "\0", 1));
+        // A thousand notes at one instant: the synthesizer could only drop them and complain.
+        QByteArray burst;
+        for (int i = 0; i < 1000; ++i)
+            burst += QByteArray("\x00\x90", 2) + char(i % 128) + "\x64";
+        burst += QByteArray("\x00\xff\x2f\x00", 4);
+        QTest::newRow("MIDI burst") << file("burst.mid", QByteArray("MThd\0\0\0\x06\0\0\0\x01\x01\xe0", 14) + "MTrk"
+                                                             + testfiles::bytes(quint32(burst.size()), true) + burst);
     }
 
     void damagedFilesAreRefusedWithAReason()
@@ -140,6 +147,8 @@ private slots:
         player.setFileName(QFile::encodeName(fileName));
         QVERIFY(!player.Open());
         QVERIFY(!player.Error().isEmpty());
+        if (QByteArray(QTest::currentDataTag()) == "MIDI burst")
+            QVERIFY2(player.Error().contains("1000 notes at once"), qPrintable(player.Error()));
         QCOMPARE(player.Mode(), TMPModes::NotReady);
         QVERIFY(!player.Play());
         player.Stop(); // nothing open: harmless

@@ -14,11 +14,13 @@ struct ToolRun {
     std::string output;
 };
 
-// Runs gamtool with standard error folded into the output.
-ToolRun gamtool(const std::string& arguments)
+// Runs gamtool with standard error folded into the output, or with only
+// standard error read when its standard output goes to `outputTo`.
+ToolRun gamtool(const std::string& arguments, const std::string& outputTo = "")
 {
     ToolRun run;
-    FILE* pipe = popen((std::string(GAMTOOL_PATH) + " " + arguments + " 2>&1").c_str(), "r");
+    const std::string redirect = outputTo.empty() ? " 2>&1" : " 2>&1 >" + outputTo;
+    FILE* pipe = popen((std::string(GAMTOOL_PATH) + " " + arguments + redirect).c_str(), "r");
     std::array<char, 4096> buffer;
     std::size_t n;
     while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
@@ -66,4 +68,39 @@ TEST(Gamtool, CopyIsByteForByteAndFailuresSayWhy)
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.output.find("cannot be opened"), std::string::npos);
     EXPECT_EQ(gamtool("frobnicate").status, 2);
+}
+
+TEST(Gamtool, OutputThatCannotBeWrittenIsAFailure)
+{
+    const std::string path = fixtures::writeSmallGame("full-output.gam");
+    for (const std::string& command : {"dump ", "solve ", "check "}) {
+        const ToolRun run = gamtool(command + path, "/dev/full");
+        EXPECT_EQ(run.status, 1) << command;
+        EXPECT_NE(run.output.find("the output cannot be written: No space left on device"), std::string::npos)
+            << run.output;
+    }
+    const ToolRun copy = gamtool("copy " + path + " /dev/full");
+    EXPECT_EQ(copy.status, 1);
+    EXPECT_NE(copy.output.find("/dev/full: cannot be written: it is a device, not a file"), std::string::npos);
+}
+
+TEST(Gamtool, SolveStopsAtItsStepBoundAndNamesTheRealFault)
+{
+    const std::string path = fixtures::writeSmallGame("bounded.gam");
+    const ToolRun bounded = gamtool("solve " + path + " --puzzle 1 --steps 1");
+    EXPECT_EQ(bounded.status, 3);
+    EXPECT_NE(bounded.output.find("puzzle 1: undecided after 1 search steps"), std::string::npos) << bounded.output;
+
+    ClGameFile file;
+    ASSERT_TRUE(file.load(path));
+    auto& pieces = file.puzzles[0].pieces;
+    pieces[1].x = pieces[0].x; // two solutions on one place, inside the field
+    pieces[1].y = pieces[0].y;
+    pieces[1].angle = pieces[0].angle;
+    pieces[1].shapeIndex = pieces[0].shapeIndex;
+    ASSERT_TRUE(file.save(path));
+    const ToolRun overlap = gamtool("solve " + path + " --puzzle 1");
+    EXPECT_EQ(overlap.status, 1);
+    EXPECT_NE(overlap.output.find("puzzle 1: two bricks of its solution lie on one place"), std::string::npos)
+        << overlap.output;
 }

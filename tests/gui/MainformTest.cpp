@@ -4,7 +4,14 @@
 
 #include "Mouse.h"
 
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include <QMessageBox>
+
 #include "Window.h"
+#include "app/Problemreport.h"
 #include "app/Optionform.h"
 #include "app/Selectform.h"
 
@@ -255,6 +262,64 @@ private slots:
         Mouse(&form).drag(QPoint(65, 321), QPoint(100, 100));
         QVERIFY(!window.board().dragging);
         QCOMPARE(window.game().puzzle.pieces[0].x, 8);
+        QCOMPARE(window.problems.size(), 1); // said once, when the group opens
+        QVERIFY(window.problems[0].contains("cannot be drawn"));
+    }
+
+    // A Latin-1 folder name, and FIFOs where the settings and the group
+    // should be: the window opens, says what is wrong, and writes nothing.
+    void anOddFolderWithFifosOpensAndSaysWhatIsWrong()
+    {
+        ProgramFolder base;
+        const QByteArray folder = base.bytes() + "/caf\xe9";
+        QVERIFY(::mkdir(folder.constData(), 0755) == 0);
+        QVERIFY(::mkfifo((folder + "/config.dat").constData(), 0644) == 0);
+        QVERIFY(::mkfifo((folder + "/Brick1.gam").constData(), 0644) == 0);
+        ClGameFile group;
+        fixtures::fillSmallGame(group);
+        QVERIFY(group.save((folder + "/Brick0.gam").toStdString()));
+
+        QStringList problems;
+        {
+            TFormMain form(folder);
+            form.reportProblem = [&](const QString& message) { problems << message; };
+            form.show();
+            QCOMPARE(form.gameInterface->settingsPath(), folder + "/config.dat");
+            QCOMPARE(form.gameInterface->gameControl->gameData->puzzles.size(), group.puzzles.size());
+            form.showSelection = [](std::int32_t& chosen) { return chosen = 1, true; };
+            form.selectGameExecute();
+            QCOMPARE(form.currentGroup, 0);
+        }
+        QCOMPARE(problems.size(), 2);
+        QVERIFY2(problems[0].contains("config.dat\" cannot be read: it is a FIFO, not a file"), qPrintable(problems[0]));
+        QVERIFY2(problems[1].contains("Brick1.gam\" cannot be opened: it is a FIFO, not a file"), qPrintable(problems[1]));
+        struct stat info {};
+        QVERIFY(::stat((folder + "/config.dat").constData(), &info) == 0 && S_ISFIFO(info.st_mode));
+        // Nothing new beside the game or in its folder: Brick0.gam and the odd folder; the two FIFOs and Brick0.gam.
+        const auto entries = [](const QByteArray& dir) {
+            return std::distance(std::filesystem::directory_iterator(dir.toStdString()), {});
+        };
+        QCOMPARE(entries(base.bytes()), 2);
+        QCOMPARE(entries(folder), 3);
+    }
+
+    void manyProblemsAtOnceMakeOneBoxThatNeverBlocks()
+    {
+        TProblemReport report;
+        for (int i = 0; i < 40; ++i)
+            report.add(QString("The music file \"%1.mid\" cannot be played.").arg(i));
+        QCoreApplication::processEvents();
+        const auto boxes = QApplication::topLevelWidgets();
+        const auto shown = std::count_if(boxes.begin(), boxes.end(), [](QWidget* w) {
+            return qobject_cast<QMessageBox*>(w) && w->isVisible();
+        });
+        QCOMPARE(shown, 1);
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(report.text().contains("7.mid") && !report.text().contains("8.mid"));
+        QVERIFY(report.text().endsWith("... and 32 more."));
+        for (QWidget* w : boxes)
+            if (qobject_cast<QMessageBox*>(w))
+                w->close();
     }
 
     void dialogsCarryValuesBackOnlyOnConfirm()
