@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "Aboutbox.h"
+#include "game/Playerchoices.h"
 #include "model/Fileaccess.h"
 #include "Optionform.h"
 #include "Problemreport.h"
@@ -19,7 +20,6 @@
 #include "view/Imgbtn.h"
 
 namespace {
-constexpr int kGroups = 4;
 
 // Whether the desktop knows a program for compiled HTML help.
 bool desktopOpensChm()
@@ -88,7 +88,7 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
     };
     // A group the game does not have, from an odd settings file, opens the first.
     const std::int32_t group = gameInterface->settings.group;
-    currentGroup = group >= 0 && group < kGroups ? group : 0;
+    currentGroup = isGroupNumber(group) ? group : 0;
     FrameGameBoard1->gameInterface = gameInterface.get();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())

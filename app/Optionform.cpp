@@ -5,6 +5,7 @@
 #include <QListWidget>
 
 #include "Dialogstyle.h"
+#include "game/Playerchoices.h"
 
 TFormOption::TFormOption(QWidget* owner)
     : QDialog(owner)
@@ -54,7 +55,7 @@ std::int32_t TFormOption::chosenStyle() const
     const auto selected = lvBrick->selectedItems();
     if (!selected.isEmpty())
         return lvBrick->row(selected.first());
-    return brickIndex >= 0 && brickIndex < kBrickStyles ? brickIndex : 0;
+    return isBrickStyle(brickIndex) ? brickIndex : 0;
 }
 
 bool ShowOptions(std::int32_t& soundOn, std::int32_t& musicOn, std::int32_t& brickStyle)

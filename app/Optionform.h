@@ -27,7 +27,6 @@ private:
     void FormActivate();
 };
 
-inline constexpr int kBrickStyles = 6;
 
 // On OK, writes the dialog's values back (flags as 0 or 1, a style 0 to 5)
 // and returns true; on Cancel changes nothing.

@@ -4,6 +4,7 @@
 #include <QRadioButton>
 
 #include "Dialogstyle.h"
+#include "game/Playerchoices.h"
 
 TFormSelection::TFormSelection(QWidget* owner)
     : QDialog(owner)
@@ -13,15 +14,11 @@ TFormSelection::TFormSelection(QWidget* owner)
     bevel->setGeometry(0, 8 + 113 - 2, 225, 2);
     bevel->setFrameShape(QFrame::HLine);
     bevel->setFrameShadow(QFrame::Sunken);
-    const std::pair<QRadioButton**, std::pair<const char*, int>> choices[] = {
-        {&RadioButton1, {"Solid Wall (One Set)", 20}},
-        {&RadioButton2, {"Wall with Hole (One Set)", 44}},
-        {&RadioButton3, {"Solid Wall (Two Sets)", 68}},
-        {&RadioButton4, {"Wall with Hole (Two Sets)", 96}},
-    };
-    for (const auto& [radio, text] : choices) {
-        *radio = new QRadioButton(text.first, this);
-        (*radio)->setGeometry(20, text.second, 197, 17);
+    QRadioButton** radios[kGroupCount] = {&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4};
+    const int tops[kGroupCount] = {20, 44, 68, 96};
+    for (int group = 0; group < kGroupCount; ++group) {
+        *radios[group] = new QRadioButton(kGroupCaptions[std::size_t(group)], this);
+        (*radios[group])->setGeometry(20, tops[group], 197, 17);
     }
     ImgBtn1 = addResultButton(*this, "ok", 8, 124, mrOk);
     ImgBtn2 = addResultButton(*this, "cancel", 136, 124, mrCancel);
@@ -31,11 +28,11 @@ bool ShowSelection(std::int32_t& group)
 {
     TFormSelection dialog;
     QRadioButton* radios[] = {dialog.RadioButton1, dialog.RadioButton2, dialog.RadioButton3, dialog.RadioButton4};
-    if (group >= 0 && group < 4)
+    if (isGroupNumber(group))
         radios[group]->setChecked(true);
     if (!confirmed(dialog))
         return false;
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < kGroupCount; ++i)
         if (radios[i]->isChecked()) {
             group = i;
             break;

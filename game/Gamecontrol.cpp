@@ -4,6 +4,23 @@
 
 #include "Checkerboard.h"
 
+TurnRule turnRuleOf(std::int32_t shapeIndex)
+{
+    switch (shapeIndex) {
+    case 0:
+    case 2:
+        return TurnRule::Turn;
+    case 1:
+        return TurnRule::Never;
+    case 3:
+        return TurnRule::Mirror;
+    case 4:
+        return TurnRule::TurnThenMirror;
+    default:
+        return TurnRule::Nothing;
+    }
+}
+
 ClGameControl::ClGameControl()
     : gameData(std::make_unique<ClGameData>())
 {
@@ -158,22 +175,21 @@ bool ClGameControl::turnPiece(ClPiece* piece, std::int32_t column, std::int32_t 
         }
     }
     const std::int32_t step = gameData->header.rotateStep;
-    switch (piece->shapeIndex) {
-    case 0:
-    case 2:
+    switch (turnRuleOf(piece->shapeIndex)) {
+    case TurnRule::Turn:
         rotatePiece(piece, step);
         break;
-    case 1:
+    case TurnRule::Never:
         return false;
-    case 3:
+    case TurnRule::Mirror:
         flipPiece(piece);
         break;
-    case 4:
+    case TurnRule::TurnThenMirror:
         rotatePiece(piece, step);
         if (piece->angle == 0)
             flipPiece(piece);
         break;
-    default:
+    case TurnRule::Nothing:
         break;
     }
     const ClPoints after = piece->cells();

@@ -6,6 +6,16 @@
 
 #include "../model/Gamedata.h"
 
+// What a right click does to a piece, by its shape index.
+enum class TurnRule {
+    Turn,           // by the group's turning step
+    Never,          // the shape looks the same every way
+    Mirror,         // about its mirror axis
+    TurnThenMirror, // turns, and mirrors each time it comes round to 0 degrees
+    Nothing,        // a shape index the table does not know
+};
+TurnRule turnRuleOf(std::int32_t shapeIndex);
+
 class ClGameControl {
 public:
     ClGameControl();

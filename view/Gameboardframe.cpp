@@ -4,6 +4,8 @@
 
 #include <QElapsedTimer>
 #include <QPainter>
+
+#include "game/Playerchoices.h"
 #include <QThread>
 
 #include "Imagetool.h"
@@ -18,7 +20,6 @@ constexpr int kFieldTop = 80;
 constexpr int kButtonRowHeight = 60;
 constexpr int kFadeFrames = 26;
 
-enum Sound { PickSound = 1000, DropSound = 1001, TurnSound = 1002, SolveSound = 1003 };
 } // namespace
 
 TFrameGameBoard::TFrameGameBoard(QWidget* parent)
@@ -49,7 +50,7 @@ const QImage& TFrameGameBoard::brickImage() const
 {
     // A style from an odd settings file draws as the first style.
     const std::int32_t setting = gameInterface ? gameInterface->settings.brickStyle : 0;
-    const int style = setting >= 0 && setting < kBrickImages ? setting : 0;
+    const int style = isBrickStyle(setting) ? setting : 0;
     QImage& image = ImageList1[std::size_t(style)];
     if (image.isNull())
         image = loadArt(QString(":/bricks/brick%1.png").arg(style, 2, 10, QChar('0')), scale)
@@ -150,17 +151,17 @@ void TFrameGameBoard::ShowPuzzle()
     PaintBox1->setEnabled(true);
 }
 
-void TFrameGameBoard::playSound(int resourceId)
+void TFrameGameBoard::playSound(Sound sound)
 {
     if (soundPlayer && gameInterface && gameInterface->settings.soundOn != 0)
-        soundPlayer->playSound(resourceId);
+        soundPlayer->playSound(sound);
 }
 
 bool TFrameGameBoard::TurnPiece(int column, int row, ClPiece* piece)
 {
     if (!game()->turnPiece(piece, column, row))
         return false;
-    playSound(TurnSound);
+    playSound(Sound::Turn);
     return true;
 }
 
@@ -221,7 +222,7 @@ void TFrameGameBoard::PaintBox1MouseDown(Qt::MouseButton button, int x, int y)
         return;
     buildBackBuffer();
     heldPieceShown = true;
-    playSound(PickSound);
+    playSound(Sound::Pick);
 }
 
 void TFrameGameBoard::PaintBox1MouseMove(int x, int y)
@@ -247,7 +248,7 @@ void TFrameGameBoard::PaintBox1MouseUp(Qt::MouseButton button, int x, int y)
         return;
     EraseHeldPiece();
     if (pressedButton == Qt::LeftButton)
-        playSound(DropSound);
+        playSound(Sound::Drop);
     ClPiece* held = heldPiece();
     const QPoint cell = targetCell(x, y);
     if (button == Qt::LeftButton && game()->canMoveTo(held, cell.x(), cell.y()))
@@ -263,7 +264,7 @@ void TFrameGameBoard::PaintBox1MouseUp(Qt::MouseButton button, int x, int y)
 
 void TFrameGameBoard::runSolveSequence()
 {
-    playSound(SolveSound);
+    playSound(Sound::Solve);
     PaintBox1->setEnabled(false);
     PaintBox1->hide();
     const QImage copy = imgBack->picture.copy();

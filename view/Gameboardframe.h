@@ -4,8 +4,8 @@
 #include <array>
 
 #include "Boardframe.h"
+#include "Soundplayer.h"
 
-class ClSoundPlayer;
 class TImgBtn;
 
 class TFrameGameBoard : public TFrameBoard {
@@ -56,7 +56,7 @@ private:
     void buildBackBuffer();
     void runSolveSequence();
     void drawCaption();
-    void playSound(int resourceId);
+    void playSound(Sound sound);
     const QImage& brickImage() const;
     QRect brickRect(const ClPoint& anchor) const;
     // Where the held piece's bricks stand while it follows the mouse.

@@ -6,12 +6,9 @@
 #include "Audiodevice.h"
 
 namespace {
-constexpr int kFirstSound = 1000;
-constexpr int kLastSound = 1003;
-
-Mix_Chunk* loadChunk(int resourceId)
+Mix_Chunk* loadChunk(Sound sound)
 {
-    QFile file(QString(":/sounds/%1.wav").arg(resourceId));
+    QFile file(QString(":/sounds/%1.wav").arg(int(sound)));
     if (!file.open(QIODevice::ReadOnly))
         return nullptr;
     const QByteArray bytes = file.readAll();
@@ -41,18 +38,18 @@ ClSdlSoundPlayer::~ClSdlSoundPlayer()
         Mix_FreeChunk(loaded);
 }
 
-void ClSdlSoundPlayer::playSound(int resourceId)
+void ClSdlSoundPlayer::playSound(Sound sound)
 {
-    if (resourceId < kFirstSound || resourceId > kLastSound || !audiodevice::ready())
+    if (sound < kFirstSound || sound > kLastSound || !audiodevice::ready())
         return;
-    if (Mix_Chunk* sound = chunk(resourceId))
-        Mix_PlayChannel(audiodevice::kEffectChannel, sound, 0);
+    if (Mix_Chunk* effect = chunk(sound))
+        Mix_PlayChannel(audiodevice::kEffectChannel, effect, 0);
 }
 
-Mix_Chunk* ClSdlSoundPlayer::chunk(int resourceId)
+Mix_Chunk* ClSdlSoundPlayer::chunk(Sound sound)
 {
-    auto found = chunks.find(resourceId);
+    auto found = chunks.find(sound);
     if (found == chunks.end())
-        found = chunks.emplace(resourceId, loadChunk(resourceId)).first;
+        found = chunks.emplace(sound, loadChunk(sound)).first;
     return found->second;
 }

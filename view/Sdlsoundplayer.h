@@ -14,13 +14,13 @@ public:
     ClSdlSoundPlayer(const ClSdlSoundPlayer&) = delete;
     ClSdlSoundPlayer& operator=(const ClSdlSoundPlayer&) = delete;
 
-    // Unknown numbers, and every number without an audio device, play nothing.
-    void playSound(int resourceId) override;
+    // Unknown numbers, and every sound without an audio device, play nothing.
+    void playSound(Sound sound) override;
 
 private:
     // Decoded on first use; null when the resource is missing or unreadable,
     // so a bad effect is tried only once.
-    Mix_Chunk* chunk(int resourceId);
+    Mix_Chunk* chunk(Sound sound);
 
-    std::map<int, Mix_Chunk*> chunks;
+    std::map<Sound, Mix_Chunk*> chunks;
 };

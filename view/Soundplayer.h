@@ -1,9 +1,12 @@
 #pragma once
-// The board's sound effects, by number: 1000 pick, 1001 drop, 1002 turn,
-// 1003 solved. Playback is asynchronous and a new effect cuts off the one
-// still playing.
+// The board's sound effects, named by their resource numbers. Playback is
+// asynchronous and a new effect cuts off the one still playing.
+enum class Sound { Pick = 1000, Drop = 1001, Turn = 1002, Solve = 1003 };
+inline constexpr Sound kFirstSound = Sound::Pick;
+inline constexpr Sound kLastSound = Sound::Solve;
+
 class ClSoundPlayer {
 public:
     virtual ~ClSoundPlayer() = default;
-    virtual void playSound(int resourceId) = 0;
+    virtual void playSound(Sound sound) = 0;
 };

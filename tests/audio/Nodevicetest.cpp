@@ -19,7 +19,7 @@ private slots:
         ClSdlSoundPlayer sounds;
         const QByteArray tune = WALLWRIGHT_SOURCE_DIR "/resources/music/Keystone.mid";
 
-        sounds.playSound(1000);
+        sounds.playSound(Sound::Pick);
         PlayMusic({tune}, true);
         runEventLoop(200);
         QCOMPARE(reports.size(), 1);
@@ -29,7 +29,7 @@ private slots:
 
         PlayMusic({tune}, false);
         PlayMusic({tune}, true);
-        sounds.playSound(1003);
+        sounds.playSound(Sound::Solve);
         runEventLoop(200);
         QCOMPARE(reports.size(), 1);
         QCOMPARE(FormMusic->MediaPlayer1->Mode(), TMPModes::NotReady);

@@ -192,15 +192,15 @@ private slots:
     void soundEffectsAreAudibleAndCutEachOtherOff()
     {
         ClSdlSoundPlayer sounds;
-        for (int id = 1000; id <= 1003; ++id) {
+        for (Sound sound : {Sound::Pick, Sound::Drop, Sound::Turn, Sound::Solve}) {
             const qint64 start = writtenSoFar();
-            sounds.playSound(id);
+            sounds.playSound(sound);
             runEventLoop(250);
-            QVERIFY2(peakSince(start) > kAudible, qPrintable(QString::number(id)));
+            QVERIFY2(peakSince(start) > kAudible, qPrintable(QString::number(int(sound))));
         }
         // The solve sound is the longest; a pick sound replaces it.
-        sounds.playSound(1003);
-        sounds.playSound(1000);
+        sounds.playSound(Sound::Solve);
+        sounds.playSound(Sound::Pick);
         runEventLoop(300);
         QVERIFY(!Mix_Playing(audiodevice::kEffectChannel));
     }

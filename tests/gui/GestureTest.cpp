@@ -54,14 +54,14 @@ private slots:
         QVERIFY(board.dragging);
         QCOMPARE(board.dragLeft, 8 * 8);
         QCOMPARE(board.dragTop, 48 * 5);
-        QCOMPARE(sounds.played, std::vector<int>{1000});
+        QCOMPARE(sounds.played, std::vector<Sound>{Sound::Pick});
         mouse->move(at(15, 51, 7 + 3, 4 + 2));
         QCOMPARE(board.dragLeft, 8 * 8 + 3); // the image follows pixel by pixel
         QCOMPARE(front().x, 8);              // the piece keeps its nearest cell
         mouse->release(at(15, 51, 7 + 3, 4 + 2));
         QVERIFY(!board.dragging);
         QCOMPARE(window->game().selectedPiece, nullptr);
-        QCOMPARE(sounds.played, (std::vector<int>{1000, 1001}));
+        QCOMPARE(sounds.played, (std::vector<Sound>{Sound::Pick, Sound::Drop}));
 
         // A press on no piece picks nothing and says nothing.
         mouse->click(at(70, 10));
@@ -108,7 +108,7 @@ private slots:
         // Into its own place it snaps, and the wall is complete.
         mouse->drag(at(25, 9, 1, 1), at(33, 9, 1, 1));
         QCOMPARE(front().x, 32);
-        QCOMPARE(sounds.played.back(), 1003);
+        QCOMPARE(sounds.played.back(), Sound::Solve);
         QVERIFY(!window->board().PaintBox1->isEnabled());
         QVERIFY(window->board().PaintBox1->isVisible());
     }
@@ -120,14 +120,14 @@ private slots:
         mouse->move(at(8, 48, 9, 2));
         mouse->release(at(8, 48, 9, 2), Qt::RightButton);
         QCOMPARE(front().angle, 0);
-        QCOMPARE(sounds.played, std::vector<int>{1000});
+        QCOMPARE(sounds.played, std::vector<Sound>{Sound::Pick});
 
         // Shape 1 never changes: only the pick is heard.
         sounds.played.clear();
         mouse->click(at(40, 56, 2, 2), Qt::RightButton);
         QCOMPARE(front().shapeIndex, 1);
         QCOMPARE(front().x, 40);
-        QCOMPARE(sounds.played, std::vector<int>{1000});
+        QCOMPARE(sounds.played, std::vector<Sound>{Sound::Pick});
 
         // Shape 4 one step short of a full turn comes round to 0, mirrored,
         // the brick under the mouse staying where it was.
@@ -140,7 +140,7 @@ private slots:
         QCOMPARE(front().angle, 0);
         QCOMPARE(front().flipped, 1);
         QVERIFY(front().cells()[2] == under);
-        QCOMPARE(sounds.played, (std::vector<int>{1000, 1002}));
+        QCOMPARE(sounds.played, (std::vector<Sound>{Sound::Pick, Sound::Turn}));
     }
 
     void soundsStayOffWhenSwitchedOff()

@@ -85,7 +85,7 @@ private:
                      qPrintable(QString("piece %1 did not snap into its place: at %2,%3 not %4,%5")
                                     .arg(i).arg(topLeft(now).x).arg(topLeft(now).y).arg(to.x).arg(to.y)));
         }
-        QVERIFY(std::find(sounds.played.begin(), sounds.played.end(), 1003) != sounds.played.end());
+        QVERIFY(std::find(sounds.played.begin(), sounds.played.end(), Sound::Solve) != sounds.played.end());
         QVERIFY(!window.board().PaintBox1->isEnabled());
         QVERIFY(window.board().imgPlay->isVisible());
         // The level picture: no shaded wall left over the picture.

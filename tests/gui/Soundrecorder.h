@@ -5,6 +5,6 @@
 
 // Remembers which effects the board asked for.
 struct SoundRecorder : ClSoundPlayer {
-    void playSound(int resourceId) override { played.push_back(resourceId); }
-    std::vector<int> played;
+    void playSound(Sound sound) override { played.push_back(sound); }
+    std::vector<Sound> played;
 };

@@ -136,21 +136,22 @@ private:
         const bool halfTurn = looksTheSame(shape, 180, 0);
         const bool mirror = looksTheSame(shape, 0, 1);
         const bool both = looksTheSame(shape, 180, 1);
-        switch (index) {
-        case 1:
+        // The turn rule reaches some orientations; those it skips must look alike.
+        switch (turnRuleOf(index)) {
+        case TurnRule::Never:
             if (!halfTurn || !mirror)
                 return "is never turned, so it must look the same turned and mirrored";
             break;
-        case 0:
-        case 2:
+        case TurnRule::Turn:
             if (!mirror || halfTurn)
                 return "is only turned, so it must look the same mirrored but not turned";
             break;
-        case 3:
+        case TurnRule::Mirror:
             if (!halfTurn || mirror)
                 return "is only mirrored, so it must look the same turned but not mirrored";
             break;
-        default:
+        case TurnRule::TurnThenMirror:
+        case TurnRule::Nothing:
             if (halfTurn || mirror || both)
                 return "turns through four orientations, so none may look like another";
         }

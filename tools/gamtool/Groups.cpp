@@ -5,10 +5,10 @@
 namespace {
 
 constexpr GroupRules kGroups[kGroupCount] = {
-    {0, "Solid Wall (One Set)", false, 1},
-    {1, "Wall with Hole (One Set)", true, 1},
-    {2, "Solid Wall (Two Sets)", false, 2},
-    {3, "Wall with Hole (Two Sets)", true, 2},
+    {0, kGroupCaptions[0], false, 1},
+    {1, kGroupCaptions[1], true, 1},
+    {2, kGroupCaptions[2], false, 2},
+    {3, kGroupCaptions[3], true, 2},
 };
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "game/Playerchoices.h"
 #include "model/Gamefile.h"
 
 struct GroupRules {
@@ -15,7 +16,6 @@ struct GroupRules {
     int sets;      // how many times each shape is used
 };
 
-inline constexpr int kGroupCount = 4;
 inline constexpr int kShapeCount = 5;
 inline constexpr std::int32_t kMinPuzzles = 30;
 // A half turn: with the mirror, four orientations per piece at most.

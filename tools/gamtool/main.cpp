@@ -10,6 +10,7 @@
 #include "Checker.h"
 #include "Dump.h"
 #include "Generator.h"
+#include "Groups.h"
 #include "Solver.h"
 #include "model/Gamefile.h"
 
@@ -23,8 +24,9 @@ int usage()
                  "  gamtool generate --group G --seed S [--count N] -o FILE\n"
                  "  gamtool solve FILE [--puzzle I] [--limit K] [--steps N]\n"
                  "  gamtool check FILE...\n"
-                 "Puzzles are counted from 1; groups 0 to 3 are Solid Wall (One Set), Wall with Hole\n"
-                 "(One Set), Solid Wall (Two Sets) and Wall with Hole (Two Sets).\n";
+                 "Puzzles are counted from 1; the groups are\n";
+    for (int group = 0; group < kGroupCount; ++group)
+        std::cerr << "  " << group << ": " << kGroupCaptions[std::size_t(group)] << '\n';
     return 2;
 }
 

@@ -1,0 +1,27 @@
+#pragma once
+// What the player chooses between: the four groups of puzzles, numbered as
+// the selection dialog lists them and as the puzzle files are named, and the
+// six brick styles.
+#include <array>
+#include <cstdint>
+
+inline constexpr int kGroupCount = 4;
+inline constexpr std::array<const char*, kGroupCount> kGroupCaptions = {
+    "Solid Wall (One Set)",
+    "Wall with Hole (One Set)",
+    "Solid Wall (Two Sets)",
+    "Wall with Hole (Two Sets)",
+};
+
+inline constexpr bool isGroupNumber(std::int64_t group)
+{
+    return group >= 0 && group < kGroupCount;
+}
+
+// The six brick styles of the options dialog; a style outside them draws the first.
+inline constexpr int kBrickStyles = 6;
+
+inline constexpr bool isBrickStyle(std::int64_t style)
+{
+    return style >= 0 && style < kBrickStyles;
+}
