@@ -64,7 +64,7 @@ package: build
 
 # The package as a Debian maintainer and a new user meet it: lintian, reuse,
 # then a fresh Debian 12 where it is installed, played and purged (needs root
-# or sudo; about a minute once the bootstrapped system is cached).
+# or sudo; half a minute once the bootstrapped system is cached).
 test-install: package
 	@tools/install-deps.sh debootstrap lintian reuse # the checks' own tools
 	cd $(BUILD_DIR) && ctest --output-on-failure -R package_lintian
