@@ -11,7 +11,7 @@
 # bookworm.tar, with the downloaded packages beside it; it is made again when
 # it is missing or when the host's apt sources changed. Every run unpacks a
 # fresh copy. Each step is time bound; the run ends with PASS or FAIL lines.
-set -euo pipefail
+set -eEuo pipefail
 
 if [ $# -ne 1 ] || [ ! -f "$1" ]; then
   echo "usage: $0 PACKAGE.deb" >&2
@@ -32,6 +32,7 @@ fail() {
   echo "FAIL: $*"
   exit 1
 }
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND"' ERR
 
 # Runs a command with its output in a log, shown only when it fails.
 logged() {
@@ -50,7 +51,7 @@ host_sources() {
   shopt -s nullglob
   {
     for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-      [ -f "$f" ] && sed -e 's/#.*//' -e 's/\[[^]]*\]//' "$f" | awk '$1 == "deb" { print $2, $3 }'
+      if [ -f "$f" ]; then sed -e 's/#.*//' -e 's/\[[^]]*\]//' "$f" | awk '$1 == "deb" { print $2, $3 }'; fi
     done
     for f in /etc/apt/sources.list.d/*.sources; do
       awk 'function flush() {
@@ -102,6 +103,9 @@ mirror=$(awk '$2 == "bookworm" { print $1; exit }' <<<"$sources")
 apt_sources=$(awk '{ print "deb", $1, $2, "main" }' <<<"$sources")
 
 mkdir -p "$cache" "$root"
+# One run at a time uses the cache, the downloaded packages above all.
+exec 9>"$cache/lock"
+flock -w 900 9 || fail "another run held $cache/lock for 15 minutes"
 started=$SECONDS
 if [ ! -f "$cache/bookworm.tar" ] || [ "$(cat "$cache/bookworm.sources" 2>/dev/null)" != "$apt_sources" ]; then
   echo "Bootstrapping Debian 12 into the cache, once..."
@@ -150,10 +154,12 @@ pass "the menu entry starts /usr/games/wallwright"
 timeout 900 chroot "$root" Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" \
   >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
-timeout 20 sh -c "until [ -s '$work/display' ]; do sleep 0.2; done" || fail "Xvfb did not start"
+timeout 20 sh -c "until [ -s '$work/display' ]; do sleep 0.2; done" ||
+  { cat "$work/xvfb.log"; fail "Xvfb did not start"; }
 display=:$(head -n 1 "$work/display")
 xdotool=("${in_root[@]}" DISPLAY="$display" xdotool)
-x() { timeout 20 "${xdotool[@]}" "$@"; }
+x() { timeout 20 "${xdotool[@]}" "$@" || fail "xdotool $* (status $?)"; }
+shown() { timeout 20 "${xdotool[@]}" search --onlyvisible --name "$1" >/dev/null; }
 
 # Starts the game as the player, as the menu entry does, and waits for its window.
 # The dummy sound driver keeps it off the host's sound devices.
@@ -184,10 +190,10 @@ dialog=$(x search --sync --onlyvisible --name '^Options Dialog$' | head -n 1) ||
 x mousemove --window "$dialog" 24 52 click 1
 x mousemove --window "$dialog" 44 210 click 1
 for _ in $(seq 100); do
-  x search --onlyvisible --name '^Options Dialog$' >/dev/null || break
+  shown '^Options Dialog$' || break
   sleep 0.2
 done
-x search --onlyvisible --name '^Options Dialog$' >/dev/null && fail "the Options dialog did not close on OK"
+if shown '^Options Dialog$'; then fail "the Options dialog did not close on OK"; fi
 quit_game
 [ -f "$root/$config_dat" ] || fail "no ~/.config/Wallwright/config.dat after quitting"
 [ "$(stat -c %s "$root/$config_dat")" -eq $settings_size ] || fail "config.dat is not $settings_size bytes"
