@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 
-.PHONY: all deps configure build run test test-asan fuzz package bench puzzles clean
+.PHONY: all deps configure build run test test-asan fuzz package test-install bench puzzles clean
 
 all: build
 
@@ -61,6 +61,15 @@ fuzz:
 # The Debian package, wallwright_<version>_<arch>.deb, in the build folder.
 package: build
 	cd $(BUILD_DIR) && cpack
+
+# The package as a Debian maintainer and a new user meet it: lintian, reuse,
+# then a fresh Debian 12 where it is installed, played and purged (needs root
+# or sudo; half a minute once the bootstrapped system is cached).
+test-install: package
+	@tools/install-deps.sh debootstrap lintian reuse # the checks' own tools
+	cd $(BUILD_DIR) && ctest --output-on-failure -R package_lintian
+	reuse lint
+	tests/install/fresh-system.sh "$$(ls -t $(BUILD_DIR)/wallwright_*.deb | head -n 1)"
 
 puzzles: build
 	cmake --build $(BUILD_DIR) --target puzzles

@@ -1,15 +1,27 @@
 # `cmake --install` and `make package`. The game finds its data in the folder
 # of its own resolved file, so it is installed as one program folder,
-# <prefix>/lib/wallwright, with a link to it in <prefix>/bin. The folder is
-# private to the game, so it stays out of the multiarch library folder.
+# <prefix>/lib/wallwright, with a link to it in <prefix>/games, where Debian
+# puts games. The folder is private to the game, so it stays out of the
+# multiarch library folder.
 include(GNUInstallDirs)
 
 set(WALLWRIGHT_ID example.wallwright.Wallwright)
 set(WALLWRIGHT_INSTALL_PROGRAMDIR lib/wallwright CACHE STRING
   "The installed program folder, relative to the prefix")
+set(WALLWRIGHT_INSTALL_GAMESDIR games CACHE STRING
+  "The folder of the link that starts the game, relative to the prefix")
 set(program_dir ${WALLWRIGHT_INSTALL_PROGRAMDIR})
 
 install(TARGETS wallwright RUNTIME DESTINATION ${program_dir})
+# Hardened as Debian builds its packages: every symbol bound at start, so that
+# the whole relocation table can be made read-only.
+target_link_options(wallwright PRIVATE LINKER:-z,relro,-z,now)
+# A stripped install (the package) also drops the compiler's notes, as
+# Debian's own packaging does.
+install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+  execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment --remove-section=.note
+    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${program_dir}/wallwright\" COMMAND_ERROR_IS_FATAL ANY)
+endif()")
 install(FILES ${SHIPPED_PUZZLES} DESTINATION ${program_dir})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/music/ DESTINATION ${program_dir}/Music)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/pictures/ DESTINATION ${program_dir}/Picture)
@@ -22,10 +34,36 @@ endif()
 
 # A relative link, made in the build tree and installed as a link, so that
 # it holds under DESTDIR and in the package.
-file(RELATIVE_PATH link_target ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${program_dir}/wallwright)
-file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/bin-link)
-file(CREATE_LINK ${link_target} ${CMAKE_BINARY_DIR}/bin-link/wallwright SYMBOLIC)
-install(FILES ${CMAKE_BINARY_DIR}/bin-link/wallwright DESTINATION ${CMAKE_INSTALL_BINDIR})
+file(RELATIVE_PATH link_target ${CMAKE_INSTALL_PREFIX}/${WALLWRIGHT_INSTALL_GAMESDIR}
+  ${CMAKE_INSTALL_PREFIX}/${program_dir}/wallwright)
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/games-link)
+file(CREATE_LINK ${link_target} ${CMAKE_BINARY_DIR}/games-link/wallwright SYMBOLIC)
+install(FILES ${CMAKE_BINARY_DIR}/games-link/wallwright DESTINATION ${WALLWRIGHT_INSTALL_GAMESDIR})
+
+# The manual page and the changelog, compressed as Debian wants them: at the
+# highest level and without a time stamp, so that the package is reproducible.
+# The changelog is in Debian's format and must describe this version.
+file(STRINGS ${CMAKE_SOURCE_DIR}/docs/changelog changelog_head LIMIT_COUNT 1)
+if(NOT changelog_head MATCHES "^wallwright \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "docs/changelog does not start with version ${PROJECT_VERSION}: ${changelog_head}")
+endif()
+find_program(GZIP gzip REQUIRED)
+set(compressed_docs)
+foreach(doc wallwright.6 changelog)
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/${doc}.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/docs/${doc} ${CMAKE_BINARY_DIR}/${doc}
+    COMMAND ${GZIP} -9 -n -f ${CMAKE_BINARY_DIR}/${doc}
+    DEPENDS ${CMAKE_SOURCE_DIR}/docs/${doc} VERBATIM)
+  list(APPEND compressed_docs ${CMAKE_BINARY_DIR}/${doc}.gz)
+endforeach()
+add_custom_target(compressed_docs ALL DEPENDS ${compressed_docs})
+set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/wallwright)
+install(FILES ${CMAKE_BINARY_DIR}/wallwright.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${CMAKE_BINARY_DIR}/changelog.gz DESTINATION ${doc_dir})
+# The REUSE record is a machine-readable copyright file as it stands.
+install(FILES ${CMAKE_SOURCE_DIR}/.reuse/dep5 DESTINATION ${doc_dir} RENAME copyright)
+install(FILES ${CMAKE_SOURCE_DIR}/cmake/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+  RENAME wallwright)
 
 # The menu entry, its icons and the software centre's description.
 set(desktop_dir ${CMAKE_SOURCE_DIR}/resources/desktop)
@@ -65,3 +103,8 @@ add_test(NAME install_layout COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY
   -DPREFIX=${CMAKE_BINARY_DIR}/install-check -DID=${WALLWRIGHT_ID} -P ${CMAKE_SOURCE_DIR}/tests/install/Checklayout.cmake)
 add_test(NAME desktop_entry_valid COMMAND desktop-file-validate ${desktop_dir}/${WALLWRIGHT_ID}.desktop)
 add_test(NAME metainfo_valid COMMAND appstreamcli validate --no-net ${desktop_dir}/${WALLWRIGHT_ID}.metainfo.xml)
+# What a Debian maintainer checks first; a sanitizer build is not one to ship.
+if(NOT WALLWRIGHT_SANITIZE AND NOT WALLWRIGHT_FUZZ)
+  add_test(NAME package_lintian COMMAND ${CMAKE_SOURCE_DIR}/tests/install/lintian.sh ${CMAKE_CPACK_COMMAND} ${CMAKE_BINARY_DIR})
+  set_tests_properties(package_lintian PROPERTIES SKIP_RETURN_CODE 77)
+endif()

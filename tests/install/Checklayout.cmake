@@ -1,5 +1,6 @@
 # Installs the build into a scratch prefix and checks the program folder, the
-# link to it and the desktop files. Run with -DBUILD_DIR=... -DPREFIX=... -DID=...
+# link to it, the desktop files, the manual page and the package documents.
+# Run with -DBUILD_DIR=... -DPREFIX=... -DID=...
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
   RESULT_VARIABLE result OUTPUT_QUIET)
@@ -12,7 +13,8 @@ set(missing)
 foreach(path wallwright Brick0.gam Brick1.gam Brick2.gam Brick3.gam help/index.html
     share:applications/${ID}.desktop share:metainfo/${ID}.metainfo.xml
     share:icons/hicolor/16x16/apps/${ID}.png share:icons/hicolor/256x256/apps/${ID}.png
-    share:icons/hicolor/scalable/apps/${ID}.svg)
+    share:icons/hicolor/scalable/apps/${ID}.svg share:man/man6/wallwright.6.gz
+    share:doc/wallwright/copyright share:doc/wallwright/changelog.gz)
   string(REPLACE "share:" "../../share/" path ${path})
   if(NOT EXISTS ${program}/${path})
     list(APPEND missing ${path})
@@ -29,13 +31,15 @@ if(missing)
 endif()
 
 # A relative link, so the prefix can move; it must lead to the program itself.
-file(READ_SYMLINK ${PREFIX}/bin/wallwright link)
-if(IS_ABSOLUTE "${link}")
-  message(FATAL_ERROR "bin/wallwright is not a relative link: ${link}")
+# Debian puts games in games/, not bin/.
+set(link ${PREFIX}/games/wallwright)
+file(READ_SYMLINK ${link} target)
+if(IS_ABSOLUTE "${target}")
+  message(FATAL_ERROR "games/wallwright is not a relative link: ${target}")
 endif()
-file(REAL_PATH ${PREFIX}/bin/wallwright resolved)
+file(REAL_PATH ${link} resolved)
 file(REAL_PATH ${program}/wallwright expected)
 if(NOT resolved STREQUAL expected)
-  message(FATAL_ERROR "bin/wallwright leads to ${resolved}, not ${expected}")
+  message(FATAL_ERROR "games/wallwright leads to ${resolved}, not ${expected}")
 endif()
 file(REMOVE_RECURSE ${PREFIX})
