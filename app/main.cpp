@@ -12,7 +12,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName("Wallwright");
     // Ties the window to its menu entry and icon: the id of the installed .desktop file.
-    QGuiApplication::setDesktopFileName("example.wallwright.Wallwright");
+    QGuiApplication::setDesktopFileName("example.wallwright.wallwright");
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256})
         icon.addFile(QString(":/icons/wallwright-%1.png").arg(size), QSize(size, size)); // read when needed

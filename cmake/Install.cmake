@@ -5,7 +5,7 @@
 # multiarch library folder.
 include(GNUInstallDirs)
 
-set(WALLWRIGHT_ID example.wallwright.Wallwright)
+set(WALLWRIGHT_ID example.wallwright.wallwright)
 set(WALLWRIGHT_INSTALL_PROGRAMDIR lib/wallwright CACHE STRING
   "The installed program folder, relative to the prefix")
 set(WALLWRIGHT_INSTALL_GAMESDIR games CACHE STRING
