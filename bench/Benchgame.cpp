@@ -1,6 +1,7 @@
-// The game window as app/main.cpp builds it, sound and music included, on a
-// given program folder, for the memory figures:
+// The game window exactly as the program builds it, sound and music
+// included, on a given program folder, for the start-up and memory figures:
 //   benchgame FOLDER [--play]
+// With WALLWRIGHT_REPORT_FIRST_FRAME set it says "first frame" once painted.
 // --play, after the first frame, drags every piece of the first puzzle
 // about, then solves it (fade included) and says "played".
 #include <cstdio>
@@ -10,10 +11,8 @@
 #include <QTimer>
 
 #include "Firstframe.h"
-#include "app/Mainform.h"
-#include "app/Musicform.h"
+#include "app/Gamewindow.h"
 #include "view/Gameboardframe.h"
-#include "view/Sdlsoundplayer.h"
 
 namespace {
 void send(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
@@ -64,16 +63,14 @@ void playFirstPuzzle(TFormMain& form)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    ClSdlSoundPlayer soundEffects;
-    TFormMain form(args.value(1));
-    form.FrameGameBoard1->soundPlayer = &soundEffects;
-    TFormMusic music;
-    FormMusic = &music;
-    form.gameInterface->musicPlayer = PlayMusic;
+    setUpApplication();
+    const QByteArray folder = argc > 1 ? QByteArray(argv[1]) : defaultProgramFolder();
+    const bool play = argc > 2 && QByteArray(argv[2]) == "--play";
+    TGameWindow game(folder);
+    TFormMain& form = game.form;
     FirstFrameReport::watch(&form);
     form.show();
-    if (args.contains("--play"))
+    if (play)
         QTimer::singleShot(300, &form, [&form] { playFirstPuzzle(form); });
     return app.exec();
 }

@@ -44,7 +44,7 @@ int main(int argc, char** argv)
     QDir(folder.path()).mkpath("Picture");
     QFile::copy(QString(PICTURE_DIR "/sunset.jpg"), folder.filePath("Picture/sunset.jpg"));
 
-    TFormMain form(folder.path());
+    TFormMain form(QFile::encodeName(folder.path()));
     form.show();
     form.playGameExecute();
     TFrameGameBoard& board = *form.FrameGameBoard1;

@@ -1,6 +1,5 @@
 #pragma once
-// The bench programs' copy of the game's first-frame report (see app/main.cpp):
-// with WALLWRIGHT_REPORT_FIRST_FRAME set, "first frame" goes to standard
+// The bench programs' first-frame report: with WALLWRIGHT_REPORT_FIRST_FRAME set, "first frame" goes to standard
 // output once the window has been painted, and the program quits then unless
 // the variable says "stay".
 #include <cstdio>

@@ -129,14 +129,13 @@ void sleepMs(int ms)
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
-// The game beside its data, in a folder of its own, so its config.dat is
-// not the build folder's.
+// The game's data in a folder of its own, so its config.dat is not the
+// build folder's.
 fs::path programFolder()
 {
     const fs::path folder = fs::temp_directory_path() / ("wallwright-bench-" + std::to_string(getpid()));
     fs::create_directories(folder);
     const fs::path build(PROGRAM_DIR);
-    fs::copy_file(WALLWRIGHT, folder / "wallwright", fs::copy_options::overwrite_existing);
     for (const auto& entry : fs::directory_iterator(build)) {
         const std::string name = entry.path().filename().string();
         if (name.rfind("Brick", 0) == 0 || name == "Music" || name == "Picture" || name == "help")
@@ -172,9 +171,8 @@ int main(int argc, char** argv)
         setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
     }
     const fs::path folder = programFolder();
-    const std::string game = (folder / "wallwright").string();
     const Program bare{"bare Qt window 640 x 480", {BARE_WINDOW}};
-    const Program wallwright{"wallwright", {game}};
+    const Program wallwright{"wallwright", {BENCH_GAME, folder.string()}};
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     const char* display = std::getenv("DISPLAY");
     std::printf("platform: %s%s%s, SDL audio: %s\n\n", platform ? platform : "default", display ? ", DISPLAY=" : "",

@@ -1,0 +1,30 @@
+#include "Gamewindow.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include "view/Gameboardframe.h"
+
+void setUpApplication()
+{
+    QApplication::setApplicationName("Wallwright");
+    // Ties the window to its menu entry and icon: the id of the installed .desktop file.
+    QGuiApplication::setDesktopFileName("example.wallwright.wallwright");
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QString(":/icons/wallwright-%1.png").arg(size), QSize(size, size)); // read when needed
+    QApplication::setWindowIcon(icon);
+}
+
+TGameWindow::TGameWindow(const QByteArray& programFolder)
+    : form(programFolder)
+{
+    form.FrameGameBoard1->soundPlayer = &soundEffects;
+    FormMusic = &music;
+    form.gameInterface->musicPlayer = PlayMusic;
+}
+
+TGameWindow::~TGameWindow()
+{
+    FormMusic = nullptr;
+}

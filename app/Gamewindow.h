@@ -1,0 +1,23 @@
+#pragma once
+// The game as the program runs it: the application's name, menu id and
+// icon, then the main window with its sound effects and the hidden music
+// window, wired together. The program and its benchmarks build it here.
+#include <QByteArray>
+
+#include "Mainform.h"
+#include "Musicform.h"
+#include "view/Sdlsoundplayer.h"
+
+void setUpApplication();
+
+struct TGameWindow {
+    explicit TGameWindow(const QByteArray& programFolder = defaultProgramFolder());
+    ~TGameWindow();
+    TGameWindow(const TGameWindow&) = delete;
+    TGameWindow& operator=(const TGameWindow&) = delete;
+
+    ClSdlSoundPlayer soundEffects; // outlives the board that plays it
+    TFormMain form;
+    // The hidden music window: made after the main window, gone before it.
+    TFormMusic music;
+};
