@@ -1,4 +1,5 @@
 // gamtool: the puzzle author's command-line tool.
+#include <algorithm>
 #include <charconv>
 #include <iostream>
 #include <optional>
@@ -6,6 +7,7 @@
 #include <vector>
 
 #include "Checker.h"
+#include "Difficulty.h"
 #include "Dump.h"
 #include "Generator.h"
 #include "Solver.h"
@@ -19,7 +21,7 @@ int usage()
                  "  gamtool dump FILE\n"
                  "  gamtool copy IN OUT\n"
                  "  gamtool generate --group G --seed S [--count N] -o FILE\n"
-                 "  gamtool solve FILE [--puzzle I] [--limit K]\n"
+                 "  gamtool solve FILE [--puzzle I] [--limit K] [--stats]\n"
                  "  gamtool check FILE...\n"
                  "Puzzles are counted from 1; groups 0 to 3 are Solid Wall (One Set), Wall with Hole\n"
                  "(One Set), Solid Wall (Two Sets) and Wall with Hole (Two Sets).\n";
@@ -103,8 +105,13 @@ int generate(const std::vector<std::string>& args)
     return 0;
 }
 
-int solve(const std::vector<std::string>& args)
+int solve(std::vector<std::string> args)
 {
+    // --stats stands alone: what each puzzle's difficulty score is made of.
+    const auto statsFlag = std::find(args.begin(), args.end(), "--stats");
+    const bool withStats = statsFlag != args.end();
+    if (withStats)
+        args.erase(statsFlag);
     std::vector<std::optional<std::string>> options;
     if (args.empty() || !readOptions(args, 1, {"--puzzle", "--limit"}, options))
         return usage();
@@ -129,6 +136,8 @@ int solve(const std::vector<std::string>& args)
         const std::int64_t tilings = countTilings(gap, pieceKinds(file.puzzles[p], file.header.rotateStep), *limit);
         std::cout << "puzzle " << p + 1 << ": " << (tilings == *limit ? "at least " : "") << tilings
                   << (tilings == 1 ? " tiling\n" : " tilings\n");
+        if (withStats)
+            std::cout << "  " << difficultyText(measureDifficulty(file.puzzles[p], file.header.rotateStep)) << '\n';
     }
     return 0;
 }
