@@ -10,6 +10,7 @@
 #include "Difficulty.h"
 #include "Dump.h"
 #include "Generator.h"
+#include "Groups.h"
 #include "Solver.h"
 #include "model/Gamefile.h"
 
@@ -90,7 +91,7 @@ int generate(const std::vector<std::string>& args)
         return usage();
     const auto group = numberOf(*options[0]);
     const auto seed = numberOf(*options[1]);
-    const auto count = numberOf(options[2].value_or("36"));
+    const auto count = numberOf(options[2].value_or(std::to_string(kMinPuzzles)));
     if (!group || !groupRules(*group) || !seed || *seed < 0 || *seed > 0xffffffffLL || !count || *count < 1
         || *count > 1000) {
         std::cerr << "gamtool: the group is 0 to 3, the seed 0 to 4294967295, the count 1 to 1000\n";
