@@ -197,8 +197,9 @@ private:
                     failPuzzle(p, "it can be solved without turning a piece");
                 // Puzzles climb from easy to hard.
                 if (difficulty.score < previousScore)
-                    failPuzzle(p, "is easier (difficulty " + scoreText(difficulty.score) + ") than the puzzle before it ("
-                                      + scoreText(previousScore) + "), so it is out of order");
+                    failPuzzle(p, "is easier (difficulty " + scoreText(difficulty.score)
+                                      + ") than the puzzle before it (" + scoreText(previousScore)
+                                      + "), so it is out of order");
                 previousScore = difficulty.score;
                 scores[p] = difficulty.score;
             }

@@ -117,7 +117,8 @@ private:
             if (!open.contains(place))
                 continue;
             const auto& here = covering[std::size_t(place)];
-            const auto ways = std::size_t(std::count_if(here.begin(), here.end(), [&](std::size_t id) { return fits(id, open); }));
+            const auto ways =
+                std::size_t(std::count_if(here.begin(), here.end(), [&](std::size_t id) { return fits(id, open); }));
             if (ways < fewest) {
                 fewest = ways;
                 tightest = place;
@@ -206,7 +207,8 @@ double scoreOf(const Difficulty& d)
 {
     const double wrongBeforeFirst = double(d.wrongMoves) / double(d.tilings + 1);
     const double misleadingStarts = double(d.starts) / double(d.startsThatLead);
-    const double score = 10 * std::log2(1 + wrongBeforeFirst) + 10 * std::log2(misleadingStarts) + 2 * double(d.clicks);
+    const double score =
+        10 * std::log2(1 + wrongBeforeFirst) + 10 * std::log2(misleadingStarts) + 2 * double(d.clicks);
     return std::round(score * 10) / 10;
 }
 

@@ -347,11 +347,10 @@ std::vector<std::size_t> evenClimb(const std::vector<Candidate>& pool, std::size
     std::vector<std::size_t> picked;
     for (std::size_t step = 0; step < count; ++step) {
         const double target = count == 1 ? easiest : easiest + (hardest - easiest) * double(step) / double(count - 1);
+        auto off = [&](std::size_t rank) { return std::fabs(pool[byScore[rank]].score - target); };
         std::size_t nearest = byScore.size();
         for (std::size_t rank = 0; rank < byScore.size(); ++rank)
-            if (!taken[rank]
-                && (nearest == byScore.size()
-                    || std::fabs(pool[byScore[rank]].score - target) < std::fabs(pool[byScore[nearest]].score - target)))
+            if (!taken[rank] && (nearest == byScore.size() || off(rank) < off(nearest)))
                 nearest = rank;
         taken[nearest] = true;
         picked.push_back(nearest);
