@@ -114,7 +114,7 @@ private slots:
         form.FrameGameBoard1->fadeMilliseconds = 0;
         Mouse mouse(&form);
         const auto count = std::int32_t(window.game().gameData->puzzles.size());
-        QVERIFY(count >= 30);
+        QVERIFY(count >= 60);
         for (std::int32_t index = 0; index < count; ++index) {
             playPuzzle(window, mouse, sounds, index);
             if (QTest::currentTestFailed())

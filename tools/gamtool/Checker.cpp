@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iomanip>
 #include <map>
+#include <optional>
+#include <sstream>
 
+#include "Difficulty.h"
 #include "Groups.h"
 #include "Regions.h"
 #include "Shapes.h"
@@ -55,6 +59,8 @@ public:
             checkPuzzles();
             playPuzzles();
         }
+        if (!scores.empty())
+            printScores();
         out << fileName << ": group " << rules->index << " \"" << rules->caption << "\": " << file.puzzles.size()
             << " puzzles checked";
         if (failures > 0)
@@ -161,9 +167,10 @@ private:
     void checkPuzzles()
     {
         std::map<ClPoints, std::size_t, RowMajorOrder> gaps;
-        std::int64_t previousTilings = kTilingCountLimit;
+        double previousScore = 0;
         int turnable = 0, turned = 0;
         playable.assign(file.puzzles.size(), false);
+        scores.assign(file.puzzles.size(), std::nullopt);
         for (std::size_t p = 0; p < file.puzzles.size(); ++p) {
             const ClPuzzle& puzzle = file.puzzles[p];
             const int before = failures;
@@ -183,13 +190,20 @@ private:
             const auto [same, isNew] = gaps.emplace(normalised(gapCells), p);
             if (!isNew)
                 failPuzzle(p, "has the same gap as puzzle " + std::to_string(same->second + 1));
-            const std::int64_t tilings = countTilings(gap, pieceKinds(puzzle, file.header.rotateStep), kTilingCountLimit);
-            if (tilings == 0)
+            const Difficulty difficulty = measureDifficulty(puzzle, file.header.rotateStep);
+            if (!difficulty.solvable) {
                 failPuzzle(p, "its pieces cannot fill the gap");
-            if (tilings > previousTilings)
-                failPuzzle(p, "has more tilings (" + std::to_string(tilings) + ") than the puzzle before it ("
-                                  + std::to_string(previousTilings) + "), so it is out of order");
-            previousTilings = tilings;
+            } else {
+                if (difficulty.clicks == 0)
+                    failPuzzle(p, "it can be solved without turning a piece");
+                // Puzzles climb from easy to hard.
+                if (difficulty.score < previousScore)
+                    failPuzzle(p, "is easier (difficulty " + scoreText(difficulty.score)
+                                      + ") than the puzzle before it (" + scoreText(previousScore)
+                                      + "), so it is out of order");
+                previousScore = difficulty.score;
+                scores[p] = difficulty.score;
+            }
             playable[p] = failures == before;
         }
         if (2 * turned < turnable)
@@ -326,11 +340,28 @@ private:
             failPuzzle(p, "the wall is not complete with every piece in place");
     }
 
+    static std::string scoreText(double score)
+    {
+        std::ostringstream text;
+        text << std::fixed << std::setprecision(1) << score;
+        return text.str();
+    }
+
+    // One line: each puzzle's difficulty in order, "-" for one not measured.
+    void printScores()
+    {
+        out << fileName << ": difficulty";
+        for (const auto& score : scores)
+            out << ' ' << (score ? scoreText(*score) : "-");
+        out << '\n';
+    }
+
     std::string fileName;
     std::ostream& out;
     ClGameFile file;
     const GroupRules* rules = nullptr;
     std::vector<bool> playable;
+    std::vector<std::optional<double>> scores;
     int failures = 0;
 };
 

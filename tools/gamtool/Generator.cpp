@@ -7,9 +7,9 @@
 #include <random>
 #include <set>
 
+#include "Difficulty.h"
 #include "Regions.h"
 #include "Shapes.h"
-#include "Solver.h"
 
 namespace {
 
@@ -87,7 +87,7 @@ struct Candidate {
     PlaceSet gap;
     std::vector<Laid> solution;
     std::vector<Laid> start;
-    std::int64_t tilings = 0;
+    double score = 0;
 };
 
 class GroupMaker {
@@ -105,28 +105,21 @@ public:
             plain.shape = &shapes[s];
             turns.push_back(reachableOrientations(plain, kRotateStep));
         }
-        ClPuzzle all;
-        for (int s : pieceShapes) {
-            ClPiece piece;
-            piece.shapeIndex = s;
-            piece.shape = &shapes[std::size_t(s)];
-            all.pieces.push_back(piece);
-        }
-        kinds = pieceKinds(all, kRotateStep);
         // Two sets need a wider gap; the rest of the field holds the pieces.
         window = rules.sets == 1 ? Window{3, 15, 5, 14} : Window{2, 16, 4, 15};
     }
 
+    // Each candidate draws how loosely its gap grows and how many of its
+    // pieces start turned, so that the pool spans easy to hard.
     std::optional<Candidate> next()
     {
         Candidate c;
-        if (!growGap(c))
+        if (!growGap(c, kLeastLooseness + (kMostLooseness - kLeastLooseness) * random.unit()))
             return std::nullopt;
         const bool encloses = !enclosedPlaces(c.gap).empty();
         if (encloses != rules.withHole)
             return std::nullopt;
-        c.tilings = countTilings(c.gap, kinds, kTilingCountLimit);
-        chooseStartTurns(c);
+        chooseStartTurns(c, kLeastTurnedShare + (1 - kLeastTurnedShare) * random.unit());
         // Pieces touch each other only when a few tries leave no room between them.
         for (int roomyTries = 4; roomyTries >= 0; --roomyTries)
             if (layOutStarts(c, roomyTries > 0))
@@ -146,10 +139,20 @@ private:
         bool contains(ClPoint p) const { return p.x >= left && p.x <= right && p.y >= top && p.y <= bottom; }
     };
 
+    // How much chance weighs against contact when a gap grows: little gives
+    // compact gaps where many placements fit and few lead on, much gives
+    // ragged ones that mostly fill themselves.
+    static constexpr double kLeastLooseness = 0.5;
+    static constexpr double kMostLooseness = 8;
+    // A candidate starts between this share and all of its turnable pieces
+    // turned: the group as a whole keeps well over half of them turned.
+    static constexpr double kLeastTurnedShare = 0.3;
+
     // Lays the pieces one by one against what is laid so far, favouring
     // places that touch much of it and stay near the middle, so the gap comes
-    // out compact and centred. A hole group starts around a wall place kept free.
-    bool growGap(Candidate& c)
+    // out compact and centred; `looseness` is how much chance blurs that.
+    // A hole group starts around a wall place kept free.
+    bool growGap(Candidate& c, double looseness)
     {
         PlaceSet kept;
         const ClPoint middle{9, 9};
@@ -189,7 +192,7 @@ private:
                             continue;
                         const Spot spot = centreOf(cells);
                         const double score = contacts - std::hypot(spot.x - kFieldCentre.x, spot.y - kFieldCentre.y) / 40
-                                             + 2.5 * random.unit();
+                                             + looseness * random.unit();
                         if (score > bestScore) {
                             bestScore = score;
                             best = Laid{t, {x, y}};
@@ -243,14 +246,14 @@ private:
         return true;
     }
 
-    // Three of four turnable pieces start turned, and at least one per puzzle.
-    void chooseStartTurns(Candidate& c)
+    // Each turnable piece starts turned with chance `share`, and at least one per puzzle.
+    void chooseStartTurns(Candidate& c, double share)
     {
         c.start = c.solution;
         bool anyTurned = false;
         for (std::size_t piece = 0; piece < pieceShapes.size(); ++piece) {
             const std::size_t count = turns[std::size_t(pieceShapes[piece])].size();
-            if (count > 1 && random.below(4) != 0) {
+            if (count > 1 && random.unit() < share) {
                 c.start[piece].turn = (c.solution[piece].turn + 1 + random.below(std::uint32_t(count - 1))) % count;
                 anyTurned = true;
             }
@@ -293,7 +296,6 @@ private:
     Random random;
     std::vector<int> pieceShapes;
     std::vector<std::vector<Orientation>> turns;
-    std::vector<PieceKind> kinds;
     Window window{};
 };
 
@@ -313,17 +315,67 @@ ClPiece pieceOf(int shapeIndex, const Orientation& solved, ClPoint solvedAt, con
     return piece;
 }
 
+// The candidate as a puzzle whose pieces point into `shapes`.
+ClPuzzle puzzleOf(const Candidate& c, const GroupMaker& maker, const std::vector<ClShape>& shapes)
+{
+    ClPuzzle puzzle;
+    const auto& pieceShapes = maker.shapesOfPieces();
+    for (std::size_t i = 0; i < pieceShapes.size(); ++i) {
+        const Laid& solved = c.solution[i];
+        const Laid& started = c.start[i];
+        ClPiece piece = pieceOf(pieceShapes[i], maker.orientation(i, solved.turn), solved.offset,
+                                maker.orientation(i, started.turn), started.offset);
+        piece.shape = &shapes[std::size_t(pieceShapes[i])];
+        puzzle.pieces.push_back(piece);
+    }
+    puzzle.pieceCount = std::int32_t(puzzle.pieces.size());
+    return puzzle;
+}
+
+// `count` of the pool whose scores climb as evenly as the pool allows from
+// its easiest to its hardest, easiest first.
+std::vector<std::size_t> evenClimb(const std::vector<Candidate>& pool, std::size_t count)
+{
+    std::vector<std::size_t> byScore(pool.size());
+    for (std::size_t i = 0; i < byScore.size(); ++i)
+        byScore[i] = i;
+    std::stable_sort(byScore.begin(), byScore.end(),
+                     [&](std::size_t a, std::size_t b) { return pool[a].score < pool[b].score; });
+    const double easiest = pool[byScore.front()].score;
+    const double hardest = pool[byScore.back()].score;
+    std::vector<bool> taken(pool.size(), false);
+    std::vector<std::size_t> picked;
+    for (std::size_t step = 0; step < count; ++step) {
+        const double target = count == 1 ? easiest : easiest + (hardest - easiest) * double(step) / double(count - 1);
+        auto off = [&](std::size_t rank) { return std::fabs(pool[byScore[rank]].score - target); };
+        std::size_t nearest = byScore.size();
+        for (std::size_t rank = 0; rank < byScore.size(); ++rank)
+            if (!taken[rank] && (nearest == byScore.size() || off(rank) < off(nearest)))
+                nearest = rank;
+        taken[nearest] = true;
+        picked.push_back(nearest);
+    }
+    std::sort(picked.begin(), picked.end());
+    for (auto& rank : picked)
+        rank = byScore[rank];
+    return picked;
+}
+
 } // namespace
 
 bool generateGroup(const GroupRules& rules, std::uint32_t seed, std::int32_t count, ClGameFile& file,
                    std::string& error)
 {
+    // Candidates go into a pool many times the count, each scored; an even
+    // climb is picked from it.
+    constexpr std::int64_t kPoolPerPuzzle = 20;
     const std::vector<ClShape> shapes = brickShapes();
     GroupMaker maker(rules, seed, shapes);
-    std::vector<Candidate> found;
+    std::vector<Candidate> pool;
     std::set<ClPoints, RowMajorOrder> seen;
-    const std::int64_t attempts = std::int64_t(count) * 400 + 1000;
-    for (std::int64_t i = 0; i < attempts && std::int64_t(found.size()) < count; ++i) {
+    const std::int64_t poolSize = std::int64_t(count) * kPoolPerPuzzle;
+    const std::int64_t attempts = poolSize * 40 + 1000;
+    for (std::int64_t i = 0; i < attempts && std::int64_t(pool.size()) < poolSize; ++i) {
         auto candidate = maker.next();
         if (!candidate)
             continue;
@@ -332,29 +384,24 @@ bool generateGroup(const GroupRules& rules, std::uint32_t seed, std::int32_t cou
             gap.push_back(placeAt(place));
         if (!seen.insert(normalised(gap)).second)
             continue;
-        found.push_back(std::move(*candidate));
+        const Difficulty difficulty = measureDifficulty(puzzleOf(*candidate, maker, shapes), kRotateStep);
+        // A puzzle that needs no right click teaches nothing of the turn rules.
+        if (difficulty.clicks == 0)
+            continue;
+        candidate->score = difficulty.score;
+        pool.push_back(std::move(*candidate));
     }
-    if (std::int64_t(found.size()) < count) {
-        error = "found only " + std::to_string(found.size()) + " different puzzles";
+    if (std::int64_t(pool.size()) < count) {
+        error = "found only " + std::to_string(pool.size()) + " different puzzles";
         return false;
     }
-    std::stable_sort(found.begin(), found.end(),
-                     [](const Candidate& a, const Candidate& b) { return a.tilings > b.tilings; });
 
     file.header = groupHeader(rules, count);
     file.shapes = shapes;
     file.puzzles.clear();
-    const auto& pieceShapes = maker.shapesOfPieces();
-    for (std::size_t p = 0; p < found.size(); ++p) {
-        ClPuzzle puzzle;
-        putText(puzzle.puzzleBlock, "Puzzle " + std::to_string(p + 1));
-        for (std::size_t i = 0; i < pieceShapes.size(); ++i) {
-            const Laid& solved = found[p].solution[i];
-            const Laid& started = found[p].start[i];
-            puzzle.pieces.push_back(pieceOf(pieceShapes[i], maker.orientation(i, solved.turn), solved.offset,
-                                            maker.orientation(i, started.turn), started.offset));
-        }
-        puzzle.pieceCount = std::int32_t(puzzle.pieces.size());
+    for (std::size_t chosen : evenClimb(pool, std::size_t(count))) {
+        ClPuzzle puzzle = puzzleOf(pool[chosen], maker, file.shapes);
+        putText(puzzle.puzzleBlock, "Puzzle " + std::to_string(file.puzzles.size() + 1));
         file.puzzles.push_back(std::move(puzzle));
     }
     return true;

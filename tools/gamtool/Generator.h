@@ -1,6 +1,7 @@
 #pragma once
-// Makes a group's puzzles: grows gaps out of the group's pieces, counts their
-// tilings, lays the pieces out around the gap.
+// Makes a group's puzzles: grows gaps out of the group's pieces, lays the
+// pieces out around the gap, scores how hard each puzzle is and keeps an even
+// climb from easy to hard.
 #include <cstdint>
 #include <string>
 

@@ -17,11 +17,10 @@ struct GroupRules {
 };
 
 inline constexpr int kShapeCount = 5;
-inline constexpr std::int32_t kMinPuzzles = 30;
+inline constexpr std::int32_t kMinPuzzles = 60;
 // A half turn: with the mirror, four orientations per piece at most.
 inline constexpr std::int32_t kRotateStep = 180;
-// Puzzles are ordered by their number of tilings, most first: the more ways
-// to fill the gap, the easier. Counting stops here.
+// Counting the ways to fill a gap stops here.
 inline constexpr std::int64_t kTilingCountLimit = 20000;
 
 // Null when `group` names none of the four.

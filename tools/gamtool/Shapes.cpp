@@ -25,7 +25,7 @@ std::vector<Orientation> reachableOrientations(const ClPiece& piece, std::int32_
         atOrigin.x = 0;
         atOrigin.y = 0;
         const ClPoints raw = atOrigin.cells();
-        Orientation o{turning.angle, turning.flipped, {}, normalised(raw)};
+        Orientation o{turning.angle, turning.flipped, {}, normalised(raw), turn};
         if (!raw.empty()) {
             o.origin = raw[0];
             for (const auto& c : raw)

@@ -11,6 +11,8 @@ struct Orientation {
     // The piece's cells at position (0, 0) start at `origin`; `cells` are them normalised.
     ClPoint origin;
     ClPoints cells;
+    // Right clicks that turn the piece from its current orientation into this one.
+    int clicks = 0;
 };
 
 // The distinct orientations (cells up to a shift) that the board's turn rule

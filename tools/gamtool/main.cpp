@@ -1,4 +1,5 @@
 // gamtool: the puzzle author's command-line tool.
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "Checker.h"
+#include "Difficulty.h"
 #include "Dump.h"
 #include "Generator.h"
 #include "Groups.h"
@@ -22,7 +24,7 @@ int usage()
                  "  gamtool dump FILE\n"
                  "  gamtool copy IN OUT\n"
                  "  gamtool generate --group G --seed S [--count N] -o FILE\n"
-                 "  gamtool solve FILE [--puzzle I] [--limit K] [--steps N]\n"
+                 "  gamtool solve FILE [--puzzle I] [--limit K] [--steps N] [--stats]\n"
                  "  gamtool check FILE...\n"
                  "Puzzles are counted from 1; the groups are\n";
     for (int group = 0; group < kGroupCount; ++group)
@@ -93,7 +95,7 @@ int generate(const std::vector<std::string>& args)
         return usage();
     const auto group = numberOf(*options[0]);
     const auto seed = numberOf(*options[1]);
-    const auto count = numberOf(options[2].value_or("36"));
+    const auto count = numberOf(options[2].value_or(std::to_string(kMinPuzzles)));
     if (!group || !groupRules(*group) || !seed || *seed < 0 || *seed > 0xffffffffLL || !count || *count < 1
         || *count > 1000) {
         std::cerr << "gamtool: the group is 0 to 3, the seed 0 to 4294967295, the count 1 to 1000\n";
@@ -109,8 +111,13 @@ int generate(const std::vector<std::string>& args)
     return 0;
 }
 
-int solve(const std::vector<std::string>& args)
+int solve(std::vector<std::string> args)
 {
+    // --stats stands alone: what each puzzle's difficulty score is made of.
+    const auto statsFlag = std::find(args.begin(), args.end(), "--stats");
+    const bool withStats = statsFlag != args.end();
+    if (withStats)
+        args.erase(statsFlag);
     std::vector<std::optional<std::string>> options;
     if (args.empty() || !readOptions(args, 1, {"--puzzle", "--limit", "--steps"}, options))
         return usage();
@@ -144,6 +151,8 @@ int solve(const std::vector<std::string>& args)
         else
             std::cout << (tilings == *limit ? "at least " : "") << tilings << (tilings == 1 ? " tiling\n" : " tilings\n");
         undecided = undecided || count.stepsRanOut;
+        if (withStats && !count.stepsRanOut)
+            std::cout << "  " << difficultyText(measureDifficulty(file.puzzles[p], file.header.rotateStep)) << '\n';
     }
     // Exit 3: the bound was reached, so some counts are only lower bounds.
     return undecided ? 3 : 0;
