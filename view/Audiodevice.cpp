@@ -56,13 +56,15 @@ bool openMixer(std::string& failure)
         fluid_set_log_function(level, quietSynthesizerLog, nullptr);
     // Qt owns the process's signals; SDL must not take SIGINT or SIGTERM.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    // MIDI goes to FluidSynth only: Timidity has no patches on this system.
+    // MIDI goes to FluidSynth only: the game ships a SoundFont dependency,
+    // not the patch sets Timidity would need.
     SDL_SetHint("SDL_MIXER_DISABLE_TIMIDITY", "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         failure = SDL_GetError();
         return false;
     }
-    // Before opening: the MIDI decoder checks its SoundFonts when it opens.
+    // The SoundFont FluidSynth renders every MIDI file with; it is read when
+    // a MIDI file is loaded.
     Mix_SetSoundFonts(kSoundFont);
     // 1024 frames: about 23 ms, so an effect follows the mouse closely.
     if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
@@ -72,8 +74,8 @@ bool openMixer(std::string& failure)
     }
     Mix_Init(MIX_INIT_MID);
     Mix_AllocateChannels(kEffectChannel + 1);
-    // FluidSynth's gain 1.2, SDL_mixer's highest: dense General MIDI already
-    // reaches full scale there, the shipped tunes peak 12 dB below it.
+    // Music at SDL_mixer's full volume, from which it sets FluidSynth's gain;
+    // the effects keep their own channel volume.
     Mix_VolumeMusic(MIX_MAX_VOLUME);
     return true;
 }

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include <filesystem>
 #include <fstream>
 
@@ -13,6 +12,46 @@ void writeBytes(const std::string& path, std::size_t count, char value)
     std::ofstream(path, std::ios::binary | std::ios::trunc) << std::string(count, value);
 }
 } // namespace
+
+// Every field lands at its documented offset, and a record from elsewhere
+// is read at those offsets: a round trip alone would hide a swapped pair.
+TEST(Settings, EveryFieldHasItsOffset)
+{
+    ClSettings settings;
+    std::int32_t* words[] = {&settings.reserved0,  &settings.musicOn,    &settings.soundOn,
+                             &settings.reserved12, &settings.group,      &settings.lastPuzzle,
+                             &settings.reserved24, &settings.reserved28, &settings.reserved32,
+                             &settings.brickStyle};
+    for (std::size_t i = 0; i < std::size(words); ++i)
+        *words[i] = std::int32_t(0x01020300 + i);
+    settings.reserved40.fill(0xa1);
+    settings.textField1.fill(0xb2);
+    settings.textField2.fill(0xc3);
+    const auto bytes = settings.toBytes();
+    for (std::size_t i = 0; i < std::size(words); ++i)
+        EXPECT_EQ(bytes[4 * i], i) << "word at " << 4 * i; // little-endian: the low byte first
+    EXPECT_EQ(bytes[16 + 3], 0x01);
+    for (std::size_t at = 40; at < ClSettings::kSize; ++at)
+        EXPECT_EQ(bytes[at], at < 168 ? 0xa1 : at < 232 ? 0xb2 : 0xc3) << "byte " << at;
+
+    ClSettings::Bytes foreign{};
+    foreign[4] = 7;    // musicOn
+    foreign[8] = 8;    // soundOn
+    foreign[16] = 3;   // group
+    foreign[20] = 42;  // lastPuzzle
+    foreign[36] = 5;   // brickStyle
+    foreign[168] = 'A';
+    foreign[232] = 'B';
+    ClSettings read;
+    read.fromBytes(foreign);
+    EXPECT_EQ(read.musicOn, 7);
+    EXPECT_EQ(read.soundOn, 8);
+    EXPECT_EQ(read.group, 3);
+    EXPECT_EQ(read.lastPuzzle, 42);
+    EXPECT_EQ(read.brickStyle, 5);
+    EXPECT_EQ(read.textField1[0], 'A');
+    EXPECT_EQ(read.textField2[0], 'B');
+}
 
 TEST(Settings, DefaultsAndTheirBytes)
 {

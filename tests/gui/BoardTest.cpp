@@ -33,14 +33,19 @@ private slots:
         ProgramFolder folder;
         Window window(folder);
         TFormMain& form = window.open();
-        const auto yellowPixels = [&] {
-            int count = 0;
-            for (int y = 60; y < 80; ++y)
-                for (int x = 10; x < 90; ++x)
-                    count += window.wallPixel(x, y) == (qRgb(255, 255, 0) & 0xffffff);
-            return count;
-        };
-        QVERIFY(yellowPixels() > 20);
+        // Its text starts at (10, 60), just below the button row: the ink
+        // begins within a few pixels of there and nowhere above or left of it.
+        int count = 0, top = 480, left = 640;
+        for (int y = 0; y < 120; ++y)
+            for (int x = 0; x < 200; ++x)
+                if (window.wallPixel(x, y) == (qRgb(255, 255, 0) & 0xffffff)) {
+                    ++count;
+                    top = std::min(top, y);
+                    left = std::min(left, x);
+                }
+        QVERIFY(count > 20);
+        QVERIFY2(top >= 60 && top <= 66, qPrintable(QString::number(top)));
+        QVERIFY2(left >= 10 && left <= 12, qPrintable(QString::number(left)));
         const QImage first = window.board().imgBack->picture.copy(0, 60, 120, 20);
         form.nextGameExecute();
         QVERIFY(window.board().imgBack->picture.copy(0, 60, 120, 20) != first); // "Level: 2"

@@ -8,6 +8,25 @@
 // start at play (8, 48), place in the wall at (8, 8)) and an L (shape 1, start
 // (40, 56), place (32, 8)). A play unit is 8 x 5 pixels on the paint box,
 // which starts 80 pixels down the window.
+// The red of one pixel of the board's bitmap at every repaint during the fade.
+struct FadeFrames : QObject {
+    FadeFrames(TFrameGameBoard& board, QPoint pixel)
+        : board(board)
+        , pixel(pixel)
+    {
+        board.imgBack->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !board.PaintBox1->isVisible())
+            reds << qRed(board.imgBack->picture.pixel(pixel));
+        return false;
+    }
+    TFrameGameBoard& board;
+    QPoint pixel;
+    QList<int> reds;
+};
+
 class GestureTest : public QObject {
     Q_OBJECT
 private:
@@ -105,8 +124,17 @@ private slots:
         QCOMPARE(front().shapeIndex, 1);
         QCOMPARE(front().x, 25);
         QCOMPARE(front().y, 9);
-        // Into its own place it snaps, and the wall is complete.
+        // Into its own place it snaps, and the wall is complete: it fades
+        // into the picture in 26 frames of 0, 4, ..., 100 percent.
+        QVERIFY(QTest::qWaitForWindowExposed(window->form.get())); // else no frame is painted
+        FadeFrames fade(window->board(), QPoint(20, 110));
         mouse->drag(at(25, 9, 1, 1), at(33, 9, 1, 1));
+        const int wall = fade.reds.value(0), picture = 0; // the picture is plain blue
+        QCOMPARE(fade.reds.size(), 26);
+        QVERIFY(wall > 40);
+        for (int k = 0; k < fade.reds.size(); ++k)
+            QVERIFY2(std::abs(fade.reds[k] - (wall * (100 - 4 * k) + picture * 4 * k) / 100) <= 1,
+                     qPrintable(QString("frame %1: %2").arg(k).arg(fade.reds[k])));
         QCOMPARE(front().x, 32);
         QCOMPARE(sounds.played.back(), Sound::Solve);
         QVERIFY(!window->board().PaintBox1->isEnabled());
