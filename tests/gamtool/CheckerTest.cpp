@@ -9,9 +9,9 @@
 #include "Checker.h"
 #include "Difficulty.h"
 #include "Generator.h"
-#include "Regions.h"
+#include "game/Regions.h"
 #include "Shapes.h"
-#include "Solver.h"
+#include "game/Solver.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "Difficulty.h"
 #include "Generator.h"
 #include "Shapes.h"
-#include "Solver.h"
+#include "game/Solver.h"
 
 namespace {
 

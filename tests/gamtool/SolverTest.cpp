@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "Regions.h"
-#include "Solver.h"
+#include "game/Regions.h"
+#include "game/Solver.h"
 
 namespace {
 

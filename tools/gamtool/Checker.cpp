@@ -9,9 +9,9 @@
 
 #include "Difficulty.h"
 #include "Groups.h"
-#include "Regions.h"
+#include "game/Regions.h"
 #include "Shapes.h"
-#include "Solver.h"
+#include "game/Solver.h"
 #include "game/Checkerboard.h"
 #include "game/Gamecontrol.h"
 

@@ -7,9 +7,9 @@
 #include <sstream>
 
 #include "Groups.h"
-#include "Regions.h"
+#include "game/Regions.h"
 #include "Shapes.h"
-#include "Solver.h"
+#include "game/Solver.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <set>
 
 #include "Difficulty.h"
-#include "Regions.h"
+#include "game/Regions.h"
 #include "Shapes.h"
 
 namespace {

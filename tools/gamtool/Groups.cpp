@@ -1,6 +1,6 @@
 #include "Groups.h"
 
-#include "Regions.h"
+#include "game/Regions.h"
 
 namespace {
 

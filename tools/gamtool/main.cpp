@@ -13,7 +13,7 @@
 #include "Dump.h"
 #include "Generator.h"
 #include "Groups.h"
-#include "Solver.h"
+#include "game/Solver.h"
 #include "model/Gamefile.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "Regions.h"
-#include "model/Gamefile.h"
+#include "../model/Gamefile.h"
 
 // Pieces that can take the same cells are interchangeable: swapping two of
 // them gives no new tiling.
@@ -23,14 +23,27 @@ bool gapOf(const ClPuzzle& puzzle, PlaceSet& gap, std::string* why = nullptr);
 // The puzzle's pieces by kind, in the orientations their turn rule reaches
 // from their start placement.
 std::vector<PieceKind> pieceKinds(const ClPuzzle& puzzle, std::int32_t rotateStep);
+// The same for some pieces whose cells are in units of 1 / unitsPerPlace of
+// a place (play units: kBrickScale).
+std::vector<PieceKind> pieceKinds(const std::vector<const ClPiece*>& pieces, std::int32_t rotateStep,
+                                  std::int32_t unitsPerPlace);
+// Cells in units of 1 / unitsPerPlace as places; empty when one lies between places.
+ClPoints inPlaces(ClPoints cells, std::int32_t unitsPerPlace);
 
 // Search steps (pieces tried at a place) allowed by default: a few seconds.
 inline constexpr std::int64_t kDefaultSearchSteps = 50'000'000;
+
+// A piece of some kind laid on some places of the gap.
+struct LaidPiece {
+    std::size_t kind = 0;
+    PlaceSet places;
+};
 
 struct TilingCount {
     std::int64_t tilings = 0;
     std::int64_t steps = 0;
     bool stepsRanOut = false; // stopped at the step bound, undecided
+    std::vector<LaidPiece> firstTiling; // empty when there is none
 };
 
 // The tilings of `gap`, counted up to `limit`, in at most `maxSteps` steps.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Shapes.h"
+#include "Orientations.h"
 
 bool gapOf(const ClPuzzle& puzzle, PlaceSet& gap, std::string* why)
 {
@@ -23,13 +23,33 @@ bool gapOf(const ClPuzzle& puzzle, PlaceSet& gap, std::string* why)
     return true;
 }
 
+ClPoints inPlaces(ClPoints cells, std::int32_t unitsPerPlace)
+{
+    for (auto& c : cells) {
+        // A cell between places stands for none; the caller's search then fails.
+        if (c.x % unitsPerPlace != 0 || c.y % unitsPerPlace != 0)
+            return {};
+        c = {c.x / unitsPerPlace, c.y / unitsPerPlace};
+    }
+    return cells;
+}
+
 std::vector<PieceKind> pieceKinds(const ClPuzzle& puzzle, std::int32_t rotateStep)
 {
+    std::vector<const ClPiece*> pieces;
+    for (const auto& piece : puzzle.pieces)
+        pieces.push_back(&piece);
+    return pieceKinds(pieces, rotateStep, 1);
+}
+
+std::vector<PieceKind> pieceKinds(const std::vector<const ClPiece*>& pieces, std::int32_t rotateStep,
+                                  std::int32_t unitsPerPlace)
+{
     std::vector<PieceKind> kinds;
-    for (const auto& piece : puzzle.pieces) {
+    for (const ClPiece* piece : pieces) {
         std::vector<ClPoints> orientations;
-        for (auto& o : reachableOrientations(piece.atStart(), rotateStep))
-            orientations.push_back(std::move(o.cells));
+        for (auto& o : reachableOrientations(piece->atStart(), rotateStep))
+            orientations.push_back(inPlaces(std::move(o.cells), unitsPerPlace));
         std::sort(orientations.begin(), orientations.end(), RowMajorOrder{});
         auto same = std::find_if(kinds.begin(), kinds.end(),
                                  [&](const PieceKind& k) { return k.orientations == orientations; });
@@ -60,7 +80,7 @@ public:
     TilingCount run(const PlaceSet& gap)
     {
         cover(gap);
-        return {found, steps, steps >= maxSteps && found < limit};
+        return {found, steps, steps >= maxSteps && found < limit, std::move(firstTiling)};
     }
 
 private:
@@ -96,7 +116,8 @@ private:
     {
         const int target = open.first();
         if (target < 0) {
-            ++found;
+            if (++found == 1)
+                firstTiling = path;
             return;
         }
         for (std::size_t k = 0; k < placements.size() && !done(); ++k) {
@@ -109,7 +130,9 @@ private:
                 if (fits && open.includes(laid)) {
                     PlaceSet rest = open;
                     rest ^= laid;
+                    path.push_back({k, laid});
                     cover(rest);
+                    path.pop_back();
                 }
                 if (done())
                     break;
@@ -126,6 +149,7 @@ private:
     std::int64_t steps = 0;
     std::vector<int> left;
     std::vector<std::vector<ByFirstPlace>> placements;
+    std::vector<LaidPiece> path, firstTiling;
 };
 
 } // namespace

@@ -1,0 +1,147 @@
+#include "Hint.h"
+
+#include <algorithm>
+
+#include "Checkerboard.h"
+#include "Orientations.h"
+#include "Solver.h"
+
+namespace {
+
+constexpr int kMostTurns = 8; // the turn rule cycles through at most four states
+
+// The gap: every wall cell of the grid, as places.
+bool wallPlaces(const ClPositions& grid, PlaceSet& gap)
+{
+    for (std::int32_t x = 0; x < grid.width; ++x)
+        for (std::int32_t y = 0; y < grid.height; ++y) {
+            if (grid.getAt(x, y) < 0)
+                continue;
+            const ClPoints place = inPlaces({{x, y}}, kBrickScale);
+            if (place.empty() || !isBrickPlace(place[0]))
+                return false;
+            gap.insert(placeIndex(place[0]));
+        }
+    return !gap.empty();
+}
+
+// In the gap: on the bond, every brick on a wall cell that no other piece covers.
+bool inTheGap(const ClPiece& piece, const ClPositions& grid)
+{
+    const ClPoints cells = piece.cells();
+    return !cells.empty() && std::all_of(cells.begin(), cells.end(), [&](ClPoint c) {
+        return c.x % kBrickScale == 0 && c.y % kBrickScale == 0 && grid.getAt(c.x, c.y) == 1;
+    });
+}
+
+ClPoint cornerOf(const ClPoints& cells)
+{
+    ClPoint corner = cells.front();
+    for (const auto& c : cells)
+        corner = {std::min(corner.x, c.x), std::min(corner.y, c.y)};
+    return corner;
+}
+
+// Turns the piece by right clicks until its cells, up to a shift, are
+// `wanted`, then moves it so that their corner lands on `corner`.
+bool bringTo(ClGameControl& game, ClPiece& piece, const ClPoints& wanted, ClPoint corner)
+{
+    for (int turn = 0; turn <= kMostTurns; ++turn) {
+        const ClPoints cells = piece.cells();
+        if (!cells.empty() && normalised(cells) == wanted) {
+            const ClPoint now = cornerOf(cells);
+            game.selectedPiece = &piece;
+            game.movePiece(&piece, piece.x + corner.x - now.x, piece.y + corner.y - now.y);
+            game.selectedPiece = nullptr;
+            return true;
+        }
+        if (cells.empty() || turn == kMostTurns || !game.turnPiece(&piece, cells.front().x, cells.front().y))
+            return false;
+    }
+    return false;
+}
+
+HintResult takeBack(ClGameControl& game, ClPiece& piece)
+{
+    const ClPoints start = piece.atStart().cells();
+    if (start.empty() || !bringTo(game, piece, normalised(start), cornerOf(start)))
+        return {HintOutcome::NotFound};
+    return {HintOutcome::TookBack, &piece};
+}
+
+PlaceSet placesOf(const ClPiece& piece)
+{
+    PlaceSet places;
+    addPlaces(inPlaces(piece.cells(), kBrickScale), places);
+    return places;
+}
+
+struct Position {
+    std::vector<ClPiece*> placed, loose;
+    PlaceSet open; // the gap less what the placed pieces cover
+};
+
+Position positionOf(ClGameControl& game, const PlaceSet& gap, const ClPiece* leftOut = nullptr)
+{
+    Position position{{}, {}, gap};
+    const ClPositions& grid = game.gameData->checkerboard->positions;
+    for (auto& piece : game.puzzle.pieces) {
+        if (&piece != leftOut && inTheGap(piece, grid)) {
+            position.placed.push_back(&piece);
+            position.open ^= placesOf(piece);
+        } else {
+            position.loose.push_back(&piece);
+        }
+    }
+    return position;
+}
+
+TilingCount solve(const Position& position, std::int32_t rotateStep, std::int64_t maxSteps)
+{
+    const std::vector<const ClPiece*> loose(position.loose.begin(), position.loose.end());
+    return searchTilings(position.open, pieceKinds(loose, rotateStep, kBrickScale), 1, maxSteps);
+}
+
+} // namespace
+
+HintResult giveHint(ClGameControl& game, std::int64_t maxSteps)
+{
+    if (!game.isValid() || game.gameData->checkerboard->isComplete())
+        return {};
+    PlaceSet gap;
+    if (!wallPlaces(game.gameData->checkerboard->positions, gap))
+        return {HintOutcome::NotFound};
+    const std::int32_t step = game.gameData->header.rotateStep;
+    const Position position = positionOf(game, gap);
+    const TilingCount found = solve(position, step, maxSteps);
+    if (!found.firstTiling.empty()) {
+        const LaidPiece& laid = found.firstTiling.front();
+        // A loose piece lying on those places goes back first, so that the
+        // next hint never finds the same place taken.
+        for (ClPiece* piece : position.loose)
+            if (placesOf(*piece).intersects(laid.places))
+                return takeBack(game, *piece);
+        // The same kinds, in the same order, as the search saw them.
+        const std::vector<const ClPiece*> loose(position.loose.begin(), position.loose.end());
+        const std::vector<PieceKind> kinds = pieceKinds(loose, step, kBrickScale);
+        ClPoints cells;
+        for (int index : laid.places.indices())
+            cells.push_back({placeAt(index).x * kBrickScale, placeAt(index).y * kBrickScale});
+        for (ClPiece* piece : position.loose)
+            if (pieceKinds({piece}, step, kBrickScale).front().orientations == kinds[laid.kind].orientations)
+                return bringTo(game, *piece, normalised(cells), cornerOf(cells)) ? HintResult{HintOutcome::Placed, piece}
+                                                                                   : HintResult{HintOutcome::NotFound};
+        return {HintOutcome::NotFound};
+    }
+    if (found.stepsRanOut || position.placed.empty())
+        return {HintOutcome::NotFound};
+    // The pieces in the gap block every solution: take back the one whose
+    // absence lets a solution through, or else the first of them.
+    ClPiece* blocker = position.placed.front();
+    for (ClPiece* candidate : position.placed)
+        if (!solve(positionOf(game, gap, candidate), step, maxSteps).firstTiling.empty()) {
+            blocker = candidate;
+            break;
+        }
+    return takeBack(game, *blocker);
+}
