@@ -5,6 +5,7 @@
 
 #include "view/Imagetool.h"
 #include "view/Imgbtn.h"
+#include "view/Layout.h"
 
 namespace {
 // Return confirms the dialog, as Escape already cancels it.
@@ -49,7 +50,7 @@ TImgBtn* addResultButton(QDialog& dialog, const QString& face, int left, int top
     auto* button = new TImgBtn(&dialog, bitmapScale(&dialog));
     button->setObjectName(face);
     button->loadFaces(face);
-    button->setGeometry(left, top, 80, 60);
+    button->setGeometry(left, top, kButtonWidth, kButtonHeight);
     QObject::connect(button, &TImgBtn::OnClick, &dialog, [&dialog, result] { dialog.done(result); });
     if (result == mrOk)
         dialog.installEventFilter(new ReturnConfirms(&dialog));

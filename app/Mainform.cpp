@@ -18,6 +18,7 @@
 #include "view/Gameboardframe.h"
 #include "view/Imagetool.h"
 #include "view/Imgbtn.h"
+#include "view/Layout.h"
 
 namespace {
 
@@ -40,7 +41,12 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , FrameGameBoard1(new TFrameGameBoard(this))
     , gameInterface(std::make_unique<ClGameInterface>(programFolder))
-    , showSelection(ShowSelection)
+    , showSelection([this](std::int32_t& group) {
+        SolvedCounts counts;
+        for (int g = 0; g < kGroupCount; ++g)
+            counts[std::size_t(g)] = gameInterface->solvedInGroup(g);
+        return ShowSelection(group, &counts);
+    })
     , showOptions(ShowOptions)
     , showAbout([this] {
         TFormAboutBox box(this);
@@ -51,7 +57,7 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
 {
     problemReport().setOwner(this);
     setWindowTitle("Wallwright");
-    setFixedSize(640, 480);
+    setFixedSize(kWindowWidth, kWindowHeight);
     FrameGameBoard1->move(0, 0);
 
     playGame = addAction("Play Game", "Play Game", &TFormMain::playGameExecute);
@@ -60,27 +66,42 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
     selectGame = addAction("Select...", "Select Game Pattern", &TFormMain::selectGameExecute);
     exitGame = addAction("Exit", "Exit", &TFormMain::exitGameExecute);
     exitGame->setShortcut(QKeySequence::Quit);
+    QAction* options = addAction("Options...", "Options", &TFormMain::FrameGameBoard1imgOptionClick);
+    QAction* help = addAction("Help", "Help", &TFormMain::FrameGameBoard1imgHelpClick);
+    QAction* about = addAction("About...", "About", &TFormMain::About1Click);
+    hintGame = addAction("Hint", "Hint", &TFormMain::hintExecute);
 
+    // Every button has keys, named in its tooltip and in the help.
     auto* board = FrameGameBoard1;
     const struct {
         TImgBtn* button;
         const char* face;
-        QString hint;
-        void (TFormMain::*handler)();
+        QAction* action;
+        QList<QKeySequence> keys;
     } buttons[] = {
-        {board->imgSelect, "select", selectGame->toolTip(), &TFormMain::selectGameExecute},
-        {board->imgPlay, "play", playGame->toolTip(), &TFormMain::playGameExecute},
-        {board->imgPrev, "prev", prevGame->toolTip(), &TFormMain::prevGameExecute},
-        {board->imgNext, "next", nextGame->toolTip(), &TFormMain::nextGameExecute},
-        {board->imgOption, "option", "Options", &TFormMain::FrameGameBoard1imgOptionClick},
-        {board->imgHelp, "help", "Help", &TFormMain::FrameGameBoard1imgHelpClick},
-        {board->imgAbout, "about", "About", &TFormMain::About1Click},
+        {board->imgSelect, "select", selectGame, {Qt::Key_S}},
+        {board->imgPlay, "play", playGame, {Qt::Key_P}},
+        {board->imgPrev, "prev", prevGame, {Qt::Key_Left, Qt::Key_PageUp}},
+        {board->imgNext, "next", nextGame, {Qt::Key_Right, Qt::Key_PageDown}},
+        {board->imgOption, "option", options, {Qt::Key_O}},
+        {board->imgHelp, "help", help, {Qt::Key_F1}},
+        {board->imgAbout, "about", about, {Qt::Key_A}},
+        {board->imgHint, "hint", hintGame, {Qt::Key_H}},
     };
     for (const auto& b : buttons) {
+        b.action->setShortcuts(b.keys);
+        QStringList keyNames;
+        for (const QKeySequence& key : b.keys)
+            keyNames << key.toString(QKeySequence::NativeText);
         b.button->loadFaces(b.face);
-        b.button->setToolTip(b.hint);
-        connect(b.button, &TImgBtn::OnClick, this, b.handler);
+        b.button->setToolTip(QString("%1 (%2)").arg(b.action->toolTip(), keyNames.join(", ")));
+        connect(b.button, &TImgBtn::OnClick, b.action, &QAction::trigger);
     }
+    board->OnSolved = [this] {
+        QString problem;
+        if (!gameInterface->recordSolved(problem))
+            reportProblem(problem);
+    };
 
     gameInterface->background = makeBitmap(size(), FrameGameBoard1->scale);
     gameInterface->reportBadPicture = [this](const QByteArray& fileName, const QString& why) {
@@ -133,8 +154,9 @@ void TFormMain::paintEvent(QPaintEvent* event)
 
 void TFormMain::FormActivate()
 {
-    if (!gameInterface->settingsProblem.isEmpty())
-        reportProblem(gameInterface->settingsProblem);
+    for (const QString& problem : {gameInterface->settingsProblem, gameInterface->progressProblem})
+        if (!problem.isEmpty())
+            reportProblem(problem);
     loadGroup(currentGroup);
     // A remembered puzzle the group does not have opens its first one.
     const std::int32_t last = gameInterface->settings.lastPuzzle;
@@ -224,6 +246,24 @@ void TFormMain::FrameGameBoard1imgHelpClick()
     if (fileaccess::isRegularFile(chm.toStdString()) && desktopOpensChm() && openUrl(fileUrl(chm)))
         return;
     openUrl(fileUrl(gameInterface->programFolder + "help/index.html"));
+}
+
+void TFormMain::hintExecute()
+{
+    TFrameGameBoard& board = *FrameGameBoard1;
+    if (!board.PaintBox1->isEnabled() || board.dragging)
+        return;
+    switch (gameInterface->hint()) {
+    case HintOutcome::Placed:
+    case HintOutcome::TookBack:
+        board.PieceMovedByHint();
+        break;
+    case HintOutcome::NotFound:
+        reportProblem("No hint can be found for this puzzle.");
+        break;
+    case HintOutcome::Nothing:
+        break;
+    }
 }
 
 void TFormMain::About1Click()

@@ -27,6 +27,8 @@ public:
     void FrameGameBoard1imgOptionClick();
     void FrameGameBoard1imgHelpClick();
     void About1Click();
+    // One more piece in its place (key H), while a puzzle is in play.
+    void hintExecute();
 
     TFrameGameBoard* FrameGameBoard1;
     std::int32_t currentGroup = 0;
@@ -37,6 +39,7 @@ public:
     QAction* nextGame;
     QAction* selectGame;
     QAction* exitGame;
+    QAction* hintGame;
 
     // The dialogs, the desktop and the error box, replaceable for tests.
     std::function<bool(std::int32_t& group)> showSelection;

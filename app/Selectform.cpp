@@ -1,15 +1,21 @@
 #include "Selectform.h"
 
 #include <QFrame>
+#include <QLabel>
 #include <QRadioButton>
 
 #include "Dialogstyle.h"
 #include "game/Playerchoices.h"
 
+namespace {
+constexpr int kDialogWidth = 225;
+constexpr int kCountsWidth = 64; // room for "60/60" right of the choices
+} // namespace
+
 TFormSelection::TFormSelection(QWidget* owner)
     : QDialog(owner)
 {
-    styleDialog(*this, "Select Games", 225, 186);
+    styleDialog(*this, "Select Games", kDialogWidth, 186);
     auto* bevel = new QFrame(this);
     bevel->setGeometry(0, 8 + 113 - 2, 225, 2);
     bevel->setFrameShape(QFrame::HLine);
@@ -24,9 +30,23 @@ TFormSelection::TFormSelection(QWidget* owner)
     ImgBtn2 = addResultButton(*this, "cancel", 136, 124, mrCancel);
 }
 
-bool ShowSelection(std::int32_t& group)
+bool ShowSelection(std::int32_t& group, const SolvedCounts* counts)
 {
     TFormSelection dialog;
+    if (counts) {
+        dialog.setFixedWidth(kDialogWidth + kCountsWidth);
+        for (QFrame* line : dialog.findChildren<QFrame*>())
+            if (line->frameShape() == QFrame::HLine)
+                line->setFixedWidth(dialog.width());
+        QRadioButton* radios[] = {dialog.RadioButton1, dialog.RadioButton2, dialog.RadioButton3, dialog.RadioButton4};
+        for (int i = 0; i < kGroupCount; ++i) {
+            const auto [solved, all] = (*counts)[std::size_t(i)];
+            auto* label = new QLabel(QString("%1/%2").arg(solved).arg(all), &dialog);
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            label->setGeometry(kDialogWidth - 8, radios[i]->y(), kCountsWidth, radios[i]->height());
+            dialog.solvedLabels[std::size_t(i)] = label;
+        }
+    }
     QRadioButton* radios[] = {dialog.RadioButton1, dialog.RadioButton2, dialog.RadioButton3, dialog.RadioButton4};
     if (isGroupNumber(group))
         radios[group]->setChecked(true);

@@ -91,8 +91,10 @@ QByteArray settingsFileFor(const QByteArray& programFolder, const QByteArray& us
 ClGameInterface::ClGameInterface(const QByteArray& folder)
     : programFolder(folder.endsWith('/') ? folder : folder + '/')
     , settingsFile(settingsFileFor(programFolder, userSettingsFolder()))
+    , progressFile(pathOf(fileaccess::joinPath(fileaccess::folderOf(bytes(settingsFile)), ClProgress::kFileName)))
     , gameControl(std::make_unique<ClGameControl>())
 {
+    loadProgress();
     std::string why, target;
     if (!settings.loadFrom(bytes(settingsFile), &why) && !why.empty() && why != "it is missing")
         settingsProblem = QString("The settings file \"%1\" cannot be read: %2.")
@@ -123,9 +125,74 @@ QByteArray ClGameInterface::groupFilePath(std::int32_t group) const
     return programFolder + "Brick" + QByteArray::number(group) + ".gam";
 }
 
+void ClGameInterface::loadProgress()
+{
+    std::string why, asideAs;
+    switch (progress.load(bytes(progressFile), why, asideAs)) {
+    case ClProgress::LoadResult::Read:
+    case ClProgress::LoadResult::Missing:
+        return;
+    case ClProgress::LoadResult::SetAside:
+        progressProblem = QString("The record of solved puzzles \"%1\" cannot be read (%2); it is kept as \"%3\" "
+                                  "and a new record begins.")
+                              .arg(displayName(progressFile), QString::fromStdString(why),
+                                   displayName(pathOf(fileaccess::fileNameOf(asideAs))));
+        return;
+    case ClProgress::LoadResult::Unreadable:
+        progressProblem = QString("The record of solved puzzles \"%1\" cannot be read (%2) nor set aside; "
+                                  "solved puzzles are not remembered this time.")
+                              .arg(displayName(progressFile), QString::fromStdString(why));
+        progressUnusable = true;
+        return;
+    }
+}
+
 void ClGameInterface::restart()
 {
+    helpedThisPlay = false;
     gameControl->restart();
+}
+
+HintOutcome ClGameInterface::hint()
+{
+    const HintResult result = giveHint(*gameControl);
+    if (result.outcome == HintOutcome::Placed || result.outcome == HintOutcome::TookBack)
+        helpedThisPlay = true;
+    return result.outcome;
+}
+
+bool ClGameInterface::recordSolved(QString& problem)
+{
+    ClGameControl& control = *gameControl;
+    if (!control.isValid() || progressUnusable)
+        return true;
+    if (!progress.record(control.gameData->puzzles[std::size_t(control.puzzleIndex)], helpedThisPlay))
+        return true;
+    std::string why;
+    if (progress.save(bytes(progressFile), why))
+        return true;
+    problem = QString("The solved puzzle cannot be recorded in \"%1\": %2.")
+                  .arg(displayName(progressFile), QString::fromStdString(why));
+    return false;
+}
+
+Solved ClGameInterface::solvedState() const
+{
+    ClGameControl& control = *gameControl;
+    if (!control.isValid())
+        return Solved::No;
+    return progress.stateOf(control.gameData->puzzles[std::size_t(control.puzzleIndex)]);
+}
+
+std::pair<int, int> ClGameInterface::solvedInGroup(std::int32_t group) const
+{
+    ClGameFile file;
+    if (!file.load(bytes(groupFilePath(group))))
+        return {0, 0};
+    int solved = 0;
+    for (const auto& puzzle : file.puzzles)
+        solved += progress.stateOf(puzzle) != Solved::No;
+    return {solved, int(file.puzzles.size())};
 }
 
 void ClGameInterface::nextPuzzle()

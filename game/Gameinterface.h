@@ -12,6 +12,8 @@
 #include <QString>
 
 #include "Gamecontrol.h"
+#include "Hint.h"
+#include "Progress.h"
 #include "Settings.h"
 
 class ClGameInterface {
@@ -24,7 +26,18 @@ public:
     ClGameInterface(const ClGameInterface&) = delete;
     ClGameInterface& operator=(const ClGameInterface&) = delete;
 
+    // Play: the puzzle from its start, no hint taken yet.
     void restart();
+    // A hint for the puzzle in play; a puzzle finished with one counts as
+    // solved with help.
+    HintOutcome hint();
+    // The puzzle in play is solved: recorded at once, on disk too. Says why
+    // when the record cannot be written.
+    bool recordSolved(QString& problem);
+    // How the puzzle shown has been solved before.
+    Solved solvedState() const;
+    // Solved puzzles and all puzzles of a group; (0, 0) when its file cannot be read.
+    std::pair<int, int> solvedInGroup(std::int32_t group) const;
     // A new random background, a step, and the new index remembered.
     void nextPuzzle();
     void prevPuzzle();
@@ -40,9 +53,13 @@ public:
 
     const QByteArray programFolder; // ends with a separator
     const QByteArray settingsFile;
-    // Why the settings file could not be read or will not be saved; empty
-    // when all is well. Said once, when the window opens.
+    // Why the settings file or the record of solved puzzles could not be read,
+    // or the settings will not be saved; empty when all is well. Said once,
+    // when the window opens.
     QString settingsProblem;
+    QString progressProblem;
+    const QByteArray progressFile; // beside the settings
+    ClProgress progress;
     std::unique_ptr<ClGameControl> gameControl;
     QImage background;
     ClSettings settings;
@@ -56,10 +73,13 @@ public:
 
 private:
     void step(bool (ClGameControl::*move)());
+    void loadProgress();
     void paintRandomBackground();
     void dropPicture(const QByteArray& fileName, const QString& why);
     QSet<QByteArray> badPictures;
     bool saveRefused = false;
+    bool helpedThisPlay = false;
+    bool progressUnusable = false; // neither read nor set aside: never overwritten
 };
 
 // The folder of the running program's own file, links resolved.

@@ -1,6 +1,7 @@
 #include "Fileaccess.h"
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -234,6 +235,22 @@ bool canReplace(const std::string& path, std::string& target, std::string& why)
         return false;
     }
     return true;
+}
+
+bool setAside(const std::string& path, const std::string& suffix, std::string& asideAs, std::string& why)
+{
+    for (int attempt = 1; attempt <= kTemporaryNameTries; ++attempt) {
+        asideAs = path + suffix + (attempt == 1 ? std::string() : "-" + std::to_string(attempt));
+        // RENAME_NOREPLACE: an earlier set-aside file is never overwritten.
+        if (::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, asideAs.c_str(), RENAME_NOREPLACE) == 0)
+            return true;
+        if (errno != EEXIST) {
+            why = systemReason(errno);
+            return false;
+        }
+    }
+    why = "no free name to set it aside under";
+    return false;
 }
 
 bool canCreateFileIn(const std::string& folder)

@@ -29,6 +29,10 @@ bool readStart(const std::string& path, std::size_t limit, std::string& bytes, s
 // the old file is left as it was and `why` says what went wrong.
 bool writeFile(const std::string& path, std::string_view bytes, std::string& why);
 
+// Renames whatever stands at `path` to `path` + `suffix` (then -2, -3, ...
+// when that is taken), never replacing anything; `asideAs` is the new name.
+bool setAside(const std::string& path, const std::string& suffix, std::string& asideAs, std::string& why);
+
 // Whether writeFile would be allowed to replace (or create) the file; the
 // file it would really write is put in `target`.
 bool canReplace(const std::string& path, std::string& target, std::string& why);

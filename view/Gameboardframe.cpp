@@ -1,10 +1,13 @@
 #include "Gameboardframe.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPainter>
 
+#include "Layout.h"
 #include "game/Playerchoices.h"
 #include <QThread>
 
@@ -14,11 +17,29 @@
 #include "game/Checkerboard.h"
 
 namespace {
-constexpr int kWidth = 640;
-constexpr int kHeight = 480;
-constexpr int kFieldTop = 80;
-constexpr int kButtonRowHeight = 60;
 constexpr int kFadeFrames = 26;
+
+// While it lives, the application's key and mouse input goes nowhere.
+class InputSwallower : public QObject {
+public:
+    InputSwallower() { QCoreApplication::instance()->installEventFilter(this); }
+    ~InputSwallower() override { QCoreApplication::instance()->removeEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            return true;
+        default:
+            return false;
+        }
+    }
+};
 
 } // namespace
 
@@ -26,10 +47,10 @@ TFrameGameBoard::TFrameGameBoard(QWidget* parent)
     : TFrameBoard(parent)
     , scale(bitmapScale(this))
 {
-    setFixedSize(kWidth, kHeight);
-    imgBack->setGeometry(0, 0, kWidth, kHeight);
+    setFixedSize(kWindowWidth, kWindowHeight);
+    imgBack->setGeometry(0, 0, kWindowWidth, kWindowHeight);
     imgBack->picture = makeBitmap(imgBack->size(), scale);
-    PaintBox1->setGeometry(0, kFieldTop, kWidth, kHeight - kFieldTop);
+    PaintBox1->setGeometry(0, kFieldTop, kWindowWidth, kWindowHeight - kFieldTop);
     PaintBox1->setEnabled(false);
     PaintBox1->OnPaint = [this](QPainter& canvas, const QRect& dirty) { PaintBox1Paint(canvas, dirty); };
     PaintBox1->OnMouseDown = [this](Qt::MouseButton b, int x, int y) { PaintBox1MouseDown(b, x, y); };
@@ -39,11 +60,12 @@ TFrameGameBoard::TFrameGameBoard(QWidget* parent)
 
 
     int left = 0;
-    for (TImgBtn** button : {&imgSelect, &imgPlay, &imgPrev, &imgNext, &imgOption, &imgHelp, &imgAbout}) {
+    for (TImgBtn** button : {&imgSelect, &imgPlay, &imgPrev, &imgNext, &imgOption, &imgHelp, &imgAbout, &imgHint}) {
         *button = new TImgBtn(this, scale);
-        (*button)->setGeometry(left, 0, 80, kButtonRowHeight);
-        left += 80;
+        (*button)->setGeometry(left, 0, kButtonWidth, kButtonHeight);
+        left += kButtonWidth;
     }
+    imgHint->hide();
 }
 
 const QImage& TFrameGameBoard::brickImage() const
@@ -125,15 +147,40 @@ void TFrameGameBoard::drawCaption()
     painter.setFont(font);
     const int level = game() ? game()->puzzleIndex + 1 : 1;
     const QString caption = "Level: " + QString::number(level);
+    const QRect place(kCaptionLeft, kCaptionTop, kWindowWidth - kCaptionLeft, kCaptionHeight);
     // A dark shadow keeps the yellow readable on a pale sky.
     painter.setPen(QColor(0, 0, 0, 160));
-    painter.drawText(QRect(11, 61, kWidth - 10, 24), Qt::AlignLeft | Qt::AlignTop, caption);
+    painter.drawText(place.translated(1, 1), Qt::AlignLeft | Qt::AlignTop, caption);
     painter.setPen(Qt::yellow);
-    painter.drawText(QRect(10, 60, kWidth - 10, 24), Qt::AlignLeft | Qt::AlignTop, caption);
+    QRect drawn;
+    painter.drawText(place, Qt::AlignLeft | Qt::AlignTop, caption, &drawn);
+    drawSolvedMark(painter, QPoint(drawn.right() + kCaptionHeight / 2, drawn.center().y()));
+}
+
+void TFrameGameBoard::drawSolvedMark(QPainter& painter, QPoint centre)
+{
+    const Solved solved = gameInterface ? gameInterface->solvedState() : Solved::No;
+    if (solved == Solved::No)
+        return;
+    // A five-pointed star: gold when solved alone, an outline when hints helped.
+    QPolygonF star;
+    const double outer = kCaptionHeight * 0.36, inner = outer * 0.45;
+    for (int i = 0; i < 10; ++i) {
+        const double angle = -M_PI / 2 + i * M_PI / 5;
+        const double r = i % 2 == 0 ? outer : inner;
+        star << QPointF(centre.x() + r * std::cos(angle), centre.y() + r * std::sin(angle));
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0, 0, 0, 160), 1.5));
+    painter.setBrush(solved == Solved::Alone ? QColor(255, 200, 0) : QColor(0, 0, 0, 0));
+    painter.drawPolygon(star.translated(1, 1));
+    painter.setPen(QPen(QColor(255, 200, 0), 1.5));
+    painter.drawPolygon(star);
 }
 
 void TFrameGameBoard::ShowLevelPicture()
 {
+    imgHint->hide();
     imgBack->picture = gameInterface->background.copy();
     drawCaption();
     imgBack->update();
@@ -149,6 +196,15 @@ void TFrameGameBoard::ShowPuzzle()
     imgBack->update();
     PaintBox1->update();
     PaintBox1->setEnabled(true);
+    imgHint->show();
+}
+
+void TFrameGameBoard::PieceMovedByHint()
+{
+    playSound(Sound::Drop);
+    RedrawPieces();
+    if (game()->gameData->checkerboard->isComplete())
+        runSolveSequence();
 }
 
 void TFrameGameBoard::playSound(Sound sound)
@@ -264,11 +320,13 @@ void TFrameGameBoard::PaintBox1MouseUp(Qt::MouseButton button, int x, int y)
 
 void TFrameGameBoard::runSolveSequence()
 {
+    if (OnSolved)
+        OnSolved();
     playSound(Sound::Solve);
     PaintBox1->setEnabled(false);
     PaintBox1->hide();
     const QImage copy = imgBack->picture.copy();
-    const QRect area(0, kButtonRowHeight, imgBack->width(), imgBack->height() - kButtonRowHeight);
+    const QRect area(0, kButtonHeight, imgBack->width(), imgBack->height() - kButtonHeight);
     const auto buttons = findChildren<TImgBtn*>(QString(), Qt::FindDirectChildrenOnly);
     for (TImgBtn* button : buttons)
         button->hide();
@@ -282,6 +340,11 @@ void TFrameGameBoard::runSolveSequence()
         const qint64 due = qint64(fadeMilliseconds) * (step + 1) / kFadeFrames;
         if (const qint64 wait = due - clock.elapsed(); wait > 0)
             QThread::msleep(static_cast<unsigned long>(wait));
+    }
+    {
+        // Keys and clicks that came during the fade are dropped, not acted on after it.
+        InputSwallower swallow;
+        QCoreApplication::processEvents();
     }
     for (TImgBtn* button : buttons)
         button->show();

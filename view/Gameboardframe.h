@@ -2,6 +2,7 @@
 // The game board: the button row, the level picture, the shaded wall around
 // the gap, the pieces, and the mouse play on them.
 #include <array>
+#include <functional>
 
 #include "Boardframe.h"
 #include "Soundplayer.h"
@@ -25,6 +26,11 @@ public:
     void DrawWall(const ClCheckerboard* checkerboard) override;
     void DrawHeldPiece();
     void EraseHeldPiece();
+    // A hint moved a piece: the drop is heard, the pieces redrawn, and a
+    // complete wall runs the solve sequence.
+    void PieceMovedByHint();
+    // Told the moment a wall is completed, before the fade.
+    std::function<void()> OnSolved;
 
     static constexpr int kBrickImages = 12;
     // The brick images, decoded on first use.
@@ -36,6 +42,8 @@ public:
     TImgBtn* imgOption;
     TImgBtn* imgHelp;
     TImgBtn* imgAbout;
+    // Shown only while a puzzle is in play, in the free place at the row's end.
+    TImgBtn* imgHint;
 
     QImage backBuffer;
     int dragLeft = 0;
@@ -56,6 +64,7 @@ private:
     void buildBackBuffer();
     void runSolveSequence();
     void drawCaption();
+    void drawSolvedMark(QPainter& painter, QPoint centre);
     void playSound(Sound sound);
     const QImage& brickImage() const;
     QRect brickRect(const ClPoint& anchor) const;

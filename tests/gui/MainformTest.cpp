@@ -8,10 +8,12 @@
 
 #include <filesystem>
 
+#include <QLabel>
 #include <QMessageBox>
 
 #include "Window.h"
 #include "app/Problemreport.h"
+#include "view/Layout.h"
 #include "app/Optionform.h"
 #include "app/Selectform.h"
 
@@ -76,8 +78,8 @@ private slots:
         mouse.click(window.board().imgPlay->geometry().center());
         QVERIFY(window.board().PaintBox1->isEnabled());
         QCOMPARE(window.game().puzzle.pieces[0].y, 48); // at its start
-        QCOMPARE(window.board().imgPlay->toolTip(), QString("Play Game"));
-        QCOMPARE(window.board().imgSelect->toolTip(), QString("Select Game Pattern"));
+        QCOMPARE(window.board().imgPlay->toolTip(), QString("Play Game (P)"));
+        QCOMPARE(window.board().imgNext->toolTip(), QString("Next Game (Right, PgDown)"));
         QUrl opened;
         form.openUrl = [&](const QUrl& url) {
             opened = url;
@@ -85,6 +87,109 @@ private slots:
         };
         mouse.click(window.board().imgHelp->geometry().center());
         QVERIFY(opened.isLocalFile());
+    }
+
+    // The keys do what the buttons do, and nothing while a dialog is open.
+    void keysDoWhatTheButtonsDo()
+    {
+        ProgramFolder folder;
+        Window window(folder);
+        TFormMain& form = window.open();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTest::keyClick(&form, Qt::Key_Right);
+        QCOMPARE(window.game().puzzleIndex, 1);
+        QTest::keyClick(&form, Qt::Key_PageUp);
+        QCOMPARE(window.game().puzzleIndex, 0);
+        QVERIFY(window.board().imgHint->isHidden()); // over the level picture
+        QTest::keyClick(&form, Qt::Key_H);
+        QTest::keyClick(&form, Qt::Key_P);
+        QVERIFY(window.board().PaintBox1->isEnabled());
+        QVERIFY(!window.board().imgHint->isHidden());
+        const ClPuzzle started = window.game().puzzle;
+        QTest::keyClick(&form, Qt::Key_H);
+        QVERIFY2(window.problems.isEmpty(), qPrintable(window.problems.join("; ")));
+        QVERIFY(window.game().puzzle.pieces[0].cells() != started.pieces[0].cells()
+                || window.game().puzzle.pieces[1].cells() != started.pieces[1].cells());
+
+        int asked = 0;
+        form.showOptions = [&](std::int32_t& sound, std::int32_t& music, std::int32_t& style) {
+            ++asked;
+            QTimer::singleShot(0, [] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                QVERIFY(dialog);
+                for (Qt::Key key : {Qt::Key_O, Qt::Key_Right, Qt::Key_S})
+                    QTest::keyClick(dialog, key);
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            });
+            return ShowOptions(sound, music, style);
+        };
+        const std::int32_t shown = window.game().puzzleIndex;
+        QTest::keyClick(&form, Qt::Key_O);
+        QCOMPARE(asked, 1);
+        QCOMPARE(window.game().puzzleIndex, shown);
+    }
+
+    // Solved with hints, the puzzle is on disk at once (a killed game loses
+    // nothing), marked after a restart, counted in the selection, and a later
+    // solve without hints upgrades it.
+    void solvedPuzzlesAreRememberedAndMarked()
+    {
+        ProgramFolder folder;
+        const auto solve = [](Window& window, bool withHints) {
+            TFormMain& form = *window.form;
+            form.FrameGameBoard1->fadeMilliseconds = 0;
+            form.playGameExecute();
+            if (!withHints) { // the pieces straight to their places, as a player would drag them
+                ClGameControl& game = window.game();
+                for (std::size_t i = 0; i < game.puzzle.pieces.size(); ++i) {
+                    const ClPiece& solved = game.gameData->puzzles[0].pieces[i];
+                    game.selectedPiece = &game.puzzle.pieces[i];
+                    game.movePiece(game.selectedPiece, solved.x * kBrickScale, solved.y * kBrickScale);
+                }
+                game.selectedPiece = nullptr;
+                // The last drop, by the mouse: a play unit is 8 x 5 pixels below the button row.
+                const ClPoint brick = game.puzzle.pieces[0].cells()[0];
+                const QPoint at(brick.x * 8 + 2, kFieldTop + brick.y * 5 + 2);
+                Mouse(&form).drag(at, at);
+            }
+            for (int press = 0; press < 4 && window.board().PaintBox1->isEnabled(); ++press)
+                form.hintExecute();
+        };
+        const QString record = folder.path("progress.dat");
+        const auto markPixels = [](Window& window) {
+            int gold = 0;
+            for (int y = 60; y < 84; ++y)
+                for (int x = 60; x < 140; ++x)
+                    gold += window.wallPixel(x, y) == (qRgb(255, 200, 0) & 0xffffff);
+            return gold;
+        };
+        {
+            Window window(folder);
+            window.open();
+            QCOMPARE(markPixels(window), 0);
+            solve(window, true);
+            QVERIFY(!window.board().PaintBox1->isEnabled()); // solved
+            QCOMPARE(QFileInfo(record).size(), qint64(ClProgress::kHeaderSize + ClProgress::kEntrySize));
+        }
+        Window window(folder);
+        TFormMain& form = window.open();
+        QCOMPARE(form.gameInterface->solvedState(), Solved::WithHelp);
+        const int outline = markPixels(window);
+        QVERIFY(outline > 10);
+        QCOMPARE(form.gameInterface->solvedInGroup(0), std::make_pair(1, 3));
+        solve(window, false);
+        QCOMPARE(form.gameInterface->solvedState(), Solved::Alone);
+        QVERIFY(markPixels(window) > outline); // the star is filled now
+
+        QStringList shownCounts;
+        QTimer::singleShot(0, [&] {
+            for (QLabel* label : QApplication::activeModalWidget()->findChildren<QLabel*>())
+                shownCounts << label->text();
+            QApplication::activeModalWidget()->close();
+        });
+        form.selectGameExecute();
+        QCOMPARE(shownCounts, QStringList({"1/3", "0/0", "0/0", "0/0"}));
     }
 
     void selectingAGroupLoadsItAndKeepsTheRememberedPuzzle()

@@ -18,7 +18,8 @@ struct Button {
 
 const Button kButtons[] = {
     {"select", "Select"}, {"play", "Play"},     {"prev", "Prev"},     {"next", "Next"},    {"option", "Option"},
-    {"help", "Help"},     {"about", "About"},   {"ok", "OK"},         {"cancel", "Cancel"}, {"close", "Close"},
+    {"help", "Help"},     {"about", "About"},   {"hint", "Hint"},     {"ok", "OK"},         {"cancel", "Cancel"},
+    {"close", "Close"},
 };
 
 // pic: resting, up: under the mouse, down: pressed.

@@ -1,0 +1,48 @@
+#pragma once
+// The record of solved puzzles, kept between runs in its own small file
+// beside "config.dat". A puzzle is known by its content (its record as the
+// group file stores it), so a group that is made again or reordered keeps the
+// marks of the puzzles still in it.
+#include <array>
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "../model/Gamefile.h"
+
+enum class Solved : std::int32_t { No = 0, WithHelp = 1, Alone = 2 };
+
+class ClProgress {
+public:
+    using Key = std::array<std::uint8_t, 16>;
+    static constexpr char kFileName[] = "progress.dat";
+    static constexpr char kMagic[8] = {'W', 'W', 'S', 'O', 'L', 'V', 'E', 'D'};
+    static constexpr std::int32_t kVersion = 1;
+    static constexpr std::size_t kHeaderSize = 16;
+    static constexpr std::size_t kEntrySize = 20;
+    // A million puzzles: far beyond any collection, small enough to read at once.
+    static constexpr std::size_t kMostEntries = 1'000'000;
+
+    static Key keyOf(const ClPuzzle& record);
+
+    Solved stateOf(const ClPuzzle& record) const;
+    // Marks the puzzle solved; a later solve without help upgrades one with
+    // help, never the other way. True when the record changed.
+    bool record(const ClPuzzle& record, bool withHelp);
+    std::size_t size() const { return entries.size(); }
+
+    enum class LoadResult { Read, Missing, SetAside, Unreadable };
+    // Reads the file. One that cannot be read (damaged, no regular file,
+    // unreadable, too large) is renamed out of the way, so nothing of the
+    // player's is lost, and the record starts afresh. `why` says what was
+    // wrong and `asideAs` where it went.
+    LoadResult load(const std::string& path, std::string& why, std::string& asideAs);
+    bool save(const std::string& path, std::string& why) const;
+
+    std::string toBytes() const;
+    // False, changing nothing, when the bytes are no record of this layout.
+    bool fromBytes(const std::string& bytes, std::string& why);
+
+private:
+    std::map<Key, Solved> entries;
+};
