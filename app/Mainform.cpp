@@ -105,7 +105,7 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
 
     gameInterface->background = makeBitmap(size(), FrameGameBoard1->scale);
     gameInterface->reportBadPicture = [this](const QByteArray& fileName, const QString& why) {
-        reportProblem(QString("The picture \"%1\" cannot be shown: %2.").arg(displayName(fileName), why));
+        reportProblem(QString("The picture \"%1\" cannot be shown: %2.").arg(displayFileName(fileName), why));
     };
     // A group the game does not have, from an odd settings file, opens the first.
     const std::int32_t group = gameInterface->settings.group;
@@ -170,7 +170,7 @@ bool TFormMain::loadGroup(std::int32_t group)
     const QByteArray path = gameInterface->groupFilePath(group);
     ClGameData& data = *gameInterface->gameControl->gameData;
     if (!data.load(path.toStdString())) {
-        reportProblem(QString("The puzzle file \"%1\" %2.").arg(displayName(path),
+        reportProblem(QString("The puzzle file \"%1\" %2.").arg(displayFileName(path),
                                                                 QString::fromStdString(data.loadError())));
         return false;
     }
@@ -178,7 +178,7 @@ bool TFormMain::loadGroup(std::int32_t group)
     if (FrameGameBoard1->cellWidth() == 0 || FrameGameBoard1->cellHeight() == 0)
         reportProblem(QString("The puzzle file \"%1\" has cells of %2 x %3 pixels, which cannot be drawn, so its "
                               "puzzles cannot be played.")
-                          .arg(displayName(path))
+                          .arg(displayFileName(path))
                           .arg(data.header.cellWidth)
                           .arg(data.header.cellHeight));
     return true;

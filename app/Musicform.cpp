@@ -105,9 +105,14 @@ void TFormMusic::dropUnplayable(const QByteArray& fileName)
 {
     if (unplayable.contains(fileName))
         return;
-    const QString why = MediaPlayer1->Error();
+    // One line each, so that many bad files still make a short list.
+    QString why = MediaPlayer1->Error();
+    if (why.endsWith('.'))
+        why.chop(1);
+    if (!why.isEmpty())
+        why[0] = why[0].toLower();
     unplayable.insert(fileName);
     musicList.removeAll(fileName);
-    reporter()(QStringLiteral("The music file \"%1\" cannot be played.\n%2\nIt is left out from now on.")
-                   .arg(displayName(fileName), why));
+    reporter()(QStringLiteral("The music file \"%1\" is left out: %2.")
+                   .arg(displayFileName(fileName), why));
 }

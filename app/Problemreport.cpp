@@ -31,7 +31,7 @@ QString TProblemReport::text() const
     QStringList shown = problems.mid(0, kMaxListed);
     if (problems.size() > kMaxListed)
         shown << QString("... and %1 more.").arg(problems.size() - kMaxListed);
-    return shown.join("\n\n");
+    return shown.join("\n");
 }
 
 void TProblemReport::show()

@@ -56,6 +56,11 @@ QString displayName(const QByteArray& path)
     return QString::fromUtf8(path);
 }
 
+QString displayFileName(const QByteArray& path)
+{
+    return displayName(path.mid(path.lastIndexOf('/') + 1));
+}
+
 QByteArray userSettingsFolder()
 {
     const char* configHome = std::getenv("XDG_CONFIG_HOME");

@@ -154,7 +154,7 @@ void TFrameGameBoard::drawCaption()
     painter.setPen(Qt::yellow);
     QRect drawn;
     painter.drawText(place, Qt::AlignLeft | Qt::AlignTop, caption, &drawn);
-    drawSolvedMark(painter, QPoint(drawn.right() + kCaptionHeight / 2, drawn.center().y()));
+    drawSolvedMark(painter, QPoint(drawn.right() + kCaptionHeight * 2 / 3, drawn.center().y()));
 }
 
 void TFrameGameBoard::drawSolvedMark(QPainter& painter, QPoint centre)
