@@ -26,6 +26,8 @@ bench: build
 	cmake --build $(BUILD_DIR) --target benchmarks
 	./$(BUILD_DIR)/bench/dragbench
 	@echo
+	./$(BUILD_DIR)/bench/hintbench
+	@echo
 	@if command -v xvfb-run >/dev/null; then \
 		xvfb-run -a -s "-screen 0 1280x1024x24" ./$(BUILD_DIR)/bench/processbench; \
 	else \
