@@ -10,6 +10,11 @@ TProblemReport& problemReport()
     return report;
 }
 
+TProblemReport::~TProblemReport()
+{
+    delete box; // a box still open goes with the report whose list it shows
+}
+
 void TProblemReport::setOwner(QWidget* newOwner)
 {
     owner = newOwner;
@@ -23,7 +28,7 @@ void TProblemReport::add(const QString& problem)
     if (showPending)
         return;
     showPending = true;
-    QTimer::singleShot(0, QCoreApplication::instance(), [this] { show(); });
+    QTimer::singleShot(0, this, [this] { show(); });
 }
 
 QString TProblemReport::text() const
@@ -42,7 +47,7 @@ void TProblemReport::show()
         box = new QMessageBox(QMessageBox::Warning, QApplication::applicationName(), {}, QMessageBox::Ok, parent);
         box->setAttribute(Qt::WA_DeleteOnClose);
         // Closing the box starts the next one afresh.
-        QObject::connect(box, &QObject::destroyed, [this] { problems.clear(); });
+        connect(box, &QObject::destroyed, this, [this] { problems.clear(); });
         box->setWindowModality(Qt::NonModal);
     }
     box->setText(text());

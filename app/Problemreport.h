@@ -2,6 +2,7 @@
 // Problems the player should know of, shown in one warning box that never
 // blocks the game: problems found together (forty unplayable tunes, say)
 // arrive as one list, and the window can be closed while the box is open.
+#include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -9,8 +10,11 @@
 class QMessageBox;
 class QWidget;
 
-class TProblemReport {
+// A QObject only to own its pending call and its tie to the box, which end with it.
+class TProblemReport : public QObject {
 public:
+    ~TProblemReport() override;
+
     // The most problems listed by name; the rest are counted.
     static constexpr int kMaxListed = 8;
 

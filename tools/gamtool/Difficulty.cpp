@@ -128,7 +128,8 @@ private:
         }
         bool leads = false;
         for (std::size_t id : covering[std::size_t(tightest)]) {
-            if (result.tilings >= kTilingCountLimit)
+            // Bounded like every search of the tool, so a damaged file cannot hold it up.
+            if (result.tilings >= kTilingCountLimit || result.nodes >= kDefaultSearchSteps)
                 break;
             if (!fits(id, open))
                 continue;
