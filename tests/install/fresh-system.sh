@@ -161,11 +161,12 @@ xdotool=("${in_root[@]}" DISPLAY="$display" xdotool)
 x() { timeout 20 "${xdotool[@]}" "$@" || fail "xdotool $* (status $?)"; }
 shown() { timeout 20 "${xdotool[@]}" search --onlyvisible --name "$1" >/dev/null; }
 
-# Starts the game as the player, as the menu entry does, and waits for its window.
-# The dummy sound driver keeps it off the host's sound devices.
+# Starts the game as the player (or the user named), as the menu entry does
+# (or with the command given), and waits for its window. The dummy sound driver keeps it off the host's
+# sound devices.
 start_game() {
-  timeout 120 chroot "$root" runuser -l "$player" -c \
-    "DISPLAY=$display SDL_AUDIODRIVER=dummy exec $exec_line" >>"$work/game.log" 2>&1 &
+  timeout 120 chroot "$root" runuser -l "${1:-$player}" -c \
+    "DISPLAY=$display SDL_AUDIODRIVER=dummy exec ${2:-$exec_line}" >>"$work/game.log" 2>&1 &
   game_pid=$!
   window=$(timeout 60 "${xdotool[@]}" search --sync --onlyvisible --name '^Wallwright$' | head -n 1) ||
     { cat "$work/game.log"; fail "no Wallwright window within 60 s"; }
@@ -204,6 +205,12 @@ start_game
 quit_game
 [ "$(music_on)" = 0 ] || fail "music is on again after a restart"
 pass "music still off after a restart"
+# Root may write into the program folder, but an installed game's settings are
+# the user's all the same. Root's PATH has no /usr/games.
+start_game root /usr/games/wallwright
+quit_game
+[ -f "$root/root/.config/Wallwright/config.dat" ] || fail "root's settings are not in /root/.config/Wallwright"
+pass "root's settings go to /root/.config/Wallwright"
 written=$(find "$root/usr/lib/wallwright" | sed "s|^$root||" | sort | comm -23 - "$game_files")
 [ -z "$written" ] || fail "the game wrote into its program folder: $written"
 pass "nothing written into /usr/lib/wallwright"
