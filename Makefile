@@ -46,7 +46,7 @@ test-asan: deps
 # libFuzzer on the loaders and on play, each for FUZZ_SECONDS; clang only.
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZERS = gamefile_fuzzer settings_fuzzer play_fuzzer
+FUZZERS = gamefile_fuzzer settings_fuzzer play_fuzzer progress_fuzzer midi_fuzzer
 fuzz:
 	@tools/install-deps.sh
 	@tools/install-deps.sh clang libclang-rt-dev # the fuzzers' compiler and runtimes

@@ -2,13 +2,15 @@
 //   fuzz_seeds OUTDIR GROUP.gam...
 // Each shipped group as it is, each with a short game played on it (every
 // piece picked, turned, dropped where the finished wall has it), and
-// "config.dat" files of 0, 10, 296 and 1000 bytes with odd values.
+// "config.dat" files of 0, 10, 296 and 1000 bytes with odd values, a record
+// of solved puzzles from the groups, and the shipped tunes for the MIDI scan.
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 
 #include "Playscript.h"
+#include "game/Progress.h"
 #include "game/Settings.h"
 #include "model/Gamedata.h"
 
@@ -62,7 +64,13 @@ int main(int argc, char** argv)
     if (argc < 2)
         return 2;
     const fs::path out(argv[1]);
+    ClProgress progress;
     for (int i = 2; i < argc; ++i) {
+        if (fs::path(argv[i]).extension() == ".mid") {
+            std::ifstream tune(argv[i], std::ios::binary);
+            write(out / "midi_fuzzer" / fs::path(argv[i]).filename(), {std::istreambuf_iterator<char>(tune), {}});
+            continue;
+        }
         std::ifstream in(argv[i], std::ios::binary);
         const std::string bytes{std::istreambuf_iterator<char>(in), {}};
         const std::string name = fs::path(argv[i]).filename().string();
@@ -71,7 +79,11 @@ int main(int argc, char** argv)
         if (!group.load(argv[i]))
             return 1;
         write(out / "play_fuzzer" / name, input(bytes, solvingScript(group)));
+        for (std::size_t p = 0; p < group.puzzles.size(); p += 7)
+            progress.record(group.puzzles[p], p % 2 == 0);
     }
+    write(out / "progress_fuzzer" / "record.dat", progress.toBytes());
+    write(out / "progress_fuzzer" / "empty.dat", ClProgress().toBytes());
 
     const fs::path settings = out / "settings_fuzzer";
     write(settings / "empty.dat", "");
