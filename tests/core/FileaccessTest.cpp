@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "Fixtures.h"
 #include "game/Folderlisting.h"
@@ -19,35 +18,15 @@
 namespace fs = std::filesystem;
 
 namespace {
-// A fresh, empty folder of the test's own.
-std::string freshFolder(const std::string& name)
-{
-    const std::string dir = fixtures::tempPath(name);
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
-}
-
-std::string contentOf(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void put(const std::string& path, const std::string& content)
-{
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
-}
-
 std::size_t entriesIn(const std::string& dir)
 {
     return std::size_t(std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
 }
 } // namespace
 
-TEST(Fileaccess, ReadingRefusesWhatIsNoFileWithoutBlocking)
+TEST(Fileaccess, ReadingRefusesWhatIsNoFileWithoutBlockingOrWhatIsTooLarge)
 {
-    const std::string dir = freshFolder("read-kinds");
+    const std::string dir = fixtures::freshFolder("read-kinds");
     ASSERT_EQ(::mkfifo((dir + "/fifo.gam").c_str(), 0644), 0); // no writer: a blocking open would hang
     fs::create_directories(dir + "/folder.gam");
     const struct {
@@ -67,40 +46,37 @@ TEST(Fileaccess, ReadingRefusesWhatIsNoFileWithoutBlocking)
         EXPECT_FALSE(settings.loadFrom(c.path, &why));
         EXPECT_EQ(why, c.why);
     }
-}
-
-TEST(Fileaccess, AnOversizedFileIsRefusedUnread)
-{
-    const std::string path = freshFolder("oversized") + "/Brick0.gam";
-    { std::ofstream(path).seekp(std::streamoff(ClGameFile::kLargestFile)) << 'x'; } // sparse
+    // An oversized group is refused unread.
+    const std::string huge = dir + "/Brick0.gam";
+    { std::ofstream(huge).seekp(std::streamoff(ClGameFile::kLargestFile)) << 'x'; } // sparse
     ClGameFile file;
-    EXPECT_FALSE(file.load(path));
+    EXPECT_FALSE(file.load(huge));
     EXPECT_NE(file.loadError().find("larger than"), std::string::npos);
 }
 
 TEST(Fileaccess, WritingReplacesWholeAndLeavesNothingBehind)
 {
-    const std::string dir = freshFolder("write-plain");
+    const std::string dir = fixtures::freshFolder("write-plain");
     const std::string path = dir + "/config.dat";
     std::string why;
     ASSERT_TRUE(fileaccess::writeFile(path, "first", why)) << why;
     ::chmod(path.c_str(), 0640);
     ASSERT_TRUE(fileaccess::writeFile(path, "second", why)) << why;
-    EXPECT_EQ(contentOf(path), "second");
+    EXPECT_EQ(fixtures::contentOf(path), "second");
     EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, fs::perms(0640)); // kept
     EXPECT_EQ(entriesIn(dir), 1u);
 }
 
 TEST(Fileaccess, ALinkIsWrittenWhereItLeadsAndStaysALink)
 {
-    const std::string dir = freshFolder("write-link");
+    const std::string dir = fixtures::freshFolder("write-link");
     fs::create_directories(dir + "/elsewhere");
-    put(dir + "/elsewhere/real.dat", "old");
+    fixtures::put(dir + "/elsewhere/real.dat", "old");
     fs::create_symlink("elsewhere/real.dat", dir + "/config.dat");
     std::string why;
     ASSERT_TRUE(fileaccess::writeFile(dir + "/config.dat", "new", why)) << why;
     EXPECT_TRUE(fs::is_symlink(dir + "/config.dat"));
-    EXPECT_EQ(contentOf(dir + "/elsewhere/real.dat"), "new");
+    EXPECT_EQ(fixtures::contentOf(dir + "/elsewhere/real.dat"), "new");
 
     // A link to nothing would create a file wherever it points: refused.
     fs::create_symlink(dir + "/nowhere/x.dat", dir + "/dangling.dat");
@@ -111,8 +87,8 @@ TEST(Fileaccess, ALinkIsWrittenWhereItLeadsAndStaysALink)
 
 TEST(Fileaccess, WhatMayNotBeReplacedIsLeftAsItWas)
 {
-    const std::string dir = freshFolder("write-refused");
-    put(dir + "/readonly.dat", "mine");
+    const std::string dir = fixtures::freshFolder("write-refused");
+    fixtures::put(dir + "/readonly.dat", "mine");
     ::chmod((dir + "/readonly.dat").c_str(), 0444);
     fs::create_directories(dir + "/folder.dat");
     ASSERT_EQ(::mkfifo((dir + "/fifo.dat").c_str(), 0644), 0);
@@ -129,14 +105,14 @@ TEST(Fileaccess, WhatMayNotBeReplacedIsLeftAsItWas)
         EXPECT_FALSE(ClSettings().saveTo(c.path, &why)) << c.path;
         EXPECT_EQ(why, c.why);
     }
-    EXPECT_EQ(contentOf(dir + "/readonly.dat"), "mine");
+    EXPECT_EQ(fixtures::contentOf(dir + "/readonly.dat"), "mine");
     EXPECT_EQ(entriesIn(dir), 3u);
 }
 
 // A real full file system: a tiny tmpfs, which only root may mount.
 TEST(Fileaccess, AFullDiskKeepsTheOldFileAndSaysSo)
 {
-    const std::string dir = freshFolder("full-disk");
+    const std::string dir = fixtures::freshFolder("full-disk");
     if (::mount("tmpfs", dir.c_str(), "tmpfs", 0, "size=16k") != 0)
         GTEST_SKIP() << "mounting a small file system needs root";
     const std::string path = dir + "/Brick0.gam";
@@ -144,14 +120,14 @@ TEST(Fileaccess, AFullDiskKeepsTheOldFileAndSaysSo)
     fixtures::fillSmallGame(small);
     std::string why;
     ASSERT_TRUE(small.save(path, &why)) << why;
-    const std::string before = contentOf(path);
+    const std::string before = fixtures::contentOf(path);
     ClGameFile big;
     fixtures::fillSmallGame(big);
     big.puzzles.resize(200, big.puzzles.front());
     big.header.puzzleCount = 200;
     EXPECT_FALSE(big.save(path, &why));
     EXPECT_EQ(why, "No space left on device");
-    EXPECT_EQ(contentOf(path), before);
+    EXPECT_EQ(fixtures::contentOf(path), before);
     EXPECT_EQ(entriesIn(dir), 1u);
     ::umount(dir.c_str());
 }
@@ -159,10 +135,10 @@ TEST(Fileaccess, AFullDiskKeepsTheOldFileAndSaysSo)
 TEST(Fileaccess, NamesAreBytesNotText)
 {
     // Latin-1 "café", a newline and a leading dash: all plain bytes to the game.
-    const std::string dir = freshFolder("bytes") + "/caf\xe9 \n-x";
+    const std::string dir = fixtures::freshFolder("bytes") + "/caf\xe9 \n-x";
     fs::create_directories(dir + "/Picture");
-    put(dir + "/Picture/\xff.JPG", "");
-    put(dir + "/Picture/b.bmp", "");
+    fixtures::put(dir + "/Picture/\xff.JPG", "");
+    fixtures::put(dir + "/Picture/b.bmp", "");
     ClGameFile small;
     fixtures::fillSmallGame(small);
     ASSERT_TRUE(small.save(dir + "/Brick0.gam"));
