@@ -3,10 +3,13 @@
 // and names that are no UTF-8. Every case uses the real thing.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdarg>
 #include <filesystem>
 
 #include "Fixtures.h"
@@ -16,6 +19,25 @@
 #include "model/Gamefile.h"
 
 namespace fs = std::filesystem;
+
+// Every open() of the core, with its flags (the test program links with
+// --wrap=open), so that how a file is created can be seen.
+namespace {
+std::vector<std::pair<std::string, int>> opened;
+}
+extern "C" int __real_open(const char* path, int flags, ...);
+extern "C" int __wrap_open(const char* path, int flags, ...)
+{
+    mode_t mode = 0;
+    if (flags & O_CREAT) {
+        va_list arguments;
+        va_start(arguments, flags);
+        mode = va_arg(arguments, mode_t);
+        va_end(arguments);
+    }
+    opened.emplace_back(path, flags);
+    return __real_open(path, flags, mode);
+}
 
 namespace {
 std::size_t entriesIn(const std::string& dir)
@@ -65,6 +87,19 @@ TEST(Fileaccess, WritingReplacesWholeAndLeavesNothingBehind)
     EXPECT_EQ(fixtures::contentOf(path), "second");
     EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, fs::perms(0640)); // kept
     EXPECT_EQ(entriesIn(dir), 1u);
+}
+
+// A file or a link planted under the temporary name is never written through:
+// the temporary file is always made afresh.
+TEST(Fileaccess, TheTemporaryFileIsANewFileNeverALink)
+{
+    opened.clear();
+    std::string why;
+    ASSERT_TRUE(fileaccess::writeFile(fixtures::freshFolder("write-fresh") + "/config.dat", "new", why)) << why;
+    const auto temporary = std::find_if(opened.begin(), opened.end(),
+                                        [](const auto& open) { return open.first.ends_with(".tmp"); });
+    ASSERT_NE(temporary, opened.end());
+    EXPECT_EQ(temporary->second & (O_CREAT | O_EXCL | O_NOFOLLOW), O_CREAT | O_EXCL | O_NOFOLLOW);
 }
 
 TEST(Fileaccess, ALinkIsWrittenWhereItLeadsAndStaysALink)
