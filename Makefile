@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 
-.PHONY: all deps configure build run test test-asan fuzz package test-install bench puzzles clean
+.PHONY: all deps configure build run test mutations test-asan fuzz package test-install bench puzzles clean
 
 all: build
 
@@ -20,6 +20,10 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure
+
+# Every deliberate fault of tests/mutations, one at a time: each must make a test fail.
+mutations: configure
+	tests/mutations/run.sh $(BUILD_DIR)
 
 # On a virtual X server when there is one, else on the offscreen platform.
 bench: build

@@ -8,7 +8,6 @@
 #include "Eventloop.h"
 #include "Testfiles.h"
 #include "app/Mediaplayer.h"
-#include "app/Musicform.h"
 #include "view/Audiodevice.h"
 #include "view/Sdlsoundplayer.h"
 
@@ -153,27 +152,6 @@ private slots:
         QVERIFY(!player.Play());
         player.Stop(); // nothing open: harmless
         QCOMPARE(player.Mode(), TMPModes::NotReady);
-    }
-
-    void aMusicFolderOfDamagedFilesStaysSilentAndSaysSoOnceEach()
-    {
-        // What the game finds in "Music": a MIDI file cut short and a text
-        // file named like a WAVE.
-        const QByteArray tune = testfiles::shortTune();
-        const QByteArrayList list{QFile::encodeName(file("folder-cut.mid", tune.left(tune.size() - 10))),
-                                  QFile::encodeName(file("folder-readme.wav", "Put your own tunes here.\n"))};
-        QStringList reports;
-        setMusicReporter([&](const QString& message) { reports << message; });
-        FormMusic = new TFormMusic;
-        const qint64 start = writtenSoFar();
-        PlayMusic(list, true);
-        runEventLoop(1500);
-        QCOMPARE(reports.size(), 2);
-        QVERIFY(reports.filter("folder-cut.mid").size() == 1 && reports.filter("folder-readme.wav").size() == 1);
-        QCOMPARE(FormMusic->MediaPlayer1->Mode(), TMPModes::NotReady);
-        QVERIFY(peakSince(start) <= kAudible);
-        delete FormMusic;
-        setMusicReporter([](const QString&) {});
     }
 
     void aFileTooShortForMusicEndsAtOnceAndSaysSo()

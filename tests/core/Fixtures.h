@@ -1,9 +1,12 @@
 #pragma once
 // Small puzzle files built in code, so tests do not depend on shipped data.
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <limits>
 #include <string>
 
+#include "game/Gamecontrol.h"
 #include "model/Gamefile.h"
 
 namespace fixtures {
@@ -107,6 +110,26 @@ inline std::string tempPath(const std::string& name)
     return (dir / name).string();
 }
 
+// A fresh, empty folder of the test's own.
+inline std::string freshFolder(const std::string& name)
+{
+    const std::string dir = tempPath(name);
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    return dir;
+}
+
+inline std::string contentOf(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+inline void put(const std::string& path, const std::string& content)
+{
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
+}
+
 inline std::string writeSmallGame(const std::string& name)
 {
     ClGameFile file;
@@ -114,6 +137,15 @@ inline std::string writeSmallGame(const std::string& name)
     const std::string path = tempPath(name);
     file.save(path);
     return path;
+}
+
+// The group at `path` loaded in play units, its first puzzle laid out for play.
+inline bool startPlay(ClGameControl& game, const std::string& path)
+{
+    if (!game.gameData->load(path) || !game.gameData->rescaleToPlayUnits() || !game.selectPuzzle(0))
+        return false;
+    game.restart();
+    return true;
 }
 
 } // namespace fixtures

@@ -1,30 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
-#include <iterator>
-#include <limits>
 
 #include "Fixtures.h"
 #include "model/Binaryio.h"
-#include "model/Gamefile.h"
 
 namespace {
 
-std::string readAll(const std::string& path)
+std::int32_t int32At(const std::string& bytes, std::size_t offset)
 {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void writeAll(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-void patchInt32(std::string& bytes, std::size_t offset, std::int32_t value)
-{
-    binaryio::putInt32(reinterpret_cast<std::uint8_t*>(bytes.data() + offset), value);
+    return binaryio::getInt32(reinterpret_cast<const std::uint8_t*>(bytes.data() + offset));
 }
 
 // A loaded object that a failed load must leave exactly as it is.
@@ -32,7 +17,7 @@ struct LoadedGame : ::testing::Test {
     void SetUp() override
     {
         path = fixtures::writeSmallGame("gamefile.gam");
-        bytes = readAll(path);
+        bytes = fixtures::contentOf(path);
         ASSERT_TRUE(file.load(path));
     }
     void expectUnchanged()
@@ -55,65 +40,54 @@ TEST_F(LoadedGame, LayoutSizesAreThoseOfTheFormat)
 {
     // header 232, bar and L shapes 28 + 3 * 8 each, three puzzles 148 + 2 * 36
     EXPECT_EQ(bytes.size(), 232u + 2 * 52 + 3 * 220);
-    EXPECT_EQ(binaryio::getInt32(reinterpret_cast<const std::uint8_t*>(bytes.data() + 68)), 3);
-    EXPECT_EQ(binaryio::getInt32(reinterpret_cast<const std::uint8_t*>(bytes.data() + 72)), 2);
+    EXPECT_EQ(int32At(bytes, 68), 3);
+    EXPECT_EQ(int32At(bytes, 72), 2);
 }
 
 TEST_F(LoadedGame, EveryCutShortOfTheEndFailsAndChangesNothing)
 {
     const std::string cutPath = fixtures::tempPath("cut.gam");
     for (std::size_t length = 0; length < bytes.size(); ++length) {
-        writeAll(cutPath, bytes.substr(0, length));
+        fixtures::put(cutPath, bytes.substr(0, length));
         ASSERT_FALSE(file.load(cutPath)) << "length " << length;
         ASSERT_FALSE(file.loadError().empty());
     }
     expectUnchanged();
-    writeAll(cutPath, bytes + "trailing bytes are ignored");
+    fixtures::put(cutPath, bytes + "trailing bytes are ignored");
     EXPECT_TRUE(file.load(cutPath));
     expectUnchanged();
 }
 
-TEST_F(LoadedGame, FailureReasonsNameTheRecord)
+TEST_F(LoadedGame, FailuresNameTheRecordAndChangeNothing)
 {
-    const std::string cutPath = fixtures::tempPath("reason.gam");
+    const std::string badPath = fixtures::tempPath("bad.gam");
     EXPECT_FALSE(file.load(fixtures::tempPath("no-such-file.gam")));
     EXPECT_EQ(file.loadError(), "cannot be opened: it is missing");
-    writeAll(cutPath, bytes.substr(0, 100));
-    file.load(cutPath);
-    EXPECT_EQ(file.loadError(), "ends inside the header");
-    writeAll(cutPath, bytes.substr(0, 232 + 52 + 10));
-    file.load(cutPath);
-    EXPECT_EQ(file.loadError(), "ends inside shape record 1");
-    writeAll(cutPath, bytes.substr(0, bytes.size() - 1));
-    file.load(cutPath);
-    EXPECT_EQ(file.loadError(), "ends inside puzzle record 2");
-    expectUnchanged();
-}
-
-TEST_F(LoadedGame, AbsurdCountsFailWithTheirRecordNamed)
-{
-    const std::string badPath = fixtures::tempPath("counts.gam");
     const std::size_t firstPuzzle = 232 + 2 * 52;
     const struct {
-        std::size_t offset;
+        std::size_t length, offset;
         std::int32_t value;
         const char* reason;
-    } patches[] = {
-        {68, -1, "has a count out of range in the header"},
-        {72, std::numeric_limits<std::int32_t>::max(), "ends inside shape record 23"}, // puzzles read as shapes
-        {68, 4, "ends inside puzzle record 3"},
-        {232 + 24, 1 << 30, "ends inside shape record 0"},
-        {232 + 24, -3, "has a count out of range in shape record 0"},
-        {firstPuzzle, 2000000000, "ends inside puzzle record 0"},
-        {firstPuzzle, -2, "has a count out of range in puzzle record 0"},
-        {firstPuzzle + 144 + 2 * 36, -1, "has a count out of range in puzzle record 0"},
+    } damages[] = {
+        {100, 0, 0, "ends inside the header"},
+        {232 + 52 + 10, 0, 0, "ends inside shape record 1"},
+        {bytes.size() - 1, 0, 0, "ends inside puzzle record 2"},
+        {bytes.size(), 68, -1, "has a count out of range in the header"},
+        {bytes.size(), 72, INT32_MAX, "ends inside shape record 23"}, // puzzles read as shapes
+        {bytes.size(), 68, 4, "ends inside puzzle record 3"},
+        {bytes.size(), 232 + 24, 1 << 30, "ends inside shape record 0"},
+        {bytes.size(), 232 + 24, -3, "has a count out of range in shape record 0"},
+        {bytes.size(), firstPuzzle, 2000000000, "ends inside puzzle record 0"},
+        {bytes.size(), firstPuzzle, -2, "has a count out of range in puzzle record 0"},
+        {bytes.size(), firstPuzzle + 144 + 2 * 36, -1, "has a count out of range in puzzle record 0"},
     };
-    for (const auto& patch : patches) {
-        std::string bad = bytes;
-        patchInt32(bad, patch.offset, patch.value);
-        writeAll(badPath, bad);
-        EXPECT_FALSE(file.load(badPath)) << "offset " << patch.offset;
-        EXPECT_EQ(file.loadError(), patch.reason);
+    for (const auto& damage : damages) {
+        std::string bad = bytes.substr(0, damage.length);
+        if (damage.offset)
+            binaryio::putInt32(reinterpret_cast<std::uint8_t*>(bad.data() + damage.offset), damage.value);
+        fixtures::put(badPath, bad);
+        EXPECT_FALSE(file.load(badPath)) << damage.reason;
+        EXPECT_EQ(file.loadError(), damage.reason);
     }
     expectUnchanged();
 }
@@ -144,7 +118,7 @@ TEST(Gamefile, RoundTripKeepsOddValuesAndOpaqueBytes)
     ASSERT_TRUE(copy.load(path));
     const std::string again = fixtures::tempPath("roundtrip2.gam");
     ASSERT_TRUE(copy.save(again));
-    EXPECT_EQ(readAll(path), readAll(again));
+    EXPECT_EQ(fixtures::contentOf(path), fixtures::contentOf(again));
 
     EXPECT_EQ(copy.header.headerTag, -123456789);
     EXPECT_TRUE(std::signbit(copy.shapes[0].shapeSpare1));
@@ -157,33 +131,7 @@ TEST(Gamefile, RoundTripKeepsOddValuesAndOpaqueBytes)
     EXPECT_EQ(copy.puzzles[2].extraPoints, file.puzzles[2].extraPoints);
 }
 
-TEST(Gamefile, SecondLoadReplacesEverything)
-{
-    ClGameFile file;
-    ASSERT_TRUE(file.load(fixtures::writeSmallGame("first.gam")));
-    ClGameFile smaller;
-    fixtures::fillSmallGame(smaller);
-    smaller.header.puzzleCount = 1;
-    smaller.header.shapeCount = 1;
-    smaller.puzzles[0].pieces = {fixtures::piece(0, 0, 0, 0, 0)};
-    smaller.puzzles[0].pieceCount = 1;
-    const std::string path = fixtures::tempPath("second.gam");
-    ASSERT_TRUE(smaller.save(path));
-    ASSERT_TRUE(file.load(path));
-    EXPECT_EQ(file.puzzles.size(), 1u);
-    EXPECT_EQ(file.shapes.size(), 1u);
-    EXPECT_EQ(file.puzzles[0].pieces[0].shape, &file.shapes[0]);
-
-    // An empty group is a valid file of exactly one header.
-    ClGameFile empty;
-    empty.header = fixtures::header(0, 0);
-    ASSERT_TRUE(empty.save(path));
-    EXPECT_EQ(readAll(path).size(), 232u);
-    EXPECT_TRUE(file.load(path));
-    EXPECT_TRUE(file.puzzles.empty());
-}
-
-TEST(Gamefile, SaveWritesOnlyWhatIsHeld)
+TEST(Gamefile, SaveWritesOnlyWhatIsHeldAndALoadReplacesEverything)
 {
     ClGameFile file;
     fixtures::fillSmallGame(file);
@@ -196,4 +144,23 @@ TEST(Gamefile, SaveWritesOnlyWhatIsHeld)
     EXPECT_EQ(copy.header.puzzleCount, 3);
     EXPECT_EQ(copy.puzzles[0].pieceCount, 2);
     EXPECT_FALSE(file.save(fixtures::tempPath("no-such-dir/x.gam")));
+
+    file.header.puzzleCount = 1;
+    file.header.shapeCount = 1;
+    file.shapes.resize(1);
+    file.puzzles.resize(1);
+    file.puzzles[0].pieces = {fixtures::piece(0, 0, 0, 0, 0)};
+    ASSERT_TRUE(file.save(path));
+    ASSERT_TRUE(copy.load(path));
+    EXPECT_EQ(copy.puzzles.size(), 1u);
+    EXPECT_EQ(copy.shapes.size(), 1u);
+    EXPECT_EQ(copy.puzzles[0].pieces[0].shape, &copy.shapes[0]);
+
+    // An empty group is a valid file of exactly one header.
+    ClGameFile empty;
+    empty.header = fixtures::header(0, 0);
+    ASSERT_TRUE(empty.save(path));
+    EXPECT_EQ(fixtures::contentOf(path).size(), 232u);
+    EXPECT_TRUE(copy.load(path));
+    EXPECT_TRUE(copy.puzzles.empty());
 }

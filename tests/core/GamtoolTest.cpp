@@ -2,8 +2,6 @@
 
 #include <array>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
 #include "Fixtures.h"
 
@@ -29,12 +27,6 @@ ToolRun gamtool(const std::string& arguments, const std::string& outputTo = "")
     return run;
 }
 
-std::string readAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 } // namespace
 
 TEST(Gamtool, DumpShowsFieldsAndTheCellsPlaySees)
@@ -55,18 +47,16 @@ TEST(Gamtool, CopyIsByteForByteAndFailuresSayWhy)
     const std::string path = fixtures::writeSmallGame("copy.gam");
     const std::string copy = fixtures::tempPath("copied.gam");
     EXPECT_EQ(gamtool("copy " + path + " " + copy).status, 0);
-    EXPECT_EQ(readAll(path), readAll(copy));
+    EXPECT_EQ(fixtures::contentOf(path), fixtures::contentOf(copy));
 
     const std::string cut = fixtures::tempPath("cut-cli.gam");
-    std::ofstream(cut, std::ios::binary) << readAll(path).substr(0, 300);
+    fixtures::put(cut, fixtures::contentOf(path).substr(0, 300));
     for (const std::string& arguments : {"dump " + cut, "copy " + cut + " " + copy}) {
         const ToolRun run = gamtool(arguments);
         EXPECT_EQ(run.status, 1);
         EXPECT_NE(run.output.find("cut-cli.gam: ends inside shape record 1"), std::string::npos) << run.output;
     }
-    const ToolRun missing = gamtool("dump " + fixtures::tempPath("absent.gam"));
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_NE(missing.output.find("cannot be opened"), std::string::npos);
+    EXPECT_NE(gamtool("dump " + fixtures::tempPath("absent.gam")).output.find("cannot be opened"), std::string::npos);
     EXPECT_EQ(gamtool("frobnicate").status, 2);
 }
 

@@ -1,60 +1,45 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
 #include "model/Gamefile.h"
 
-TEST(Point, RotationRoundsHalvesAwayFromZeroAndTurnsClockwise)
+namespace {
+ClPoints turned(ClPoints points, std::int32_t degrees, float centreX, float centreY)
 {
-    ClPoints quarter = {{4, 0}, {0, 4}};
-    rotatePoints(quarter, 90, 0, 0);
-    EXPECT_EQ(quarter, (ClPoints{{0, 4}, {-4, 0}}));
-
-    // Results of exactly 2.5 and -2.5 must go outwards.
-    ClPoints half = {{-2, 0}, {3, 0}};
-    rotatePoints(half, 180, 0.25f, 0);
-    EXPECT_EQ(half, (ClPoints{{3, 0}, {-3, 0}}));
-
-    ClPoints same = {{3, -7}, {0, 0}};
-    rotatePoints(same, 0, 0.5f, 0.5f);
-    EXPECT_EQ(same, (ClPoints{{3, -7}, {0, 0}}));
-
-    ClPoints pair = {{0, 0}, {8, 0}};
-    rotatePoints(pair, 180, 4, 0);
-    EXPECT_EQ(pair, (ClPoints{{8, 0}, {0, 0}}));
+    rotatePoints(points, degrees, centreX, centreY);
+    return points;
 }
 
-TEST(Point, MirrorTruncatesTowardZero)
+ClPoints mirrored(ClPoints points, float axisX)
 {
-    ClPoints points = {{0, 1}, {8, 2}};
-    mirrorPoints(points, 4.0f);
-    EXPECT_EQ(points, (ClPoints{{8, 1}, {0, 2}}));
+    mirrorPoints(points, axisX);
+    return points;
+}
+} // namespace
 
-    ClPoints odd = {{1, 0}, {3, 5}};
-    mirrorPoints(odd, 2.5f);
-    EXPECT_EQ(odd, (ClPoints{{4, 0}, {2, 5}}));
+TEST(Point, RotationRoundsHalvesAwayFromZeroAndMirrorTruncatesTowardZero)
+{
+    EXPECT_EQ(turned({{4, 0}, {0, 4}}, 90, 0, 0), (ClPoints{{0, 4}, {-4, 0}})); // clockwise on the screen
+    EXPECT_EQ(turned({{-2, 0}, {3, 0}}, 180, 0.25f, 0), (ClPoints{{3, 0}, {-3, 0}})); // 2.5 and -2.5 go outwards
+    EXPECT_EQ(turned({{3, -7}, {0, 0}}, 0, 0.5f, 0.5f), (ClPoints{{3, -7}, {0, 0}}));
+    EXPECT_EQ(turned({{0, 0}, {8, 0}}, 180, 4, 0), (ClPoints{{8, 0}, {0, 0}}));
 
-    ClPoints negative = {{1, 0}}; // 2 * 0.25 - 1 = -0.5 truncates to 0, not -1
-    mirrorPoints(negative, 0.25f);
-    EXPECT_EQ(negative[0].x, 0);
+    EXPECT_EQ(mirrored({{0, 1}, {8, 2}}, 4.0f), (ClPoints{{8, 1}, {0, 2}}));
+    EXPECT_EQ(mirrored({{1, 0}, {3, 5}}, 2.5f), (ClPoints{{4, 0}, {2, 5}}));
+    EXPECT_EQ(mirrored({{1, 0}}, 0.25f), (ClPoints{{0, 0}})); // 2 * 0.25 - 1 = -0.5 truncates to 0, not -1
 }
 
 TEST(Point, DamagedFloatsGiveDefinedPoints)
 {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float huge = 3e38f;
-    ClPoints points = {{1, 1}};
-    mirrorPoints(points, nan);
-    EXPECT_EQ(points[0].x, 0);
-    points = {{1, 1}};
-    mirrorPoints(points, huge);
-    EXPECT_EQ(points[0].x, std::numeric_limits<std::int32_t>::max());
-    points = {{1, 1}};
-    rotatePoints(points, 90, -huge, nan);
+    EXPECT_EQ(mirrored({{1, 1}}, nan)[0].x, 0);
+    EXPECT_EQ(mirrored({{1, 1}}, huge)[0].x, INT32_MAX);
+    ClPoints points = turned({{1, 1}}, 90, -huge, nan);
     EXPECT_EQ(points[0].y, 0);
-    translatePoints(points, std::numeric_limits<std::int32_t>::max(), std::numeric_limits<std::int32_t>::min());
-    EXPECT_EQ(points[0].y, std::numeric_limits<std::int32_t>::min());
+    translatePoints(points, INT32_MAX, INT32_MIN);
+    EXPECT_EQ(points[0].y, INT32_MIN);
 }
 
 TEST(Piece, CellsFollowMirrorThenTurnThenMove)
@@ -93,8 +78,8 @@ TEST(Piece, AngleKeepsTheSignOfTheSumAndFlipToggles)
     piece.angle = -90;
     piece.rotate(0);
     EXPECT_EQ(piece.angle, -90);
-    piece.angle = std::numeric_limits<std::int32_t>::max();
-    piece.rotate(std::numeric_limits<std::int32_t>::max());
+    piece.angle = INT32_MAX;
+    piece.rotate(INT32_MAX);
     EXPECT_LT(piece.angle, 360);
 
     piece.flipped = 5;

@@ -6,28 +6,12 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
+#include <functional>
 
 #include "Fixtures.h"
 #include "game/Progress.h"
 
 namespace fs = std::filesystem;
-
-namespace {
-std::string freshFolder(const std::string& name)
-{
-    const std::string dir = fixtures::tempPath(name);
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
-}
-
-std::string contentOf(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-} // namespace
 
 TEST(Progress, APuzzleIsKnownByItsContentAndHelpIsOutgrown)
 {
@@ -51,7 +35,7 @@ TEST(Progress, APuzzleIsKnownByItsContentAndHelpIsOutgrown)
 
 TEST(Progress, ARecordSurvivesARestartByteForByte)
 {
-    const std::string path = freshFolder("progress-roundtrip") + "/" + ClProgress::kFileName;
+    const std::string path = fixtures::freshFolder("progress-roundtrip") + "/" + ClProgress::kFileName;
     ClGameFile group;
     fixtures::fillSmallGame(group);
     ClProgress progress;
@@ -60,7 +44,7 @@ TEST(Progress, ARecordSurvivesARestartByteForByte)
     std::string why, aside;
     ASSERT_TRUE(progress.save(path, why)) << why;
     EXPECT_EQ(fs::file_size(path), ClProgress::kHeaderSize + 2 * ClProgress::kEntrySize);
-    EXPECT_EQ(contentOf(path).substr(0, 8), "WWSOLVED");
+    EXPECT_EQ(fixtures::contentOf(path).substr(0, 8), "WWSOLVED");
     ClProgress again;
     EXPECT_EQ(again.load(path, why, aside), ClProgress::LoadResult::Read);
     EXPECT_EQ(again.stateOf(group.puzzles[0]), Solved::Alone);
@@ -72,7 +56,7 @@ TEST(Progress, ARecordSurvivesARestartByteForByte)
 // with its content, and the record starts afresh.
 TEST(Progress, WhatCannotBeReadIsSetAsideNeverLost)
 {
-    const std::string dir = freshFolder("progress-damaged");
+    const std::string dir = fixtures::freshFolder("progress-damaged");
     const std::string path = dir + "/" + ClProgress::kFileName;
     ClGameFile group;
     fixtures::fillSmallGame(group);
@@ -92,7 +76,7 @@ TEST(Progress, WhatCannotBeReadIsSetAsideNeverLost)
     for (const auto& make : damage) {
         make();
         const auto before = fs::symlink_status(path).type();
-        const std::string content = before == fs::file_type::regular ? contentOf(path) : "";
+        const std::string content = before == fs::file_type::regular ? fixtures::contentOf(path) : "";
         ClProgress progress;
         progress.record(group.puzzles[1], false);
         std::string why, asideAs;
@@ -102,7 +86,7 @@ TEST(Progress, WhatCannotBeReadIsSetAsideNeverLost)
         EXPECT_FALSE(fs::exists(fs::symlink_status(path)));
         EXPECT_EQ(fs::symlink_status(asideAs).type(), before);
         if (before == fs::file_type::regular && content.size() < 1000)
-            EXPECT_EQ(contentOf(asideAs), content);
+            EXPECT_EQ(fixtures::contentOf(asideAs), content);
         EXPECT_EQ(progress.size(), 0u); // afresh
     }
     std::string why, asideAs;

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
+#include <functional>
 #include <set>
 #include <sstream>
 
@@ -14,12 +13,6 @@
 #include "game/Solver.h"
 
 namespace {
-
-std::string readAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 std::string generated(int group, std::uint32_t seed, std::int32_t count, const std::string& name)
 {
@@ -66,9 +59,9 @@ protected:
 
 TEST(Generator, SameArgumentsGiveTheSameBytes)
 {
-    const std::string first = readAll(generated(3, 11, 3, "first.gam"));
-    EXPECT_EQ(first, readAll(generated(3, 11, 3, "again.gam")));
-    EXPECT_NE(first, readAll(generated(3, 12, 3, "other.gam")));
+    const std::string first = fixtures::contentOf(generated(3, 11, 3, "first.gam"));
+    EXPECT_EQ(first, fixtures::contentOf(generated(3, 11, 3, "again.gam")));
+    EXPECT_NE(first, fixtures::contentOf(generated(3, 12, 3, "other.gam")));
 }
 
 TEST(Generator, StartsInEveryOrientationEachShapeCanTake)
@@ -113,44 +106,93 @@ TEST_F(BrokenFile, SoundFilePasses)
         << run.report;
 }
 
-TEST_F(BrokenFile, PieceThatCannotTurnIntoItsPlace)
+// Each fault named with its puzzle, piece or shape, and the file refused.
+TEST_F(BrokenFile, EveryFaultIsNamed)
 {
-    // The hook turns by half turns: from a quarter turn it never comes right.
-    const CheckRun run = checkWith([](ClGameFile& file) { file.puzzles[0].pieces[4].startAngle = 90; });
-    EXPECT_FALSE(run.holds);
-    EXPECT_NE(run.report.find("puzzle 1 piece 5: its turn rule never reaches the solution's orientation"),
-              std::string::npos)
-        << run.report;
-}
-
-TEST_F(BrokenFile, StartBricksOnAnotherPieceOrOnTheGap)
-{
-    CheckRun run = checkWith([](ClGameFile& file) {
-        ClPuzzle& puzzle = file.puzzles[0];
+    const std::string last = std::to_string(kMinPuzzles);
+    const struct {
+        std::function<void(ClGameFile&)> breakIt;
+        std::vector<std::string> said;
+    } faults[] = {
+        // The hook turns by half turns: from a quarter turn it never comes right.
+        {[](ClGameFile& file) { file.puzzles[0].pieces[4].startAngle = 90; },
+         {"puzzle 1 piece 5: its turn rule never reaches the solution's orientation"}},
         // Piece 3 moved so its first brick lies on piece 1's first brick.
-        const ClPoint onto = puzzle.pieces[0].atStart().cells()[0];
-        const ClPoint from = puzzle.pieces[2].atStart().cells()[0];
-        puzzle.pieces[2].startX += onto.x - from.x;
-        puzzle.pieces[2].startY += onto.y - from.y;
-    });
-    EXPECT_FALSE(run.holds);
-    EXPECT_NE(run.report.find("puzzle 1 piece 3: start brick"), std::string::npos);
-    EXPECT_NE(run.report.find("overlaps another piece's"), std::string::npos) << run.report;
-
-    run = checkWith([](ClGameFile& file) {
-        ClPuzzle& puzzle = file.puzzles[0];
-        puzzle.pieces[1].startX = puzzle.pieces[1].x;
-        puzzle.pieces[1].startY = puzzle.pieces[1].y;
-    });
-    EXPECT_FALSE(run.holds);
-    EXPECT_NE(run.report.find("puzzle 1 piece 2: start brick"), std::string::npos);
-    EXPECT_NE(run.report.find("lies on the gap"), std::string::npos) << run.report;
+        {[](ClGameFile& file) {
+             ClPuzzle& puzzle = file.puzzles[0];
+             const ClPoint onto = puzzle.pieces[0].atStart().cells()[0];
+             const ClPoint from = puzzle.pieces[2].atStart().cells()[0];
+             puzzle.pieces[2].startX += onto.x - from.x;
+             puzzle.pieces[2].startY += onto.y - from.y;
+         },
+         {"puzzle 1 piece 3: start brick", "overlaps another piece's"}},
+        {[](ClGameFile& file) {
+             ClPiece& piece = file.puzzles[0].pieces[1];
+             piece.startX = piece.x;
+             piece.startY = piece.y;
+         },
+         {"puzzle 1 piece 2: start brick", "lies on the gap"}},
+        // The step and the hook trade places: the step would then turn through
+        // four orientations of which two look alike, the hook would only mirror.
+        {[](ClGameFile& file) {
+             std::swap(file.shapes[3], file.shapes[4]);
+             for (auto& puzzle : file.puzzles)
+                 for (auto& piece : puzzle.pieces)
+                     if (piece.shapeIndex >= 3)
+                         piece.shapeIndex = 7 - piece.shapeIndex;
+         },
+         {"shape 3: is only mirrored, so it must look the same turned", "shape 4: turns through four orientations"}},
+        // A centre half a unit off puts the turned cup on the other bond.
+        {[](ClGameFile& file) { file.shapes[0].centerY = 0.5f; },
+         {"shape 0: turning or mirroring it leaves the bond"}},
+        {[](ClGameFile& file) { putText(file.header.headerBlockA, "Wall with Hole (One Set)"); },
+         {"puzzle 1: its gap encloses no wall"}},
+        {[](ClGameFile& file) { putText(file.header.headerBlockA, "Solid Wall (Two Sets)"); },
+         {"puzzle 1: does not use each shape 2 times"}},
+        // Shifted one brick right, it is still the same gap.
+        {[](ClGameFile& file) {
+             file.puzzles[3] = file.puzzles[2];
+             for (auto& piece : file.puzzles[3].pieces)
+                 piece.x += 2;
+         },
+         {"puzzle 4: has the same gap as puzzle 3"}},
+        {[](ClGameFile& file) { std::swap(file.puzzles[0], file.puzzles[kMinPuzzles - 1]); },
+         {"puzzle " + last + ": is easier (difficulty "}},
+        // A turned triangle sits one row below its position, so with its
+        // bricks in the last two rows its position is the last row, where the
+        // board lets no piece go.
+        {[](ClGameFile& file) {
+             ClPuzzle& puzzle = file.puzzles[0];
+             PlaceSet blocked;
+             ASSERT_TRUE(gapOf(puzzle, blocked));
+             for (std::size_t i = 0; i < puzzle.pieces.size(); ++i)
+                 if (i != 2)
+                     ASSERT_TRUE(addPlaces(puzzle.pieces[i].atStart().cells(), blocked));
+             ClPiece& triangle = puzzle.pieces[2];
+             triangle.startAngle = 180;
+             triangle.startFlipped = 0;
+             triangle.startY = kFieldHeight - 1;
+             for (triangle.startX = 0; triangle.startX < kFieldWidth; ++triangle.startX) {
+                 PlaceSet free = blocked;
+                 if (addPlaces(triangle.atStart().cells(), free))
+                     return;
+             }
+             FAIL() << "no free place in the last rows";
+         },
+         {"puzzle 1 piece 3: the board refuses its start position"}},
+    };
+    for (const auto& fault : faults) {
+        const CheckRun run = checkWith(fault.breakIt);
+        EXPECT_FALSE(run.holds) << fault.said[0];
+        for (const auto& said : fault.said)
+            EXPECT_NE(run.report.find(said), std::string::npos) << said << " in\n" << run.report;
+    }
 }
 
 TEST_F(BrokenFile, DamagedFilesAreReportedNotTrusted)
 {
     const std::string cut = fixtures::tempPath("cut.gam");
-    std::ofstream(cut, std::ios::binary) << readAll(soundPath).substr(0, 1000);
+    fixtures::put(cut, fixtures::contentOf(soundPath).substr(0, 1000));
     CheckRun run = check(cut);
     EXPECT_FALSE(run.holds);
     EXPECT_NE(run.report.find("cut.gam: ends inside"), std::string::npos) << run.report;
@@ -170,73 +212,4 @@ TEST_F(BrokenFile, DamagedFilesAreReportedNotTrusted)
     run = check(path);
     EXPECT_FALSE(run.holds);
     EXPECT_NE(run.report.find("shape 4: it spreads wider than the field"), std::string::npos) << run.report;
-}
-
-TEST_F(BrokenFile, ShapeTableMustSuitTheTurnRules)
-{
-    // The step and the hook trade places: the step would then turn through
-    // four orientations of which two look alike, the hook would only mirror.
-    CheckRun run = checkWith([](ClGameFile& file) {
-        std::swap(file.shapes[3], file.shapes[4]);
-        for (auto& puzzle : file.puzzles)
-            for (auto& piece : puzzle.pieces)
-                if (piece.shapeIndex >= 3)
-                    piece.shapeIndex = 7 - piece.shapeIndex;
-    });
-    EXPECT_FALSE(run.holds);
-    EXPECT_NE(run.report.find("shape 3: is only mirrored, so it must look the same turned"), std::string::npos);
-    EXPECT_NE(run.report.find("shape 4: turns through four orientations"), std::string::npos) << run.report;
-
-    // A centre half a unit off puts the turned cup on the other bond.
-    run = checkWith([](ClGameFile& file) { file.shapes[0].centerY = 0.5f; });
-    EXPECT_NE(run.report.find("shape 0: turning or mirroring it leaves the bond"), std::string::npos) << run.report;
-}
-
-TEST_F(BrokenFile, GapsMustMatchTheCaptionEachOtherAndTheClimb)
-{
-    CheckRun run = checkWith([](ClGameFile& file) { putText(file.header.headerBlockA, "Wall with Hole (One Set)"); });
-    EXPECT_NE(run.report.find("puzzle 1: its gap encloses no wall"), std::string::npos) << run.report;
-    run = checkWith([](ClGameFile& file) { putText(file.header.headerBlockA, "Solid Wall (Two Sets)"); });
-    EXPECT_NE(run.report.find("puzzle 1: does not use each shape 2 times"), std::string::npos) << run.report;
-
-    run = checkWith([](ClGameFile& file) {
-        file.puzzles[3] = file.puzzles[2];
-        // Shifted one brick right, it is still the same gap.
-        for (auto& piece : file.puzzles[3].pieces)
-            piece.x += 2;
-    });
-    EXPECT_NE(run.report.find("puzzle 4: has the same gap as puzzle 3"), std::string::npos) << run.report;
-
-    run = checkWith([](ClGameFile& file) { std::swap(file.puzzles[0], file.puzzles[kMinPuzzles - 1]); });
-    EXPECT_NE(run.report.find("puzzle " + std::to_string(kMinPuzzles) + ": is easier (difficulty "),
-              std::string::npos)
-        << run.report;
-}
-
-TEST_F(BrokenFile, StartTheBoardWouldNotLetAPieceReach)
-{
-    // A turned triangle sits one row below its position, so with its bricks
-    // in the last two rows its position is the last row, where the board
-    // lets no piece go.
-    const CheckRun run = checkWith([](ClGameFile& file) {
-        ClPuzzle& puzzle = file.puzzles[0];
-        PlaceSet blocked;
-        ASSERT_TRUE(gapOf(puzzle, blocked));
-        for (std::size_t i = 0; i < puzzle.pieces.size(); ++i)
-            if (i != 2)
-                ASSERT_TRUE(addPlaces(puzzle.pieces[i].atStart().cells(), blocked));
-        ClPiece& triangle = puzzle.pieces[2];
-        triangle.startAngle = 180;
-        triangle.startFlipped = 0;
-        triangle.startY = kFieldHeight - 1;
-        for (triangle.startX = 0; triangle.startX < kFieldWidth; ++triangle.startX) {
-            PlaceSet free = blocked;
-            if (addPlaces(triangle.atStart().cells(), free))
-                return;
-        }
-        FAIL() << "no free place in the last rows";
-    });
-    EXPECT_FALSE(run.holds);
-    EXPECT_NE(run.report.find("puzzle 1 piece 3: the board refuses its start position"), std::string::npos)
-        << run.report;
 }

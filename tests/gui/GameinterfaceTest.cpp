@@ -9,62 +9,57 @@ QRgb backgroundPixel(const ClGameInterface& game)
 {
     return game.background.pixel(5, 5) & 0xffffff;
 }
+
+// The game on the folder, its background black and its bad pictures noted.
+struct Game : ClGameInterface {
+    explicit Game(const ProgramFolder& folder)
+        : ClGameInterface(folder.bytes())
+    {
+        background = QImage(640, 480, QImage::Format_RGB32);
+        background.fill(Qt::black);
+        reportBadPicture = [this](const QByteArray& name, const QString& why) { reports << name + ": " + why; };
+    }
+    QStringList reports;
+};
 } // namespace
 
 class GameinterfaceTest : public QObject {
     Q_OBJECT
 private slots:
-    void picturesAreListedBitmapsFirstAndOnlyLowerCaseOnesPainted()
+    void picturesAreListedBitmapsFirstAndOnlyGoodLowerCaseOnesPainted()
     {
         ProgramFolder folder;
         folder.addPicture("b.jpg", Qt::green);
         folder.addPicture("a.bmp", Qt::red);
         folder.addPicture("UPPER.BMP", Qt::blue);
         QDir(folder.dir.path()).mkpath("Picture/folder.bmp");
+        QFile broken(folder.path("Picture/broken.jpg"));
+        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("this is not a picture") > 0);
+        broken.close();
         QDir(folder.dir.path()).mkpath("Music");
         QFile(folder.path("Music/tune.mid")).open(QIODevice::WriteOnly);
         QFile(folder.path("Music/loop.WAV")).open(QIODevice::WriteOnly);
 
-        ClGameInterface game(folder.bytes());
+        Game game(folder);
         QStringList names;
         for (const QByteArray& path : game.pictureFiles)
             names << QFileInfo(QFile::decodeName(path)).fileName();
-        QCOMPARE(names, QStringList({"a.bmp", "folder.bmp", "UPPER.BMP", "b.jpg"}));
+        QCOMPARE(names, QStringList({"a.bmp", "folder.bmp", "UPPER.BMP", "b.jpg", "broken.jpg"}));
         QCOMPARE(game.musicFiles.size(), 2);
         QVERIFY(game.musicFiles[0].endsWith("tune.mid"));
 
-        game.background = QImage(640, 480, QImage::Format_RGB32);
-        game.background.fill(Qt::black);
-        QStringList reports;
-        game.reportBadPicture = [&](const QByteArray&, const QString& why) { reports << why; };
-        game.loadBackground(game.pictureFiles[2]); // upper-case extension: listed, never painted
-        game.loadBackground(game.pictureFiles[1]); // a folder: nothing to paint, and said so
-        QCOMPARE(backgroundPixel(game), 0u);
-        QCOMPARE(reports, QStringList("it is a folder, not a file"));
-        game.loadBackground(game.pictureFiles.last()); // the folder left the list
-        QVERIFY(qGreen(backgroundPixel(game)) > 250 && qRed(backgroundPixel(game)) < 5); // a JPEG is near enough
-    }
-
-    void undecodablePictureIsReportedOnceAndDropped()
-    {
-        ProgramFolder folder;
-        folder.addPicture("good.bmp", Qt::red);
-        QFile broken(folder.path("Picture/broken.jpg"));
-        broken.open(QIODevice::WriteOnly);
-        broken.write("this is not a picture");
-        broken.close();
-
-        ClGameInterface game(folder.bytes());
-        game.background = QImage(640, 480, QImage::Format_RGB32);
-        game.background.fill(Qt::black);
-        QStringList reports;
-        game.reportBadPicture = [&](const QByteArray& name, const QString&) { reports << name; };
-        const QByteArray bad = QFile::encodeName(folder.path("Picture/broken.jpg"));
-        game.loadBackground(bad);
-        game.loadBackground(bad);
-        QCOMPARE(reports.size(), 1);
-        QCOMPARE(game.pictureFiles.size(), 1);
+        // Copies: a dropped name leaves the list while it is being reported.
+        game.loadBackground(QByteArray(game.pictureFiles[2])); // upper-case extension: listed, never painted
+        game.loadBackground(QByteArray(game.pictureFiles[1])); // a folder: nothing to paint, and said so
+        game.loadBackground(QByteArray(game.pictureFiles.last())); // undecodable: said once, and dropped
+        game.loadBackground(QFile::encodeName(folder.path("Picture/broken.jpg")));
         QCOMPARE(backgroundPixel(game), 0u); // the former background stays
+        QCOMPARE(game.reports.size(), 2);
+        QVERIFY(game.reports[0].endsWith("folder.bmp: it is a folder, not a file"));
+        QVERIFY(game.reports[1].contains("broken.jpg"));
+        QCOMPARE(game.pictureFiles.size(), 3); // both left the list
+        game.loadBackground(game.pictureFiles.last());
+        QVERIFY(qGreen(backgroundPixel(game)) > 250 && qRed(backgroundPixel(game)) < 5); // a JPEG is near enough
     }
 
     void aHugePictureIsDecodedAtTheBackgroundSize()
@@ -79,13 +74,9 @@ private slots:
         QVERIFY(huge.save(folder.path("Picture/huge.jpg"), "JPG", 50));
         huge = QImage();
 
-        ClGameInterface game(folder.bytes());
-        game.background = QImage(640, 480, QImage::Format_RGB32);
-        game.background.fill(Qt::black);
-        QStringList reports;
-        game.reportBadPicture = [&](const QByteArray& name, const QString&) { reports << name; };
+        Game game(folder);
         game.loadBackground(game.pictureFiles.value(0));
-        QVERIFY(reports.isEmpty());
+        QVERIFY(game.reports.isEmpty());
         QCOMPARE(game.background.size(), QSize(640, 480));
         QVERIFY(qGray(game.background.pixel(320, 240)) > 240);
     }
@@ -94,11 +85,8 @@ private slots:
     {
         ProgramFolder folder;
         folder.addPicture("only.bmp", Qt::red);
-        ClGameInterface game(folder.bytes());
-        game.background = QImage(640, 480, QImage::Format_RGB32);
-
+        Game game(folder);
         // No group loaded: stepping changes and paints nothing, selecting still paints.
-        game.background.fill(Qt::black);
         game.nextPuzzle();
         game.prevPuzzle();
         QCOMPARE(backgroundPixel(game), 0u);
@@ -106,8 +94,7 @@ private slots:
         QCOMPARE(backgroundPixel(game), qRgb(255, 0, 0) & 0xffffff);
 
         ClGameData& data = *game.gameControl->gameData;
-        QVERIFY(data.load(folder.path("Brick0.gam").toStdString()));
-        data.rescaleToPlayUnits();
+        QVERIFY(data.load(folder.path("Brick0.gam").toStdString()) && data.rescaleToPlayUnits());
         game.settings.lastPuzzle = 7;
         game.selectPuzzle(2);
         QCOMPARE(game.settings.lastPuzzle, 7);

@@ -8,6 +8,7 @@
 #include "app/Mainform.h"
 #include "view/Gameboardframe.h"
 #include "view/Imgbtn.h"
+#include "view/Layout.h"
 
 struct Window {
     explicit Window(ProgramFolder& folder)
@@ -33,6 +34,13 @@ struct Window {
     std::unique_ptr<TFormMain> form;
     QStringList problems;
 };
+
+// The window pixel at (dx, dy) from a play position of the test group, whose
+// play unit is 8 x 5 pixels of the paint box below the button row.
+inline QPoint pixelOf(int playX, int playY, int dx = 0, int dy = 0)
+{
+    return {playX * 8 + dx, kFieldTop + playY * 5 + dy};
+}
 
 inline QRgb rgb(QRgb pixel)
 {
