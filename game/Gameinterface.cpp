@@ -254,7 +254,7 @@ void ClGameInterface::dropPicture(const QByteArray& fileName, const QString& why
         reportBadPicture(fileName, why);
 }
 
-void ClGameInterface::loadBackground(const QByteArray& fileName)
+void ClGameInterface::loadBackground(const QByteArray fileName)
 {
     // Compared exactly: an upper-case extension is listed but never painted.
     if (!fileName.endsWith(".bmp") && !fileName.endsWith(".jpg"))

@@ -46,7 +46,9 @@ public:
     void collectMediaFiles();
     void applyMusic();
     // Paints a ".bmp" or ".jpg" file stretched over the whole background.
-    void loadBackground(const QByteArray& fileName);
+    // The name is taken by value: a picture that cannot be shown leaves
+    // pictureFiles, which may hold the very name passed.
+    void loadBackground(const QByteArray fileName);
 
     QByteArray settingsPath() const;
     QByteArray groupFilePath(std::int32_t group) const;

@@ -63,7 +63,7 @@ TEST(Gamtool, CopyIsByteForByteAndFailuresSayWhy)
 TEST(Gamtool, OutputThatCannotBeWrittenIsAFailure)
 {
     const std::string path = fixtures::writeSmallGame("full-output.gam");
-    for (const std::string& command : {"dump ", "solve ", "check "}) {
+    for (const std::string command : {"dump ", "solve ", "check "}) {
         const ToolRun run = gamtool(command + path, "/dev/full");
         EXPECT_EQ(run.status, 1) << command;
         EXPECT_NE(run.output.find("the output cannot be written: No space left on device"), std::string::npos)

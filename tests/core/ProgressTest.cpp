@@ -85,8 +85,9 @@ TEST(Progress, WhatCannotBeReadIsSetAsideNeverLost)
         EXPECT_EQ(asideAs, path + ".unreadable" + (aside == 1 ? "" : "-" + std::to_string(aside)));
         EXPECT_FALSE(fs::exists(fs::symlink_status(path)));
         EXPECT_EQ(fs::symlink_status(asideAs).type(), before);
-        if (before == fs::file_type::regular && content.size() < 1000)
+        if (before == fs::file_type::regular && content.size() < 1000) {
             EXPECT_EQ(fixtures::contentOf(asideAs), content);
+        }
         EXPECT_EQ(progress.size(), 0u); // afresh
     }
     std::string why, asideAs;

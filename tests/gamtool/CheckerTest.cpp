@@ -165,9 +165,11 @@ TEST_F(BrokenFile, EveryFaultIsNamed)
              ClPuzzle& puzzle = file.puzzles[0];
              PlaceSet blocked;
              ASSERT_TRUE(gapOf(puzzle, blocked));
-             for (std::size_t i = 0; i < puzzle.pieces.size(); ++i)
-                 if (i != 2)
+             for (std::size_t i = 0; i < puzzle.pieces.size(); ++i) {
+                 if (i != 2) {
                      ASSERT_TRUE(addPlaces(puzzle.pieces[i].atStart().cells(), blocked));
+                 }
+             }
              ClPiece& triangle = puzzle.pieces[2];
              triangle.startAngle = 180;
              triangle.startFlipped = 0;

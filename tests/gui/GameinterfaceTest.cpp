@@ -48,10 +48,10 @@ private slots:
         QCOMPARE(game.musicFiles.size(), 2);
         QVERIFY(game.musicFiles[0].endsWith("tune.mid"));
 
-        // Copies: a dropped name leaves the list while it is being reported.
-        game.loadBackground(QByteArray(game.pictureFiles[2])); // upper-case extension: listed, never painted
-        game.loadBackground(QByteArray(game.pictureFiles[1])); // a folder: nothing to paint, and said so
-        game.loadBackground(QByteArray(game.pictureFiles.last())); // undecodable: said once, and dropped
+        // Straight from the list: a dropped name leaves it while it is being reported.
+        game.loadBackground(game.pictureFiles[2]); // upper-case extension: listed, never painted
+        game.loadBackground(game.pictureFiles[1]); // a folder: nothing to paint, and said so
+        game.loadBackground(game.pictureFiles.last()); // undecodable: said once, and dropped
         game.loadBackground(QFile::encodeName(folder.path("Picture/broken.jpg")));
         QCOMPARE(backgroundPixel(game), 0u); // the former background stays
         QCOMPARE(game.reports.size(), 2);
