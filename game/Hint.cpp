@@ -117,9 +117,10 @@ HintResult giveHint(ClGameControl& game, std::int64_t maxSteps)
     if (!found.firstTiling.empty()) {
         const LaidPiece& laid = found.firstTiling.front();
         // A loose piece lying on those places goes back first, so that the
-        // next hint never finds the same place taken.
+        // next hint never finds the same place taken. (One already at its
+        // start, on a damaged puzzle whose start is in the gap, is moved on.)
         for (ClPiece* piece : position.loose)
-            if (placesOf(*piece).intersects(laid.places))
+            if (placesOf(*piece).intersects(laid.places) && piece->cells() != piece->atStart().cells())
                 return takeBack(game, *piece);
         // The same kinds, in the same order, as the search saw them.
         const std::vector<const ClPiece*> loose(position.loose.begin(), position.loose.end());
