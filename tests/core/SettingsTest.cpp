@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "Fixtures.h"
 #include "game/Settings.h"
 
@@ -80,10 +78,4 @@ TEST(Settings, ShortAndLongFilesFillTheRecordFromTheStart)
         EXPECT_EQ(fresh.group, 0x7f7f7f7f);
         EXPECT_EQ(fresh.textField2.back(), 0x7f);
     }
-    fresh.reserved0 = -7;
-    ASSERT_TRUE(fresh.saveTo(path));
-    EXPECT_EQ(std::filesystem::file_size(path), ClSettings::kSize);
-    ClSettings loaded;
-    ASSERT_TRUE(loaded.loadFrom(path));
-    EXPECT_EQ(loaded.toBytes(), fresh.toBytes());
 }
