@@ -84,14 +84,12 @@ private slots:
         QCOMPARE(again.settings.group, 1); // the user's copy, not the seed again
     }
 
-    void aSystemFolderIsNeverWrittenEvenWhenItCouldBe()
+    // A system folder is never written even when it could be; with no user
+    // folder the game's own copy is still read.
+    void aSystemFolderIsOnlyRead()
     {
         QCOMPARE(settingsFileFor("/usr/lib/wallwright/", QFile::encodeName(userFolder)),
                  QFile::encodeName(QDir(userFolder).filePath("config.dat")));
-    }
-
-    void withNoUserFolderTheGamesCopyIsStillRead()
-    {
         QFile(userHome->filePath("plain")).open(QIODevice::WriteOnly);
         const QByteArray beside = "/usr/lib/wallwright/config.dat";
         QCOMPARE(settingsFileFor("/usr/lib/wallwright/", QFile::encodeName(userHome->filePath("plain/Wallwright"))),
