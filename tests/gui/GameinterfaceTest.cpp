@@ -80,30 +80,6 @@ private slots:
         QCOMPARE(game.background.size(), QSize(640, 480));
         QVERIFY(qGray(game.background.pixel(320, 240)) > 240);
     }
-
-    void steppingRemembersThePuzzleButSelectingDoesNot()
-    {
-        ProgramFolder folder;
-        folder.addPicture("only.bmp", Qt::red);
-        Game game(folder);
-        // No group loaded: stepping changes and paints nothing, selecting still paints.
-        game.nextPuzzle();
-        game.prevPuzzle();
-        QCOMPARE(backgroundPixel(game), 0u);
-        game.selectPuzzle(0);
-        QCOMPARE(backgroundPixel(game), qRgb(255, 0, 0) & 0xffffff);
-
-        ClGameData& data = *game.gameControl->gameData;
-        QVERIFY(data.load(folder.path("Brick0.gam").toStdString()) && data.rescaleToPlayUnits());
-        game.settings.lastPuzzle = 7;
-        game.selectPuzzle(2);
-        QCOMPARE(game.settings.lastPuzzle, 7);
-        game.nextPuzzle(); // already the last: stays, and is remembered
-        QCOMPARE(game.gameControl->puzzleIndex, 2);
-        QCOMPARE(game.settings.lastPuzzle, 2);
-        game.prevPuzzle();
-        QCOMPARE(game.settings.lastPuzzle, 1);
-    }
 };
 
 QTEST_MAIN(GameinterfaceTest)
