@@ -130,6 +130,13 @@ inline void put(const std::string& path, const std::string& content)
     std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
 }
 
+// How many names a folder holds.
+inline std::size_t entriesIn(const std::string& dir)
+{
+    using std::filesystem::directory_iterator;
+    return std::size_t(std::distance(directory_iterator(dir), directory_iterator()));
+}
+
 inline std::string writeSmallGame(const std::string& name)
 {
     ClGameFile file;

@@ -1,7 +1,5 @@
 #include <sys/stat.h>
 
-#include <filesystem>
-
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
@@ -65,8 +63,7 @@ private slots:
     // The keys do what the buttons do, and nothing while a dialog is open.
     void keysDoWhatTheButtonsDo()
     {
-        ProgramFolder folder;
-        Window window(folder);
+        Window window;
         TFormMain& form = window.open();
         form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -194,8 +191,7 @@ private slots:
 
     void optionsRedrawInPlace()
     {
-        ProgramFolder folder;
-        Window window(folder);
+        Window window;
         TFormMain& form = window.open();
         form.playGameExecute();
         ClGameControl& game = window.game();
@@ -303,11 +299,8 @@ private slots:
         struct stat info {};
         QVERIFY(::stat((folder + "/config.dat").constData(), &info) == 0 && S_ISFIFO(info.st_mode));
         // Nothing new beside the game or in its folder: Brick0.gam and the odd folder; the two FIFOs and Brick0.gam.
-        const auto entries = [](const QByteArray& dir) {
-            return std::distance(std::filesystem::directory_iterator(dir.toStdString()), {});
-        };
-        QCOMPARE(entries(base.bytes()), 2);
-        QCOMPARE(entries(folder), 3);
+        QCOMPARE(fixtures::entriesIn(base.bytes().toStdString()), std::size_t(2));
+        QCOMPARE(fixtures::entriesIn(folder.toStdString()), std::size_t(3));
     }
 
     void manyProblemsAtOnceMakeOneBoxThatNeverBlocks()
