@@ -32,7 +32,6 @@ TEST(Gamedata, ConversionHappensOnceAndOnlyOnFreshContent)
     ClGameData data;
     EXPECT_FALSE(data.rescaleToPlayUnits()); // nothing loaded
     ASSERT_TRUE(data.load(fixtures::writeSmallGame("convert.gam")));
-    EXPECT_EQ(data.checkerboard->positions.width, 20);
     ASSERT_TRUE(data.rescaleToPlayUnits());
     EXPECT_FALSE(data.rescaleToPlayUnits());
     EXPECT_EQ(data.checkerboard->positions.width, 80);
