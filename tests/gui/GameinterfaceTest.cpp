@@ -33,9 +33,7 @@ private slots:
         folder.addPicture("a.bmp", Qt::red);
         folder.addPicture("UPPER.BMP", Qt::blue);
         QDir(folder.dir.path()).mkpath("Picture/folder.bmp");
-        QFile broken(folder.path("Picture/broken.jpg"));
-        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("this is not a picture") > 0);
-        broken.close();
+        fixtures::put(folder.path("Picture/broken.jpg").toStdString(), "this is not a picture");
         QDir(folder.dir.path()).mkpath("Music");
         QFile(folder.path("Music/tune.mid")).open(QIODevice::WriteOnly);
         QFile(folder.path("Music/loop.WAV")).open(QIODevice::WriteOnly);
