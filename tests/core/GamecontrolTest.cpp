@@ -63,13 +63,8 @@ TEST_F(Game, SteppingCopiesInPlayUnitsAndStaysInBounds)
     EXPECT_EQ(game.puzzle.puzzleWord1, 2);
 }
 
-TEST_F(Game, RestartLaysOutTheWallAndPickingSwapsTheHitPieceToTheFront)
+TEST_F(Game, PickingSwapsTheHitPieceToTheFront)
 {
-    std::int32_t wall = 0, covered = 0;
-    EXPECT_FALSE(game.gameData->checkerboard->isComplete(&wall, &covered));
-    EXPECT_EQ(wall, 6);
-    EXPECT_EQ(covered, 0);
-
     // A third piece, an L whose first brick lies on the bar's middle brick.
     ClPuzzle& puzzle = game.puzzle;
     ClPiece third = puzzle.pieces[1];
