@@ -39,13 +39,6 @@ extern "C" int __wrap_open(const char* path, int flags, ...)
     return __real_open(path, flags, mode);
 }
 
-namespace {
-std::size_t entriesIn(const std::string& dir)
-{
-    return std::size_t(std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
-}
-} // namespace
-
 TEST(Fileaccess, ReadingRefusesWhatIsNoFileWithoutBlockingOrWhatIsTooLarge)
 {
     const std::string dir = fixtures::freshFolder("read-kinds");
@@ -86,7 +79,7 @@ TEST(Fileaccess, WritingReplacesWholeAndLeavesNothingBehind)
     ASSERT_TRUE(fileaccess::writeFile(path, "second", why)) << why;
     EXPECT_EQ(fixtures::contentOf(path), "second");
     EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, fs::perms(0640)); // kept
-    EXPECT_EQ(entriesIn(dir), 1u);
+    EXPECT_EQ(fixtures::entriesIn(dir), 1u);
 }
 
 // A file or a link planted under the temporary name is never written through:
@@ -141,7 +134,7 @@ TEST(Fileaccess, WhatMayNotBeReplacedIsLeftAsItWas)
         EXPECT_EQ(why, c.why);
     }
     EXPECT_EQ(fixtures::contentOf(dir + "/readonly.dat"), "mine");
-    EXPECT_EQ(entriesIn(dir), 3u);
+    EXPECT_EQ(fixtures::entriesIn(dir), 3u);
 }
 
 // A real full file system: a tiny tmpfs, which only root may mount.
@@ -163,7 +156,7 @@ TEST(Fileaccess, AFullDiskKeepsTheOldFileAndSaysSo)
     EXPECT_FALSE(big.save(path, &why));
     EXPECT_EQ(why, "No space left on device");
     EXPECT_EQ(fixtures::contentOf(path), before);
-    EXPECT_EQ(entriesIn(dir), 1u);
+    EXPECT_EQ(fixtures::entriesIn(dir), 1u);
     ::umount(dir.c_str());
 }
 

@@ -5,33 +5,28 @@
 #include <iterator>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include "game/Gamecontrol.h"
 #include "model/Gamefile.h"
 
 namespace fixtures {
 
-// A straight bar of three bricks in one row, centre and axis in its middle.
-inline ClShape barShape()
+inline ClShape shape(ClPoints points, float centerX, float centerY, float mirrorX)
 {
     ClShape s;
-    s.points = {{0, 0}, {2, 0}, {4, 0}};
-    s.centerX = 2.0f;
-    s.centerY = 0.0f;
-    s.mirrorX = 2.0f;
+    s.points = std::move(points);
+    s.centerX = centerX;
+    s.centerY = centerY;
+    s.mirrorX = mirrorX;
     return s;
 }
 
+// A straight bar of three bricks in one row, centre and axis in its middle.
+inline ClShape barShape() { return shape({{0, 0}, {2, 0}, {4, 0}}, 2.0f, 0.0f, 2.0f); }
+
 // An L of three bricks: two in a row and one below, half a brick in.
-inline ClShape ellShape()
-{
-    ClShape s;
-    s.points = {{0, 0}, {2, 0}, {1, 1}};
-    s.centerX = 1.0f;
-    s.centerY = 0.5f;
-    s.mirrorX = 1.0f;
-    return s;
-}
+inline ClShape ellShape() { return shape({{0, 0}, {2, 0}, {1, 1}}, 1.0f, 0.5f, 1.0f); }
 
 inline ClPiece piece(std::int32_t shapeIndex, std::int32_t x, std::int32_t y, std::int32_t startX,
                      std::int32_t startY)
@@ -128,6 +123,13 @@ inline std::string contentOf(const std::string& path)
 inline void put(const std::string& path, const std::string& content)
 {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
+}
+
+// How many names a folder holds.
+inline std::size_t entriesIn(const std::string& dir)
+{
+    using std::filesystem::directory_iterator;
+    return std::size_t(std::distance(directory_iterator(dir), directory_iterator()));
 }
 
 inline std::string writeSmallGame(const std::string& name)

@@ -51,11 +51,9 @@ TEST(Gamtool, CopyIsByteForByteAndFailuresSayWhy)
 
     const std::string cut = fixtures::tempPath("cut-cli.gam");
     fixtures::put(cut, fixtures::contentOf(path).substr(0, 300));
-    for (const std::string& arguments : {"dump " + cut, "copy " + cut + " " + copy}) {
-        const ToolRun run = gamtool(arguments);
-        EXPECT_EQ(run.status, 1);
-        EXPECT_NE(run.output.find("cut-cli.gam: ends inside shape record 1"), std::string::npos) << run.output;
-    }
+    const ToolRun run = gamtool("copy " + cut + " " + copy);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.output.find("cut-cli.gam: ends inside shape record 1"), std::string::npos) << run.output;
     EXPECT_NE(gamtool("dump " + fixtures::tempPath("absent.gam")).output.find("cannot be opened"), std::string::npos);
     EXPECT_EQ(gamtool("frobnicate").status, 2);
 }

@@ -97,18 +97,12 @@ TEST(Generator, ClimbsEvenlyFromGentleToHard)
         EXPECT_LE(measured[p].score - measured[p - 1].score, span / 8) << "puzzle " << p + 1;
 }
 
-TEST_F(BrokenFile, SoundFilePasses)
-{
-    const CheckRun run = check(soundPath);
-    EXPECT_TRUE(run.holds) << run.report;
-    EXPECT_NE(run.report.find("\"Solid Wall (One Set)\": " + std::to_string(kMinPuzzles) + " puzzles checked\n"),
-              std::string::npos)
-        << run.report;
-}
-
-// Each fault named with its puzzle, piece or shape, and the file refused.
+// The sound file passes; each fault is named with its puzzle, piece or
+// shape, and the file refused.
 TEST_F(BrokenFile, EveryFaultIsNamed)
 {
+    const CheckRun sound = check(soundPath);
+    EXPECT_TRUE(sound.holds) << sound.report;
     const std::string last = std::to_string(kMinPuzzles);
     const struct {
         std::function<void(ClGameFile&)> breakIt;
@@ -182,6 +176,10 @@ TEST_F(BrokenFile, EveryFaultIsNamed)
              FAIL() << "no free place in the last rows";
          },
          {"puzzle 1 piece 3: the board refuses its start position"}},
+        // Damage no generator makes: the file is reported, not trusted.
+        {[](ClGameFile& file) { file.header.headerBlockA.fill(0); }, {"names none of the four groups"}},
+        {[](ClGameFile& file) { file.shapes[4].points[3] = {0, 1000000}; },
+         {"shape 4: it spreads wider than the field"}},
     };
     for (const auto& fault : faults) {
         const CheckRun run = checkWith(fault.breakIt);
@@ -189,29 +187,4 @@ TEST_F(BrokenFile, EveryFaultIsNamed)
         for (const auto& said : fault.said)
             EXPECT_NE(run.report.find(said), std::string::npos) << said << " in\n" << run.report;
     }
-}
-
-TEST_F(BrokenFile, DamagedFilesAreReportedNotTrusted)
-{
-    const std::string cut = fixtures::tempPath("cut.gam");
-    fixtures::put(cut, fixtures::contentOf(soundPath).substr(0, 1000));
-    CheckRun run = check(cut);
-    EXPECT_FALSE(run.holds);
-    EXPECT_NE(run.report.find("cut.gam: ends inside"), std::string::npos) << run.report;
-
-    ClGameFile file;
-    ASSERT_TRUE(file.load(soundPath));
-    file.header.headerBlockA.fill(0);
-    file.shapes[4].points[3] = {0, 1000000};
-    const std::string path = fixtures::tempPath("nameless.gam");
-    ASSERT_TRUE(file.save(path));
-    run = check(path);
-    EXPECT_FALSE(run.holds);
-    EXPECT_NE(run.report.find("names none of the four groups"), std::string::npos) << run.report;
-
-    putText(file.header.headerBlockA, "Solid Wall (One Set)");
-    ASSERT_TRUE(file.save(path));
-    run = check(path);
-    EXPECT_FALSE(run.holds);
-    EXPECT_NE(run.report.find("shape 4: it spreads wider than the field"), std::string::npos) << run.report;
 }

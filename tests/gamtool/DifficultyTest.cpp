@@ -39,8 +39,6 @@ TEST(Difficulty, CountsRightClicksByTheTurnRuleAndLetsLikePiecesSwap)
         std::tie(single.pieces[0].startAngle, single.pieces[0].startFlipped) = backwards[clicks - 1];
         const Difficulty d = measureDifficulty(single, 180);
         ASSERT_TRUE(d.solvable);
-        EXPECT_EQ(d.tilings, 1);
-        EXPECT_EQ(d.wrongMoves, 0);
         EXPECT_EQ(d.clicks, clicks);
         EXPECT_DOUBLE_EQ(d.score, 2.0 * double(clicks));
     }

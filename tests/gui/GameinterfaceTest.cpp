@@ -33,9 +33,7 @@ private slots:
         folder.addPicture("a.bmp", Qt::red);
         folder.addPicture("UPPER.BMP", Qt::blue);
         QDir(folder.dir.path()).mkpath("Picture/folder.bmp");
-        QFile broken(folder.path("Picture/broken.jpg"));
-        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("this is not a picture") > 0);
-        broken.close();
+        fixtures::put(folder.path("Picture/broken.jpg").toStdString(), "this is not a picture");
         QDir(folder.dir.path()).mkpath("Music");
         QFile(folder.path("Music/tune.mid")).open(QIODevice::WriteOnly);
         QFile(folder.path("Music/loop.WAV")).open(QIODevice::WriteOnly);
@@ -79,30 +77,6 @@ private slots:
         QVERIFY(game.reports.isEmpty());
         QCOMPARE(game.background.size(), QSize(640, 480));
         QVERIFY(qGray(game.background.pixel(320, 240)) > 240);
-    }
-
-    void steppingRemembersThePuzzleButSelectingDoesNot()
-    {
-        ProgramFolder folder;
-        folder.addPicture("only.bmp", Qt::red);
-        Game game(folder);
-        // No group loaded: stepping changes and paints nothing, selecting still paints.
-        game.nextPuzzle();
-        game.prevPuzzle();
-        QCOMPARE(backgroundPixel(game), 0u);
-        game.selectPuzzle(0);
-        QCOMPARE(backgroundPixel(game), qRgb(255, 0, 0) & 0xffffff);
-
-        ClGameData& data = *game.gameControl->gameData;
-        QVERIFY(data.load(folder.path("Brick0.gam").toStdString()) && data.rescaleToPlayUnits());
-        game.settings.lastPuzzle = 7;
-        game.selectPuzzle(2);
-        QCOMPARE(game.settings.lastPuzzle, 7);
-        game.nextPuzzle(); // already the last: stays, and is remembered
-        QCOMPARE(game.gameControl->puzzleIndex, 2);
-        QCOMPARE(game.settings.lastPuzzle, 2);
-        game.prevPuzzle();
-        QCOMPARE(game.settings.lastPuzzle, 1);
     }
 };
 

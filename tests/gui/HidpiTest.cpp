@@ -10,8 +10,7 @@ private slots:
     void windowIsTwiceAsLargeAndBricksAreDrawnFromTheLargeArt()
     {
         QCOMPARE(qApp->devicePixelRatio(), 2.0);
-        ProgramFolder folder;
-        Window window(folder);
+        Window window;
         TFormMain& form = window.open();
         const QImage screen = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(screen.size(), QSize(1280, 960));

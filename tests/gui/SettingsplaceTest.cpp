@@ -11,12 +11,6 @@
 #include "game/Gameinterface.h"
 
 namespace {
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void saveGroup(const QString& path, std::int32_t group)
 {
     ClSettings settings;
@@ -63,7 +57,7 @@ private slots:
     {
         ProgramFolder folder;
         saveGroup(folder.path("config.dat"), 3);
-        const QByteArray seed = readAll(folder.path("config.dat"));
+        const std::string seed = fixtures::contentOf(folder.path("config.dat").toStdString());
         const QByteArray path = folder.bytes();
         if (geteuid() == 0)
             QVERIFY(::chown(path.constData(), 65534, 65534) == 0); // nobody's
@@ -79,19 +73,17 @@ private slots:
             game.settings.group = 1;
         }
         QCOMPARE(savedGroup(own), 1);
-        QCOMPARE(readAll(folder.path("config.dat")), seed);
+        QCOMPARE(fixtures::contentOf(folder.path("config.dat").toStdString()), seed);
         ClGameInterface again(path);
         QCOMPARE(again.settings.group, 1); // the user's copy, not the seed again
     }
 
-    void aSystemFolderIsNeverWrittenEvenWhenItCouldBe()
+    // A system folder is never written even when it could be; with no user
+    // folder the game's own copy is still read.
+    void aSystemFolderIsOnlyRead()
     {
         QCOMPARE(settingsFileFor("/usr/lib/wallwright/", QFile::encodeName(userFolder)),
                  QFile::encodeName(QDir(userFolder).filePath("config.dat")));
-    }
-
-    void withNoUserFolderTheGamesCopyIsStillRead()
-    {
         QFile(userHome->filePath("plain")).open(QIODevice::WriteOnly);
         const QByteArray beside = "/usr/lib/wallwright/config.dat";
         QCOMPARE(settingsFileFor("/usr/lib/wallwright/", QFile::encodeName(userHome->filePath("plain/Wallwright"))),

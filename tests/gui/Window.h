@@ -11,6 +11,11 @@
 #include "view/Layout.h"
 
 struct Window {
+    // On a program folder of its own, or on the one given.
+    Window()
+        : Window(ownFolder)
+    {
+    }
     explicit Window(ProgramFolder& folder)
         : folder(folder)
     {
@@ -30,6 +35,7 @@ struct Window {
     QImage screen() const { return form->grab().toImage().convertToFormat(QImage::Format_RGB32); }
     QRgb wallPixel(int x, int y) const { return board().imgBack->picture.pixel(x, y) & 0xffffff; }
 
+    ProgramFolder ownFolder;
     ProgramFolder& folder;
     std::unique_ptr<TFormMain> form;
     QStringList problems;
