@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "game/Checkerboard.h"
+#include "tests/core/Fixtures.h"
 #include "game/Hint.h"
 
 namespace {
@@ -18,21 +19,6 @@ double timedHint(ClGameControl& game, HintOutcome& outcome)
     const auto start = Clock::now();
     outcome = giveHint(game).outcome;
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-// Every other piece dropped one place right of its own place, where that snaps.
-void wrongMoves(ClGameControl& game)
-{
-    const auto& solution = game.gameData->puzzles[std::size_t(game.puzzleIndex)].pieces;
-    for (std::size_t i = 0; i < game.puzzle.pieces.size(); i += 2) {
-        ClPiece& piece = game.puzzle.pieces[i];
-        game.selectedPiece = &piece;
-        game.rotatePiece(&piece, solution[i].angle - piece.angle);
-        if ((piece.flipped != 0) != (solution[i].flipped != 0))
-            game.flipPiece(&piece);
-        game.snapPiece(&piece, (solution[i].x + 2) * kBrickScale, solution[i].y * kBrickScale);
-    }
-    game.selectedPiece = nullptr;
 }
 
 void report(const char* what, std::vector<double> times)
@@ -61,7 +47,7 @@ int main()
             while (!game.gameData->checkerboard->isComplete() && outcome == HintOutcome::Placed)
                 partWay.push_back(timedHint(game, outcome));
             game.restart();
-            wrongMoves(game);
+            fixtures::makeWrongMoves(game);
             for (int press = 0; press < 20 && !game.gameData->checkerboard->isComplete(); ++press) {
                 afterWrongMoves.push_back(timedHint(game, outcome));
                 unanswered += outcome == HintOutcome::NotFound;

@@ -150,4 +150,21 @@ inline bool startPlay(ClGameControl& game, const std::string& path)
     return true;
 }
 
+// Wrong moves on the puzzle in play: every other piece turned as its place
+// wants and dropped one place right of it, where that snaps, so that some of
+// them block every solution. The hint tests and the hint benchmark start here.
+inline void makeWrongMoves(ClGameControl& game)
+{
+    const auto& solution = game.gameData->puzzles[std::size_t(game.puzzleIndex)].pieces;
+    for (std::size_t i = 0; i < game.puzzle.pieces.size(); i += 2) {
+        ClPiece& piece = game.puzzle.pieces[i];
+        game.selectedPiece = &piece;
+        game.rotatePiece(&piece, solution[i].angle - piece.angle);
+        if ((piece.flipped != 0) != (solution[i].flipped != 0))
+            game.flipPiece(&piece);
+        game.snapPiece(&piece, (solution[i].x + 2) * kBrickScale, solution[i].y * kBrickScale);
+    }
+    game.selectedPiece = nullptr;
+}
+
 } // namespace fixtures

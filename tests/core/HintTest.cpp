@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "Fixtures.h"
 #include "game/Checkerboard.h"
 #include "game/Hint.h"
 #include "game/Orientations.h"
@@ -49,19 +50,8 @@ TEST_P(ShippedHints, OnlyHintsFinishEveryPuzzle)
         const int pieces = int(game.puzzle.pieces.size());
         EXPECT_EQ(hintsToFinish(game, pieces), pieces) << "puzzle " << p + 1 << " from the start";
 
-        // Wrong moves first: each piece dropped one place right of its own
-        // place where that snaps, so some block every solution.
         game.restart();
-        const auto& solution = game.gameData->puzzles[std::size_t(p)].pieces;
-        for (std::size_t i = 0; i < game.puzzle.pieces.size(); i += 2) {
-            ClPiece& piece = game.puzzle.pieces[i];
-            game.selectedPiece = &piece;
-            game.rotatePiece(&piece, solution[i].angle - piece.angle);
-            if ((piece.flipped != 0) != (solution[i].flipped != 0))
-                game.flipPiece(&piece);
-            game.snapPiece(&piece, (solution[i].x + 2) * kBrickScale, solution[i].y * kBrickScale);
-            game.selectedPiece = nullptr;
-        }
+        fixtures::makeWrongMoves(game);
         EXPECT_GE(hintsToFinish(game, 2 * pieces, &tookBack), 0) << "puzzle " << p + 1 << " after wrong moves";
     }
     EXPECT_GT(tookBack, 0); // the wrong moves did block some solutions
