@@ -96,10 +96,18 @@ Position positionOf(ClGameControl& game, const PlaceSet& gap, const ClPiece* lef
     return position;
 }
 
-TilingCount solve(const Position& position, std::int32_t rotateStep, std::int64_t maxSteps)
+// The loose pieces by kind, and the first way they fill what is open.
+struct Solution {
+    std::vector<PieceKind> kinds;
+    TilingCount found;
+};
+
+Solution solve(const Position& position, std::int32_t rotateStep, std::int64_t maxSteps)
 {
     const std::vector<const ClPiece*> loose(position.loose.begin(), position.loose.end());
-    return searchTilings(position.open, pieceKinds(loose, rotateStep, kBrickScale), 1, maxSteps);
+    Solution solution{pieceKinds(loose, rotateStep, kBrickScale), {}};
+    solution.found = searchTilings(position.open, solution.kinds, 1, maxSteps);
+    return solution;
 }
 
 } // namespace
@@ -113,7 +121,8 @@ HintResult giveHint(ClGameControl& game, std::int64_t maxSteps)
         return {HintOutcome::NotFound};
     const std::int32_t step = game.gameData->header.rotateStep;
     const Position position = positionOf(game, gap);
-    const TilingCount found = solve(position, step, maxSteps);
+    const Solution solution = solve(position, step, maxSteps);
+    const TilingCount& found = solution.found;
     if (!found.firstTiling.empty()) {
         const LaidPiece& laid = found.firstTiling.front();
         // A loose piece lying on those places goes back first, so that the
@@ -122,14 +131,11 @@ HintResult giveHint(ClGameControl& game, std::int64_t maxSteps)
         for (ClPiece* piece : position.loose)
             if (placesOf(*piece).intersects(laid.places) && piece->cells() != piece->atStart().cells())
                 return takeBack(game, *piece);
-        // The same kinds, in the same order, as the search saw them.
-        const std::vector<const ClPiece*> loose(position.loose.begin(), position.loose.end());
-        const std::vector<PieceKind> kinds = pieceKinds(loose, step, kBrickScale);
         ClPoints cells;
         for (int index : laid.places.indices())
             cells.push_back({placeAt(index).x * kBrickScale, placeAt(index).y * kBrickScale});
         for (ClPiece* piece : position.loose)
-            if (pieceKinds({piece}, step, kBrickScale).front().orientations == kinds[laid.kind].orientations)
+            if (pieceKinds({piece}, step, kBrickScale).front().orientations == solution.kinds[laid.kind].orientations)
                 return bringTo(game, *piece, normalised(cells), cornerOf(cells)) ? HintResult{HintOutcome::Placed, piece}
                                                                                    : HintResult{HintOutcome::NotFound};
         return {HintOutcome::NotFound};
@@ -140,7 +146,7 @@ HintResult giveHint(ClGameControl& game, std::int64_t maxSteps)
     // absence lets a solution through, or else the first of them.
     ClPiece* blocker = position.placed.front();
     for (ClPiece* candidate : position.placed)
-        if (!solve(positionOf(game, gap, candidate), step, maxSteps).firstTiling.empty()) {
+        if (!solve(positionOf(game, gap, candidate), step, maxSteps).found.firstTiling.empty()) {
             blocker = candidate;
             break;
         }
