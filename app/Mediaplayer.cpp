@@ -7,8 +7,8 @@
 
 #include <SDL_mixer.h>
 
-#include "Midiscan.h"
 #include "model/Fileaccess.h"
+#include "model/Midiscan.h"
 #include "view/Audiodevice.h"
 
 namespace {

@@ -5,7 +5,6 @@ qt_add_resources(wallwright_audio_resources ${CMAKE_SOURCE_DIR}/resources/sounds
 add_library(wallwright_audio STATIC
   view/Audiodevice.cpp
   view/Sdlsoundplayer.cpp
-  app/Midiscan.cpp
   app/Mediaplayer.cpp
   app/Idleevent.cpp
   app/Musicform.cpp

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "app/Midiscan.h"
+#include "model/Midiscan.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

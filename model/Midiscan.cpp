@@ -43,8 +43,9 @@ struct Event {
     std::uint32_t tempo; // 0 for a note
 };
 
-// Reads one track's events into `events`; false with `problem` when damaged.
-bool readTrack(std::string_view track, std::vector<Event>& events, std::string& problem)
+// Reads one track's events into `events` and raises `endTick` to the track's
+// last tick; false with `problem` when damaged.
+bool readTrack(std::string_view track, std::vector<Event>& events, std::uint64_t& endTick, std::string& problem)
 {
     Reader in{track};
     std::uint64_t tick = 0;
@@ -54,6 +55,7 @@ bool readTrack(std::string_view track, std::vector<Event>& events, std::string& 
         if (!in.quantity(delta) || !in.has(1))
             return problem = "The MIDI file is damaged.", false;
         tick += delta;
+        endTick = std::max(endTick, tick);
         std::uint32_t first = in.byte();
         if (first >= 0x80) {
             status = first;
@@ -117,6 +119,7 @@ MidiScan scanMidi(std::string_view file)
         return scan.problem = "The MIDI file is damaged.", scan;
 
     std::vector<Event> events;
+    std::uint64_t endTick = 0;
     for (std::uint32_t found = 0; found < tracks;) {
         if (!in.has(8))
             return scan.problem = "The MIDI file is cut short.", scan;
@@ -127,7 +130,7 @@ MidiScan scanMidi(std::string_view file)
             return scan.problem = "The MIDI file is cut short.", scan;
         if (id == "MTrk") {
             ++found;
-            if (!readTrack(file.substr(in.at, length), events, scan.problem))
+            if (!readTrack(file.substr(in.at, length), events, endTick, scan.problem))
                 return scan;
         }
         in.at += length;
@@ -156,7 +159,8 @@ MidiScan scanMidi(std::string_view file)
             recent.pop_front();
         scan.densestBurst = std::max<std::int64_t>(scan.densestBurst, std::int64_t(recent.size()));
     }
-    scan.seconds = seconds;
+    // The tune lasts until its last track ends, past its last note start.
+    scan.seconds = seconds + double(endTick - lastTick) * secondsPerTick;
     if (scan.densestBurst > kMostNotesAtOnce)
         scan.problem = "The MIDI file starts " + std::to_string(scan.densestBurst)
                        + " notes at once, more than can be played in real time.";

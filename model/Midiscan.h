@@ -9,7 +9,7 @@
 struct MidiScan {
     // Empty when the file may be played; otherwise why not, for the player.
     std::string problem;
-    double seconds = 0;          // length at its tempo
+    double seconds = 0;          // length by its tempo map, to its last track's end
     std::int64_t notes = 0;      // notes started
     std::int64_t densestBurst = 0; // most notes started within kBurstSeconds
 };
