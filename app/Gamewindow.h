@@ -5,8 +5,8 @@
 #include <QByteArray>
 
 #include "Mainform.h"
-#include "Musicform.h"
-#include "view/Sdlsoundplayer.h"
+#include "audio/Musicform.h"
+#include "audio/Sdlsoundplayer.h"
 
 void setUpApplication();
 

@@ -3,11 +3,11 @@
 qt_add_resources(wallwright_audio_resources ${CMAKE_SOURCE_DIR}/resources/sounds.qrc)
 
 add_library(wallwright_audio STATIC
-  view/Audiodevice.cpp
-  view/Sdlsoundplayer.cpp
-  app/Mediaplayer.cpp
-  app/Idleevent.cpp
-  app/Musicform.cpp
+  audio/Audiodevice.cpp
+  audio/Sdlsoundplayer.cpp
+  audio/Mediaplayer.cpp
+  audio/Idleevent.cpp
+  audio/Musicform.cpp
   ${wallwright_audio_resources}
 )
 target_include_directories(wallwright_audio PUBLIC ${CMAKE_SOURCE_DIR})

@@ -2,8 +2,8 @@
 #include <QtTest>
 
 #include "Eventloop.h"
-#include "app/Idleevent.h"
-#include "app/Musicform.h"
+#include "audio/Idleevent.h"
+#include "audio/Musicform.h"
 #include "game/Gamerandom.h"
 
 // Records what the music asks; the test ends playbacks and breaks files.

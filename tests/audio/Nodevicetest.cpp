@@ -3,9 +3,9 @@
 #include <QtTest>
 
 #include "Eventloop.h"
-#include "app/Musicform.h"
-#include "view/Audiodevice.h"
-#include "view/Sdlsoundplayer.h"
+#include "audio/Audiodevice.h"
+#include "audio/Musicform.h"
+#include "audio/Sdlsoundplayer.h"
 
 class NoDeviceTest : public QObject {
     Q_OBJECT

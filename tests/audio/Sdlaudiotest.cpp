@@ -7,9 +7,9 @@
 
 #include "Eventloop.h"
 #include "Testfiles.h"
-#include "app/Mediaplayer.h"
-#include "view/Audiodevice.h"
-#include "view/Sdlsoundplayer.h"
+#include "audio/Audiodevice.h"
+#include "audio/Mediaplayer.h"
+#include "audio/Sdlsoundplayer.h"
 
 namespace {
 // The loudest sample written to the disk device since the given size.

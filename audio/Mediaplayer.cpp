@@ -7,9 +7,9 @@
 
 #include <SDL_mixer.h>
 
+#include "Audiodevice.h"
 #include "model/Fileaccess.h"
 #include "model/Midiscan.h"
-#include "view/Audiodevice.h"
 
 namespace {
 // A playback that ends sooner played nothing; taking it for a finished tune

@@ -2,11 +2,11 @@
 
 #include <QCoreApplication>
 
+#include "Audiodevice.h"
 #include "Idleevent.h"
-#include "Problemreport.h"
+#include "app/Problemreport.h"
 #include "game/Gameinterface.h"
 #include "game/Gamerandom.h"
-#include "view/Audiodevice.h"
 
 TFormMusic* FormMusic = nullptr;
 

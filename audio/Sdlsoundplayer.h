@@ -3,7 +3,7 @@
 // into the program. Whether sound is on is the caller's decision.
 #include <map>
 
-#include "Soundplayer.h"
+#include "view/Soundplayer.h"
 
 struct Mix_Chunk;
 
