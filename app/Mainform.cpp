@@ -53,7 +53,6 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
         box.exec();
     })
     , openUrl(QDesktopServices::openUrl)
-    , reportProblem([](const QString& message) { problemReport().add(message); })
 {
     problemReport().setOwner(this);
     setWindowTitle("Wallwright");
@@ -100,12 +99,12 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
     board->OnSolved = [this] {
         QString problem;
         if (!gameInterface->recordSolved(problem))
-            reportProblem(problem);
+            problemReport().add(problem);
     };
 
     gameInterface->background = makeBitmap(size(), FrameGameBoard1->scale);
     gameInterface->reportBadPicture = [this](const QByteArray& fileName, const QString& why) {
-        reportProblem(QString("The picture \"%1\" cannot be shown: %2.").arg(displayFileName(fileName), why));
+        problemReport().add(QString("The picture \"%1\" cannot be shown: %2.").arg(displayFileName(fileName), why));
     };
     // A group the game does not have, from an odd settings file, opens the first.
     const std::int32_t group = gameInterface->settings.group;
@@ -156,7 +155,7 @@ void TFormMain::FormActivate()
 {
     for (const QString& problem : {gameInterface->settingsProblem, gameInterface->progressProblem})
         if (!problem.isEmpty())
-            reportProblem(problem);
+            problemReport().add(problem);
     loadGroup(currentGroup);
     // A remembered puzzle the group does not have opens its first one.
     const std::int32_t last = gameInterface->settings.lastPuzzle;
@@ -170,17 +169,17 @@ bool TFormMain::loadGroup(std::int32_t group)
     const QByteArray path = gameInterface->groupFilePath(group);
     ClGameData& data = *gameInterface->gameControl->gameData;
     if (!data.load(path.toStdString())) {
-        reportProblem(QString("The puzzle file \"%1\" %2.").arg(displayFileName(path),
-                                                                QString::fromStdString(data.loadError())));
+        problemReport().add(QString("The puzzle file \"%1\" %2.").arg(displayFileName(path),
+                                                                      QString::fromStdString(data.loadError())));
         return false;
     }
     rescaleGameData();
     if (FrameGameBoard1->cellWidth() == 0 || FrameGameBoard1->cellHeight() == 0)
-        reportProblem(QString("The puzzle file \"%1\" has cells of %2 x %3 pixels, which cannot be drawn, so its "
-                              "puzzles cannot be played.")
-                          .arg(displayFileName(path))
-                          .arg(data.header.cellWidth)
-                          .arg(data.header.cellHeight));
+        problemReport().add(QString("The puzzle file \"%1\" has cells of %2 x %3 pixels, which cannot be drawn, so "
+                                    "its puzzles cannot be played.")
+                                .arg(displayFileName(path))
+                                .arg(data.header.cellWidth)
+                                .arg(data.header.cellHeight));
     return true;
 }
 
@@ -259,7 +258,7 @@ void TFormMain::hintExecute()
         board.PieceMovedByHint();
         break;
     case HintOutcome::NotFound:
-        reportProblem("No hint can be found for this puzzle.");
+        problemReport().add("No hint can be found for this puzzle.");
         break;
     case HintOutcome::Nothing:
         break;

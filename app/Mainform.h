@@ -41,12 +41,11 @@ public:
     QAction* exitGame;
     QAction* hintGame;
 
-    // The dialogs, the desktop and the error box, replaceable for tests.
+    // The dialogs and the desktop, replaceable for tests.
     std::function<bool(std::int32_t& group)> showSelection;
     std::function<bool(std::int32_t& soundOn, std::int32_t& musicOn, std::int32_t& brickStyle)> showOptions;
     std::function<void()> showAbout;
     std::function<bool(const QUrl&)> openUrl;
-    std::function<void(const QString& message)> reportProblem;
 
 protected:
     void showEvent(QShowEvent* event) override;

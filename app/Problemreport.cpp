@@ -20,8 +20,15 @@ void TProblemReport::setOwner(QWidget* newOwner)
     owner = newOwner;
 }
 
+void TProblemReport::setReceiver(std::function<void(const QString& problem)> newReceiver)
+{
+    receiver = std::move(newReceiver);
+}
+
 void TProblemReport::add(const QString& problem)
 {
+    if (receiver)
+        return receiver(problem);
     if (problems.contains(problem))
         return;
     problems << problem;

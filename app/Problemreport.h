@@ -2,6 +2,9 @@
 // Problems the player should know of, shown in one warning box that never
 // blocks the game: problems found together (forty unplayable tunes, say)
 // arrive as one list, and the window can be closed while the box is open.
+// Every part of the game reports here, directly or through its owner.
+#include <functional>
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -22,6 +25,9 @@ public:
     // so a problem found while the window opens shows over the drawn window.
     void add(const QString& problem);
     void setOwner(QWidget* owner);
+    // Problems go to `receiver` instead of the box, so that tests can read
+    // them; an empty one gives them back to the box.
+    void setReceiver(std::function<void(const QString& problem)> receiver);
     // The text the box shows, for what has been added so far.
     QString text() const;
 
@@ -31,6 +37,7 @@ private:
     QStringList problems;
     QPointer<QWidget> owner;
     QPointer<QMessageBox> box;
+    std::function<void(const QString&)> receiver;
     bool showPending = false;
 };
 

@@ -1,10 +1,13 @@
 #include "Audiodevice.h"
 
 #include <cstdio>
+#include <string>
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <fluidsynth.h>
+
+#include "app/Problemreport.h"
 
 namespace audiodevice {
 namespace {
@@ -13,9 +16,6 @@ enum class State { Closed, Open, Failed };
 
 struct Device {
     State state = State::Closed;
-    std::string failure;
-    bool reported = false;
-    std::function<void(const std::string&)> reporter;
 
     ~Device()
     {
@@ -80,31 +80,22 @@ bool openMixer(std::string& failure)
     return true;
 }
 
-void reportOnce(Device& d)
-{
-    if (d.state != State::Failed || d.reported || !d.reporter)
-        return;
-    d.reported = true;
-    d.reporter(d.failure);
-}
-
 } // namespace
 
 bool ready()
 {
     Device& d = device();
     if (d.state == State::Closed) {
-        d.state = openMixer(d.failure) ? State::Open : State::Failed;
-        reportOnce(d);
+        std::string failure;
+        d.state = openMixer(failure) ? State::Open : State::Failed;
+        // The report opens its box later, from the event loop: the device
+        // may be first needed inside a mouse handler.
+        if (d.state == State::Failed)
+            problemReport().add(
+                QStringLiteral("No sound: the audio device cannot be opened (%1). The game goes on silent.")
+                    .arg(QString::fromStdString(failure)));
     }
     return d.state == State::Open;
-}
-
-void setFailureReporter(std::function<void(const std::string& reason)> reporter)
-{
-    Device& d = device();
-    d.reporter = std::move(reporter);
-    reportOnce(d);
 }
 
 } // namespace audiodevice

@@ -1,8 +1,5 @@
 #include "Musicform.h"
 
-#include <QCoreApplication>
-
-#include "Audiodevice.h"
 #include "Idleevent.h"
 #include "app/Problemreport.h"
 #include "game/Gameinterface.h"
@@ -11,14 +8,6 @@
 TFormMusic* FormMusic = nullptr;
 
 namespace {
-std::function<void(const QString&)>& reporter()
-{
-    static std::function<void(const QString&)> current = [](const QString& message) {
-        problemReport().add(message);
-    };
-    return current;
-}
-
 void installIdle()
 {
     TIdleEvent::application().install([] {
@@ -28,11 +17,6 @@ void installIdle()
 }
 } // namespace
 
-void setMusicReporter(std::function<void(const QString& message)> newReporter)
-{
-    reporter() = std::move(newReporter);
-}
-
 TFormMusic::TFormMusic(TAbstractMediaPlayer* player, QWidget* parent)
     : QWidget(parent, Qt::Window), MediaPlayer1(player ? player : new TMediaPlayer)
 {
@@ -40,14 +24,6 @@ TFormMusic::TFormMusic(TAbstractMediaPlayer* player, QWidget* parent)
     hide(); // explicitly, so it never shows with its parent
     MediaPlayer1->setParent(this);
     connect(MediaPlayer1, &TAbstractMediaPlayer::notified, this, &TFormMusic::MediaPlayer1Notify);
-    audiodevice::setFailureReporter([](const std::string& reason) {
-        const QString message =
-            QStringLiteral("No sound: the audio device cannot be opened (%1). The game goes on silent.")
-                .arg(QString::fromStdString(reason));
-        // Later, from the event loop: the device may fail inside a mouse handler.
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(), [message] { reporter()(message); }, Qt::QueuedConnection);
-    });
 }
 
 TFormMusic::~TFormMusic()
@@ -113,6 +89,6 @@ void TFormMusic::dropUnplayable(const QByteArray& fileName)
         why[0] = why[0].toLower();
     unplayable.insert(fileName);
     musicList.removeAll(fileName);
-    reporter()(QStringLiteral("The music file \"%1\" is left out: %2.")
+    problemReport().add(QStringLiteral("The music file \"%1\" is left out: %2.")
                    .arg(displayFileName(fileName), why));
 }

@@ -1,8 +1,6 @@
 #pragma once
 // The background music: a hidden window holding the media player, which
 // plays random files from the music list one after another.
-#include <functional>
-
 #include <QByteArrayList>
 #include <QSet>
 #include <QWidget>
@@ -12,8 +10,7 @@
 class TFormMusic : public QWidget {
     Q_OBJECT
 public:
-    // Takes the player (null: the SDL one). Also routes the one-time "no
-    // audio device" report to the music reporter.
+    // Takes the player (null: the SDL one).
     explicit TFormMusic(TAbstractMediaPlayer* player = nullptr, QWidget* parent = nullptr);
     ~TFormMusic() override;
 
@@ -39,7 +36,3 @@ extern TFormMusic* FormMusic;
 // The new list and switch, from the options: playback starts at the next
 // idle moment; a file already playing goes on while music stays on.
 void PlayMusic(const QByteArrayList& list, bool on);
-
-// Where music problems go; by default the game's problem report. Tests
-// capture them.
-void setMusicReporter(std::function<void(const QString& message)> reporter);

@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "Eventloop.h"
+#include "app/Problemreport.h"
 #include "audio/Idleevent.h"
 #include "audio/Musicform.h"
 #include "game/Gamerandom.h"
@@ -59,7 +60,7 @@ private slots:
     {
         FormMusic = new TFormMusic(player = new TFakeMediaPlayer);
         reports.clear();
-        setMusicReporter([this](const QString& message) { reports << message; });
+        problemReport().setReceiver([this](const QString& message) { reports << message; });
     }
     void cleanup() { delete FormMusic; }
 

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "Eventloop.h"
+#include "app/Problemreport.h"
 #include "audio/Audiodevice.h"
 #include "audio/Musicform.h"
 #include "audio/Sdlsoundplayer.h"
@@ -14,7 +15,7 @@ private slots:
     void everythingStaysSilentAndTheFailureIsReportedOnce()
     {
         QStringList reports;
-        setMusicReporter([&](const QString& message) { reports << message; });
+        problemReport().setReceiver([&](const QString& message) { reports << message; });
         FormMusic = new TFormMusic;
         ClSdlSoundPlayer sounds;
         const QByteArray tune = WALLWRIGHT_SOURCE_DIR "/resources/music/Keystone.mid";
@@ -34,6 +35,7 @@ private slots:
         QCOMPARE(reports.size(), 1);
         QCOMPARE(FormMusic->MediaPlayer1->Mode(), TMPModes::NotReady);
         delete FormMusic;
+        problemReport().setReceiver(nullptr);
     }
 };
 

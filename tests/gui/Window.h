@@ -6,6 +6,7 @@
 #include "Mouse.h"
 #include "Programfolder.h"
 #include "app/Mainform.h"
+#include "app/Problemreport.h"
 #include "view/Gameboardframe.h"
 #include "view/Imgbtn.h"
 #include "view/Layout.h"
@@ -20,12 +21,13 @@ struct Window {
         : folder(folder)
     {
         folder.addPicture("blue.bmp", QColor(0, 0, 255));
+        problemReport().setReceiver([this](const QString& message) { problems << message; });
     }
+    ~Window() { problemReport().setReceiver(nullptr); }
     // Builds and shows the window; the first showing loads the group.
     TFormMain& open()
     {
         form = std::make_unique<TFormMain>(folder.bytes());
-        form->reportProblem = [this](const QString& message) { problems << message; };
         form->show();
         return *form;
     }
