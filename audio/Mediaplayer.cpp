@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdio>
 
 #include <SDL_mixer.h>
@@ -62,7 +63,13 @@ QString contentProblem(int fd, const QByteArray& fileName, double& seconds)
 }
 } // namespace
 
-TMediaPlayer::TMediaPlayer(QObject* parent) : TAbstractMediaPlayer(parent) {}
+TMediaPlayer::TMediaPlayer(QObject* parent, Clock clock) : TAbstractMediaPlayer(parent), clock(std::move(clock)) {}
+
+qint64 TMediaPlayer::steadyClock()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
 
 TMediaPlayer::~TMediaPlayer()
 {
@@ -116,7 +123,7 @@ bool TMediaPlayer::Play()
     // Numbered before it starts: a short file may end before Mix_PlayMusic returns.
     playback = ++lastPlayback;
     playingNow = playback;
-    started.start();
+    startedAt = clock();
     if (Mix_PlayMusic(music, 0) != 0) {
         playback = 0;
         return fail(QString::fromUtf8(Mix_GetError()));
@@ -169,7 +176,7 @@ void TMediaPlayer::ended(quint64 finished)
         return;
     playback = 0;
     mode = TMPModes::Stopped;
-    const qint64 elapsed = started.elapsed();
+    const qint64 elapsed = clock() - startedAt;
     if (elapsed < kShortestPlaybackMs)
         error = QStringLiteral("The file ended as soon as it started.");
     else if (elapsed < kEarlyEndShare * seconds * 1000 && ++earlyEnds[FileName()] > kEarlyEndsAllowed)

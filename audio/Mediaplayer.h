@@ -1,8 +1,9 @@
 #pragma once
 // The music's media player: one file at a time, opened, played to its end
 // and reported through notified() on the GUI thread.
+#include <functional>
+
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -60,7 +61,11 @@ struct _Mix_Music;
 class TMediaPlayer : public TAbstractMediaPlayer {
     Q_OBJECT
 public:
-    explicit TMediaPlayer(QObject* parent = nullptr);
+    // Milliseconds on a clock that never goes back; how long a playback
+    // lasted is read from it. Tests give their own.
+    using Clock = std::function<qint64()>;
+
+    explicit TMediaPlayer(QObject* parent = nullptr, Clock clock = steadyClock);
     ~TMediaPlayer() override;
 
     bool Open() override;
@@ -74,12 +79,14 @@ private:
     bool fail(const QString& why);
     static void musicFinished(); // on SDL's audio thread
     void ended(quint64 playback);
+    static qint64 steadyClock();
 
+    Clock clock;
     _Mix_Music* music = nullptr;
     TMPModes mode = TMPModes::NotReady;
     QString error;
     quint64 playback = 0; // this player's playback in progress, 0 for none
-    QElapsedTimer started;
+    qint64 startedAt = 0; // on the clock
     double seconds = 0; // the open file's length, 0 when unknown
     QHash<QByteArray, int> earlyEnds; // per file, this run
 };
