@@ -1,5 +1,6 @@
 #pragma once
-// Small puzzle files built in code, so tests do not depend on shipped data.
+// Small puzzle files built in code, so tests do not depend on shipped data,
+// and folders of the test's own to keep them in.
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -7,6 +8,7 @@
 #include <string>
 #include <utility>
 
+#include "Temporaryfolder.h"
 #include "game/Gamecontrol.h"
 #include "model/Gamefile.h"
 
@@ -98,11 +100,12 @@ inline ClGameFile& damagedGroup(ClGameFile& file)
     return file;
 }
 
+// A path in the folder of this test run, made at its first use and removed
+// as the run ends.
 inline std::string tempPath(const std::string& name)
 {
-    const auto dir = std::filesystem::temp_directory_path() / "wallwright-tests";
-    std::filesystem::create_directories(dir);
-    return (dir / name).string();
+    static const TemporaryFolder run;
+    return run.path() + "/" + name;
 }
 
 // A fresh, empty folder of the test's own.

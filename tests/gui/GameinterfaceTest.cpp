@@ -32,9 +32,9 @@ private slots:
         folder.addPicture("b.jpg", Qt::green);
         folder.addPicture("a.bmp", Qt::red);
         folder.addPicture("UPPER.BMP", Qt::blue);
-        QDir(folder.dir.path()).mkpath("Picture/folder.bmp");
+        QDir(folder.path()).mkpath("Picture/folder.bmp");
         fixtures::put(folder.path("Picture/broken.jpg").toStdString(), "this is not a picture");
-        QDir(folder.dir.path()).mkpath("Music");
+        QDir(folder.path()).mkpath("Music");
         QFile(folder.path("Music/tune.mid")).open(QIODevice::WriteOnly);
         QFile(folder.path("Music/loop.WAV")).open(QIODevice::WriteOnly);
 
@@ -65,7 +65,7 @@ private slots:
         // 10000 x 10000 pixels; written from a one-bit image, so the test
         // itself never holds the full-size picture either.
         ProgramFolder folder;
-        QDir(folder.dir.path()).mkpath("Picture");
+        QDir(folder.path()).mkpath("Picture");
         QImage huge(10000, 10000, QImage::Format_Mono);
         huge.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
         huge.fill(1);

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QTemporaryDir>
 
 #include "../core/Fixtures.h"
 
@@ -15,16 +14,18 @@ struct ProgramFolder {
         fixtures::fillSmallGame(file);
         file.save(path("Brick0.gam").toStdString());
     }
-    QString path(const QString& name) const { return dir.filePath(name); }
+    // The folder, or a name in it.
+    QString path(const QString& name = {}) const { return QDir(QFile::decodeName(bytes())).filePath(name); }
     // The folder as the game takes it: bytes.
-    QByteArray bytes() const { return QFile::encodeName(dir.path()); }
+    QByteArray bytes() const { return QByteArray::fromStdString(dir.path()); }
     // A plain picture of one colour in "Picture".
     void addPicture(const QString& name, QColor colour) const
     {
-        QDir(dir.path()).mkpath("Picture");
+        QDir(path()).mkpath("Picture");
         QImage picture(64, 48, QImage::Format_RGB32);
         picture.fill(colour);
         picture.save(path("Picture/" + name));
     }
-    QTemporaryDir dir;
+    // Removed whatever bytes the names in it are, unlike QTemporaryDir.
+    fixtures::TemporaryFolder dir;
 };
