@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <vector>
 
 #include "Fixtures.h"
 
@@ -12,18 +16,42 @@ struct ToolRun {
     std::string output;
 };
 
-// Runs gamtool with standard error folded into the output, or with only
-// standard error read when its standard output goes to `outputTo`.
-ToolRun gamtool(const std::string& arguments, const std::string& outputTo = "")
+// Runs gamtool with standard error and standard output read together, or,
+// with `outputUnread`, with standard output a pipe that nobody reads, into
+// which every write fails.
+ToolRun gamtool(const std::vector<std::string>& arguments, bool outputUnread = false)
 {
     ToolRun run;
-    const std::string redirect = outputTo.empty() ? " 2>&1" : " 2>&1 >" + outputTo;
-    FILE* pipe = popen((std::string(GAMTOOL_PATH) + " " + arguments + redirect).c_str(), "r");
-    std::array<char, 4096> buffer;
-    std::size_t n;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        run.output.append(buffer.data(), n);
-    run.status = WEXITSTATUS(pclose(pipe));
+    int heard[2], unheard[2];
+    if (::pipe(heard) != 0 || ::pipe(unheard) != 0)
+        return run;
+    ::close(unheard[0]);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // Writes then fail with EPIPE instead of ending the tool unseen.
+        ::signal(SIGPIPE, SIG_IGN);
+        ::dup2(outputUnread ? unheard[1] : heard[1], STDOUT_FILENO);
+        ::dup2(heard[1], STDERR_FILENO);
+        ::close(heard[0]);
+        ::close(heard[1]);
+        ::close(unheard[1]);
+        std::vector<char*> argv{const_cast<char*>(GAMTOOL_PATH)};
+        for (const std::string& argument : arguments)
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        argv.push_back(nullptr);
+        ::execv(GAMTOOL_PATH, argv.data());
+        ::_exit(127);
+    }
+    ::close(heard[1]);
+    ::close(unheard[1]);
+    char buffer[4096];
+    ssize_t n;
+    while ((n = ::read(heard[0], buffer, sizeof buffer)) > 0)
+        run.output.append(buffer, std::size_t(n));
+    ::close(heard[0]);
+    int status = 0;
+    if (child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status))
+        run.status = WEXITSTATUS(status);
     return run;
 }
 
@@ -32,7 +60,7 @@ ToolRun gamtool(const std::string& arguments, const std::string& outputTo = "")
 TEST(Gamtool, DumpShowsFieldsAndTheCellsPlaySees)
 {
     const std::string path = fixtures::writeSmallGame("dump.gam");
-    const ToolRun run = gamtool("dump " + path);
+    const ToolRun run = gamtool({"dump", path});
     ASSERT_EQ(run.status, 0) << run.output;
     EXPECT_NE(run.output.find("\"rotateStep\": 180"), std::string::npos);
     EXPECT_NE(run.output.find("\"headerBlockA\": \"0000"), std::string::npos);
@@ -46,36 +74,42 @@ TEST(Gamtool, CopyIsByteForByteAndFailuresSayWhy)
 {
     const std::string path = fixtures::writeSmallGame("copy.gam");
     const std::string copy = fixtures::tempPath("copied.gam");
-    EXPECT_EQ(gamtool("copy " + path + " " + copy).status, 0);
+    EXPECT_EQ(gamtool({"copy", path, copy}).status, 0);
     EXPECT_EQ(fixtures::contentOf(path), fixtures::contentOf(copy));
 
     const std::string cut = fixtures::tempPath("cut-cli.gam");
     fixtures::put(cut, fixtures::contentOf(path).substr(0, 300));
-    const ToolRun run = gamtool("copy " + cut + " " + copy);
+    const ToolRun run = gamtool({"copy", cut, copy});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.output.find("cut-cli.gam: ends inside shape record 1"), std::string::npos) << run.output;
-    EXPECT_NE(gamtool("dump " + fixtures::tempPath("absent.gam")).output.find("cannot be opened"), std::string::npos);
-    EXPECT_EQ(gamtool("frobnicate").status, 2);
+    EXPECT_NE(gamtool({"dump", fixtures::tempPath("absent.gam")}).output.find("cannot be opened"), std::string::npos);
+    EXPECT_EQ(gamtool({"frobnicate"}).status, 2);
 }
 
+// Output lost on its way (a closed pipe here) fails the run whatever the
+// command found; a copy is never written over a FIFO.
 TEST(Gamtool, OutputThatCannotBeWrittenIsAFailure)
 {
-    const std::string path = fixtures::writeSmallGame("full-output.gam");
-    for (const std::string command : {"dump ", "solve ", "check "}) {
-        const ToolRun run = gamtool(command + path, "/dev/full");
+    const std::string path = fixtures::writeSmallGame("lost-output.gam");
+    for (const std::string command : {"dump", "solve", "check"}) {
+        const ToolRun run = gamtool({command, path}, true);
         EXPECT_EQ(run.status, 1) << command;
-        EXPECT_NE(run.output.find("the output cannot be written: No space left on device"), std::string::npos)
-            << run.output;
+        EXPECT_NE(run.output.find("the output cannot be written: Broken pipe"), std::string::npos) << run.output;
     }
-    const ToolRun copy = gamtool("copy " + path + " /dev/full");
+    const std::string fifo = fixtures::freshFolder("fifo-output") + "/copy.gam";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const ToolRun copy = gamtool({"copy", path, fifo});
     EXPECT_EQ(copy.status, 1);
-    EXPECT_NE(copy.output.find("/dev/full: cannot be written: it is a device, not a file"), std::string::npos);
+    EXPECT_NE(copy.output.find("copy.gam: cannot be written: it is a FIFO, not a file"), std::string::npos)
+        << copy.output;
+    struct stat info {};
+    EXPECT_TRUE(::stat(fifo.c_str(), &info) == 0 && S_ISFIFO(info.st_mode));
 }
 
 TEST(Gamtool, SolveStopsAtItsStepBoundAndNamesTheRealFault)
 {
     const std::string path = fixtures::writeSmallGame("bounded.gam");
-    const ToolRun bounded = gamtool("solve " + path + " --puzzle 1 --steps 1");
+    const ToolRun bounded = gamtool({"solve", path, "--puzzle", "1", "--steps", "1"});
     EXPECT_EQ(bounded.status, 3);
     EXPECT_NE(bounded.output.find("puzzle 1: undecided after 1 search steps"), std::string::npos) << bounded.output;
 
@@ -87,7 +121,7 @@ TEST(Gamtool, SolveStopsAtItsStepBoundAndNamesTheRealFault)
     pieces[1].angle = pieces[0].angle;
     pieces[1].shapeIndex = pieces[0].shapeIndex;
     ASSERT_TRUE(file.save(path));
-    const ToolRun overlap = gamtool("solve " + path + " --puzzle 1");
+    const ToolRun overlap = gamtool({"solve", path, "--puzzle", "1"});
     EXPECT_EQ(overlap.status, 1);
     EXPECT_NE(overlap.output.find("puzzle 1: two bricks of its solution lie on one place"), std::string::npos)
         << overlap.output;
