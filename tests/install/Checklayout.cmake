@@ -1,11 +1,22 @@
 # Installs the build into a scratch prefix and checks the program folder, the
 # link to it, the desktop files, the manual page and the package documents.
-# Run with -DBUILD_DIR=... -DPREFIX=... -DID=...
-file(REMOVE_RECURSE ${PREFIX})
+# Run with -DBUILD_DIR=... -DID=...
+
+# The prefix is a fresh folder under TMPDIR, so that two runs at once never
+# meet, and it goes again whatever the outcome.
+execute_process(COMMAND mktemp -d RESULT_VARIABLE result OUTPUT_VARIABLE PREFIX OUTPUT_STRIP_TRAILING_WHITESPACE)
+if(result)
+  message(FATAL_ERROR "no scratch folder for the prefix: ${result}")
+endif()
+macro(fail message)
+  file(REMOVE_RECURSE ${PREFIX})
+  message(FATAL_ERROR "${message}")
+endmacro()
+
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
   RESULT_VARIABLE result OUTPUT_QUIET)
 if(result)
-  message(FATAL_ERROR "cmake --install failed: ${result}")
+  fail("cmake --install failed: ${result}")
 endif()
 
 set(program ${PREFIX}/lib/wallwright)
@@ -27,7 +38,7 @@ foreach(folder Music Picture)
   endif()
 endforeach()
 if(missing)
-  message(FATAL_ERROR "not installed: ${missing}")
+  fail("not installed: ${missing}")
 endif()
 
 # A relative link, so the prefix can move; it must lead to the program itself.
@@ -35,11 +46,11 @@ endif()
 set(link ${PREFIX}/games/wallwright)
 file(READ_SYMLINK ${link} target)
 if(IS_ABSOLUTE "${target}")
-  message(FATAL_ERROR "games/wallwright is not a relative link: ${target}")
+  fail("games/wallwright is not a relative link: ${target}")
 endif()
 file(REAL_PATH ${link} resolved)
 file(REAL_PATH ${program}/wallwright expected)
 if(NOT resolved STREQUAL expected)
-  message(FATAL_ERROR "games/wallwright leads to ${resolved}, not ${expected}")
+  fail("games/wallwright leads to ${resolved}, not ${expected}")
 endif()
 file(REMOVE_RECURSE ${PREFIX})

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Makes the package from a build folder, as `make package` does but into a
-# scratch folder of its own, and runs lintian on it: any error or warning
-# fails. Skipped (exit 77) where lintian is not installed.
+# fresh scratch folder of its own under TMPDIR, and runs lintian on it: any
+# error or warning fails. Skipped (exit 77) where lintian is not installed.
 # Usage: lintian.sh CPACK BUILD_DIR
 set -eu
 cpack=$1
@@ -10,7 +10,7 @@ if ! command -v lintian >/dev/null; then
   echo "lintian is not installed: skipped"
   exit 77
 fi
-out=$build/lintian-check
-rm -rf "$out"
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
 "$cpack" --config "$build/CPackConfig.cmake" -B "$out" >/dev/null
 lintian --fail-on error,warning --display-info "$out"/*.deb
