@@ -52,10 +52,11 @@ QString contentProblem(int fd, const QByteArray& fileName, double& seconds)
     if (!Mix_HasMusicDecoder("FLUIDSYNTH"))
         return QStringLiteral("MIDI needs the SoundFont %1 (package timgm6mb-soundfont).")
             .arg(audiodevice::kSoundFont);
-    std::string content, why;
-    if (!fileaccess::readFile(fileName.toStdString(), kLargestMidi, content, why))
-        return why.starts_with("it is larger") ? QStringLiteral("The file is too large for a MIDI tune.")
-                                                : sentence(why);
+    std::string content;
+    Failure failure;
+    if (!fileaccess::readFile(fileName.toStdString(), kLargestMidi, content, failure))
+        return failure.kind == FailureKind::TooLarge ? QStringLiteral("The file is too large for a MIDI tune.")
+                                                     : sentence(failure.why);
     const MidiScan scan = scanMidi(content);
     seconds = scan.seconds;
     return QString::fromStdString(scan.problem);
@@ -81,12 +82,12 @@ bool TMediaPlayer::Open()
     seconds = 0;
     if (!audiodevice::ready())
         return true;
-    std::string why;
+    Failure failure;
     // Opened once, as a regular file and without blocking; SDL reads this
     // very file, whatever may take its name meanwhile.
-    const int fd = fileaccess::openRegularFile(FileName().toStdString(), why);
+    const int fd = fileaccess::openRegularFile(FileName().toStdString(), failure);
     if (fd < 0)
-        return fail(sentence(why));
+        return fail(sentence(failure.why));
     if (const QString problem = contentProblem(fd, FileName(), seconds); !problem.isEmpty()) {
         ::close(fd);
         return fail(problem);
