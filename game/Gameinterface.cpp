@@ -360,8 +360,8 @@ void ClGameInterface::loadBackground(const QByteArray fileName)
         return;
     }
     const bool decodedWhole = jpegDecodesWhole(content);
-    QByteArray encoded = QByteArray::fromStdString(content);
-    content.clear();
+    // Read in place: a bitmap's file is as large as its pixels.
+    QByteArray encoded = QByteArray::fromRawData(content.data(), qsizetype(content.size()));
     QBuffer buffer(&encoded);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);

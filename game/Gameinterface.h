@@ -91,10 +91,11 @@ public:
     // Background pictures claiming more pixels than these are not decoded:
     // a picture decoded whole costs 4 bytes a pixel, and a progressive JPEG
     // keeps every coefficient of the whole picture while it decodes.
-    static constexpr qint64 kMostPixelsDecodedWhole = 8'000'000;
-    // Baseline JPEGs decode scaled down as they are read, so far larger
-    // photos cost little.
-    static constexpr qint64 kMostPixelsDecodedScaled = 100'000'000;
+    // Far more than a 640 x 480 background needs.
+    static constexpr qint64 kMostPixelsDecodedWhole = 4'000'000;
+    // Baseline JPEGs decode scaled down as they are read, so photos as large
+    // as a camera's cost little memory; their time grows with their pixels.
+    static constexpr qint64 kMostPixelsDecodedScaled = 30'000'000;
 
 private:
     void step(bool (ClGameControl::*move)());
