@@ -143,6 +143,25 @@ private slots:
         QVERIFY(QFileInfo(userHome->filePath("file")).isFile());
     }
 
+    // The player's own settings folder made read-only: its settings are
+    // still read, nothing is written, and the folder is named once. Root
+    // writes anyway, so this runs as an ordinary user only.
+    void aReadOnlyUserFolderIsReadAndNamed()
+    {
+        if (geteuid() == 0)
+            QSKIP("folder permissions do not stop root");
+        QDir().mkpath(userFolder);
+        const QString own = QDir(userFolder).filePath("config.dat");
+        saveGroup(own, 2);
+        QVERIFY(::chmod(QFile::encodeName(userFolder).constData(), 0555) == 0);
+        const auto restore = qScopeGuard([&] { (void)::chmod(QFile::encodeName(userFolder).constData(), 0755); });
+        const SettingsPlace place = settingsPlaceFor("/usr/lib/wallwright/", QFile::encodeName(userFolder));
+        QCOMPARE(place.readFrom, QFile::encodeName(own));
+        QVERIFY(place.saveTo.isEmpty());
+        QVERIFY2(place.problem.contains(userFolder), qPrintable(place.problem));
+        QVERIFY2(place.problem.contains("Permission denied"), qPrintable(place.problem));
+    }
+
 private:
     std::unique_ptr<QTemporaryDir> userHome;
     QString userFolder;
