@@ -1,6 +1,5 @@
 #include "Mediaplayer.h"
 
-#include <unistd.h>
 
 #include <atomic>
 #include <cstdio>
@@ -40,11 +39,13 @@ QString sentence(const std::string& why)
 // Empty when the open file may go to SDL_mixer. Only MIDI and WAVE: SDL_mixer
 // takes anything else for a tracker module, reads it whole and may play
 // noise.
-QString contentProblem(int fd, const QByteArray& fileName, double& seconds)
+QString contentProblem(std::FILE* stream, double& seconds)
 {
-    char start[kSniffedBytes] = {};
-    const ssize_t got = ::pread(fd, start, sizeof start, 0);
-    const std::string_view sniffed(start, got > 0 ? std::size_t(got) : 0);
+    std::string start;
+    Failure failure;
+    if (!fileaccess::readOpenStart(stream, kSniffedBytes, start, failure))
+        return sentence(failure.why);
+    const std::string_view sniffed(start);
     if (sniffed.substr(0, 4) == "RIFF" && sniffed.substr(8) == "WAVE")
         return {};
     if (sniffed.substr(0, 4) != "MThd")
@@ -53,8 +54,7 @@ QString contentProblem(int fd, const QByteArray& fileName, double& seconds)
         return QStringLiteral("MIDI needs the SoundFont %1 (package timgm6mb-soundfont).")
             .arg(audiodevice::kSoundFont);
     std::string content;
-    Failure failure;
-    if (!fileaccess::readFile(fileName.toStdString(), kLargestMidi, content, failure))
+    if (!fileaccess::readOpenFile(stream, kLargestMidi, content, failure))
         return failure.kind == FailureKind::TooLarge ? QStringLiteral("The file is too large for a MIDI tune.")
                                                      : sentence(failure.why);
     const MidiScan scan = scanMidi(content);
@@ -85,17 +85,12 @@ bool TMediaPlayer::Open()
     Failure failure;
     // Opened once, as a regular file and without blocking; SDL reads this
     // very file, whatever may take its name meanwhile.
-    const int fd = fileaccess::openRegularFile(FileName().toStdString(), failure);
-    if (fd < 0)
+    std::FILE* stream = fileaccess::openRegularStream(FileName().toStdString(), failure);
+    if (!stream)
         return fail(sentence(failure.why));
-    if (const QString problem = contentProblem(fd, FileName(), seconds); !problem.isEmpty()) {
-        ::close(fd);
+    if (const QString problem = contentProblem(stream, seconds); !problem.isEmpty()) {
+        std::fclose(stream);
         return fail(problem);
-    }
-    FILE* stream = ::fdopen(fd, "rb");
-    if (!stream) {
-        ::close(fd);
-        return fail(QStringLiteral("The file cannot be read."));
     }
     music = Mix_LoadMUS_RW(SDL_RWFromFP(stream, SDL_TRUE), 1);
     if (!music)

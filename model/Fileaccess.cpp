@@ -82,7 +82,8 @@ bool readUpTo(int fd, std::size_t limit, std::string& bytes, Failure& failure)
     char buffer[1 << 16];
     while (bytes.size() < limit) {
         const std::size_t want = std::min(sizeof buffer, limit - bytes.size());
-        const ssize_t got = ::read(fd, buffer, want);
+        // From the start, wherever the descriptor stands: files are read whole.
+        const ssize_t got = ::pread(fd, buffer, want, off_t(bytes.size()));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
@@ -94,6 +95,15 @@ bool readUpTo(int fd, std::size_t limit, std::string& bytes, Failure& failure)
         bytes.append(buffer, std::size_t(got));
     }
     return true;
+}
+
+bool notLargerThan(std::size_t limit, std::string& bytes, Failure& failure)
+{
+    if (bytes.size() <= limit)
+        return true;
+    bytes.clear();
+    failure = failed(FailureKind::TooLarge, "it is larger than " + std::to_string(limit) + " bytes");
+    return false;
 }
 
 bool writeAll(int fd, std::string_view bytes, Failure& failure)
@@ -241,14 +251,30 @@ bool readStart(const std::string& path, std::size_t limit, std::string& bytes, F
 bool readFile(const std::string& path, std::size_t limit, std::string& bytes, Failure& failure)
 {
     // One byte more than allowed tells a file that is too large.
-    if (!readStart(path, limit + 1, bytes, failure))
-        return false;
-    if (bytes.size() > limit) {
-        bytes.clear();
-        failure = failed(FailureKind::TooLarge, "it is larger than " + std::to_string(limit) + " bytes");
-        return false;
+    return readStart(path, limit + 1, bytes, failure) && notLargerThan(limit, bytes, failure);
+}
+
+std::FILE* openRegularStream(const std::string& path, Failure& failure)
+{
+    const int fd = openRegularFile(path, failure);
+    if (fd < 0)
+        return nullptr;
+    std::FILE* stream = ::fdopen(fd, "rb");
+    if (!stream) {
+        failure = systemFailure(errno);
+        ::close(fd);
     }
-    return true;
+    return stream;
+}
+
+bool readOpenStart(std::FILE* stream, std::size_t limit, std::string& bytes, Failure& failure)
+{
+    return readUpTo(::fileno(stream), limit, bytes, failure);
+}
+
+bool readOpenFile(std::FILE* stream, std::size_t limit, std::string& bytes, Failure& failure)
+{
+    return readOpenStart(stream, limit + 1, bytes, failure) && notLargerThan(limit, bytes, failure);
 }
 
 bool canReplace(const std::string& path, std::string& target, Failure& failure)

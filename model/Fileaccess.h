@@ -4,6 +4,7 @@
 // files and never blocks; writing never goes through a link it did not mean
 // to follow and never leaves a half-written file where an old one was.
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,15 @@ bool readFile(const std::string& path, std::size_t limit, std::string& bytes, Fa
 
 // Reads at most the first `limit` bytes of a regular file.
 bool readStart(const std::string& path, std::size_t limit, std::string& bytes, Failure& failure);
+
+// A regular file opened as a stream, for a reader that takes one (and
+// closes it); null with the failure otherwise. Whatever takes the file's
+// name afterwards, this stream reads the very file that was checked.
+std::FILE* openRegularStream(const std::string& path, Failure& failure);
+// readStart and readFile on a stream from openRegularStream: from its
+// start, wherever the stream stands.
+bool readOpenStart(std::FILE* stream, std::size_t limit, std::string& bytes, Failure& failure);
+bool readOpenFile(std::FILE* stream, std::size_t limit, std::string& bytes, Failure& failure);
 
 // Writes `bytes` to a fresh temporary file beside the target, flushes it to
 // disk and renames it over the target. When `path` is a link, the file it
