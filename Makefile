@@ -32,6 +32,8 @@ bench: build
 	@echo
 	./$(BUILD_DIR)/bench/hintbench
 	@echo
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/picturebench
+	@echo
 	@if command -v xvfb-run >/dev/null; then \
 		xvfb-run -a -s "-screen 0 1280x1024x24" ./$(BUILD_DIR)/bench/processbench; \
 	else \

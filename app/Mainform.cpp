@@ -96,11 +96,8 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
         b.button->setToolTip(QString("%1 (%2)").arg(b.action->toolTip(), keyNames.join(", ")));
         connect(b.button, &TImgBtn::OnClick, b.action, &QAction::trigger);
     }
-    board->OnSolved = [this] {
-        QString problem;
-        if (!gameInterface->recordSolved(problem))
-            problemReport().add(problem);
-    };
+    board->OnSolved = [this] { gameInterface->recordSolved(); };
+    gameInterface->reportProblem = [](const QString& message) { problemReport().add(message); };
 
     gameInterface->background = makeBitmap(size(), FrameGameBoard1->scale);
     gameInterface->reportBadPicture = [this](const QByteArray& fileName, const QString& why) {
@@ -170,7 +167,7 @@ bool TFormMain::loadGroup(std::int32_t group)
     ClGameData& data = *gameInterface->gameControl->gameData;
     if (!data.load(path.toStdString())) {
         problemReport().add(QString("The puzzle file \"%1\" %2.").arg(displayFileName(path),
-                                                                      QString::fromStdString(data.loadError())));
+                                                                      QString::fromStdString(data.loadFailure().why)));
         return false;
     }
     rescaleGameData();
@@ -198,6 +195,7 @@ void TFormMain::selectGameExecute()
         return;
     }
     gameInterface->settings.group = currentGroup;
+    gameInterface->settingsChanged(ClSettings::kGroup);
     gameInterface->gameControl->selectPuzzle(0);
     FrameGameBoard1->ShowLevelPicture();
 }
@@ -232,6 +230,7 @@ void TFormMain::FrameGameBoard1imgOptionClick()
     ClSettings& settings = gameInterface->settings;
     if (!showOptions(settings.soundOn, settings.musicOn, settings.brickStyle))
         return;
+    gameInterface->settingsChanged(ClSettings::kSoundOn | ClSettings::kMusicOn | ClSettings::kBrickStyle);
     gameInterface->applyMusic();
     if (FrameGameBoard1->PaintBox1->isEnabled())
         FrameGameBoard1->ShowPuzzle();

@@ -1,11 +1,42 @@
+#include <cstdio>
+#include <cstdlib>
+
 #include <QApplication>
+#include <QByteArrayList>
 
 #include "Gamewindow.h"
+#include "Quitsignals.h"
+
+namespace {
+// The toolkit's words while it looks for a display: kept back, and shown
+// only when it finds one. Without one the toolkit would abort with advice
+// to reinstall; the player is told plainly instead.
+bool startingUp = true;
+QByteArrayList startupMessages;
+
+void startupMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg && startingUp) {
+        const char* display = std::getenv("DISPLAY");
+        std::fprintf(stderr, "wallwright: no display to open the game's window on (DISPLAY is %s%s%s).\n",
+                     display && *display ? "\"" : "", display && *display ? display : "not set",
+                     display && *display ? "\"" : "");
+        std::_Exit(1);
+    }
+    startupMessages << message.toLocal8Bit();
+}
+} // namespace
 
 int main(int argc, char** argv)
 {
+    const QtMessageHandler usual = qInstallMessageHandler(startupMessageHandler);
     QApplication app(argc, argv);
+    startingUp = false;
+    qInstallMessageHandler(usual);
+    for (const QByteArray& message : startupMessages)
+        std::fprintf(stderr, "%s\n", message.constData());
     setUpApplication();
+    quitOnSignals(&app);
     TGameWindow game;
     game.form.show();
     return app.exec();

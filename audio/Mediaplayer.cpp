@@ -1,7 +1,5 @@
 #include "Mediaplayer.h"
 
-#include <unistd.h>
-
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -41,11 +39,13 @@ QString sentence(const std::string& why)
 // Empty when the open file may go to SDL_mixer. Only MIDI and WAVE: SDL_mixer
 // takes anything else for a tracker module, reads it whole and may play
 // noise.
-QString contentProblem(int fd, const QByteArray& fileName, double& seconds)
+QString contentProblem(std::FILE* stream, double& seconds)
 {
-    char start[kSniffedBytes] = {};
-    const ssize_t got = ::pread(fd, start, sizeof start, 0);
-    const std::string_view sniffed(start, got > 0 ? std::size_t(got) : 0);
+    std::string start;
+    Failure failure;
+    if (!fileaccess::readOpenStart(stream, kSniffedBytes, start, failure))
+        return sentence(failure.why);
+    const std::string_view sniffed(start);
     if (sniffed.substr(0, 4) == "RIFF" && sniffed.substr(8) == "WAVE")
         return {};
     if (sniffed.substr(0, 4) != "MThd")
@@ -53,10 +53,10 @@ QString contentProblem(int fd, const QByteArray& fileName, double& seconds)
     if (!Mix_HasMusicDecoder("FLUIDSYNTH"))
         return QStringLiteral("MIDI needs the SoundFont %1 (package timgm6mb-soundfont).")
             .arg(audiodevice::kSoundFont);
-    std::string content, why;
-    if (!fileaccess::readFile(fileName.toStdString(), kLargestMidi, content, why))
-        return why.starts_with("it is larger") ? QStringLiteral("The file is too large for a MIDI tune.")
-                                                : sentence(why);
+    std::string content;
+    if (!fileaccess::readOpenFile(stream, kLargestMidi, content, failure))
+        return failure.kind == FailureKind::TooLarge ? QStringLiteral("The file is too large for a MIDI tune.")
+                                                     : sentence(failure.why);
     const MidiScan scan = scanMidi(content);
     seconds = scan.seconds;
     return QString::fromStdString(scan.problem);
@@ -88,20 +88,15 @@ bool TMediaPlayer::Open()
     seconds = 0;
     if (!audiodevice::ready())
         return true;
-    std::string why;
+    Failure failure;
     // Opened once, as a regular file and without blocking; SDL reads this
     // very file, whatever may take its name meanwhile.
-    const int fd = fileaccess::openRegularFile(FileName().toStdString(), why);
-    if (fd < 0)
-        return fail(sentence(why));
-    if (const QString problem = contentProblem(fd, FileName(), seconds); !problem.isEmpty()) {
-        ::close(fd);
+    std::FILE* stream = fileaccess::openRegularStream(FileName().toStdString(), failure);
+    if (!stream)
+        return fail(sentence(failure.why));
+    if (const QString problem = contentProblem(stream, seconds); !problem.isEmpty()) {
+        std::fclose(stream);
         return fail(problem);
-    }
-    FILE* stream = ::fdopen(fd, "rb");
-    if (!stream) {
-        ::close(fd);
-        return fail(QStringLiteral("The file cannot be read."));
     }
     music = Mix_LoadMUS_RW(SDL_RWFromFP(stream, SDL_TRUE), 1);
     if (!music)

@@ -1,10 +1,6 @@
 #include "Folderlisting.h"
 
-#include <dirent.h>
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <memory>
 
 #include "../model/Fileaccess.h"
 
@@ -32,18 +28,9 @@ bool lessIgnoringCase(const std::string& a, const std::string& b)
 std::vector<std::string> findMatchingFiles(const std::string& folder, const std::string& extension)
 {
     std::vector<std::string> names;
-    const std::unique_ptr<DIR, int (*)(DIR*)> listing(::opendir(folder.c_str()), ::closedir);
-    if (!listing)
-        return {};
-    while (const dirent* entry = ::readdir(listing.get())) {
-        const std::string name = entry->d_name;
-        if (!endsWithIgnoringCase(name, extension))
-            continue;
-        struct stat info {};
-        const std::string path = fileaccess::joinPath(folder, name);
-        if (::stat(path.c_str(), &info) == 0 && (S_ISREG(info.st_mode) || S_ISDIR(info.st_mode)))
-            names.push_back(name);
-    }
+    for (const auto& entry : fileaccess::listFolder(folder))
+        if (endsWithIgnoringCase(entry.name, extension) && (entry.isFile || entry.isFolder))
+            names.push_back(entry.name);
     std::sort(names.begin(), names.end(), lessIgnoringCase);
     std::vector<std::string> paths;
     for (const auto& name : names)

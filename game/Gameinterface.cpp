@@ -1,9 +1,5 @@
 #include "Gameinterface.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 
@@ -14,13 +10,21 @@
 #include "Folderlisting.h"
 #include "Gamerandom.h"
 #include "model/Fileaccess.h"
+#include "model/Jpegscan.h"
 
 namespace {
-// Files under /usr belong to the package manager or the administrator.
-constexpr char kSystemPrefix[] = "/usr/";
+// Folders that belong to the package manager or the administrator: the game
+// writes nothing there, whoever runs it.
+constexpr const char* kSystemFolders[] = {"/usr", "/etc", "/bin", "/sbin", "/lib", "/lib32", "/lib64",
+                                          "/libx32", "/boot", "/dev", "/proc", "/sys"};
 // Far beyond any background picture; a larger file is not read at all.
 constexpr std::size_t kLargestPicture = 64 << 20;
+// A guard behind the pixel limits, for decoders that allocate more.
+constexpr int kAllocationLimitMb = 64;
 constexpr char kSettingsName[] = "config.dat";
+// What a killed write left behind is this old at least; a younger one may
+// still be on its way to its rename.
+constexpr int kLeftoverSeconds = 60;
 
 std::string bytes(const QByteArray& path)
 {
@@ -39,16 +43,40 @@ QByteArrayList pathsOf(const std::vector<std::string>& paths)
         list << pathOf(path);
     return list;
 }
+
+bool isSystemFolder(const std::string& folder)
+{
+    if (folder == "/")
+        return true;
+    for (const std::string system : kSystemFolders)
+        if (folder == system || folder.starts_with(system + '/'))
+            return true;
+    return false;
+}
+
+// The folder as it really is, links resolved, judged by the part that exists.
+std::string resolvedAsFarAsItExists(const std::string& folder)
+{
+    std::string existing = folder, rest;
+    while (!fileaccess::exists(existing) && fileaccess::folderOf(existing) != existing) {
+        rest = "/" + fileaccess::fileNameOf(existing) + rest;
+        existing = fileaccess::folderOf(existing);
+    }
+    const std::string real = fileaccess::resolved(existing);
+    return real.empty() ? folder : (real == "/" ? rest : real + rest);
+}
+
+QString notSavedProblem(const std::string& folder, const std::string& why)
+{
+    return QString("Settings and solved puzzles are not saved: the folder \"%1\" cannot be used (%2).")
+        .arg(displayName(pathOf(folder)), QString::fromStdString(why));
+}
 } // namespace
 
 QByteArray defaultProgramFolder()
 {
-    std::string program(4096, '\0');
-    const ssize_t length = ::readlink("/proc/self/exe", program.data(), program.size());
-    if (length <= 0 || std::size_t(length) >= program.size())
-        return "./";
-    program.resize(std::size_t(length));
-    return pathOf(fileaccess::folderOf(program) + '/');
+    const std::string program = fileaccess::programFile();
+    return program.empty() ? QByteArray("./") : pathOf(fileaccess::folderOf(program) + '/');
 }
 
 QString displayName(const QByteArray& path)
@@ -66,63 +94,113 @@ QByteArray userSettingsFolder()
     const char* configHome = std::getenv("XDG_CONFIG_HOME");
     if (configHome && configHome[0] == '/')
         return pathOf(fileaccess::joinPath(configHome, "Wallwright"));
-    const char* home = std::getenv("HOME");
-    if (!home || home[0] != '/') {
-        const passwd* user = ::getpwuid(::geteuid());
-        home = user ? user->pw_dir : nullptr;
-    }
-    if (!home || home[0] != '/')
+    const std::string home = fileaccess::homeFolder();
+    if (home.empty())
         return {};
     return pathOf(fileaccess::joinPath(fileaccess::joinPath(home, ".config"), "Wallwright"));
 }
 
-QByteArray settingsFileFor(const QByteArray& programFolder, const QByteArray& userFolder)
+SettingsPlace settingsPlaceFor(const QByteArray& programFolder, const QByteArray& userFolder)
 {
     const std::string folder = bytes(programFolder);
     const std::string beside = fileaccess::joinPath(folder, kSettingsName);
-    const bool besideProgram = !programFolder.startsWith(kSystemPrefix) && fileaccess::isOwnFolder(folder)
-                               && fileaccess::canCreateFileIn(folder);
-    if (besideProgram || userFolder.isEmpty() || !fileaccess::makeFolders(bytes(userFolder)))
-        return pathOf(beside);
-    const std::string own = fileaccess::joinPath(bytes(userFolder), kSettingsName);
-    // Only a first run takes the seed: a record of the player's own is never replaced.
-    std::string seed, why;
-    if (::access(own.c_str(), F_OK) != 0 && errno == ENOENT
-        && fileaccess::readStart(beside, ClSettings::kSize, seed, why))
-        fileaccess::writeFile(own, seed, why);
-    return pathOf(own);
+    Failure failure;
+    if (!isSystemFolder(resolvedAsFarAsItExists(folder)) && fileaccess::isOwnFolder(folder)
+        && fileaccess::canCreateFileIn(folder, failure))
+        return {pathOf(beside), pathOf(beside), {}};
+    const std::string user = bytes(userFolder);
+    if (user.empty())
+        return {pathOf(beside), {}, "Settings and solved puzzles are not saved: there is no home folder for them."};
+    const std::string own = fileaccess::joinPath(user, kSettingsName);
+    if (isSystemFolder(resolvedAsFarAsItExists(user)))
+        failure = {FailureKind::Refused, "it is a system folder"};
+    else if (fileaccess::makeOwnFolders(user, failure) && fileaccess::canCreateFileIn(user, failure)) {
+        // Only a first run takes the seed: a record of the player's own is never replaced.
+        std::string seed;
+        Failure seedFailure;
+        if (!fileaccess::exists(own) && fileaccess::readStart(beside, ClSettings::kSize, seed, seedFailure))
+            fileaccess::writeFile(own, seed, seedFailure);
+        return {pathOf(own), pathOf(own), {}};
+    }
+    // Read what there is, write nothing.
+    const bool ownIsThere = fileaccess::isOwnFolder(user) && fileaccess::isRegularFile(own);
+    return {pathOf(ownIsThere ? own : beside), {}, notSavedProblem(user, failure.why)};
 }
 
 ClGameInterface::ClGameInterface(const QByteArray& folder)
     : programFolder(folder.endsWith('/') ? folder : folder + '/')
-    , settingsFile(settingsFileFor(programFolder, userSettingsFolder()))
-    , progressFile(pathOf(fileaccess::joinPath(fileaccess::folderOf(bytes(settingsFile)), ClProgress::kFileName)))
+    , place(settingsPlaceFor(programFolder, userSettingsFolder()))
+    , progressFile(place.saveTo.isEmpty() ? QByteArray()
+                                          : pathOf(fileaccess::joinPath(fileaccess::folderOf(bytes(place.saveTo)),
+                                                                        ClProgress::kFileName)))
     , gameControl(std::make_unique<ClGameControl>())
 {
     loadProgress();
-    std::string why, target;
-    if (!settings.loadFrom(bytes(settingsFile), &why) && !why.empty() && why != "it is missing")
+    Failure failure;
+    if (!place.readFrom.isEmpty() && !settings.loadFrom(bytes(place.readFrom), &failure) && failure
+        && failure.kind != FailureKind::Missing)
         settingsProblem = QString("The settings file \"%1\" cannot be read: %2.")
-                              .arg(displayName(settingsFile), QString::fromStdString(why));
-    why.clear();
-    saveRefused = !fileaccess::canReplace(bytes(settingsFile), target, why);
-    if (saveRefused && settingsProblem.isEmpty())
+                              .arg(displayName(place.readFrom), QString::fromStdString(failure.why));
+    std::string target;
+    failure = {};
+    saveRefused = place.saveTo.isEmpty() || !fileaccess::canReplace(bytes(place.saveTo), target, failure);
+    if (!place.problem.isEmpty())
+        settingsProblem = place.problem;
+    else if (saveRefused && settingsProblem.isEmpty())
         settingsProblem = QString("The settings file \"%1\" is left as it is and settings are not saved: %2.")
-                              .arg(displayName(settingsFile), QString::fromStdString(why));
+                              .arg(displayName(place.saveTo), QString::fromStdString(failure.why));
+    if (!saveRefused)
+        removeLeftovers();
     collectMediaFiles();
+}
+
+void ClGameInterface::removeLeftovers()
+{
+    const std::string folder = fileaccess::folderOf(bytes(place.saveTo));
+    // Every writer holds this lock while its temporary file exists.
+    const fileaccess::FolderLock lock(folder);
+    if (!lock.held())
+        return;
+    for (const char* name : {kSettingsName, ClProgress::kFileName})
+        fileaccess::removeLeftovers(folder, name, kLeftoverSeconds);
 }
 
 ClGameInterface::~ClGameInterface()
 {
-    std::string why;
-    // A refusal was said when the window opened; anything else only now.
-    if (!settings.saveTo(bytes(settingsFile), &why) && !saveRefused)
-        std::fprintf(stderr, "wallwright: settings not saved to %s: %s\n", settingsFile.constData(), why.c_str());
+    // Changes were saved as they were made; this writes any that failed then,
+    // and makes the file of a first run.
+    Failure failure;
+    if (!saveRefused && !settings.saveFields(bytes(place.saveTo), unsavedFields, &failure))
+        std::fprintf(stderr, "wallwright: settings not saved to %s: %s\n", place.saveTo.constData(),
+                     failure.why.c_str());
 }
 
 QByteArray ClGameInterface::settingsPath() const
 {
-    return settingsFile;
+    return place.saveTo;
+}
+
+void ClGameInterface::sayOnce(bool& said, const QString& message)
+{
+    if (said)
+        return;
+    said = true;
+    if (reportProblem)
+        reportProblem(message);
+}
+
+void ClGameInterface::settingsChanged(ClSettings::Fields fields)
+{
+    unsavedFields |= fields;
+    if (saveRefused)
+        return; // said when the window opened
+    Failure failure;
+    if (settings.saveFields(bytes(place.saveTo), unsavedFields, &failure)) {
+        unsavedFields = 0;
+        return;
+    }
+    sayOnce(saveFailureSaid, QString("The settings cannot be saved to \"%1\": %2.")
+                                 .arg(displayName(place.saveTo), QString::fromStdString(failure.why)));
 }
 
 QByteArray ClGameInterface::groupFilePath(std::int32_t group) const
@@ -132,21 +210,24 @@ QByteArray ClGameInterface::groupFilePath(std::int32_t group) const
 
 void ClGameInterface::loadProgress()
 {
-    std::string why, asideAs;
-    switch (progress.load(bytes(progressFile), why, asideAs)) {
+    if (progressFile.isEmpty())
+        return;
+    Failure failure;
+    std::string asideAs;
+    switch (progress.load(bytes(progressFile), failure, asideAs)) {
     case ClProgress::LoadResult::Read:
     case ClProgress::LoadResult::Missing:
         return;
     case ClProgress::LoadResult::SetAside:
         progressProblem = QString("The record of solved puzzles \"%1\" cannot be read (%2); it is kept as \"%3\" "
                                   "and a new record begins.")
-                              .arg(displayName(progressFile), QString::fromStdString(why),
+                              .arg(displayName(progressFile), QString::fromStdString(failure.why),
                                    displayName(pathOf(fileaccess::fileNameOf(asideAs))));
         return;
     case ClProgress::LoadResult::Unreadable:
         progressProblem = QString("The record of solved puzzles \"%1\" cannot be read (%2) nor set aside; "
                                   "solved puzzles are not remembered this time.")
-                              .arg(displayName(progressFile), QString::fromStdString(why));
+                              .arg(displayName(progressFile), QString::fromStdString(failure.why));
         progressUnusable = true;
         return;
     }
@@ -166,19 +247,29 @@ HintOutcome ClGameInterface::hint()
     return result.outcome;
 }
 
-bool ClGameInterface::recordSolved(QString& problem)
+void ClGameInterface::recordSolved()
 {
     ClGameControl& control = *gameControl;
-    if (!control.isValid() || progressUnusable)
-        return true;
-    if (!progress.record(control.gameData->puzzles[std::size_t(control.puzzleIndex)], helpedThisPlay))
-        return true;
-    std::string why;
-    if (progress.save(bytes(progressFile), why))
-        return true;
-    problem = QString("The solved puzzle cannot be recorded in \"%1\": %2.")
-                  .arg(displayName(progressFile), QString::fromStdString(why));
-    return false;
+    if (!control.isValid())
+        return;
+    switch (progress.record(control.gameData->puzzles[std::size_t(control.puzzleIndex)], helpedThisPlay)) {
+    case ClProgress::RecordResult::Unchanged:
+        return;
+    case ClProgress::RecordResult::Full:
+        sayOnce(recordFullSaid, QString("The record of solved puzzles is full (%1 puzzles): newly solved puzzles "
+                                        "are not added to it.")
+                                    .arg(ClProgress::kMostEntries));
+        return;
+    case ClProgress::RecordResult::Recorded:
+        break;
+    }
+    // Without a place to save (said when the window opened) it is kept for this run.
+    if (progressFile.isEmpty() || progressUnusable)
+        return;
+    Failure failure;
+    if (!progress.saveMerged(bytes(progressFile), failure))
+        sayOnce(recordFailureSaid, QString("The solved puzzle cannot be recorded in \"%1\": %2.")
+                                       .arg(displayName(progressFile), QString::fromStdString(failure.why)));
 }
 
 Solved ClGameInterface::solvedState() const
@@ -217,6 +308,7 @@ void ClGameInterface::step(bool (ClGameControl::*move)())
     paintRandomBackground();
     (gameControl.get()->*move)();
     settings.lastPuzzle = gameControl->puzzleIndex;
+    settingsChanged(ClSettings::kLastPuzzle);
 }
 
 void ClGameInterface::selectPuzzle(std::int32_t index)
@@ -261,19 +353,35 @@ void ClGameInterface::loadBackground(const QByteArray fileName)
         return;
     if (badPictures.contains(fileName) || background.isNull())
         return;
-    std::string content, why;
-    if (!fileaccess::readFile(bytes(fileName), kLargestPicture, content, why)) {
-        dropPicture(fileName, QString::fromStdString(why));
+    std::string content;
+    Failure failure;
+    if (!fileaccess::readFile(bytes(fileName), kLargestPicture, content, failure)) {
+        dropPicture(fileName, QString::fromStdString(failure.why));
         return;
     }
-    QByteArray encoded = QByteArray::fromStdString(content);
-    content.clear();
+    const bool decodedWhole = jpegDecodesWhole(content);
+    // Read in place: a bitmap's file is as large as its pixels.
+    QByteArray encoded = QByteArray::fromRawData(content.data(), qsizetype(content.size()));
     QBuffer buffer(&encoded);
     buffer.open(QIODevice::ReadOnly);
-    // Decoding straight to the background's size keeps a huge picture cheap.
     QImageReader reader(&buffer);
-    if (reader.canRead() && reader.size().isValid())
+    reader.setAllocationLimit(kAllocationLimitMb);
+    const QSize claimed = reader.canRead() ? reader.size() : QSize();
+    if (claimed.isValid()) {
+        // The header's word is taken before anything is decoded: a few bytes
+        // can claim a picture of gigabytes.
+        const bool scaledWhileRead = reader.format() == "jpeg" && !decodedWhole;
+        const qint64 most = scaledWhileRead ? kMostPixelsDecodedScaled : kMostPixelsDecodedWhole;
+        if (qint64(claimed.width()) * claimed.height() > most) {
+            dropPicture(fileName, QString("it claims %1 x %2 pixels, more than the game decodes (%3 million at most)")
+                                      .arg(claimed.width())
+                                      .arg(claimed.height())
+                                      .arg(most / 1'000'000));
+            return;
+        }
+        // Decoding straight to the background's size keeps a large photo cheap.
         reader.setScaledSize(background.size());
+    }
     const QImage picture = reader.read();
     if (picture.isNull()) {
         dropPicture(fileName, "it is no picture that can be decoded");

@@ -16,10 +16,18 @@
 #include "Progress.h"
 #include "Settings.h"
 
+// Where "config.dat" and the record of solved puzzles are kept.
+struct SettingsPlace {
+    QByteArray readFrom; // the settings file read at start; may be empty
+    QByteArray saveTo;   // the settings file written; empty: nothing is saved
+    QString problem;     // why nothing is saved, for the player; empty when all is well
+};
+
 class ClGameInterface {
 public:
-    // Reads the settings from "config.dat" (see settingsFileFor) and lists
-    // the media files in the program folder.
+    // Reads the settings from "config.dat" (see settingsPlaceFor), removes
+    // what killed writes left beside it, and lists the media files in the
+    // program folder.
     explicit ClGameInterface(const QByteArray& programFolder);
     ~ClGameInterface(); // writes the settings back
 
@@ -31,18 +39,22 @@ public:
     // A hint for the puzzle in play; a puzzle finished with one counts as
     // solved with help.
     HintOutcome hint();
-    // The puzzle in play is solved: recorded at once, on disk too. Says why
-    // when the record cannot be written.
-    bool recordSolved(QString& problem);
+    // The puzzle in play is solved: recorded at once, on disk too, merged
+    // with what another running game recorded. Tells reportProblem, once,
+    // when the record cannot be written or is full.
+    void recordSolved();
     // How the puzzle shown has been solved before.
     Solved solvedState() const;
     // Solved puzzles and all puzzles of a group; (0, 0) when its file cannot be read.
     std::pair<int, int> solvedInGroup(std::int32_t group) const;
-    // A new random background, a step, and the new index remembered.
+    // A new random background, a step, and the new index remembered (on disk too).
     void nextPuzzle();
     void prevPuzzle();
     // A step to the index (refused outside the group) and a new background.
     void selectPuzzle(std::int32_t index);
+    // The player changed these settings fields: on disk at once, merged
+    // field by field with what another running game wrote meanwhile.
+    void settingsChanged(ClSettings::Fields fields);
     void collectMediaFiles();
     void applyMusic();
     // Paints a ".bmp" or ".jpg" file stretched over the whole background.
@@ -50,17 +62,18 @@ public:
     // pictureFiles, which may hold the very name passed.
     void loadBackground(const QByteArray fileName);
 
+    // The settings file written, empty when settings are not saved.
     QByteArray settingsPath() const;
     QByteArray groupFilePath(std::int32_t group) const;
 
     const QByteArray programFolder; // ends with a separator
-    const QByteArray settingsFile;
+    const SettingsPlace place;
     // Why the settings file or the record of solved puzzles could not be read,
     // or the settings will not be saved; empty when all is well. Said once,
     // when the window opens.
     QString settingsProblem;
     QString progressProblem;
-    const QByteArray progressFile; // beside the settings
+    const QByteArray progressFile; // beside the settings; empty when not saved
     ClProgress progress;
     std::unique_ptr<ClGameControl> gameControl;
     QImage background;
@@ -72,16 +85,33 @@ public:
     std::function<void(const QByteArrayList& files, bool on)> musicPlayer;
     // Told once about each picture that cannot be shown, and why.
     std::function<void(const QByteArray& fileName, const QString& why)> reportBadPicture;
+    // Told when a change cannot be saved; once, not at every change.
+    std::function<void(const QString& message)> reportProblem;
+
+    // Background pictures claiming more pixels than these are not decoded:
+    // a picture decoded whole costs 4 bytes a pixel, and a progressive JPEG
+    // keeps every coefficient of the whole picture while it decodes.
+    // Far more than a 640 x 480 background needs.
+    static constexpr qint64 kMostPixelsDecodedWhole = 4'000'000;
+    // Baseline JPEGs decode scaled down as they are read, so photos as large
+    // as a camera's cost little memory; their time grows with their pixels.
+    static constexpr qint64 kMostPixelsDecodedScaled = 30'000'000;
 
 private:
     void step(bool (ClGameControl::*move)());
     void loadProgress();
+    void removeLeftovers();
     void paintRandomBackground();
     void dropPicture(const QByteArray& fileName, const QString& why);
+    void sayOnce(bool& said, const QString& message);
     QSet<QByteArray> badPictures;
     bool saveRefused = false;
     bool helpedThisPlay = false;
     bool progressUnusable = false; // neither read nor set aside: never overwritten
+    ClSettings::Fields unsavedFields = 0;
+    bool saveFailureSaid = false;
+    bool recordFailureSaid = false;
+    bool recordFullSaid = false;
 };
 
 // The folder of the running program's own file, links resolved.
@@ -95,11 +125,11 @@ QString displayFileName(const QByteArray& path);
 
 // Where "config.dat" is kept: beside the program when the program folder
 // belongs to the player and a file can be made there (a build folder, a
-// copy in one's home), never in a system folder under /usr. Otherwise in
+// copy in one's home), never in a system folder such as /usr. Otherwise in
 // userFolder, which a first run creates and seeds with the program folder's
-// copy. When userFolder cannot be made either, the program folder's copy is
-// still read.
-QByteArray settingsFileFor(const QByteArray& programFolder, const QByteArray& userFolder);
+// copy, when it is the player's own and writable. When it is not, nothing
+// is saved and the problem says why; the settings are still read.
+SettingsPlace settingsPlaceFor(const QByteArray& programFolder, const QByteArray& userFolder);
 
 // $XDG_CONFIG_HOME/Wallwright, or ~/.config/Wallwright.
 QByteArray userSettingsFolder();

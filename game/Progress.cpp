@@ -1,5 +1,6 @@
 #include "Progress.h"
 
+#include <algorithm>
 #include <cstring>
 #include <sstream>
 
@@ -39,14 +40,32 @@ Solved ClProgress::stateOf(const ClPuzzle& puzzle) const
     return found == entries.end() ? Solved::No : found->second;
 }
 
-bool ClProgress::record(const ClPuzzle& puzzle, bool withHelp)
+ClProgress::RecordResult ClProgress::record(const ClPuzzle& puzzle, bool withHelp)
 {
     const Solved now = withHelp ? Solved::WithHelp : Solved::Alone;
-    Solved& kept = entries[keyOf(puzzle)];
-    if (kept >= now)
-        return false;
-    kept = now;
-    return true;
+    const Key key = keyOf(puzzle);
+    const auto found = entries.find(key);
+    if (found == entries.end()) {
+        if (entries.size() >= kMostEntries)
+            return RecordResult::Full;
+        entries.emplace(key, now);
+        return RecordResult::Recorded;
+    }
+    if (found->second >= now)
+        return RecordResult::Unchanged;
+    found->second = now;
+    return RecordResult::Recorded;
+}
+
+void ClProgress::mergeFrom(const ClProgress& other)
+{
+    for (const auto& [key, state] : other.entries) {
+        const auto found = entries.find(key);
+        if (found != entries.end())
+            found->second = std::max(found->second, state);
+        else if (entries.size() < kMostEntries)
+            entries.emplace(key, state);
+    }
 }
 
 std::string ClProgress::toBytes() const
@@ -65,51 +84,55 @@ std::string ClProgress::toBytes() const
     return bytes;
 }
 
-bool ClProgress::fromBytes(const std::string& bytes, std::string& why)
+bool ClProgress::fromBytes(const std::string& bytes, Failure& failure)
 {
+    const auto damaged = [&failure](const char* why) {
+        failure = {FailureKind::Damaged, why};
+        return false;
+    };
     const auto* in = reinterpret_cast<const std::uint8_t*>(bytes.data());
-    if (bytes.size() < kHeaderSize || std::memcmp(in, kMagic, sizeof kMagic) != 0) {
-        why = "it is no record of solved puzzles";
-        return false;
-    }
-    if (binaryio::getInt32(in + 8) != kVersion) {
-        why = "it was written in another layout";
-        return false;
-    }
+    if (bytes.size() < kHeaderSize || std::memcmp(in, kMagic, sizeof kMagic) != 0)
+        return damaged("it is no record of solved puzzles");
+    if (binaryio::getInt32(in + 8) != kVersion)
+        return damaged("it was written in another layout");
     const std::int64_t count = binaryio::getInt32(in + 12);
-    if (count < 0 || std::uint64_t(count) > kMostEntries || bytes.size() != kHeaderSize + kEntrySize * std::size_t(count)) {
-        why = "it is cut short or damaged";
-        return false;
-    }
+    if (count < 0 || std::uint64_t(count) > kMostEntries || bytes.size() != kHeaderSize + kEntrySize * std::size_t(count))
+        return damaged("it is cut short or damaged");
     std::map<Key, Solved> read;
     for (std::size_t at = kHeaderSize; at < bytes.size(); at += kEntrySize) {
         Key key;
         std::memcpy(key.data(), in + at, key.size());
         const std::int32_t state = binaryio::getInt32(in + at + key.size());
-        if (state != std::int32_t(Solved::WithHelp) && state != std::int32_t(Solved::Alone)) {
-            why = "it is damaged";
-            return false;
-        }
+        if (state != std::int32_t(Solved::WithHelp) && state != std::int32_t(Solved::Alone))
+            return damaged("it is damaged");
         read[key] = Solved(state);
     }
     entries = std::move(read);
     return true;
 }
 
-ClProgress::LoadResult ClProgress::load(const std::string& path, std::string& why, std::string& asideAs)
+ClProgress::LoadResult ClProgress::load(const std::string& path, Failure& failure, std::string& asideAs)
 {
     std::string bytes;
-    if (fileaccess::readFile(path, kHeaderSize + kEntrySize * kMostEntries, bytes, why) && fromBytes(bytes, why))
+    if (fileaccess::readFile(path, kLargestFile, bytes, failure) && fromBytes(bytes, failure))
         return LoadResult::Read;
-    if (why == "it is missing")
+    if (failure.kind == FailureKind::Missing)
         return LoadResult::Missing;
     entries.clear();
-    std::string renameWhy;
-    return fileaccess::setAside(path, ".unreadable", asideAs, renameWhy) ? LoadResult::SetAside
-                                                                       : LoadResult::Unreadable;
+    Failure renameFailure;
+    return fileaccess::setAside(path, ".unreadable", asideAs, renameFailure) ? LoadResult::SetAside
+                                                                             : LoadResult::Unreadable;
 }
 
-bool ClProgress::save(const std::string& path, std::string& why) const
+bool ClProgress::saveMerged(const std::string& path, Failure& failure)
 {
-    return fileaccess::writeFile(path, toBytes(), why);
+    const fileaccess::FolderLock lock(fileaccess::folderOf(path));
+    ClProgress onDisk;
+    std::string bytes, asideAs;
+    Failure readFailure;
+    if (fileaccess::readFile(path, kLargestFile, bytes, readFailure) && onDisk.fromBytes(bytes, readFailure))
+        mergeFrom(onDisk);
+    else if (readFailure.kind == FailureKind::Damaged || readFailure.kind == FailureKind::TooLarge)
+        fileaccess::setAside(path, ".unreadable", asideAs, readFailure); // damaged meanwhile: kept, not overwritten
+    return fileaccess::writeFile(path, toBytes(), failure);
 }

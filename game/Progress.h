@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 
+#include "../model/Failure.h"
 #include "../model/Gamefile.h"
 
 enum class Solved : std::int32_t { No = 0, WithHelp = 1, Alone = 2 };
@@ -20,29 +21,39 @@ public:
     static constexpr std::int32_t kVersion = 1;
     static constexpr std::size_t kHeaderSize = 16;
     static constexpr std::size_t kEntrySize = 20;
-    // A million puzzles: far beyond any collection, small enough to read at once.
+    // A million puzzles: far beyond any collection, small enough to read at
+    // once. The one limit of both writing and reading: a record never grows
+    // past it, so whatever was written reads back.
     static constexpr std::size_t kMostEntries = 1'000'000;
+    static constexpr std::size_t kLargestFile = kHeaderSize + kEntrySize * kMostEntries;
 
     static Key keyOf(const ClPuzzle& record);
 
     Solved stateOf(const ClPuzzle& record) const;
+    enum class RecordResult { Unchanged, Recorded, Full };
     // Marks the puzzle solved; a later solve without help upgrades one with
-    // help, never the other way. True when the record changed.
-    bool record(const ClPuzzle& record, bool withHelp);
+    // help, never the other way. A full record takes upgrades but no new
+    // puzzle.
+    RecordResult record(const ClPuzzle& record, bool withHelp);
     std::size_t size() const { return entries.size(); }
 
     enum class LoadResult { Read, Missing, SetAside, Unreadable };
     // Reads the file. One that cannot be read (damaged, no regular file,
-    // unreadable, too large) is renamed out of the way, so nothing of the
-    // player's is lost, and the record starts afresh. `why` says what was
-    // wrong and `asideAs` where it went.
-    LoadResult load(const std::string& path, std::string& why, std::string& asideAs);
-    bool save(const std::string& path, std::string& why) const;
+    // unreadable) is renamed out of the way, so nothing of the player's is
+    // lost, and the record starts afresh. `failure` says what was wrong and
+    // `asideAs` where it went.
+    LoadResult load(const std::string& path, Failure& failure, std::string& asideAs);
+    // Writes this record merged with what the file holds now, under the
+    // folder's lock, so that two games running at once both keep their
+    // solves; this record learns the other's solves on the way.
+    bool saveMerged(const std::string& path, Failure& failure);
 
     std::string toBytes() const;
     // False, changing nothing, when the bytes are no record of this layout.
-    bool fromBytes(const std::string& bytes, std::string& why);
+    bool fromBytes(const std::string& bytes, Failure& failure);
 
 private:
+    // Takes the other's solves: upgrades always, new puzzles while there is room.
+    void mergeFrom(const ClProgress& other);
     std::map<Key, Solved> entries;
 };

@@ -47,12 +47,13 @@ void ClSettings::fromBytes(const Bytes& bytes)
     std::copy_n(bytes.begin() + kTextField2, textField2.size(), textField2.begin());
 }
 
-bool ClSettings::loadFrom(const std::string& fileName, std::string* why)
+bool ClSettings::loadFrom(const std::string& fileName, Failure* failure)
 {
-    std::string read, reason;
+    std::string read;
+    Failure reason;
     if (!fileaccess::readStart(fileName, kSize, read, reason)) {
-        if (why)
-            *why = reason;
+        if (failure)
+            *failure = reason;
         return false;
     }
     Bytes bytes = toBytes();
@@ -61,13 +62,32 @@ bool ClSettings::loadFrom(const std::string& fileName, std::string* why)
     return read.size() == kSize;
 }
 
-bool ClSettings::saveTo(const std::string& fileName, std::string* why) const
+bool ClSettings::saveTo(const std::string& fileName, Failure* failure) const
 {
     const Bytes bytes = toBytes();
-    std::string reason;
+    Failure reason;
     const bool saved =
         fileaccess::writeFile(fileName, {reinterpret_cast<const char*>(bytes.data()), bytes.size()}, reason);
-    if (why)
-        *why = reason;
+    if (failure)
+        *failure = reason;
     return saved;
+}
+
+bool ClSettings::saveFields(const std::string& fileName, Fields fields, Failure* failure) const
+{
+    const fileaccess::FolderLock lock(fileaccess::folderOf(fileName));
+    ClSettings merged = *this;
+    merged.loadFrom(fileName);
+    const struct {
+        Fields field;
+        std::int32_t ClSettings::*word;
+    } changeable[] = {
+        {kMusicOn, &ClSettings::musicOn},       {kSoundOn, &ClSettings::soundOn},
+        {kGroup, &ClSettings::group},           {kLastPuzzle, &ClSettings::lastPuzzle},
+        {kBrickStyle, &ClSettings::brickStyle},
+    };
+    for (const auto& c : changeable)
+        if (fields & c.field)
+            merged.*c.word = this->*c.word;
+    return merged.saveTo(fileName, failure);
 }

@@ -1,14 +1,23 @@
 #include "Fileaccess.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <pwd.h>
 #include <stdio.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <memory>
 #include <random>
+#include <thread>
 
 namespace fileaccess {
 namespace {
@@ -16,10 +25,34 @@ namespace {
 // Links followed to reach the file a link names, as the kernel allows.
 constexpr int kMaxLinkDepth = 40;
 constexpr int kTemporaryNameTries = 100;
+constexpr char kTemporaryEnding[] = ".tmp";
+// Another game holds the lock only while it writes a small file.
+constexpr int kLockTries = 300;
+constexpr auto kLockPause = std::chrono::milliseconds(10);
 
 std::string systemReason(int error)
 {
     return std::strerror(error);
+}
+
+Failure failed(FailureKind kind, std::string why)
+{
+    return {kind, std::move(why)};
+}
+
+// A failure of the system, sorted by what the player can do about it.
+Failure systemFailure(int error)
+{
+    switch (error) {
+    case ENOENT:
+        return failed(FailureKind::Missing, "it is missing");
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return failed(FailureKind::Refused, systemReason(error));
+    default:
+        return failed(FailureKind::Io, systemReason(error));
+    }
 }
 
 std::string kindOfMode(mode_t mode)
@@ -37,28 +70,24 @@ std::string kindOfMode(mode_t mode)
     return "no file";
 }
 
-std::string notAFile(mode_t mode)
+Failure notAFile(mode_t mode)
 {
-    return "it is " + kindOfMode(mode) + ", not a file";
-}
-
-std::string missingOr(int error)
-{
-    return error == ENOENT ? std::string("it is missing") : systemReason(error);
+    return failed(FailureKind::NotRegular, "it is " + kindOfMode(mode) + ", not a file");
 }
 
 // Reads until `limit` bytes or the end; false on a read error.
-bool readUpTo(int fd, std::size_t limit, std::string& bytes, std::string& why)
+bool readUpTo(int fd, std::size_t limit, std::string& bytes, Failure& failure)
 {
     bytes.clear();
     char buffer[1 << 16];
     while (bytes.size() < limit) {
         const std::size_t want = std::min(sizeof buffer, limit - bytes.size());
-        const ssize_t got = ::read(fd, buffer, want);
+        // From the start, wherever the descriptor stands: files are read whole.
+        const ssize_t got = ::pread(fd, buffer, want, off_t(bytes.size()));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
-            why = systemReason(errno);
+            failure = systemFailure(errno);
             return false;
         }
         if (got == 0)
@@ -68,14 +97,23 @@ bool readUpTo(int fd, std::size_t limit, std::string& bytes, std::string& why)
     return true;
 }
 
-bool writeAll(int fd, std::string_view bytes, std::string& why)
+bool notLargerThan(std::size_t limit, std::string& bytes, Failure& failure)
+{
+    if (bytes.size() <= limit)
+        return true;
+    bytes.clear();
+    failure = failed(FailureKind::TooLarge, "it is larger than " + std::to_string(limit) + " bytes");
+    return false;
+}
+
+bool writeAll(int fd, std::string_view bytes, Failure& failure)
 {
     while (!bytes.empty()) {
         const ssize_t put = ::write(fd, bytes.data(), bytes.size());
         if (put < 0 && errno == EINTR)
             continue;
         if (put <= 0) {
-            why = systemReason(put < 0 ? errno : EIO);
+            failure = systemFailure(put < 0 ? errno : EIO);
             return false;
         }
         bytes.remove_prefix(std::size_t(put));
@@ -84,17 +122,17 @@ bool writeAll(int fd, std::string_view bytes, std::string& why)
 }
 
 // The file a chain of links ends at; the path itself when it is no link.
-bool followLinks(std::string path, std::string& target, std::string& why)
+bool followLinks(std::string path, std::string& target, Failure& failure)
 {
     for (int depth = 0; depth < kMaxLinkDepth; ++depth) {
         struct stat info {};
         if (::lstat(path.c_str(), &info) != 0) {
             if (errno != ENOENT) {
-                why = systemReason(errno);
+                failure = systemFailure(errno);
                 return false;
             }
             if (depth > 0) {
-                why = "it is a link to a missing file";
+                failure = failed(FailureKind::Refused, "it is a link to a missing file");
                 return false;
             }
             target = path;
@@ -107,35 +145,35 @@ bool followLinks(std::string path, std::string& target, std::string& why)
         std::string linked(std::size_t(info.st_size > 0 ? info.st_size : 255) + 1, '\0');
         const ssize_t length = ::readlink(path.c_str(), linked.data(), linked.size());
         if (length < 0 || std::size_t(length) >= linked.size()) {
-            why = length < 0 ? systemReason(errno) : "its link changed while it was read";
+            failure = length < 0 ? systemFailure(errno) : failed(FailureKind::Io, "its link changed while it was read");
             return false;
         }
         linked.resize(std::size_t(length));
         path = !linked.empty() && linked.front() == '/' ? linked : joinPath(folderOf(path), linked);
     }
-    why = "it is a link that leads round in circles";
+    failure = failed(FailureKind::Refused, "it is a link that leads round in circles");
     return false;
 }
 
 // A name in `folder` that nothing has, opened with O_EXCL so that neither a
 // file nor a link planted under it is ever written through.
 int createTemporary(const std::string& folder, const std::string& base, mode_t mode, std::string& name,
-                    std::string& why)
+                    Failure& failure)
 {
     static std::atomic<unsigned> serial{0};
     std::random_device entropy; // only names the file; nothing depends on its value
     for (int attempt = 0; attempt < kTemporaryNameTries; ++attempt) {
         name = joinPath(folder, "." + base + "." + std::to_string(::getpid()) + "-" + std::to_string(++serial)
-                                    + "-" + std::to_string(entropy() & 0xffffff) + ".tmp");
+                                    + "-" + std::to_string(entropy() & 0xffffff) + kTemporaryEnding);
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0)
             return fd;
         if (errno != EEXIST) {
-            why = "no file can be made beside it (" + systemReason(errno) + ")";
+            failure = systemFailure(errno);
             return -1;
         }
     }
-    why = "no free temporary name beside it";
+    failure = failed(FailureKind::Io, "no free temporary name beside it");
     return -1;
 }
 
@@ -162,26 +200,26 @@ std::string fileNameOf(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-int openRegularFile(const std::string& path, std::string& why)
+int openRegularFile(const std::string& path, Failure& failure)
 {
     // Looked at first: opening some devices already does something.
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) {
-        why = missingOr(errno);
+        failure = systemFailure(errno);
         return -1;
     }
     if (!S_ISREG(info.st_mode)) {
-        why = notAFile(info.st_mode);
+        failure = notAFile(info.st_mode);
         return -1;
     }
     // Non-blocking, in case a FIFO took the file's place in between.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        why = missingOr(errno);
+        failure = systemFailure(errno);
         return -1;
     }
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        why = notAFile(info.st_mode);
+        failure = notAFile(info.st_mode);
         ::close(fd);
         return -1;
     }
@@ -194,50 +232,72 @@ bool isRegularFile(const std::string& path)
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-bool readStart(const std::string& path, std::size_t limit, std::string& bytes, std::string& why)
+bool exists(const std::string& path)
 {
-    const int fd = openRegularFile(path, why);
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
+bool readStart(const std::string& path, std::size_t limit, std::string& bytes, Failure& failure)
+{
+    const int fd = openRegularFile(path, failure);
     if (fd < 0)
         return false;
-    const bool read = readUpTo(fd, limit, bytes, why);
+    const bool read = readUpTo(fd, limit, bytes, failure);
     ::close(fd);
     return read;
 }
 
-bool readFile(const std::string& path, std::size_t limit, std::string& bytes, std::string& why)
+bool readFile(const std::string& path, std::size_t limit, std::string& bytes, Failure& failure)
 {
     // One byte more than allowed tells a file that is too large.
-    if (!readStart(path, limit + 1, bytes, why))
-        return false;
-    if (bytes.size() > limit) {
-        bytes.clear();
-        why = "it is larger than " + std::to_string(limit) + " bytes";
-        return false;
-    }
-    return true;
+    return readStart(path, limit + 1, bytes, failure) && notLargerThan(limit, bytes, failure);
 }
 
-bool canReplace(const std::string& path, std::string& target, std::string& why)
+std::FILE* openRegularStream(const std::string& path, Failure& failure)
 {
-    if (!followLinks(path, target, why))
+    const int fd = openRegularFile(path, failure);
+    if (fd < 0)
+        return nullptr;
+    std::FILE* stream = ::fdopen(fd, "rb");
+    if (!stream) {
+        failure = systemFailure(errno);
+        ::close(fd);
+    }
+    return stream;
+}
+
+bool readOpenStart(std::FILE* stream, std::size_t limit, std::string& bytes, Failure& failure)
+{
+    return readUpTo(::fileno(stream), limit, bytes, failure);
+}
+
+bool readOpenFile(std::FILE* stream, std::size_t limit, std::string& bytes, Failure& failure)
+{
+    return readOpenStart(stream, limit + 1, bytes, failure) && notLargerThan(limit, bytes, failure);
+}
+
+bool canReplace(const std::string& path, std::string& target, Failure& failure)
+{
+    if (!followLinks(path, target, failure))
         return false;
     struct stat old {};
     if (::stat(target.c_str(), &old) != 0)
         return true;
     if (!S_ISREG(old.st_mode)) {
-        why = notAFile(old.st_mode);
+        failure = notAFile(old.st_mode);
         return false;
     }
     // The write bit, not access(): a file its owner made read-only stays so,
     // even for root.
     if ((old.st_mode & S_IWUSR) == 0) {
-        why = "it is read-only";
+        failure = failed(FailureKind::Refused, "it is read-only");
         return false;
     }
     return true;
 }
 
-bool setAside(const std::string& path, const std::string& suffix, std::string& asideAs, std::string& why)
+bool setAside(const std::string& path, const std::string& suffix, std::string& asideAs, Failure& failure)
 {
     for (int attempt = 1; attempt <= kTemporaryNameTries; ++attempt) {
         asideAs = path + suffix + (attempt == 1 ? std::string() : "-" + std::to_string(attempt));
@@ -245,18 +305,18 @@ bool setAside(const std::string& path, const std::string& suffix, std::string& a
         if (::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, asideAs.c_str(), RENAME_NOREPLACE) == 0)
             return true;
         if (errno != EEXIST) {
-            why = systemReason(errno);
+            failure = systemFailure(errno);
             return false;
         }
     }
-    why = "no free name to set it aside under";
+    failure = failed(FailureKind::Io, "no free name to set it aside under");
     return false;
 }
 
-bool canCreateFileIn(const std::string& folder)
+bool canCreateFileIn(const std::string& folder, Failure& failure)
 {
-    std::string probe, why;
-    const int fd = createTemporary(folder, "wallwright-probe", 0600, probe, why);
+    std::string probe;
+    const int fd = createTemporary(folder, "wallwright-probe", 0600, probe, failure);
     if (fd < 0)
         return false;
     ::close(fd);
@@ -270,47 +330,176 @@ bool isOwnFolder(const std::string& folder)
     return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::geteuid();
 }
 
-bool makeFolders(const std::string& folder)
+bool makeOwnFolders(const std::string& folder, Failure& failure)
 {
     struct stat info {};
-    if (::stat(folder.c_str(), &info) == 0)
-        return S_ISDIR(info.st_mode);
-    const std::string parent = folderOf(folder);
-    if (parent != folder && parent != "." && !makeFolders(parent))
+    if (::stat(folder.c_str(), &info) == 0) {
+        if (!S_ISDIR(info.st_mode)) {
+            failure = failed(FailureKind::NotRegular, "it is " + kindOfMode(info.st_mode) + ", not a folder");
+            return false;
+        }
+        if (info.st_uid != ::geteuid()) {
+            failure = failed(FailureKind::Refused, "it belongs to another user");
+            return false;
+        }
+        return true;
+    }
+    if (errno != ENOENT) {
+        failure = systemFailure(errno);
+        if (errno == ENOTDIR)
+            failure = failed(FailureKind::NotRegular, "a file stands where a folder above it should be");
         return false;
-    return ::mkdir(folder.c_str(), 0755) == 0 || errno == EEXIST;
+    }
+    const std::string parent = folderOf(folder);
+    if (parent == folder || parent == "." || !makeOwnFolders(parent, failure))
+        return false;
+    if (::mkdir(folder.c_str(), 0755) != 0 && errno != EEXIST) {
+        failure = systemFailure(errno);
+        return false;
+    }
+    return true;
 }
 
-bool writeFile(const std::string& path, std::string_view bytes, std::string& why)
+std::string resolved(const std::string& path)
+{
+    const std::unique_ptr<char, void (*)(void*)> real(::realpath(path.c_str(), nullptr), std::free);
+    return real ? std::string(real.get()) : std::string();
+}
+
+std::vector<FolderEntry> listFolder(const std::string& folder)
+{
+    std::vector<FolderEntry> entries;
+    const std::unique_ptr<DIR, int (*)(DIR*)> listing(::opendir(folder.c_str()), ::closedir);
+    if (!listing)
+        return entries;
+    while (const dirent* entry = ::readdir(listing.get())) {
+        const std::string name = entry->d_name;
+        if (name == "." || name == "..")
+            continue;
+        struct stat info {};
+        const bool known = ::stat(joinPath(folder, name).c_str(), &info) == 0;
+        entries.push_back({name, known && S_ISREG(info.st_mode), known && S_ISDIR(info.st_mode)});
+    }
+    return entries;
+}
+
+std::string programFile()
+{
+    std::string program(PATH_MAX, '\0');
+    const ssize_t length = ::readlink("/proc/self/exe", program.data(), program.size());
+    if (length <= 0 || std::size_t(length) >= program.size())
+        return {};
+    program.resize(std::size_t(length));
+    return program;
+}
+
+std::string homeFolder()
+{
+    const char* home = std::getenv("HOME");
+    if (home && home[0] == '/')
+        return home;
+    const passwd* user = ::getpwuid(::geteuid());
+    return user && user->pw_dir && user->pw_dir[0] == '/' ? user->pw_dir : "";
+}
+
+bool isTemporaryNameFor(const std::string& entry, const std::string& targetName)
+{
+    const std::string start = "." + targetName + ".";
+    if (entry.size() <= start.size() + std::strlen(kTemporaryEnding) || !entry.starts_with(start)
+        || !entry.ends_with(kTemporaryEnding))
+        return false;
+    // <pid>-<serial>-<random>
+    const std::string middle =
+        entry.substr(start.size(), entry.size() - start.size() - std::strlen(kTemporaryEnding));
+    int dashes = 0;
+    bool digitBefore = false;
+    for (char c : middle) {
+        if (c == '-') {
+            if (!digitBefore)
+                return false;
+            ++dashes;
+            digitBefore = false;
+        } else if (c >= '0' && c <= '9') {
+            digitBefore = true;
+        } else {
+            return false;
+        }
+    }
+    return dashes == 2 && digitBefore;
+}
+
+int removeLeftovers(const std::string& folder, const std::string& targetName, int olderThanSeconds)
+{
+    const std::time_t now = std::time(nullptr);
+    int removed = 0;
+    for (const FolderEntry& entry : listFolder(folder)) {
+        if (!isTemporaryNameFor(entry.name, targetName))
+            continue;
+        const std::string path = joinPath(folder, entry.name);
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || now - info.st_mtime <= olderThanSeconds)
+            continue;
+        removed += ::unlink(path.c_str()) == 0;
+    }
+    return removed;
+}
+
+FolderLock::FolderLock(const std::string& folder)
+{
+    const std::string path = joinPath(folder, kFileName);
+    fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
+    struct stat info {};
+    if (fd >= 0 && (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {
+        ::close(fd);
+        fd = -1;
+    }
+    for (int attempt = 0; fd >= 0; ++attempt) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            return;
+        if ((errno != EWOULDBLOCK && errno != EINTR) || attempt == kLockTries) {
+            ::close(fd);
+            fd = -1;
+            return;
+        }
+        std::this_thread::sleep_for(kLockPause);
+    }
+}
+
+FolderLock::~FolderLock()
+{
+    if (fd >= 0)
+        ::close(fd); // releases the lock
+}
+
+bool writeFile(const std::string& path, std::string_view bytes, Failure& failure)
 {
     std::string target;
-    if (!canReplace(path, target, why))
+    if (!canReplace(path, target, failure))
         return false;
     struct stat old {};
     const bool exists = ::stat(target.c_str(), &old) == 0;
     std::string temporary;
     // A new file gets the usual permissions less the umask, an old one its own.
     const int fd = createTemporary(folderOf(target), fileNameOf(target), exists ? (old.st_mode & 07777) : 0666,
-                                   temporary, why);
-    if (fd < 0)
+                                   temporary, failure);
+    if (fd < 0) {
+        failure.why = "no file can be made beside it (" + failure.why + ")";
         return false;
-    bool written = writeAll(fd, bytes, why);
-    if (written && exists && ::fchmod(fd, old.st_mode & 07777) != 0) {
-        why = systemReason(errno);
-        written = false;
     }
-    if (written && ::fsync(fd) != 0) {
-        why = systemReason(errno);
-        written = false;
-    }
-    if (::close(fd) != 0 && written) {
-        why = systemReason(errno);
-        written = false;
-    }
-    if (written && ::rename(temporary.c_str(), target.c_str()) != 0) {
-        why = systemReason(errno);
-        written = false;
-    }
+    bool written = writeAll(fd, bytes, failure);
+    const auto check = [&](bool done) {
+        if (written && !done) {
+            failure = systemFailure(errno);
+            written = false;
+        }
+    };
+    if (written && exists)
+        check(::fchmod(fd, old.st_mode & 07777) == 0);
+    if (written)
+        check(::fsync(fd) == 0);
+    check(::close(fd) == 0);
+    if (written)
+        check(::rename(temporary.c_str(), target.c_str()) == 0);
     if (!written) {
         ::unlink(temporary.c_str());
         return false;

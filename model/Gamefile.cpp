@@ -217,20 +217,23 @@ bool ClGameFile::readContent(std::istream& in)
 {
     ClGameHeader newHeader;
     if (!newHeader.readFrom(in)) {
-        lastError = "ends inside the header";
+        lastFailure = {FailureKind::Damaged, "ends inside the header"};
         return false;
     }
     std::vector<ClShape> newShapes;
     std::vector<ClPuzzle> newPuzzles;
-    if (!readRecords(in, newHeader.shapeCount, newShapes, "shape record", lastError)
-        || !readRecords(in, newHeader.puzzleCount, newPuzzles, "puzzle record", lastError))
+    std::string damage;
+    if (!readRecords(in, newHeader.shapeCount, newShapes, "shape record", damage)
+        || !readRecords(in, newHeader.puzzleCount, newPuzzles, "puzzle record", damage)) {
+        lastFailure = {FailureKind::Damaged, damage};
         return false;
+    }
 
     header = newHeader;
     shapes = std::move(newShapes);
     puzzles = std::move(newPuzzles);
     linkShapes();
-    lastError.clear();
+    lastFailure = {};
     return true;
 }
 
@@ -245,16 +248,16 @@ void ClGameFile::linkShapes()
 
 bool ClGameFile::load(const std::string& fileName)
 {
-    std::string bytes, why;
-    if (!fileaccess::readFile(fileName, kLargestFile, bytes, why)) {
-        lastError = "cannot be opened: " + why;
+    std::string bytes;
+    if (!fileaccess::readFile(fileName, kLargestFile, bytes, lastFailure)) {
+        lastFailure.why = "cannot be opened: " + lastFailure.why;
         return false;
     }
     std::istringstream in(std::move(bytes), std::ios::binary);
     return readContent(in);
 }
 
-bool ClGameFile::save(const std::string& fileName, std::string* why) const
+bool ClGameFile::save(const std::string& fileName, Failure* failure) const
 {
     std::ostringstream out(std::ios::binary);
     // Counts come from what is really held, so the file always reads back.
@@ -267,9 +270,9 @@ bool ClGameFile::save(const std::string& fileName, std::string* why) const
         shapes[std::size_t(i)].writeTo(out);
     for (std::int32_t i = 0; i < written.puzzleCount; ++i)
         puzzles[std::size_t(i)].writeTo(out);
-    std::string reason;
+    Failure reason;
     const bool saved = fileaccess::writeFile(fileName, out.view(), reason);
-    if (why)
-        *why = reason;
+    if (failure)
+        *failure = reason;
     return saved;
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "Failure.h"
+
 #include "Point.h"
 
 struct ClGameHeader {
@@ -99,15 +101,15 @@ public:
     static constexpr std::size_t kLargestFile = 64 << 20;
 
     // All or nothing: on failure the object keeps its former content and
-    // loadError() says why.
+    // loadFailure() says why.
     virtual bool load(const std::string& fileName);
-    // Replaces the file whole or not at all; false, with the reason in
-    // `why`, when it cannot be written to the end.
-    virtual bool save(const std::string& fileName, std::string* why = nullptr) const;
+    // Replaces the file whole or not at all; false, with the failure when
+    // asked for, when it cannot be written to the end.
+    virtual bool save(const std::string& fileName, Failure* failure = nullptr) const;
 
     // The same reading from any stream; used by load and by tools.
     bool readContent(std::istream& in);
-    const std::string& loadError() const { return lastError; }
+    const Failure& loadFailure() const { return lastFailure; }
 
     ClGameHeader header;
     std::vector<ClShape> shapes;
@@ -115,5 +117,5 @@ public:
 
 private:
     void linkShapes();
-    std::string lastError;
+    Failure lastFailure;
 };

@@ -1,6 +1,9 @@
 #pragma once
 // Small puzzle files built in code, so tests do not depend on shipped data,
 // and folders of the test's own to keep them in.
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -168,6 +171,31 @@ inline void makeWrongMoves(ClGameControl& game)
         game.snapPiece(&piece, (solution[i].x + 2) * kBrickScale, solution[i].y * kBrickScale);
     }
     game.selectedPiece = nullptr;
+}
+
+// Bytes as lower-case hex, for pinning stored formats.
+inline std::string hex(const std::string& bytes)
+{
+    static const char digits[] = "0123456789abcdef";
+    std::string text;
+    for (unsigned char c : bytes) {
+        text += digits[c >> 4];
+        text += digits[c & 15];
+    }
+    return text;
+}
+
+// Runs `work` in a child process of its own, as a second running game
+// would, and returns its exit status: 0 when `work` returned true.
+template <typename Work>
+int inChildProcess(Work work)
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(work() ? 0 : 1);
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
 } // namespace fixtures

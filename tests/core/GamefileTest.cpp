@@ -50,7 +50,7 @@ TEST_F(LoadedGame, EveryCutShortOfTheEndFailsAndChangesNothing)
     for (std::size_t length = 0; length < bytes.size(); ++length) {
         fixtures::put(cutPath, bytes.substr(0, length));
         ASSERT_FALSE(file.load(cutPath)) << "length " << length;
-        ASSERT_FALSE(file.loadError().empty());
+        ASSERT_FALSE(!file.loadFailure());
     }
     expectUnchanged();
     fixtures::put(cutPath, bytes + "trailing bytes are ignored");
@@ -62,7 +62,7 @@ TEST_F(LoadedGame, FailuresNameTheRecordAndChangeNothing)
 {
     const std::string badPath = fixtures::tempPath("bad.gam");
     EXPECT_FALSE(file.load(fixtures::tempPath("no-such-file.gam")));
-    EXPECT_EQ(file.loadError(), "cannot be opened: it is missing");
+    EXPECT_EQ(file.loadFailure().why, "cannot be opened: it is missing");
     const std::size_t firstPuzzle = 232 + 2 * 52;
     const struct {
         std::size_t length, offset;
@@ -87,7 +87,7 @@ TEST_F(LoadedGame, FailuresNameTheRecordAndChangeNothing)
             binaryio::putInt32(reinterpret_cast<std::uint8_t*>(bad.data() + damage.offset), damage.value);
         fixtures::put(badPath, bad);
         EXPECT_FALSE(file.load(badPath)) << damage.reason;
-        EXPECT_EQ(file.loadError(), damage.reason);
+        EXPECT_EQ(file.loadFailure().why, damage.reason);
     }
     expectUnchanged();
 }

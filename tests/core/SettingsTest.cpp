@@ -50,9 +50,9 @@ TEST(Settings, DefaultsAndTheirBytes)
 
 TEST(Settings, ShortAndLongFilesFillTheRecordFromTheStart)
 {
-    const std::string path = fixtures::tempPath("config.dat");
+    const std::string path = fixtures::freshFolder("settings-short") + "/config.dat";
     ClSettings settings;
-    EXPECT_FALSE(settings.loadFrom(fixtures::tempPath("no-config.dat")));
+    EXPECT_FALSE(settings.loadFrom(fixtures::freshFolder("settings-none") + "/config.dat"));
     EXPECT_EQ(settings.musicOn, 1);
 
     fixtures::put(path, std::string(10, 0x02)); // offsets 0..9: reserved, musicOn, half of soundOn
@@ -73,4 +73,41 @@ TEST(Settings, ShortAndLongFilesFillTheRecordFromTheStart)
         EXPECT_EQ(fresh.group, 0x7f7f7f7f);
         EXPECT_EQ(fresh.textField2.back(), 0x7f);
     }
+}
+
+// Two games at once, as two real processes: each writes only the fields its
+// player changed, so neither puts back what the other changed, and what
+// neither touched stays as the file has it.
+TEST(Settings, TwoGamesAtOnceNeverUndoEachOthersChanges)
+{
+    const std::string path = fixtures::freshFolder("settings-two") + "/config.dat";
+    ClSettings start;
+    start.reserved24 = 77; // a field neither game changes
+    start.lastPuzzle = 5;
+    ASSERT_TRUE(start.saveTo(path));
+    ClSettings first, second;
+    first.loadFrom(path);
+    second.loadFrom(path);
+    first.brickStyle = 3;
+    second.musicOn = 0;
+    second.lastPuzzle = 9;
+    ASSERT_EQ(fixtures::inChildProcess([&] { return first.saveFields(path, ClSettings::kBrickStyle); }), 0);
+    ASSERT_EQ(fixtures::inChildProcess([&] {
+                  return second.saveFields(path, ClSettings::kMusicOn | ClSettings::kLastPuzzle);
+              }),
+              0);
+    // The first quits last, with nothing left unsaved.
+    ASSERT_TRUE(first.saveFields(path, 0));
+    ClSettings onDisk;
+    ASSERT_TRUE(onDisk.loadFrom(path));
+    EXPECT_EQ(onDisk.brickStyle, 3);
+    EXPECT_EQ(onDisk.musicOn, 0);
+    EXPECT_EQ(onDisk.lastPuzzle, 9);
+    EXPECT_EQ(onDisk.reserved24, 77);
+
+    // Without a file, the whole record is written.
+    ASSERT_TRUE(first.saveFields(path + ".new", 0));
+    ClSettings fresh;
+    ASSERT_TRUE(fresh.loadFrom(path + ".new"));
+    EXPECT_EQ(fresh.toBytes(), first.toBytes());
 }

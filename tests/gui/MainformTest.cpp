@@ -187,6 +187,44 @@ private slots:
         QCOMPARE(window.game().gameData->header.cellWidth, 8);
     }
 
+    // What the player confirms is on disk before the window closes, and a
+    // second window on the same settings never puts back what the first
+    // changed.
+    void everyConfirmedChangeIsOnDiskAtOnce()
+    {
+        ProgramFolder folder;
+        QFile::copy(folder.path("Brick0.gam"), folder.path("Brick2.gam"));
+        const auto onDisk = [&] {
+            ClSettings settings;
+            settings.loadFrom(folder.path("config.dat").toStdString());
+            return settings;
+        };
+        Window first(folder), second(folder);
+        TFormMain& a = first.open();
+        TFormMain& b = second.open();
+        a.nextGameExecute();
+        QCOMPARE(onDisk().lastPuzzle, 1);
+        a.showOptions = [](std::int32_t& sound, std::int32_t& music, std::int32_t& style) {
+            return sound = 0, music = 0, style = 3, true;
+        };
+        a.FrameGameBoard1imgOptionClick();
+        QCOMPARE(onDisk().brickStyle, 3);
+        QCOMPARE(onDisk().soundOn, 0);
+        b.showSelection = [](std::int32_t& group) { return group = 2, true; };
+        b.selectGameExecute();
+        QCOMPARE(onDisk().group, 2);
+        QCOMPARE(onDisk().brickStyle, 3); // the second window never touched it
+        b.showOptions = [](std::int32_t&, std::int32_t& music, std::int32_t&) { return music = 1, false; };
+        b.FrameGameBoard1imgOptionClick(); // cancelled: nothing written
+        QCOMPARE(onDisk().musicOn, 0);
+        first.close();
+        second.close();
+        const ClSettings last = onDisk();
+        QCOMPARE(last.lastPuzzle, 1);
+        QCOMPARE(last.brickStyle, 3);
+        QCOMPARE(last.group, 2);
+    }
+
     void optionsRedrawInPlace()
     {
         Window window;

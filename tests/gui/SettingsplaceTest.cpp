@@ -15,8 +15,8 @@ void saveGroup(const QString& path, std::int32_t group)
 {
     ClSettings settings;
     settings.group = group;
-    std::string why;
-    QVERIFY2(settings.saveTo(path.toStdString(), &why), why.c_str());
+    Failure failure;
+    QVERIFY2(settings.saveTo(path.toStdString(), &failure), failure.why.c_str());
 }
 
 std::int32_t savedGroup(const QString& path)
@@ -71,6 +71,7 @@ private slots:
             QCOMPARE(game.settingsPath(), QFile::encodeName(own));
             QCOMPARE(game.settings.group, 3); // the seed, on the first run
             game.settings.group = 1;
+            game.settingsChanged(ClSettings::kGroup);
         }
         QCOMPARE(savedGroup(own), 1);
         QCOMPARE(fixtures::contentOf(folder.path("config.dat").toStdString()), seed);
@@ -78,17 +79,87 @@ private slots:
         QCOMPARE(again.settings.group, 1); // the user's copy, not the seed again
     }
 
-    // A system folder is never written even when it could be; with no user
-    // folder the game's own copy is still read.
+    // A system folder is never written even when it could be; with no
+    // usable user folder nothing is written at all, the game's own copy is
+    // still read, and the player is told which folder failed and why.
     void aSystemFolderIsOnlyRead()
     {
-        QCOMPARE(settingsFileFor("/usr/lib/wallwright/", QFile::encodeName(userFolder)),
-                 QFile::encodeName(QDir(userFolder).filePath("config.dat")));
+        const SettingsPlace usual = settingsPlaceFor("/usr/lib/wallwright/", QFile::encodeName(userFolder));
+        QCOMPARE(usual.saveTo, QFile::encodeName(QDir(userFolder).filePath("config.dat")));
+        QVERIFY(usual.problem.isEmpty());
+
         QFile(userHome->filePath("plain")).open(QIODevice::WriteOnly);
         const QByteArray beside = "/usr/lib/wallwright/config.dat";
-        QCOMPARE(settingsFileFor("/usr/lib/wallwright/", QFile::encodeName(userHome->filePath("plain/Wallwright"))),
-                 beside);
-        QCOMPARE(settingsFileFor("/usr/lib/wallwright/", QByteArray()), beside);
+        QTemporaryDir foreign;
+        if (geteuid() == 0)
+            QVERIFY(::chown(QFile::encodeName(foreign.path()).constData(), 65534, 65534) == 0);
+        const struct {
+            QByteArray userFolder;
+            const char* problem; // a part of what the player is told
+        } unusable[] = {
+            {QFile::encodeName(userHome->filePath("plain/Wallwright")), "plain/Wallwright"},
+            {"/usr/share/Wallwright", "it is a system folder"},
+            {QFile::encodeName(foreign.filePath("Wallwright")), geteuid() == 0 ? "belongs to another user" : ""},
+            {QByteArray(), "no home folder"},
+        };
+        for (const auto& u : unusable) {
+            if (u.userFolder.startsWith(QFile::encodeName(foreign.path())) && geteuid() != 0)
+                continue; // the probe's folder is the tester's own
+            const SettingsPlace place = settingsPlaceFor("/usr/lib/wallwright/", u.userFolder);
+            QCOMPARE(place.readFrom, beside);
+            QVERIFY2(place.saveTo.isEmpty(), u.userFolder.constData());
+            QVERIFY2(place.problem.contains(u.problem), qPrintable(place.problem));
+        }
+        QVERIFY(!QFileInfo::exists(foreign.filePath("Wallwright")));
+    }
+
+    // Nowhere to save: the game plays on, says so once, and writes nothing,
+    // not at a change, not at a solve, not at exit.
+    void withNowhereToSaveNothingIsWritten()
+    {
+        ProgramFolder folder;
+        const QByteArray path = folder.bytes();
+        QFile(userHome->filePath("file")).open(QIODevice::WriteOnly);
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(userHome->filePath("file")));
+        if (geteuid() == 0)
+            QVERIFY(::chown(path.constData(), 65534, 65534) == 0);
+        else
+            QVERIFY(::chmod(path.constData(), 0555) == 0);
+        const auto restore = qScopeGuard([&] { (void)::chmod(path.constData(), 0777); });
+        const QStringList before = QDir(folder.path("")).entryList(QDir::AllEntries | QDir::Hidden);
+        QStringList told;
+        {
+            ClGameInterface game(path);
+            game.reportProblem = [&](const QString& message) { told << message; };
+            QVERIFY(game.settingsProblem.contains("not saved"));
+            game.settings.brickStyle = 4;
+            game.settingsChanged(ClSettings::kBrickStyle);
+            game.gameControl->gameData->load(path.toStdString() + "Brick0.gam");
+            game.gameControl->selectPuzzle(0);
+            game.recordSolved();
+        }
+        QCOMPARE(told, QStringList());
+        QCOMPARE(QDir(folder.path("")).entryList(QDir::AllEntries | QDir::Hidden), before);
+        QVERIFY(QFileInfo(userHome->filePath("file")).isFile());
+    }
+
+    // The player's own settings folder made read-only: its settings are
+    // still read, nothing is written, and the folder is named once. Root
+    // writes anyway, so this runs as an ordinary user only.
+    void aReadOnlyUserFolderIsReadAndNamed()
+    {
+        if (geteuid() == 0)
+            QSKIP("folder permissions do not stop root");
+        QDir().mkpath(userFolder);
+        const QString own = QDir(userFolder).filePath("config.dat");
+        saveGroup(own, 2);
+        QVERIFY(::chmod(QFile::encodeName(userFolder).constData(), 0555) == 0);
+        const auto restore = qScopeGuard([&] { (void)::chmod(QFile::encodeName(userFolder).constData(), 0755); });
+        const SettingsPlace place = settingsPlaceFor("/usr/lib/wallwright/", QFile::encodeName(userFolder));
+        QCOMPARE(place.readFrom, QFile::encodeName(own));
+        QVERIFY(place.saveTo.isEmpty());
+        QVERIFY2(place.problem.contains(userFolder), qPrintable(place.problem));
+        QVERIFY2(place.problem.contains("Permission denied"), qPrintable(place.problem));
     }
 
 private:

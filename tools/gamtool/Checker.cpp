@@ -44,7 +44,7 @@ public:
     bool run()
     {
         if (!file.load(fileName)) {
-            out << fileName << ": " << file.loadError() << '\n';
+            out << fileName << ": " << file.loadFailure().why << '\n';
             return false;
         }
         rules = groupOfHeader(file.header);

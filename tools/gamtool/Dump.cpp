@@ -75,13 +75,13 @@ bool dumpGameFile(const std::string& fileName, std::ostream& out, std::string& e
 {
     ClGameFile raw;
     if (!raw.load(fileName)) {
-        error = raw.loadError();
+        error = raw.loadFailure().why;
         return false;
     }
     // The cells come from the game's own conversion and copies, as play sees them.
     ClGameControl game;
     if (!game.gameData->load(fileName) || !game.gameData->rescaleToPlayUnits()) {
-        error = game.gameData->loadError();
+        error = game.gameData->loadFailure().why;
         return false;
     }
 

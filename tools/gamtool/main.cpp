@@ -80,10 +80,10 @@ int copy(const std::vector<std::string>& args)
         return usage();
     ClGameFile file;
     if (!file.load(args[0]))
-        return cannotLoad(args[0], file.loadError());
-    std::string why;
-    if (!file.save(args[1], &why))
-        return cannotLoad(args[1], "cannot be written: " + why);
+        return cannotLoad(args[0], file.loadFailure().why);
+    Failure failure;
+    if (!file.save(args[1], &failure))
+        return cannotLoad(args[1], "cannot be written: " + failure.why);
     return 0;
 }
 
@@ -105,9 +105,9 @@ int generate(const std::vector<std::string>& args)
     std::string error;
     if (!generateGroup(*groupRules(*group), std::uint32_t(*seed), std::int32_t(*count), file, error))
         return cannotLoad(*options[3], error);
-    std::string why;
-    if (!file.save(*options[3], &why))
-        return cannotLoad(*options[3], "cannot be written: " + why);
+    Failure failure;
+    if (!file.save(*options[3], &failure))
+        return cannotLoad(*options[3], "cannot be written: " + failure.why);
     return 0;
 }
 
@@ -131,7 +131,7 @@ int solve(std::vector<std::string> args)
     }
     ClGameFile file;
     if (!file.load(args[0]))
-        return cannotLoad(args[0], file.loadError());
+        return cannotLoad(args[0], file.loadFailure().why);
     if (*only > std::int64_t(file.puzzles.size()))
         return cannotLoad(args[0], "has no puzzle " + std::to_string(*only));
     bool undecided = false;
