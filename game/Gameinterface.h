@@ -43,6 +43,11 @@ public:
     void prevPuzzle();
     // A step to the index (refused outside the group) and a new background.
     void selectPuzzle(std::int32_t index);
+    // The same, with the index remembered as Next remembers it: the player
+    // chose this puzzle.
+    void goToPuzzle(std::int32_t index);
+    // How each puzzle of the open group has been solved, in order.
+    std::vector<Solved> solvedMarks() const;
     void collectMediaFiles();
     void applyMusic();
     // Paints a ".bmp" or ".jpg" file stretched over the whole background.
@@ -74,7 +79,9 @@ public:
     std::function<void(const QByteArray& fileName, const QString& why)> reportBadPicture;
 
 private:
-    void step(bool (ClGameControl::*move)());
+    // A new random background, the move of the game in play, and the index
+    // it leads to remembered.
+    void step(const std::function<void()>& move);
     void loadProgress();
     void paintRandomBackground();
     void dropPicture(const QByteArray& fileName, const QString& why);
