@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QScrollArea>
-#include <QStyle>
+#include <QScrollBar>
 
 #include "Dialogstyle.h"
 #include "view/Layout.h"
@@ -16,9 +16,13 @@ namespace {
 constexpr int kMargin = 8;
 constexpr int kLineHeight = 20; // the line with the group's caption and count
 constexpr int kVisibleRows = 6; // a group of 60 fits without scrolling
+// A tile: its number at the top, the mark under it.
+constexpr int kNumberTop = 2;
 constexpr int kNumberHeight = 22;
 constexpr int kNumberPixels = 14;
+constexpr int kMarkCentre = kNumberTop + kNumberHeight + 5;
 constexpr int kSolvedWidth = 80;
+constexpr int kScrollBarWidth = 12;
 const QColor kTileColour(48, 48, 48);
 const QColor kTileEdge(96, 96, 96);
 
@@ -37,7 +41,7 @@ TPuzzleTiles::TPuzzleTiles(std::vector<Solved> marks, QWidget* parent)
     : QWidget(parent)
     , marks(std::move(marks))
 {
-    setFixedSize(kColumns * kPitch - (kPitch - kTileSize), std::max(rows() * kPitch - (kPitch - kTileSize), 0));
+    setFixedSize(span(kColumns), span(rows()));
     setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -153,10 +157,9 @@ void TPuzzleTiles::paintEvent(QPaintEvent* event)
         painter.setBrush(i == currentTile ? kChosenBackground : kTileColour);
         painter.drawRect(tile.adjusted(0, 0, -1, -1));
         painter.setPen(Qt::white);
-        painter.drawText(QRect(tile.left(), tile.top() + 2, kTileSize, kNumberHeight), Qt::AlignCenter,
+        painter.drawText(QRect(tile.left(), tile.top() + kNumberTop, kTileSize, kNumberHeight), Qt::AlignCenter,
                          QString::number(i + 1));
-        drawSolvedMark(painter, QPointF(tile.center().x() + 0.5, tile.top() + kNumberHeight + 7),
-                       marks[std::size_t(i)]);
+        drawSolvedMark(painter, QPointF(QRectF(tile).center().x(), tile.top() + kMarkCentre), marks[std::size_t(i)]);
     }
 }
 
@@ -167,9 +170,8 @@ TFormChoose::TFormChoose(const QString& group, std::vector<Solved> marks, std::i
     const int start = firstUnsolved(marks, shown);
     tiles = new TPuzzleTiles(std::move(marks));
     const bool scrolls = tiles->rows() > kVisibleRows;
-    const int boxWidth = tiles->width() + (scrolls ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0);
-    const int boxHeight = std::clamp(tiles->rows(), 1, kVisibleRows) * TPuzzleTiles::kPitch
-                          - (TPuzzleTiles::kPitch - TPuzzleTiles::kTileSize);
+    const int boxWidth = tiles->width() + (scrolls ? kScrollBarWidth : 0);
+    const int boxHeight = TPuzzleTiles::span(std::clamp(tiles->rows(), 1, kVisibleRows));
     const int width = 2 * kMargin + boxWidth;
     const int boxTop = 2 * kMargin + kLineHeight;
     const int buttonsTop = boxTop + boxHeight + kMargin;
@@ -188,6 +190,14 @@ TFormChoose::TFormChoose(const QString& group, std::vector<Solved> marks, std::i
     scrollBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scrollBox->setFocusPolicy(Qt::NoFocus);
     scrollBox->setWidget(tiles);
+    // A plain grey handle on black, as nothing else in the game has a frame.
+    scrollBox->verticalScrollBar()->setStyleSheet(
+        QString("QScrollBar { background: black; width: %1px; }"
+                "QScrollBar::handle { background: %2; min-height: 24px; border-radius: 4px; margin: 2px; }"
+                "QScrollBar::add-line, QScrollBar::sub-line { height: 0; }"
+                "QScrollBar::add-page, QScrollBar::sub-page { background: none; }")
+            .arg(kScrollBarWidth)
+            .arg(kTileEdge.name()));
     tiles->setCurrent(start);
     tiles->setFocus();
     connect(tiles, &TPuzzleTiles::currentMoved, this, &TFormChoose::showCurrent);
@@ -208,8 +218,8 @@ void TFormChoose::showCurrent()
     if (tiles->current() < 0)
         return;
     const QRect tile = tiles->tileRect(tiles->current());
-    const int gap = TPuzzleTiles::kPitch - TPuzzleTiles::kTileSize;
-    scrollBox->ensureVisible(tile.center().x(), tile.center().y(), tile.width() / 2 + gap, tile.height() / 2 + gap);
+    const int margin = TPuzzleTiles::kTileSize / 2 + TPuzzleTiles::kGap;
+    scrollBox->ensureVisible(tile.center().x(), tile.center().y(), margin, margin);
 }
 
 bool ShowChooser(std::int32_t& puzzle, const QString& group, const std::vector<Solved>& marks)

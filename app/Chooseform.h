@@ -23,7 +23,10 @@ class TPuzzleTiles : public QWidget {
 public:
     static constexpr int kColumns = 10;
     static constexpr int kTileSize = 42;
-    static constexpr int kPitch = kTileSize + 4; // a tile and the gap after it
+    static constexpr int kGap = 4;
+    static constexpr int kPitch = kTileSize + kGap;
+    // Pixels that a row or column of n tiles takes.
+    static constexpr int span(int n) { return n > 0 ? n * kPitch - kGap : 0; }
 
     explicit TPuzzleTiles(std::vector<Solved> marks, QWidget* parent = nullptr);
     int count() const { return int(marks.size()); }
