@@ -1,7 +1,6 @@
 #include "Gameboardframe.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -13,6 +12,7 @@
 
 #include "Imagetool.h"
 #include "Imgbtn.h"
+#include "Solvedmark.h"
 #include "Soundplayer.h"
 #include "game/Checkerboard.h"
 
@@ -154,28 +154,8 @@ void TFrameGameBoard::drawCaption()
     painter.setPen(Qt::yellow);
     QRect drawn;
     painter.drawText(place, Qt::AlignLeft | Qt::AlignTop, caption, &drawn);
-    drawSolvedMark(painter, QPoint(drawn.right() + kCaptionHeight * 2 / 3, drawn.center().y()));
-}
-
-void TFrameGameBoard::drawSolvedMark(QPainter& painter, QPoint centre)
-{
-    const Solved solved = gameInterface ? gameInterface->solvedState() : Solved::No;
-    if (solved == Solved::No)
-        return;
-    // A five-pointed star: gold when solved alone, an outline when hints helped.
-    QPolygonF star;
-    const double outer = kCaptionHeight * 0.36, inner = outer * 0.45;
-    for (int i = 0; i < 10; ++i) {
-        const double angle = -M_PI / 2 + i * M_PI / 5;
-        const double r = i % 2 == 0 ? outer : inner;
-        star << QPointF(centre.x() + r * std::cos(angle), centre.y() + r * std::sin(angle));
-    }
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(0, 0, 0, 160), 1.5));
-    painter.setBrush(solved == Solved::Alone ? QColor(255, 200, 0) : QColor(0, 0, 0, 0));
-    painter.drawPolygon(star.translated(1, 1));
-    painter.setPen(QPen(QColor(255, 200, 0), 1.5));
-    painter.drawPolygon(star);
+    drawSolvedMark(painter, QPoint(drawn.right() + kCaptionHeight * 2 / 3, drawn.center().y()),
+                   gameInterface ? gameInterface->solvedState() : Solved::No);
 }
 
 void TFrameGameBoard::ShowLevelPicture()

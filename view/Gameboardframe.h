@@ -64,7 +64,6 @@ private:
     void buildBackBuffer();
     void runSolveSequence();
     void drawCaption();
-    void drawSolvedMark(QPainter& painter, QPoint centre);
     void playSound(Sound sound);
     const QImage& brickImage() const;
     QRect brickRect(const ClPoint& anchor) const;
