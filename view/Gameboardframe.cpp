@@ -103,11 +103,13 @@ void TFrameGameBoard::PaintBox1Paint(QPainter& canvas, const QRect& dirty)
     if (cellWidth() <= 0 || cellHeight() <= 0)
         return;
     if (heldPieceShown) {
-        // During a drag: the field without the held piece, then the piece on top.
+        // During a drag: the field without the held piece, then the piece on
+        // top, drawn as it lies, only shifted to where the mouse holds it.
         canvas.drawImage(dirty, backBuffer, devicePixels(backBuffer, dirty));
-        const QImage& brick = brickImage();
-        for (const QRect& rect : heldPieceRegion())
-            canvas.drawImage(rect, brick);
+        if (const ClPiece* held = heldPiece()) {
+            canvas.translate(heldPieceShift(*held));
+            DrawPiece(*held, canvas);
+        }
         return;
     }
     DrawPieces(canvas, game() ? game()->isValid() : nullptr);
@@ -221,6 +223,11 @@ bool TFrameGameBoard::TurnPiece(int column, int row, ClPiece* piece)
     return true;
 }
 
+QPoint TFrameGameBoard::heldPieceShift(const ClPiece& held) const
+{
+    return {dragLeft - held.x * cellWidth(), dragTop - held.y * cellHeight()};
+}
+
 QRegion TFrameGameBoard::heldPieceRegion() const
 {
     QRegion region;
@@ -228,7 +235,7 @@ QRegion TFrameGameBoard::heldPieceRegion() const
     if (!held)
         return region;
     for (const ClPoint& anchor : held->cells())
-        region += brickRect(anchor).translated(dragLeft - held->x * cellWidth(), dragTop - held->y * cellHeight());
+        region += brickRect(anchor).translated(heldPieceShift(*held));
     return region;
 }
 
