@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPainter>
+#include <QPainterPath>
 
 #include "Layout.h"
 #include "game/Playerchoices.h"
@@ -141,19 +142,39 @@ void TFrameGameBoard::DrawWall(const ClCheckerboard* checkerboard)
                 drawBrick(x * cw, (y + 4 * s) * ch);
 }
 
+namespace {
+constexpr int kCaptionPixelSize = 16;
+const QColor kCaptionColour = Qt::yellow;
+const QColor kStarColour(255, 200, 0);
+constexpr double kStarLineWidth = 2;
+// A dark rim reaches this far beyond the caption's and the star's ink.
+const QColor kRimColour(24, 16, 8);
+constexpr double kRimWidth = 2.5;
+
+// A pen that draws the dark rim around ink lines of the given width (0: the
+// outline of filled letters).
+QPen rimPen(double inkWidth)
+{
+    return QPen(kRimColour, inkWidth + 2 * kRimWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+} // namespace
+
 void TFrameGameBoard::drawCaption()
 {
     QPainter painter(&imgBack->picture);
+    painter.setRenderHint(QPainter::Antialiasing);
     QFont font = painter.font();
-    font.setPixelSize(16);
+    font.setPixelSize(kCaptionPixelSize);
     painter.setFont(font);
     const int level = game() ? game()->puzzleIndex + 1 : 1;
     const QString caption = "Level: " + QString::number(level);
     const QRect place(kCaptionLeft, kCaptionTop, kWindowWidth - kCaptionLeft, kCaptionHeight);
-    // A dark shadow keeps the yellow readable on a pale sky.
-    painter.setPen(QColor(0, 0, 0, 160));
-    painter.drawText(place.translated(1, 1), Qt::AlignLeft | Qt::AlignTop, caption);
-    painter.setPen(Qt::yellow);
+    // A dark rim around every letter keeps the yellow readable on any
+    // picture, pale sky and yellow leaves alike.
+    QPainterPath outline;
+    outline.addText(place.left(), place.top() + QFontMetrics(font).ascent(), font, caption);
+    painter.strokePath(outline, rimPen(0));
+    painter.setPen(kCaptionColour);
     QRect drawn;
     painter.drawText(place, Qt::AlignLeft | Qt::AlignTop, caption, &drawn);
     drawSolvedMark(painter, QPoint(drawn.right() + kCaptionHeight * 2 / 3, drawn.center().y()));
@@ -172,11 +193,11 @@ void TFrameGameBoard::drawSolvedMark(QPainter& painter, QPoint centre)
         const double r = i % 2 == 0 ? outer : inner;
         star << QPointF(centre.x() + r * std::cos(angle), centre.y() + r * std::sin(angle));
     }
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(0, 0, 0, 160), 1.5));
-    painter.setBrush(solved == Solved::Alone ? QColor(255, 200, 0) : QColor(0, 0, 0, 0));
-    painter.drawPolygon(star.translated(1, 1));
-    painter.setPen(QPen(QColor(255, 200, 0), 1.5));
+    painter.setPen(rimPen(kStarLineWidth));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolygon(star);
+    painter.setPen(QPen(kStarColour, kStarLineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(solved == Solved::Alone ? QBrush(kStarColour) : Qt::NoBrush);
     painter.drawPolygon(star);
 }
 
