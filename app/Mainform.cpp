@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "Aboutbox.h"
+#include "Keynames.h"
 #include "game/Playerchoices.h"
 #include "model/Fileaccess.h"
 #include "Optionform.h"
@@ -92,7 +93,7 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
         b.action->setShortcuts(b.keys);
         QStringList keyNames;
         for (const QKeySequence& key : b.keys)
-            keyNames << key.toString(QKeySequence::NativeText);
+            keyNames << keyName(key);
         b.button->loadFaces(b.face);
         b.button->setToolTip(QString("%1 (%2)").arg(b.action->toolTip(), keyNames.join(", ")));
         connect(b.button, &TImgBtn::OnClick, b.action, &QAction::trigger);
