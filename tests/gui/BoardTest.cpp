@@ -7,8 +7,7 @@
 #include "game/Checkerboard.h"
 
 namespace {
-// Relative luminance and contrast ratio as the web's accessibility
-// guidelines define them.
+// Relative luminance and contrast ratio as WCAG 2 defines them.
 double luminance(QRgb colour)
 {
     const auto linear = [](int channel) {
