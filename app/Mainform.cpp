@@ -11,6 +11,7 @@
 
 #include "Aboutbox.h"
 #include "Chooseform.h"
+#include "Keynames.h"
 #include "game/Playerchoices.h"
 #include "model/Fileaccess.h"
 #include "Optionform.h"
@@ -96,7 +97,7 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
         b.action->setShortcuts(b.keys);
         QStringList keyNames;
         for (const QKeySequence& key : b.keys)
-            keyNames << key.toString(QKeySequence::NativeText);
+            keyNames << keyName(key);
         b.button->loadFaces(b.face);
         b.button->setToolTip(QString("%1 (%2)").arg(b.action->toolTip(), keyNames.join(", ")));
         connect(b.button, &TImgBtn::OnClick, b.action, &QAction::trigger);

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPainter>
+#include <QPainterPath>
 
 #include "Layout.h"
 #include "game/Playerchoices.h"
@@ -103,11 +104,13 @@ void TFrameGameBoard::PaintBox1Paint(QPainter& canvas, const QRect& dirty)
     if (cellWidth() <= 0 || cellHeight() <= 0)
         return;
     if (heldPieceShown) {
-        // During a drag: the field without the held piece, then the piece on top.
+        // During a drag: the field without the held piece, then the piece on
+        // top, drawn as it lies, only shifted to where the mouse holds it.
         canvas.drawImage(dirty, backBuffer, devicePixels(backBuffer, dirty));
-        const QImage& brick = brickImage();
-        for (const QRect& rect : heldPieceRegion())
-            canvas.drawImage(rect, brick);
+        if (const ClPiece* held = heldPiece()) {
+            canvas.translate(heldPieceShift(*held));
+            DrawPiece(*held, canvas);
+        }
         return;
     }
     DrawPieces(canvas, game() ? game()->isValid() : nullptr);
@@ -139,19 +142,27 @@ void TFrameGameBoard::DrawWall(const ClCheckerboard* checkerboard)
                 drawBrick(x * cw, (y + 4 * s) * ch);
 }
 
+namespace {
+constexpr int kCaptionPixelSize = 16;
+const QColor kCaptionColour = Qt::yellow;
+} // namespace
+
 void TFrameGameBoard::drawCaption()
 {
     QPainter painter(&imgBack->picture);
+    painter.setRenderHint(QPainter::Antialiasing);
     QFont font = painter.font();
-    font.setPixelSize(16);
+    font.setPixelSize(kCaptionPixelSize);
     painter.setFont(font);
     const int level = game() ? game()->puzzleIndex + 1 : 1;
     const QString caption = "Level: " + QString::number(level);
     const QRect place(kCaptionLeft, kCaptionTop, kWindowWidth - kCaptionLeft, kCaptionHeight);
-    // A dark shadow keeps the yellow readable on a pale sky.
-    painter.setPen(QColor(0, 0, 0, 160));
-    painter.drawText(place.translated(1, 1), Qt::AlignLeft | Qt::AlignTop, caption);
-    painter.setPen(Qt::yellow);
+    // A dark rim around every letter keeps the yellow readable on any
+    // picture, pale sky and yellow leaves alike.
+    QPainterPath outline;
+    outline.addText(place.left(), place.top() + QFontMetrics(font).ascent(), font, caption);
+    painter.strokePath(outline, rimPen(0));
+    painter.setPen(kCaptionColour);
     QRect drawn;
     painter.drawText(place, Qt::AlignLeft | Qt::AlignTop, caption, &drawn);
     drawSolvedMark(painter, QPoint(drawn.right() + kCaptionHeight * 2 / 3, drawn.center().y()),
@@ -201,6 +212,11 @@ bool TFrameGameBoard::TurnPiece(int column, int row, ClPiece* piece)
     return true;
 }
 
+QPoint TFrameGameBoard::heldPieceShift(const ClPiece& held) const
+{
+    return {dragLeft - held.x * cellWidth(), dragTop - held.y * cellHeight()};
+}
+
 QRegion TFrameGameBoard::heldPieceRegion() const
 {
     QRegion region;
@@ -208,7 +224,7 @@ QRegion TFrameGameBoard::heldPieceRegion() const
     if (!held)
         return region;
     for (const ClPoint& anchor : held->cells())
-        region += brickRect(anchor).translated(dragLeft - held->x * cellWidth(), dragTop - held->y * cellHeight());
+        region += brickRect(anchor).translated(heldPieceShift(*held));
     return region;
 }
 

@@ -8,12 +8,19 @@
 #include "Layout.h"
 
 namespace {
-const QColor kGold(255, 200, 0);
-const QColor kShadow(0, 0, 0, 160); // keeps the star readable on a pale picture
+const QColor kStarColour(255, 200, 0);
 constexpr double kOuterRadius = kCaptionHeight * 0.36;
 constexpr double kInnerRadius = kOuterRadius * 0.45;
-constexpr double kPenWidth = 1.5;
+constexpr double kStarLineWidth = 2;
+// A dark rim reaches this far beyond the caption's and the star's ink.
+const QColor kRimColour(24, 16, 8);
+constexpr double kRimWidth = 2.5;
 } // namespace
+
+QPen rimPen(double inkWidth)
+{
+    return QPen(kRimColour, inkWidth + 2 * kRimWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
 
 void drawSolvedMark(QPainter& painter, QPointF centre, Solved solved)
 {
@@ -27,10 +34,11 @@ void drawSolvedMark(QPainter& painter, QPointF centre, Solved solved)
     }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(kShadow, kPenWidth));
-    painter.setBrush(solved == Solved::Alone ? kGold : Qt::transparent);
-    painter.drawPolygon(star.translated(1, 1));
-    painter.setPen(QPen(kGold, kPenWidth));
+    painter.setPen(rimPen(kStarLineWidth));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolygon(star);
+    painter.setPen(QPen(kStarColour, kStarLineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(solved == Solved::Alone ? QBrush(kStarColour) : Qt::NoBrush);
     painter.drawPolygon(star);
     painter.restore();
 }
