@@ -10,6 +10,8 @@
 #include <QTimer>
 
 #include "Aboutbox.h"
+#include "Chooseform.h"
+#include "Keynames.h"
 #include "game/Playerchoices.h"
 #include "model/Fileaccess.h"
 #include "Optionform.h"
@@ -41,17 +43,18 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , FrameGameBoard1(new TFrameGameBoard(this))
     , gameInterface(std::make_unique<ClGameInterface>(programFolder))
-    , showSelection([this](std::int32_t& group) {
+    , showSelection([this](std::int32_t& group, bool& choosePuzzle) {
         SolvedCounts counts;
         for (int g = 0; g < kGroupCount; ++g)
             counts[std::size_t(g)] = gameInterface->solvedInGroup(g);
-        return ShowSelection(group, &counts);
+        return ShowSelection(group, &counts, &choosePuzzle);
     })
     , showOptions(ShowOptions)
     , showAbout([this] {
         TFormAboutBox box(this);
         box.exec();
     })
+    , showChooser(ShowChooser)
     , openUrl(QDesktopServices::openUrl)
 {
     problemReport().setOwner(this);
@@ -69,6 +72,8 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
     QAction* help = addAction("Help", "Help", &TFormMain::FrameGameBoard1imgHelpClick);
     QAction* about = addAction("About...", "About", &TFormMain::About1Click);
     hintGame = addAction("Hint", "Hint", &TFormMain::hintExecute);
+    chooseGame = addAction("Choose Puzzle...", "Choose Puzzle", &TFormMain::chooseGameExecute);
+    chooseGame->setShortcut(kChooseKey);
 
     // Every button has keys, named in its tooltip and in the help.
     auto* board = FrameGameBoard1;
@@ -91,7 +96,7 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
         b.action->setShortcuts(b.keys);
         QStringList keyNames;
         for (const QKeySequence& key : b.keys)
-            keyNames << key.toString(QKeySequence::NativeText);
+            keyNames << keyName(key);
         b.button->loadFaces(b.face);
         b.button->setToolTip(QString("%1 (%2)").arg(b.action->toolTip(), keyNames.join(", ")));
         connect(b.button, &TImgBtn::OnClick, b.action, &QAction::trigger);
@@ -188,15 +193,31 @@ void TFormMain::rescaleGameData()
 void TFormMain::selectGameExecute()
 {
     const std::int32_t remembered = currentGroup;
-    if (!showSelection(currentGroup) || currentGroup == remembered)
+    bool choosePuzzle = false;
+    if (!showSelection(currentGroup, choosePuzzle))
         return;
-    if (!loadGroup(currentGroup)) {
-        currentGroup = remembered; // the group still loaded
-        return;
+    if (currentGroup != remembered) {
+        if (!loadGroup(currentGroup)) {
+            currentGroup = remembered; // the group still loaded
+            return;
+        }
+        gameInterface->settings.group = currentGroup;
+        gameInterface->settingsChanged(ClSettings::kGroup);
+        gameInterface->gameControl->selectPuzzle(0);
+        FrameGameBoard1->ShowLevelPicture();
     }
-    gameInterface->settings.group = currentGroup;
-    gameInterface->settingsChanged(ClSettings::kGroup);
-    gameInterface->gameControl->selectPuzzle(0);
+    if (choosePuzzle)
+        chooseGameExecute();
+}
+
+void TFormMain::chooseGameExecute()
+{
+    if (!hasPuzzle())
+        return;
+    std::int32_t puzzle = gameInterface->gameControl->puzzleIndex;
+    if (!showChooser(puzzle, kGroupCaptions[std::size_t(currentGroup)], gameInterface->solvedMarks()))
+        return;
+    gameInterface->goToPuzzle(puzzle);
     FrameGameBoard1->ShowLevelPicture();
 }
 

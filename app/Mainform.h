@@ -29,6 +29,8 @@ public:
     void About1Click();
     // One more piece in its place (key H), while a puzzle is in play.
     void hintExecute();
+    // Any puzzle of the group, from its numbered tiles (key G).
+    void chooseGameExecute();
 
     TFrameGameBoard* FrameGameBoard1;
     std::int32_t currentGroup = 0;
@@ -40,11 +42,13 @@ public:
     QAction* selectGame;
     QAction* exitGame;
     QAction* hintGame;
+    QAction* chooseGame;
 
     // The dialogs and the desktop, replaceable for tests.
-    std::function<bool(std::int32_t& group)> showSelection;
+    std::function<bool(std::int32_t& group, bool& choosePuzzle)> showSelection;
     std::function<bool(std::int32_t& soundOn, std::int32_t& musicOn, std::int32_t& brickStyle)> showOptions;
     std::function<void()> showAbout;
+    std::function<bool(std::int32_t& puzzle, const QString& group, const std::vector<Solved>& marks)> showChooser;
     std::function<bool(const QUrl&)> openUrl;
 
 protected:

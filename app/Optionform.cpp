@@ -26,8 +26,9 @@ TFormOption::TFormOption(QWidget* owner)
     lvBrick->setFrameShape(QFrame::NoFrame);
     lvBrick->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lvBrick->setSelectionMode(QAbstractItemView::SingleSelection);
-    lvBrick->setStyleSheet("QListWidget { background: black; color: white; }"
-                           "QListWidget::item:selected { background: #806020; }");
+    lvBrick->setStyleSheet(QString("QListWidget { background: black; color: white; }"
+                                   "QListWidget::item:selected { background: %1; }")
+                               .arg(kChosenBackground.name()));
     for (int i = 0; i < kBrickStyles; ++i)
         new QListWidgetItem(QIcon(QString(":/bricks/icon%1.png").arg(i, 2, 10, QChar('0'))), QString::number(i + 1),
                             lvBrick);

@@ -3,59 +3,89 @@
 #include <QFrame>
 #include <QLabel>
 #include <QRadioButton>
+#include <QShortcut>
 
+#include "Chooseform.h"
 #include "Dialogstyle.h"
 #include "game/Playerchoices.h"
+#include "view/Imgbtn.h"
+#include "view/Layout.h"
 
 namespace {
 constexpr int kDialogWidth = 225;
 constexpr int kCountsWidth = 64; // room for "60/60" right of the choices
+constexpr int kButtonsTop = 124;
+constexpr int kMargin = 8;
 } // namespace
 
 TFormSelection::TFormSelection(QWidget* owner)
     : QDialog(owner)
 {
     styleDialog(*this, "Select Games", kDialogWidth, 186);
-    auto* bevel = new QFrame(this);
-    bevel->setGeometry(0, 8 + 113 - 2, 225, 2);
-    bevel->setFrameShape(QFrame::HLine);
-    bevel->setFrameShadow(QFrame::Sunken);
+    Bevel1 = new QFrame(this);
+    Bevel1->setGeometry(0, 8 + 113 - 2, 225, 2);
+    Bevel1->setFrameShape(QFrame::HLine);
+    Bevel1->setFrameShadow(QFrame::Sunken);
     QRadioButton** radios[kGroupCount] = {&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4};
     const int tops[kGroupCount] = {20, 44, 68, 96};
     for (int group = 0; group < kGroupCount; ++group) {
         *radios[group] = new QRadioButton(kGroupCaptions[std::size_t(group)], this);
         (*radios[group])->setGeometry(20, tops[group], 197, 17);
     }
-    ImgBtn1 = addResultButton(*this, "ok", 8, 124, mrOk);
-    ImgBtn2 = addResultButton(*this, "cancel", 136, 124, mrCancel);
+    ImgBtn1 = addResultButton(*this, "ok", kMargin, kButtonsTop, mrOk);
+    ImgBtn2 = addResultButton(*this, "cancel", 136, kButtonsTop, mrCancel);
 }
 
-bool ShowSelection(std::int32_t& group, const SolvedCounts* counts)
+void TFormSelection::widen(int width)
+{
+    if (width <= this->width())
+        return;
+    setFixedWidth(width);
+    Bevel1->setFixedWidth(width);
+}
+
+void TFormSelection::showCounts(const SolvedCounts& counts)
+{
+    widen(kDialogWidth + kCountsWidth);
+    const QRadioButton* radios[] = {RadioButton1, RadioButton2, RadioButton3, RadioButton4};
+    for (int i = 0; i < kGroupCount; ++i) {
+        const auto [solved, all] = counts[std::size_t(i)];
+        auto* label = new QLabel(QString("%1/%2").arg(solved).arg(all), this);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setGeometry(kDialogWidth - kMargin, radios[i]->y(), kCountsWidth, radios[i]->height());
+        solvedLabels[std::size_t(i)] = label;
+    }
+}
+
+void TFormSelection::offerChooser()
+{
+    // Three buttons side by side need the room the counts take too.
+    widen(kDialogWidth + kCountsWidth);
+    ImgBtn2->move(width() - kMargin - kButtonWidth, kButtonsTop);
+    imgChoose = addResultButton(*this, "choose", (width() - kButtonWidth) / 2, kButtonsTop, mrChoose);
+    imgChoose->setToolTip(QString("Choose Puzzle (%1)").arg(QKeySequence(kChooseKey).toString(QKeySequence::NativeText)));
+    connect(new QShortcut(kChooseKey, this), &QShortcut::activated, this, [this] { done(mrChoose); });
+}
+
+bool ShowSelection(std::int32_t& group, const SolvedCounts* counts, bool* choosePuzzle)
 {
     TFormSelection dialog;
-    if (counts) {
-        dialog.setFixedWidth(kDialogWidth + kCountsWidth);
-        for (QFrame* line : dialog.findChildren<QFrame*>())
-            if (line->frameShape() == QFrame::HLine)
-                line->setFixedWidth(dialog.width());
-        QRadioButton* radios[] = {dialog.RadioButton1, dialog.RadioButton2, dialog.RadioButton3, dialog.RadioButton4};
-        for (int i = 0; i < kGroupCount; ++i) {
-            const auto [solved, all] = (*counts)[std::size_t(i)];
-            auto* label = new QLabel(QString("%1/%2").arg(solved).arg(all), &dialog);
-            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            label->setGeometry(kDialogWidth - 8, radios[i]->y(), kCountsWidth, radios[i]->height());
-            dialog.solvedLabels[std::size_t(i)] = label;
-        }
-    }
+    if (counts)
+        dialog.showCounts(*counts);
+    if (choosePuzzle)
+        dialog.offerChooser();
     QRadioButton* radios[] = {dialog.RadioButton1, dialog.RadioButton2, dialog.RadioButton3, dialog.RadioButton4};
     if (isGroupNumber(group))
         radios[group]->setChecked(true);
-    if (!confirmed(dialog))
+    const int result = dialog.exec();
+    if (result != mrOk && result != mrChoose)
         return false;
     for (int i = 0; i < kGroupCount; ++i)
         if (radios[i]->isChecked()) {
             group = i;
             break;
         }
+    if (choosePuzzle)
+        *choosePuzzle = result == mrChoose;
     return true;
 }

@@ -7,28 +7,41 @@
 
 #include "game/Playerchoices.h"
 
+class QFrame;
 class QLabel;
 class QRadioButton;
 class TImgBtn;
+
+// Solved and all puzzles of each group.
+using SolvedCounts = std::array<std::pair<int, int>, kGroupCount>;
 
 class TFormSelection : public QDialog {
     Q_OBJECT
 public:
     explicit TFormSelection(QWidget* owner = nullptr);
+    // "solved/all" beside each group; the dialog grows to the right for them.
+    void showCounts(const SolvedCounts& counts);
+    // A third button, Choose, between OK and Cancel: it confirms the group
+    // and asks for the puzzle chooser (mrChoose).
+    void offerChooser();
+
+    QFrame* Bevel1;
     QRadioButton* RadioButton1;
     QRadioButton* RadioButton2;
     QRadioButton* RadioButton3;
     QRadioButton* RadioButton4;
     TImgBtn* ImgBtn1;
     TImgBtn* ImgBtn2;
-    // "solved/all" beside each group; the dialog grows to the right for them.
+    TImgBtn* imgChoose = nullptr;
     std::array<QLabel*, kGroupCount> solvedLabels{};
-};
 
-// Solved and all puzzles of each group.
-using SolvedCounts = std::array<std::pair<int, int>, kGroupCount>;
+private:
+    void widen(int width);
+};
 
 // Lets the player choose a group 0 to 3. On OK, group holds the choice (or
 // keeps its value when nothing was chosen) and the result is true.
-// With counts, each group shows how many of its puzzles are solved.
-bool ShowSelection(std::int32_t& group, const SolvedCounts* counts = nullptr);
+// With counts, each group shows how many of its puzzles are solved. With
+// choosePuzzle, the dialog offers Choose, which confirms like OK and sets
+// *choosePuzzle: the player goes on to choose a puzzle of the group.
+bool ShowSelection(std::int32_t& group, const SolvedCounts* counts = nullptr, bool* choosePuzzle = nullptr);

@@ -291,22 +291,35 @@ std::pair<int, int> ClGameInterface::solvedInGroup(std::int32_t group) const
     return {solved, int(file.puzzles.size())};
 }
 
+std::vector<Solved> ClGameInterface::solvedMarks() const
+{
+    std::vector<Solved> marks;
+    for (const auto& puzzle : gameControl->gameData->puzzles)
+        marks.push_back(progress.stateOf(puzzle));
+    return marks;
+}
+
 void ClGameInterface::nextPuzzle()
 {
-    step(&ClGameControl::nextPuzzle);
+    step([this] { gameControl->nextPuzzle(); });
 }
 
 void ClGameInterface::prevPuzzle()
 {
-    step(&ClGameControl::prevPuzzle);
+    step([this] { gameControl->prevPuzzle(); });
 }
 
-void ClGameInterface::step(bool (ClGameControl::*move)())
+void ClGameInterface::goToPuzzle(std::int32_t index)
+{
+    step([this, index] { gameControl->selectPuzzle(index); });
+}
+
+void ClGameInterface::step(const std::function<void()>& move)
 {
     if (gameControl->gameData->puzzles.empty())
         return;
     paintRandomBackground();
-    (gameControl.get()->*move)();
+    move();
     settings.lastPuzzle = gameControl->puzzleIndex;
     settingsChanged(ClSettings::kLastPuzzle);
 }

@@ -55,6 +55,11 @@ public:
     // The player changed these settings fields: on disk at once, merged
     // field by field with what another running game wrote meanwhile.
     void settingsChanged(ClSettings::Fields fields);
+    // The same, with the index remembered as Next remembers it: the player
+    // chose this puzzle.
+    void goToPuzzle(std::int32_t index);
+    // How each puzzle of the open group has been solved, in order.
+    std::vector<Solved> solvedMarks() const;
     void collectMediaFiles();
     void applyMusic();
     // Paints a ".bmp" or ".jpg" file stretched over the whole background.
@@ -98,7 +103,9 @@ public:
     static constexpr qint64 kMostPixelsDecodedScaled = 30'000'000;
 
 private:
-    void step(bool (ClGameControl::*move)());
+    // A new random background, the move of the game in play, and the index
+    // it leads to remembered.
+    void step(const std::function<void()>& move);
     void loadProgress();
     void removeLeftovers();
     void paintRandomBackground();

@@ -1,11 +1,11 @@
 #include "Gameboardframe.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPainter>
+#include <QPainterPath>
 
 #include "Layout.h"
 #include "game/Playerchoices.h"
@@ -13,6 +13,7 @@
 
 #include "Imagetool.h"
 #include "Imgbtn.h"
+#include "Solvedmark.h"
 #include "Soundplayer.h"
 #include "game/Checkerboard.h"
 
@@ -103,11 +104,13 @@ void TFrameGameBoard::PaintBox1Paint(QPainter& canvas, const QRect& dirty)
     if (cellWidth() <= 0 || cellHeight() <= 0)
         return;
     if (heldPieceShown) {
-        // During a drag: the field without the held piece, then the piece on top.
+        // During a drag: the field without the held piece, then the piece on
+        // top, drawn as it lies, only shifted to where the mouse holds it.
         canvas.drawImage(dirty, backBuffer, devicePixels(backBuffer, dirty));
-        const QImage& brick = brickImage();
-        for (const QRect& rect : heldPieceRegion())
-            canvas.drawImage(rect, brick);
+        if (const ClPiece* held = heldPiece()) {
+            canvas.translate(heldPieceShift(*held));
+            DrawPiece(*held, canvas);
+        }
         return;
     }
     DrawPieces(canvas, game() ? game()->isValid() : nullptr);
@@ -139,43 +142,31 @@ void TFrameGameBoard::DrawWall(const ClCheckerboard* checkerboard)
                 drawBrick(x * cw, (y + 4 * s) * ch);
 }
 
+namespace {
+constexpr int kCaptionPixelSize = 16;
+const QColor kCaptionColour = Qt::yellow;
+} // namespace
+
 void TFrameGameBoard::drawCaption()
 {
     QPainter painter(&imgBack->picture);
+    painter.setRenderHint(QPainter::Antialiasing);
     QFont font = painter.font();
-    font.setPixelSize(16);
+    font.setPixelSize(kCaptionPixelSize);
     painter.setFont(font);
     const int level = game() ? game()->puzzleIndex + 1 : 1;
     const QString caption = "Level: " + QString::number(level);
     const QRect place(kCaptionLeft, kCaptionTop, kWindowWidth - kCaptionLeft, kCaptionHeight);
-    // A dark shadow keeps the yellow readable on a pale sky.
-    painter.setPen(QColor(0, 0, 0, 160));
-    painter.drawText(place.translated(1, 1), Qt::AlignLeft | Qt::AlignTop, caption);
-    painter.setPen(Qt::yellow);
+    // A dark rim around every letter keeps the yellow readable on any
+    // picture, pale sky and yellow leaves alike.
+    QPainterPath outline;
+    outline.addText(place.left(), place.top() + QFontMetrics(font).ascent(), font, caption);
+    painter.strokePath(outline, rimPen(0));
+    painter.setPen(kCaptionColour);
     QRect drawn;
     painter.drawText(place, Qt::AlignLeft | Qt::AlignTop, caption, &drawn);
-    drawSolvedMark(painter, QPoint(drawn.right() + kCaptionHeight * 2 / 3, drawn.center().y()));
-}
-
-void TFrameGameBoard::drawSolvedMark(QPainter& painter, QPoint centre)
-{
-    const Solved solved = gameInterface ? gameInterface->solvedState() : Solved::No;
-    if (solved == Solved::No)
-        return;
-    // A five-pointed star: gold when solved alone, an outline when hints helped.
-    QPolygonF star;
-    const double outer = kCaptionHeight * 0.36, inner = outer * 0.45;
-    for (int i = 0; i < 10; ++i) {
-        const double angle = -M_PI / 2 + i * M_PI / 5;
-        const double r = i % 2 == 0 ? outer : inner;
-        star << QPointF(centre.x() + r * std::cos(angle), centre.y() + r * std::sin(angle));
-    }
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(0, 0, 0, 160), 1.5));
-    painter.setBrush(solved == Solved::Alone ? QColor(255, 200, 0) : QColor(0, 0, 0, 0));
-    painter.drawPolygon(star.translated(1, 1));
-    painter.setPen(QPen(QColor(255, 200, 0), 1.5));
-    painter.drawPolygon(star);
+    drawSolvedMark(painter, QPoint(drawn.right() + kCaptionHeight * 2 / 3, drawn.center().y()),
+                   gameInterface ? gameInterface->solvedState() : Solved::No);
 }
 
 void TFrameGameBoard::ShowLevelPicture()
@@ -221,6 +212,11 @@ bool TFrameGameBoard::TurnPiece(int column, int row, ClPiece* piece)
     return true;
 }
 
+QPoint TFrameGameBoard::heldPieceShift(const ClPiece& held) const
+{
+    return {dragLeft - held.x * cellWidth(), dragTop - held.y * cellHeight()};
+}
+
 QRegion TFrameGameBoard::heldPieceRegion() const
 {
     QRegion region;
@@ -228,7 +224,7 @@ QRegion TFrameGameBoard::heldPieceRegion() const
     if (!held)
         return region;
     for (const ClPoint& anchor : held->cells())
-        region += brickRect(anchor).translated(dragLeft - held->x * cellWidth(), dragTop - held->y * cellHeight());
+        region += brickRect(anchor).translated(heldPieceShift(*held));
     return region;
 }
 

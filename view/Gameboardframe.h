@@ -64,11 +64,13 @@ private:
     void buildBackBuffer();
     void runSolveSequence();
     void drawCaption();
-    void drawSolvedMark(QPainter& painter, QPoint centre);
     void playSound(Sound sound);
     const QImage& brickImage() const;
     QRect brickRect(const ClPoint& anchor) const;
-    // Where the held piece's bricks stand while it follows the mouse.
+    // How far the held piece's image stands from its place in the game.
+    QPoint heldPieceShift(const ClPiece& held) const;
+    // Where the held piece's bricks stand while it follows the mouse: the
+    // part of the field a move repaints.
     QRegion heldPieceRegion() const;
 
     bool heldPieceShown = false;

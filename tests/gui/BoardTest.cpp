@@ -1,7 +1,65 @@
+#include <cmath>
+
+#include <QDir>
 #include <QTest>
 
 #include "Window.h"
 #include "game/Checkerboard.h"
+
+namespace {
+// Relative luminance and contrast ratio as WCAG 2 defines them.
+double luminance(QRgb colour)
+{
+    const auto linear = [](int channel) {
+        const double c = channel / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) + 0.0722 * linear(qBlue(colour));
+}
+
+double contrast(QRgb a, QRgb b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// How legible ink of one colour drawn over a picture is: the lowest contrast
+// between the ink and any pixel two steps around it. Ink is what the
+// drawing changed to that colour, at least four fifths of it where its edge
+// blends into darkness; the blended edge itself is not counted as around.
+struct Legibility {
+    int inkPixels = 0;
+    double worst = 1e9;
+};
+
+Legibility legibility(const QImage& drawn, const QImage& picture, const QRect& area, QRgb ink)
+{
+    const auto isInk = [&](QPoint p) {
+        if (!area.contains(p) || drawn.pixel(p) == picture.pixel(p))
+            return false;
+        const QRgb c = drawn.pixel(p);
+        const double share = double(qRed(c)) / qRed(ink);
+        return share >= 0.8 && std::abs(qGreen(c) - share * qGreen(ink)) <= 12
+            && std::abs(qBlue(c) - share * qBlue(ink)) <= 12;
+    };
+    Legibility result;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (isInk({x, y})) {
+                ++result.inkPixels;
+                continue;
+            }
+            int nearest = 100; // squared distance to the nearest ink
+            for (int dy = -2; dy <= 2; ++dy)
+                for (int dx = -2; dx <= 2; ++dx)
+                    if (isInk({x + dx, y + dy}))
+                        nearest = std::min(nearest, dx * dx + dy * dy);
+            if (nearest == 4 || nearest == 5)
+                result.worst = std::min(result.worst, contrast(ink, drawn.pixel(x, y)));
+        }
+    return result;
+}
+} // namespace
 
 class BoardTest : public QObject {
     Q_OBJECT
@@ -47,6 +105,34 @@ private slots:
         const QImage first = window.board().imgBack->picture.copy(0, 60, 120, 20);
         form.nextGameExecute();
         QVERIFY(window.board().imgBack->picture.copy(0, 60, 120, 20) != first); // "Level: 2"
+    }
+
+    // The yellow caption and the gold star, filled or outlined, read well
+    // on every picture the game ships, bright autumn leaves and pale sky too.
+    void captionAndStarStayLegibleOnEveryShippedPicture()
+    {
+        Window window;
+        TFormMain& form = window.open();
+        ClGameInterface& game = *form.gameInterface;
+        const QRect strip(0, kCaptionTop - 4, kWindowWidth, kCaptionHeight + 8);
+        const QFileInfoList pictures = QDir(PICTURE_DIR).entryInfoList({"*.jpg", "*.bmp"}, QDir::Files);
+        QVERIFY(pictures.size() >= 6);
+        for (const QFileInfo& picture : pictures) {
+            game.loadBackground(QFile::encodeName(picture.filePath()));
+            for (const bool withHelp : {false, true}) {
+                game.progress = ClProgress();
+                game.progress.record(window.game().gameData->puzzles[0], withHelp);
+                window.board().ShowLevelPicture();
+                const QImage& drawn = window.board().imgBack->picture;
+                const Legibility caption = legibility(drawn, game.background, strip, qRgb(255, 255, 0));
+                const Legibility star = legibility(drawn, game.background, strip, qRgb(255, 200, 0));
+                const QString where = picture.fileName() + (withHelp ? ", outlined star" : ", gold star");
+                QVERIFY2(caption.inkPixels > 50 && star.inkPixels > 50, qPrintable(where));
+                QVERIFY2(caption.worst >= 4.5, qPrintable(QString("%1: caption %2:1").arg(where).arg(caption.worst)));
+                QVERIFY2(star.worst >= 3, qPrintable(QString("%1: star %2:1").arg(where).arg(star.worst)));
+            }
+        }
+        QVERIFY(window.problems.isEmpty());
     }
 
     void frontPieceIsDrawnOnTopAndThePickBringsItForward()

@@ -164,12 +164,12 @@ private slots:
         TFormMain& form = window.open();
         form.playGameExecute();
 
-        form.showSelection = [](std::int32_t&) { return true; }; // the same group
+        form.showSelection = [](std::int32_t&, bool&) { return true; }; // the same group
         form.selectGameExecute();
-        form.showSelection = [](std::int32_t&) { return false; }; // cancelled
+        form.showSelection = [](std::int32_t&, bool&) { return false; }; // cancelled
         form.selectGameExecute();
         QVERIFY(window.board().PaintBox1->isEnabled()); // neither changed anything
-        form.showSelection = [](std::int32_t& group) { return group = 2, true; };
+        form.showSelection = [](std::int32_t& group, bool&) { return group = 2, true; };
         form.selectGameExecute();
         QCOMPARE(form.currentGroup, 2);
         QCOMPARE(window.game().puzzleIndex, 0);
@@ -179,7 +179,7 @@ private slots:
         QCOMPARE(form.gameInterface->settings.lastPuzzle, 1);
 
         // A group whose file is missing: said once, and the loaded group stays.
-        form.showSelection = [](std::int32_t& group) { return group = 3, true; };
+        form.showSelection = [](std::int32_t& group, bool&) { return group = 3, true; };
         form.selectGameExecute();
         QCOMPARE(window.problems.size(), 1);
         QVERIFY(window.problems[0].contains("Brick3.gam"));
@@ -210,7 +210,7 @@ private slots:
         a.FrameGameBoard1imgOptionClick();
         QCOMPARE(onDisk().brickStyle, 3);
         QCOMPARE(onDisk().soundOn, 0);
-        b.showSelection = [](std::int32_t& group) { return group = 2, true; };
+        b.showSelection = [](std::int32_t& group, bool&) { return group = 2, true; };
         b.selectGameExecute();
         QCOMPARE(onDisk().group, 2);
         QCOMPARE(onDisk().brickStyle, 3); // the second window never touched it
@@ -319,7 +319,7 @@ private slots:
             form.show();
             QCOMPARE(form.gameInterface->settingsPath(), folder + "/config.dat");
             QCOMPARE(form.gameInterface->gameControl->gameData->puzzles.size(), group.puzzles.size());
-            form.showSelection = [](std::int32_t& chosen) { return chosen = 1, true; };
+            form.showSelection = [](std::int32_t& chosen, bool&) { return chosen = 1, true; };
             form.selectGameExecute();
             QCOMPARE(form.currentGroup, 0);
         }

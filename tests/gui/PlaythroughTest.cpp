@@ -1,10 +1,12 @@
 #include <algorithm>
+#include <set>
 
 #include <QFile>
 #include <QTest>
 
 #include "Soundrecorder.h"
 #include "Window.h"
+#include "game/Playerchoices.h"
 #include "game/Regions.h"
 
 // Every puzzle of every shipped group, played with the mouse alone as a
@@ -64,6 +66,13 @@ private:
         QCOMPARE(window.board().imgBack->picture.pixel(5, 470), window.form->gameInterface->background.pixel(5, 470));
     }
 
+    // A program folder whose group 0 is a shipped group.
+    static void useShippedGroup(ProgramFolder& folder, int group)
+    {
+        QFile::remove(folder.path("Brick0.gam"));
+        QVERIFY(QFile::copy(QString(PUZZLE_DIR "/Brick%1.gam").arg(group), folder.path("Brick0.gam")));
+    }
+
 private slots:
     void everyShippedPuzzleCanBePlayed_data()
     {
@@ -76,8 +85,7 @@ private slots:
     {
         QFETCH(int, group);
         ProgramFolder folder;
-        QFile::remove(folder.path("Brick0.gam"));
-        QVERIFY(QFile::copy(QString(PUZZLE_DIR "/Brick%1.gam").arg(group), folder.path("Brick0.gam")));
+        useShippedGroup(folder, group);
         Window window(folder);
         TFormMain& form = window.open();
         SoundRecorder sounds;
@@ -91,6 +99,43 @@ private slots:
             if (QTest::currentTestFailed())
                 qWarning("group %d, puzzle %d", group, index + 1);
         }
+    }
+
+    // A held piece looks exactly as it does lying, brick by brick, only
+    // shifted with the mouse: each shape of a shipped puzzle, in every style.
+    void aHeldPieceIsDrawnAsItLies()
+    {
+        ProgramFolder folder;
+        useShippedGroup(folder, 0);
+        Window window(folder);
+        TFormMain& form = window.open();
+        Mouse mouse(&form);
+        const TFrameGameBoard& board = window.board();
+        const int cw = board.cellWidth(), ch = board.cellHeight();
+        std::set<std::int32_t> shapes;
+        for (int style = 0; style < kBrickStyles; ++style) {
+            form.gameInterface->settings.brickStyle = style;
+            for (std::size_t i = 0; i < window.game().puzzle.pieces.size(); ++i) {
+                form.playGameExecute();
+                const ClPiece piece = window.game().puzzle.pieces[i];
+                shapes.insert(piece.shapeIndex);
+                const ClPoints bricks = piece.cells();
+                const QPoint grip(bricks[0].x * cw + 5, kFieldTop + bricks[0].y * ch + 3);
+                // Off toward the middle of the field by an odd number of pixels.
+                const QPoint shift(grip.x() < kWindowWidth / 2 ? 13 : -13, grip.y() < kWindowHeight / 2 ? 7 : -7);
+                const QImage lying = window.screen();
+                mouse.press(grip);
+                mouse.move(grip + shift);
+                QCOMPARE(QPoint(board.dragLeft, board.dragTop), QPoint(piece.x * cw, piece.y * ch) + shift);
+                const QImage held = window.screen();
+                mouse.release(grip + shift);
+                for (const ClPoint& brick : bricks) {
+                    const QRect place(brick.x * cw, kFieldTop + brick.y * ch, 2 * kBrickScale * cw, kBrickScale * ch);
+                    QCOMPARE(held.copy(place.translated(shift)), lying.copy(place));
+                }
+            }
+        }
+        QCOMPARE(shapes.size(), std::size_t(5));
     }
 };
 

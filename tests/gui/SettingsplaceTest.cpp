@@ -41,6 +41,16 @@ private slots:
     void anOwnWritableProgramFolderKeepsItsOwnSettings()
     {
         ProgramFolder folder;
+        // What killed writes left there goes when the game starts; a write
+        // still on its way (a young file) stays.
+        const QString killed = folder.path(".progress.dat.41-1-77.tmp");
+        const QString young = folder.path(".config.dat.42-1-78.tmp");
+        for (const QString& leftover : {killed, young})
+            fixtures::put(leftover.toStdString(), std::string(1000, 'x'));
+        QFile old(killed);
+        QVERIFY(old.open(QIODevice::ReadWrite));
+        QVERIFY(old.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+        old.close();
         {
             ClGameInterface game(folder.bytes());
             QCOMPARE(game.settingsPath(), QFile::encodeName(folder.path("config.dat")));
@@ -49,6 +59,8 @@ private slots:
         QCOMPARE(QFileInfo(folder.path("config.dat")).size(), qint64(ClSettings::kSize));
         QCOMPARE(savedGroup(folder.path("config.dat")), 2);
         QVERIFY(!QFileInfo::exists(userFolder));
+        QVERIFY(!QFileInfo::exists(killed));
+        QVERIFY(QFileInfo::exists(young));
     }
 
     // Read-only for the player, or someone else's (an installed game, even

@@ -19,7 +19,7 @@ struct Button {
 const Button kButtons[] = {
     {"select", "Select"}, {"play", "Play"},     {"prev", "Prev"},     {"next", "Next"},    {"option", "Option"},
     {"help", "Help"},     {"about", "About"},   {"hint", "Hint"},     {"ok", "OK"},         {"cancel", "Cancel"},
-    {"close", "Close"},
+    {"close", "Close"},   {"choose", "Choose"},
 };
 
 // pic: resting, up: under the mouse, down: pressed.

@@ -1,0 +1,83 @@
+#pragma once
+// The puzzle chooser: every puzzle of the open group as a numbered tile with
+// its mark, to go straight to any of them.
+#include <cstdint>
+#include <vector>
+
+#include <QDialog>
+
+#include "game/Progress.h"
+
+class QLabel;
+class QScrollArea;
+class TImgBtn;
+
+// The key that opens the chooser, in the main window and in the Select dialog.
+inline constexpr Qt::Key kChooseKey = Qt::Key_G;
+
+// The tiles, drawn as one widget, so a group of any size costs only the
+// painting of the rows in sight. One tile is current: the arrows move it, a
+// typed number moves it to that puzzle, and Enter or a click chooses.
+class TPuzzleTiles : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kColumns = 10;
+    static constexpr int kTileSize = 42;
+    static constexpr int kGap = 4;
+    static constexpr int kPitch = kTileSize + kGap;
+    // Pixels that a row or column of n tiles takes.
+    static constexpr int span(int n) { return n > 0 ? n * kPitch - kGap : 0; }
+
+    explicit TPuzzleTiles(std::vector<Solved> marks, QWidget* parent = nullptr);
+    int count() const { return int(marks.size()); }
+    int rows() const { return (count() + kColumns - 1) / kColumns; }
+    // The current tile's index, or -1 when there are no tiles.
+    int current() const { return currentTile; }
+    void setCurrent(int index);
+    QRect tileRect(int index) const;
+
+signals:
+    void chosen();
+    void currentMoved(const QRect& tile);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    int tileAt(QPoint point) const;
+    void moveBy(int step);
+    void typeDigit(int digit);
+
+    std::vector<Solved> marks;
+    int currentTile = -1;
+    int pressedTile = -1;
+    std::int64_t typedNumber = 0; // the number typed so far, 0 for none
+};
+
+class TFormChoose : public QDialog {
+    Q_OBJECT
+public:
+    // The current tile starts on the first unsolved puzzle, or on `shown`
+    // when every one is solved.
+    TFormChoose(const QString& group, std::vector<Solved> marks, std::int32_t shown, QWidget* owner = nullptr);
+    QLabel* lblGroup;
+    QLabel* lblSolved; // "solved/all"
+    QScrollArea* scrollBox;
+    TPuzzleTiles* tiles;
+    TImgBtn* ImgBtn1;
+    TImgBtn* ImgBtn2;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void showCurrent();
+};
+
+// Shows the puzzles of the group named `group`, one mark for each, in order.
+// `puzzle` is the puzzle shown now. When the player goes to a puzzle, puzzle
+// holds its index and the result is true; on Cancel nothing changes.
+bool ShowChooser(std::int32_t& puzzle, const QString& group, const std::vector<Solved>& marks);

@@ -1,0 +1,17 @@
+#pragma once
+// The mark of a solved puzzle, drawn beside the level caption and on the
+// puzzle chooser's tiles: a five-pointed star, gold when solved alone, an
+// outline when hints helped, nothing while unsolved.
+#include <QPen>
+#include <QPointF>
+
+#include "game/Progress.h"
+
+class QPainter;
+
+void drawSolvedMark(QPainter& painter, QPointF centre, Solved solved);
+
+// A pen that draws a dark rim around ink lines of the given width (0: the
+// outline of filled letters): it keeps the caption and the star readable on
+// any picture, pale sky and yellow leaves alike.
+QPen rimPen(double inkWidth);
