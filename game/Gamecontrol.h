@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "../model/Gamedata.h"
+#include "Gamedata.h"
 
 // What a right click does to a piece, by its shape index.
 enum class TurnRule {
