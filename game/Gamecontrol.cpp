@@ -4,23 +4,6 @@
 
 #include "Checkerboard.h"
 
-TurnRule turnRuleOf(std::int32_t shapeIndex)
-{
-    switch (shapeIndex) {
-    case 0:
-    case 2:
-        return TurnRule::Turn;
-    case 1:
-        return TurnRule::Never;
-    case 3:
-        return TurnRule::Mirror;
-    case 4:
-        return TurnRule::TurnThenMirror;
-    default:
-        return TurnRule::Nothing;
-    }
-}
-
 ClGameControl::ClGameControl()
     : gameData(std::make_unique<ClGameData>())
 {
@@ -164,7 +147,12 @@ bool ClGameControl::turnPiece(ClPiece* piece, std::int32_t column, std::int32_t 
 {
     if (!piece)
         return false;
+    const std::optional<ClPiece> turned = turnedOnce(*piece, gameData->header.rotateStep);
+    if (!turned)
+        return false;
     const ClPoints before = piece->cells();
+    const ClPoints after = turned->cells();
+    // The brick under the point keeps its place; the first one when no brick is there.
     std::size_t k = 0;
     for (std::size_t i = 0; i < before.size(); ++i) {
         const std::int64_t dx = std::int64_t(column) - before[i].x;
@@ -174,28 +162,14 @@ bool ClGameControl::turnPiece(ClPiece* piece, std::int32_t column, std::int32_t 
             break;
         }
     }
-    const std::int32_t step = gameData->header.rotateStep;
-    switch (turnRuleOf(piece->shapeIndex)) {
-    case TurnRule::Turn:
-        rotatePiece(piece, step);
-        break;
-    case TurnRule::Never:
-        return false;
-    case TurnRule::Mirror:
-        flipPiece(piece);
-        break;
-    case TurnRule::TurnThenMirror:
-        rotatePiece(piece, step);
-        if (piece->angle == 0)
-            flipPiece(piece);
-        break;
-    case TurnRule::Nothing:
-        break;
+    applyPiece(piece, -1);
+    piece->angle = turned->angle;
+    piece->flipped = turned->flipped;
+    if (k < before.size() && k < after.size()) {
+        piece->x = clampToInt32(std::int64_t(piece->x) + before[k].x - after[k].x);
+        piece->y = clampToInt32(std::int64_t(piece->y) + before[k].y - after[k].y);
     }
-    const ClPoints after = piece->cells();
-    if (k < before.size() && k < after.size())
-        movePiece(piece, clampToInt32(std::int64_t(piece->x) + before[k].x - after[k].x),
-                  clampToInt32(std::int64_t(piece->y) + before[k].y - after[k].y));
+    applyPiece(piece, +1);
     return true;
 }
 

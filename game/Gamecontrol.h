@@ -5,16 +5,7 @@
 #include <memory>
 
 #include "Gamedata.h"
-
-// What a right click does to a piece, by its shape index.
-enum class TurnRule {
-    Turn,           // by the group's turning step
-    Never,          // the shape looks the same every way
-    Mirror,         // about its mirror axis
-    TurnThenMirror, // turns, and mirrors each time it comes round to 0 degrees
-    Nothing,        // a shape index the table does not know
-};
-TurnRule turnRuleOf(std::int32_t shapeIndex);
+#include "Turnrule.h"
 
 class ClGameControl {
 public:

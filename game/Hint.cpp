@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int kMostTurns = 8; // the turn rule cycles through at most four states
-
 // The gap: every wall cell of the grid, as places.
 bool wallPlaces(const ClPositions& grid, PlaceSet& gap)
 {
@@ -34,31 +32,24 @@ bool inTheGap(const ClPiece& piece, const ClPositions& grid)
     });
 }
 
-ClPoint cornerOf(const ClPoints& cells)
-{
-    ClPoint corner = cells.front();
-    for (const auto& c : cells)
-        corner = {std::min(corner.x, c.x), std::min(corner.y, c.y)};
-    return corner;
-}
-
 // Turns the piece by right clicks until its cells, up to a shift, are
 // `wanted`, then moves it so that their corner lands on `corner`.
 bool bringTo(ClGameControl& game, ClPiece& piece, const ClPoints& wanted, ClPoint corner)
 {
-    for (int turn = 0; turn <= kMostTurns; ++turn) {
-        const ClPoints cells = piece.cells();
-        if (!cells.empty() && normalised(cells) == wanted) {
-            const ClPoint now = cornerOf(cells);
-            game.selectedPiece = &piece;
-            game.movePiece(&piece, piece.x + corner.x - now.x, piece.y + corner.y - now.y);
-            game.selectedPiece = nullptr;
-            return true;
-        }
-        if (cells.empty() || turn == kMostTurns || !game.turnPiece(&piece, cells.front().x, cells.front().y))
-            return false;
+    const auto reachable = reachableOrientations(piece, game.gameData->header.rotateStep);
+    const auto way = std::find_if(reachable.begin(), reachable.end(),
+                                  [&](const Orientation& o) { return o.cells == wanted; });
+    if (way == reachable.end())
+        return false;
+    for (int click = 0; click < way->clicks; ++click) {
+        const ClPoint brick = piece.cells().front();
+        game.turnPiece(&piece, brick.x, brick.y);
     }
-    return false;
+    const ClPoint now = cornerOf(piece.cells());
+    game.selectedPiece = &piece;
+    game.movePiece(&piece, piece.x + corner.x - now.x, piece.y + corner.y - now.y);
+    game.selectedPiece = nullptr;
+    return true;
 }
 
 HintResult takeBack(ClGameControl& game, ClPiece& piece)

@@ -314,7 +314,7 @@ private:
                 failPiece(p, i, "cannot be picked up at its brick " + pointText(brick));
                 return;
             }
-            for (int turns = 0; turns < 8 && normalised(piece->cells()) != normalised(target); ++turns)
+            for (int turns = 0; turns < kMostTurns && normalised(piece->cells()) != normalised(target); ++turns)
                 game.turnPiece(piece, brick.x, brick.y);
             const ClPoints now = piece->cells();
             if (normalised(now) != normalised(target)) {
