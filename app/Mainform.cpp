@@ -97,16 +97,12 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
         b.button->setToolTip(QString("%1 (%2)").arg(b.action->toolTip(), keyNames.join(", ")));
         connect(b.button, &TImgBtn::OnClick, b.action, &QAction::trigger);
     }
-    board->OnSolved = [this] {
-        QString problem;
-        if (!gameInterface->recordSolved(problem))
-            reportProblem(problem);
-    };
 
     gameInterface->background = makeBitmap(size(), FrameGameBoard1->scale);
     gameInterface->reportBadPicture = [this](const QByteArray& fileName, const QString& why) {
         reportProblem(QString("The picture \"%1\" cannot be shown: %2.").arg(displayFileName(fileName), why));
     };
+    gameInterface->reportUnrecorded = [this](const QString& message) { reportProblem(message); };
     // A group the game does not have, from an odd settings file, opens the first.
     const std::int32_t group = gameInterface->settings.group;
     currentGroup = isGroupNumber(group) ? group : 0;
@@ -253,10 +249,11 @@ void TFormMain::hintExecute()
     TFrameGameBoard& board = *FrameGameBoard1;
     if (!board.PaintBox1->isEnabled() || board.dragging)
         return;
-    switch (gameInterface->hint()) {
+    const HintResult given = gameInterface->hint();
+    switch (given.outcome) {
     case HintOutcome::Placed:
     case HintOutcome::TookBack:
-        board.PieceMovedByHint();
+        board.PieceMovedByHint(given.complete);
         break;
     case HintOutcome::NotFound:
         reportProblem("No hint can be found for this puzzle.");

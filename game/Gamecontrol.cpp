@@ -100,14 +100,20 @@ ClPiece* ClGameControl::pickPiece(std::int32_t x, std::int32_t y)
     return nullptr;
 }
 
-void ClGameControl::movePiece(ClPiece* piece, std::int32_t x, std::int32_t y)
+void ClGameControl::placePiece(ClPiece* piece, std::int32_t x, std::int32_t y)
 {
-    if (!selectedPiece || !piece)
-        return;
     applyPiece(piece, -1);
     piece->x = x;
     piece->y = y;
     applyPiece(piece, +1);
+}
+
+PlayOutcome ClGameControl::movePiece(ClPiece* piece, std::int32_t x, std::int32_t y)
+{
+    if (!selectedPiece || !piece)
+        return outcomeOf(PieceChange::None);
+    placePiece(piece, x, y);
+    return outcomeOf(PieceChange::Moved);
 }
 
 void ClGameControl::flipPiece(ClPiece* piece)
@@ -143,13 +149,11 @@ bool ClGameControl::canMoveTo(const ClPiece* piece, std::int32_t x, std::int32_t
     return true;
 }
 
-bool ClGameControl::turnPiece(ClPiece* piece, std::int32_t column, std::int32_t row)
+PlayOutcome ClGameControl::turnPiece(ClPiece* piece, std::int32_t column, std::int32_t row)
 {
-    if (!piece)
-        return false;
-    const std::optional<ClPiece> turned = turnedOnce(*piece, gameData->header.rotateStep);
+    const std::optional<ClPiece> turned = piece ? turnedOnce(*piece, gameData->header.rotateStep) : std::nullopt;
     if (!turned)
-        return false;
+        return outcomeOf(PieceChange::None);
     const ClPoints before = piece->cells();
     const ClPoints after = turned->cells();
     // The brick under the point keeps its place; the first one when no brick is there.
@@ -170,21 +174,33 @@ bool ClGameControl::turnPiece(ClPiece* piece, std::int32_t column, std::int32_t 
         piece->y = clampToInt32(std::int64_t(piece->y) + before[k].y - after[k].y);
     }
     applyPiece(piece, +1);
-    return true;
+    return outcomeOf(PieceChange::Turned);
 }
 
-void ClGameControl::snapPiece(ClPiece* piece, std::int32_t column, std::int32_t row)
+PlayOutcome ClGameControl::snapPiece(ClPiece* piece, std::int32_t column, std::int32_t row)
 {
-    if (!piece || !gameData->checkerboard)
-        return;
+    if (!selectedPiece || !piece || !gameData->checkerboard)
+        return outcomeOf(PieceChange::None);
     constexpr std::int32_t half = kBrickScale / 2;
     const std::int32_t snappedColumn = saturatingAdd(column, half) / kBrickScale * kBrickScale;
     const std::int32_t snappedRow = saturatingAdd(row, half) / kBrickScale * kBrickScale;
-    movePiece(piece, snappedColumn, snappedRow);
+    placePiece(piece, snappedColumn, snappedRow);
     const auto& grid = gameData->checkerboard->positions;
     for (const auto& cell : piece->cells())
         if (grid.getAt(cell.x, cell.y) != 1) {
-            movePiece(piece, column, row);
-            return;
+            placePiece(piece, column, row);
+            return outcomeOf(PieceChange::Moved);
         }
+    return outcomeOf(PieceChange::Snapped);
+}
+
+PlayOutcome ClGameControl::letGo()
+{
+    selectedPiece = nullptr;
+    return outcomeOf(PieceChange::None);
+}
+
+bool ClGameControl::wallComplete() const
+{
+    return gameData->checkerboard && gameData->checkerboard->isComplete();
 }

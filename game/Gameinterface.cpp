@@ -158,27 +158,51 @@ void ClGameInterface::restart()
     gameControl->restart();
 }
 
-HintOutcome ClGameInterface::hint()
+PlayOutcome ClGameInterface::drop(ClPiece* piece, std::int32_t column, std::int32_t row)
+{
+    return ended(gameControl->snapPiece(piece, column, row));
+}
+
+PlayOutcome ClGameInterface::turn(ClPiece* piece, std::int32_t column, std::int32_t row)
+{
+    return ended(gameControl->turnPiece(piece, column, row));
+}
+
+PlayOutcome ClGameInterface::letGo()
+{
+    return ended(gameControl->letGo());
+}
+
+PlayOutcome ClGameInterface::ended(const PlayOutcome& outcome)
+{
+    gameControl->letGo();
+    if (outcome.complete)
+        recordSolved();
+    return outcome;
+}
+
+HintResult ClGameInterface::hint()
 {
     const HintResult result = giveHint(*gameControl);
     if (result.outcome == HintOutcome::Placed || result.outcome == HintOutcome::TookBack)
         helpedThisPlay = true;
-    return result.outcome;
+    if (result.complete)
+        recordSolved();
+    return result;
 }
 
-bool ClGameInterface::recordSolved(QString& problem)
+void ClGameInterface::recordSolved()
 {
     ClGameControl& control = *gameControl;
     if (!control.isValid() || progressUnusable)
-        return true;
+        return;
     if (!progress.record(control.gameData->puzzles[std::size_t(control.puzzleIndex)], helpedThisPlay))
-        return true;
+        return;
     std::string why;
-    if (progress.save(bytes(progressFile), why))
-        return true;
-    problem = QString("The solved puzzle cannot be recorded in \"%1\": %2.")
-                  .arg(displayName(progressFile), QString::fromStdString(why));
-    return false;
+    if (progress.save(bytes(progressFile), why) || !reportUnrecorded)
+        return;
+    reportUnrecorded(QString("The solved puzzle cannot be recorded in \"%1\": %2.")
+                         .arg(displayName(progressFile), QString::fromStdString(why)));
 }
 
 Solved ClGameInterface::solvedState() const

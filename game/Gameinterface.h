@@ -28,12 +28,16 @@ public:
 
     // Play: the puzzle from its start, no hint taken yet.
     void restart();
-    // A hint for the puzzle in play; a puzzle finished with one counts as
-    // solved with help.
-    HintOutcome hint();
-    // The puzzle in play is solved: recorded at once, on disk too. Says why
-    // when the record cannot be written.
-    bool recordSolved(QString& problem);
+    // The player's moves on the puzzle in play, through the game in play:
+    // the held piece dropped at a play cell by the snap rule, turned by a
+    // right click at a play point, or let go as it lies; and a hint, after
+    // which a finished puzzle counts as solved with help. Each says what it
+    // did and lets go of the held piece. A move that completes the wall has
+    // recorded the solve, on disk too, before it returns.
+    PlayOutcome drop(ClPiece* piece, std::int32_t column, std::int32_t row);
+    PlayOutcome turn(ClPiece* piece, std::int32_t column, std::int32_t row);
+    PlayOutcome letGo();
+    HintResult hint();
     // How the puzzle shown has been solved before.
     Solved solvedState() const;
     // Solved puzzles and all puzzles of a group; (0, 0) when its file cannot be read.
@@ -72,9 +76,13 @@ public:
     std::function<void(const QByteArrayList& files, bool on)> musicPlayer;
     // Told once about each picture that cannot be shown, and why.
     std::function<void(const QByteArray& fileName, const QString& why)> reportBadPicture;
+    // Told when a solved puzzle cannot be recorded, and why.
+    std::function<void(const QString& message)> reportUnrecorded;
 
 private:
     void step(bool (ClGameControl::*move)());
+    PlayOutcome ended(const PlayOutcome& outcome);
+    void recordSolved();
     void loadProgress();
     void paintRandomBackground();
     void dropPicture(const QByteArray& fileName, const QString& why);

@@ -33,31 +33,32 @@ bool inTheGap(const ClPiece& piece, const ClPositions& grid)
 }
 
 // Turns the piece by right clicks until its cells, up to a shift, are
-// `wanted`, then moves it so that their corner lands on `corner`.
-bool bringTo(ClGameControl& game, ClPiece& piece, const ClPoints& wanted, ClPoint corner)
+// `wanted`, then moves it so that their corner lands on `corner`: `done`
+// with what the move did, or NotFound when the turn rule never gets there.
+HintResult bringTo(ClGameControl& game, ClPiece& piece, const ClPoints& wanted, ClPoint corner, HintOutcome done)
 {
     const auto reachable = reachableOrientations(piece, game.gameData->header.rotateStep);
     const auto way = std::find_if(reachable.begin(), reachable.end(),
                                   [&](const Orientation& o) { return o.cells == wanted; });
     if (way == reachable.end())
-        return false;
+        return {HintOutcome::NotFound};
     for (int click = 0; click < way->clicks; ++click) {
         const ClPoint brick = piece.cells().front();
         game.turnPiece(&piece, brick.x, brick.y);
     }
     const ClPoint now = cornerOf(piece.cells());
     game.selectedPiece = &piece;
-    game.movePiece(&piece, piece.x + corner.x - now.x, piece.y + corner.y - now.y);
+    const PlayOutcome moved = game.movePiece(&piece, piece.x + corner.x - now.x, piece.y + corner.y - now.y);
     game.selectedPiece = nullptr;
-    return true;
+    return {done, &piece, moved.complete};
 }
 
 HintResult takeBack(ClGameControl& game, ClPiece& piece)
 {
     const ClPoints start = piece.atStart().cells();
-    if (start.empty() || !bringTo(game, piece, normalised(start), cornerOf(start)))
+    if (start.empty())
         return {HintOutcome::NotFound};
-    return {HintOutcome::TookBack, &piece};
+    return bringTo(game, piece, normalised(start), cornerOf(start), HintOutcome::TookBack);
 }
 
 PlaceSet placesOf(const ClPiece& piece)
@@ -105,7 +106,7 @@ Solution solve(const Position& position, std::int32_t rotateStep, std::int64_t m
 
 HintResult giveHint(ClGameControl& game, std::int64_t maxSteps)
 {
-    if (!game.isValid() || game.gameData->checkerboard->isComplete())
+    if (!game.isValid() || game.wallComplete())
         return {};
     PlaceSet gap;
     if (!wallPlaces(game.gameData->checkerboard->positions, gap))
@@ -127,8 +128,7 @@ HintResult giveHint(ClGameControl& game, std::int64_t maxSteps)
             cells.push_back({placeAt(index).x * kBrickScale, placeAt(index).y * kBrickScale});
         for (ClPiece* piece : position.loose)
             if (pieceKinds({piece}, step, kBrickScale).front().orientations == solution.kinds[laid.kind].orientations)
-                return bringTo(game, *piece, normalised(cells), cornerOf(cells)) ? HintResult{HintOutcome::Placed, piece}
-                                                                                   : HintResult{HintOutcome::NotFound};
+                return bringTo(game, *piece, normalised(cells), cornerOf(cells), HintOutcome::Placed);
         return {HintOutcome::NotFound};
     }
     if (found.stepsRanOut || position.placed.empty())
