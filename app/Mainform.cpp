@@ -65,7 +65,8 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
     nextGame = addAction("Next Game", "Next Game", &TFormMain::nextGameExecute);
     selectGame = addAction("Select...", "Select Game Pattern", &TFormMain::selectGameExecute);
     exitGame = addAction("Exit", "Exit", &TFormMain::exitGameExecute);
-    exitGame->setShortcut(QKeySequence::Quit);
+    // Named outright: the platform's standard Quit key is empty on some.
+    exitGame->setShortcut(Qt::CTRL | Qt::Key_Q);
     QAction* options = addAction("Options...", "Options", &TFormMain::FrameGameBoard1imgOptionClick);
     QAction* help = addAction("Help", "Help", &TFormMain::FrameGameBoard1imgHelpClick);
     QAction* about = addAction("About...", "About", &TFormMain::About1Click);
