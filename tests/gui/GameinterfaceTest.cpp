@@ -3,6 +3,7 @@
 
 #include "Programfolder.h"
 #include "game/Gameinterface.h"
+#include "game/Gamerandom.h"
 
 namespace {
 QRgb backgroundPixel(const ClGameInterface& game)
@@ -26,6 +27,49 @@ struct Game : ClGameInterface {
 class GameinterfaceTest : public QObject {
     Q_OBJECT
 private slots:
+    // A hint that only takes a wrong piece back out is help all the same: a
+    // puzzle finished after it earns the outlined star, not the gold one.
+    void aTakeBackHintCountsAsHelp()
+    {
+        ProgramFolder folder;
+        Game game(folder);
+        ClGameControl& control = *game.gameControl;
+        QVERIFY(control.gameData->load(folder.path("Brick0.gam").toStdString()) && control.gameData->rescaleToPlayUnits());
+        game.selectPuzzle(0);
+        game.restart();
+        // The bar two bricks right of its place leaves room for no L.
+        const auto dropAt = [&](ClPoint start, ClPoint place) {
+            return game.drop(control.pickPiece(start.x, start.y), place.x, place.y);
+        };
+        QCOMPARE(dropAt({8, 48}, {24, 8}).change, PieceChange::Snapped);
+        const HintResult hint = game.hint();
+        QCOMPARE(hint.outcome, HintOutcome::TookBack);
+        QCOMPARE(hint.piece->shapeIndex, 0);
+        QCOMPARE(dropAt({8, 48}, {8, 8}).complete, false);
+        QCOMPARE(game.solvedState(), Solved::No);
+        QVERIFY(dropAt({40, 56}, {32, 8}).complete);
+        QCOMPARE(game.solvedState(), Solved::WithHelp);
+    }
+
+    // With a fixed seed every picture of the list comes up, the last one too.
+    void theRandomPictureReachesEveryPicture()
+    {
+        ProgramFolder folder;
+        folder.addPicture("a.bmp", Qt::red);
+        folder.addPicture("b.bmp", Qt::green);
+        folder.addPicture("c.bmp", Qt::blue);
+        Game game(folder);
+        gamerandom::setClock([] { return 1u; });
+        gamerandom::seedFromClock();
+        QSet<QRgb> shown;
+        for (int step = 0; step < 30; ++step) {
+            game.selectPuzzle(0);
+            shown << backgroundPixel(game);
+        }
+        gamerandom::setClock({});
+        QCOMPARE(shown, (QSet<QRgb>{0xff0000, 0x00ff00, 0x0000ff}));
+    }
+
     void picturesAreListedBitmapsFirstAndOnlyGoodLowerCaseOnesPainted()
     {
         ProgramFolder folder;
