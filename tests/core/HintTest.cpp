@@ -77,19 +77,6 @@ TEST_P(ShippedHints, OnlyHintsFinishEveryPuzzle)
 
 INSTANTIATE_TEST_SUITE_P(Groups, ShippedHints, testing::Range(0, 4));
 
-TEST(Hint, NothingToDoOnACompleteWallOrWithoutAPuzzle)
-{
-    ClGameControl empty;
-    EXPECT_EQ(giveHint(empty).outcome, HintOutcome::Nothing);
-    ClGameControl game;
-    ASSERT_TRUE(game.gameData->load(std::string(PUZZLE_DIR) + "/Brick0.gam") && game.gameData->rescaleToPlayUnits());
-    game.selectPuzzle(0); // the finished wall, before Play
-    game.gameData->checkerboard->resetFromPuzzle(game.puzzle);
-    for (auto& piece : game.puzzle.pieces)
-        game.gameData->checkerboard->applyCells(piece.cells(), +1);
-    EXPECT_EQ(giveHint(game).outcome, HintOutcome::Nothing);
-}
-
 // Which piece a hint moves, and where: a piece is placed where the first
 // solution has it; a piece in the gap that blocks every solution goes back to
 // its start, never a piece that belongs where it lies; and when the search
