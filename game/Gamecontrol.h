@@ -60,7 +60,8 @@ public:
     PlayOutcome letGo();
     bool wallComplete() const;
 
-    // The two halves of the turn rule, each keeping the grid in step.
+    // A piece's facing set outright, outside the turn rule: mirrored, or
+    // turned by any angle. Each keeps the grid in step.
     void flipPiece(ClPiece* piece);
     void rotatePiece(ClPiece* piece, std::int32_t degrees);
 
