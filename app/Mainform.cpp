@@ -67,7 +67,8 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
     nextGame = addAction("Next Game", "Next Game", &TFormMain::nextGameExecute);
     selectGame = addAction("Select...", "Select Game Pattern", &TFormMain::selectGameExecute);
     exitGame = addAction("Exit", "Exit", &TFormMain::exitGameExecute);
-    exitGame->setShortcut(QKeySequence::Quit);
+    // Named outright: the platform's standard Quit key is empty on some.
+    exitGame->setShortcut(Qt::CTRL | Qt::Key_Q);
     QAction* options = addAction("Options...", "Options", &TFormMain::FrameGameBoard1imgOptionClick);
     QAction* help = addAction("Help", "Help", &TFormMain::FrameGameBoard1imgHelpClick);
     QAction* about = addAction("About...", "About", &TFormMain::About1Click);
@@ -101,7 +102,6 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
         b.button->setToolTip(QString("%1 (%2)").arg(b.action->toolTip(), keyNames.join(", ")));
         connect(b.button, &TImgBtn::OnClick, b.action, &QAction::trigger);
     }
-    board->OnSolved = [this] { gameInterface->recordSolved(); };
     gameInterface->reportProblem = [](const QString& message) { problemReport().add(message); };
 
     gameInterface->background = makeBitmap(size(), FrameGameBoard1->scale);
@@ -272,10 +272,11 @@ void TFormMain::hintExecute()
     TFrameGameBoard& board = *FrameGameBoard1;
     if (!board.PaintBox1->isEnabled() || board.dragging)
         return;
-    switch (gameInterface->hint()) {
+    const HintResult given = gameInterface->hint();
+    switch (given.outcome) {
     case HintOutcome::Placed:
     case HintOutcome::TookBack:
-        board.PieceMovedByHint();
+        board.PieceMovedByHint(given.complete);
         break;
     case HintOutcome::NotFound:
         problemReport().add("No hint can be found for this puzzle.");

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "game/Checkerboard.h"
 #include "tests/core/Fixtures.h"
 #include "game/Hint.h"
 
@@ -44,11 +43,11 @@ int main()
             game.selectPuzzle(p);
             game.restart();
             fromStart.push_back(timedHint(game, outcome));
-            while (!game.gameData->checkerboard->isComplete() && outcome == HintOutcome::Placed)
+            while (!game.wallComplete() && outcome == HintOutcome::Placed)
                 partWay.push_back(timedHint(game, outcome));
             game.restart();
             fixtures::makeWrongMoves(game);
-            for (int press = 0; press < 20 && !game.gameData->checkerboard->isComplete(); ++press) {
+            for (int press = 0; press < 20 && !game.wallComplete(); ++press) {
                 afterWrongMoves.push_back(timedHint(game, outcome));
                 unanswered += outcome == HintOutcome::NotFound;
             }

@@ -12,7 +12,7 @@
 #include "Playscript.h"
 #include "game/Progress.h"
 #include "game/Settings.h"
-#include "model/Gamedata.h"
+#include "game/Gamedata.h"
 
 using namespace playscript;
 namespace fs = std::filesystem;

@@ -4,23 +4,6 @@
 
 #include "Checkerboard.h"
 
-TurnRule turnRuleOf(std::int32_t shapeIndex)
-{
-    switch (shapeIndex) {
-    case 0:
-    case 2:
-        return TurnRule::Turn;
-    case 1:
-        return TurnRule::Never;
-    case 3:
-        return TurnRule::Mirror;
-    case 4:
-        return TurnRule::TurnThenMirror;
-    default:
-        return TurnRule::Nothing;
-    }
-}
-
 ClGameControl::ClGameControl()
     : gameData(std::make_unique<ClGameData>())
 {
@@ -117,14 +100,20 @@ ClPiece* ClGameControl::pickPiece(std::int32_t x, std::int32_t y)
     return nullptr;
 }
 
-void ClGameControl::movePiece(ClPiece* piece, std::int32_t x, std::int32_t y)
+void ClGameControl::placePiece(ClPiece* piece, std::int32_t x, std::int32_t y)
 {
-    if (!selectedPiece || !piece)
-        return;
     applyPiece(piece, -1);
     piece->x = x;
     piece->y = y;
     applyPiece(piece, +1);
+}
+
+PlayOutcome ClGameControl::movePiece(ClPiece* piece, std::int32_t x, std::int32_t y)
+{
+    if (!selectedPiece || !piece)
+        return outcomeOf(PieceChange::None);
+    placePiece(piece, x, y);
+    return outcomeOf(PieceChange::Moved);
 }
 
 void ClGameControl::flipPiece(ClPiece* piece)
@@ -160,11 +149,14 @@ bool ClGameControl::canMoveTo(const ClPiece* piece, std::int32_t x, std::int32_t
     return true;
 }
 
-bool ClGameControl::turnPiece(ClPiece* piece, std::int32_t column, std::int32_t row)
+PlayOutcome ClGameControl::turnPiece(ClPiece* piece, std::int32_t column, std::int32_t row)
 {
-    if (!piece)
-        return false;
+    const std::optional<ClPiece> turned = piece ? turnedOnce(*piece, gameData->header.rotateStep) : std::nullopt;
+    if (!turned)
+        return outcomeOf(PieceChange::None);
     const ClPoints before = piece->cells();
+    const ClPoints after = turned->cells();
+    // The brick under the point keeps its place; the first one when no brick is there.
     std::size_t k = 0;
     for (std::size_t i = 0; i < before.size(); ++i) {
         const std::int64_t dx = std::int64_t(column) - before[i].x;
@@ -174,43 +166,41 @@ bool ClGameControl::turnPiece(ClPiece* piece, std::int32_t column, std::int32_t 
             break;
         }
     }
-    const std::int32_t step = gameData->header.rotateStep;
-    switch (turnRuleOf(piece->shapeIndex)) {
-    case TurnRule::Turn:
-        rotatePiece(piece, step);
-        break;
-    case TurnRule::Never:
-        return false;
-    case TurnRule::Mirror:
-        flipPiece(piece);
-        break;
-    case TurnRule::TurnThenMirror:
-        rotatePiece(piece, step);
-        if (piece->angle == 0)
-            flipPiece(piece);
-        break;
-    case TurnRule::Nothing:
-        break;
+    applyPiece(piece, -1);
+    piece->angle = turned->angle;
+    piece->flipped = turned->flipped;
+    if (k < before.size() && k < after.size()) {
+        piece->x = clampToInt32(std::int64_t(piece->x) + before[k].x - after[k].x);
+        piece->y = clampToInt32(std::int64_t(piece->y) + before[k].y - after[k].y);
     }
-    const ClPoints after = piece->cells();
-    if (k < before.size() && k < after.size())
-        movePiece(piece, clampToInt32(std::int64_t(piece->x) + before[k].x - after[k].x),
-                  clampToInt32(std::int64_t(piece->y) + before[k].y - after[k].y));
-    return true;
+    applyPiece(piece, +1);
+    return outcomeOf(PieceChange::Turned);
 }
 
-void ClGameControl::snapPiece(ClPiece* piece, std::int32_t column, std::int32_t row)
+PlayOutcome ClGameControl::snapPiece(ClPiece* piece, std::int32_t column, std::int32_t row)
 {
-    if (!piece || !gameData->checkerboard)
-        return;
+    if (!selectedPiece || !piece || !gameData->checkerboard)
+        return outcomeOf(PieceChange::None);
     constexpr std::int32_t half = kBrickScale / 2;
     const std::int32_t snappedColumn = saturatingAdd(column, half) / kBrickScale * kBrickScale;
     const std::int32_t snappedRow = saturatingAdd(row, half) / kBrickScale * kBrickScale;
-    movePiece(piece, snappedColumn, snappedRow);
+    placePiece(piece, snappedColumn, snappedRow);
     const auto& grid = gameData->checkerboard->positions;
     for (const auto& cell : piece->cells())
         if (grid.getAt(cell.x, cell.y) != 1) {
-            movePiece(piece, column, row);
-            return;
+            placePiece(piece, column, row);
+            return outcomeOf(PieceChange::Moved);
         }
+    return outcomeOf(PieceChange::Snapped);
+}
+
+PlayOutcome ClGameControl::letGo()
+{
+    selectedPiece = nullptr;
+    return outcomeOf(PieceChange::None);
+}
+
+bool ClGameControl::wallComplete() const
+{
+    return gameData->checkerboard && gameData->checkerboard->isComplete();
 }

@@ -4,17 +4,24 @@
 #include <cstdint>
 #include <memory>
 
-#include "../model/Gamedata.h"
+#include "Gamedata.h"
+#include "Turnrule.h"
 
-// What a right click does to a piece, by its shape index.
-enum class TurnRule {
-    Turn,           // by the group's turning step
-    Never,          // the shape looks the same every way
-    Mirror,         // about its mirror axis
-    TurnThenMirror, // turns, and mirrors each time it comes round to 0 degrees
-    Nothing,        // a shape index the table does not know
+// What a piece operation did to the piece.
+enum class PieceChange {
+    None,    // nothing: no piece, none held, or the shape that never turns
+    Moved,   // it went where it was asked to go (on a drop: the bond there was not free)
+    Snapped, // it was dropped into the brick bond
+    Turned,  // the turn rule ran (a shape index the rule does not know changes nothing)
 };
-TurnRule turnRuleOf(std::int32_t shapeIndex);
+
+// The outcome of a piece operation, which is all its callers act on: the
+// board's sounds and fade, the game interface's record of solved puzzles.
+struct PlayOutcome {
+    PieceChange change = PieceChange::None;
+    // Every wall cell is covered: the puzzle is solved.
+    bool complete = false;
+};
 
 class ClGameControl {
 public:
@@ -34,18 +41,29 @@ public:
     // The front-most piece with a brick anchor at (x, y), swapped to the front
     // of the list and selected; null when none is there.
     ClPiece* pickPiece(std::int32_t x, std::int32_t y);
-    void movePiece(ClPiece* piece, std::int32_t x, std::int32_t y);
-    void flipPiece(ClPiece* piece);
-    void rotatePiece(ClPiece* piece, std::int32_t degrees);
     bool canMoveTo(const ClPiece* piece, std::int32_t x, std::int32_t y) const;
 
+    // The piece operations. Each keeps the wall grid in step and reports
+    // what it did and whether the wall is complete after it; this is the one
+    // place that tells a solved puzzle.
+    // Moves the selected piece to (x, y).
+    PlayOutcome movePiece(ClPiece* piece, std::int32_t x, std::int32_t y);
     // The turn rule of a right click at play point (column, row): turns or
     // mirrors by the piece's shape index, keeping the brick under that point
-    // in place. Returns false only for the shape that never turns.
-    bool turnPiece(ClPiece* piece, std::int32_t column, std::int32_t row);
-    // The drop rule: moves the piece to the brick bond nearest (column, row)
-    // when every brick lands there on a free wall cell, else to (column, row).
-    void snapPiece(ClPiece* piece, std::int32_t column, std::int32_t row);
+    // in place.
+    PlayOutcome turnPiece(ClPiece* piece, std::int32_t column, std::int32_t row);
+    // The drop rule: moves the selected piece to the brick bond nearest
+    // (column, row) when every brick lands there on a free wall cell, else
+    // to (column, row).
+    PlayOutcome snapPiece(ClPiece* piece, std::int32_t column, std::int32_t row);
+    // The end of every gesture: the held piece is let go where it lies.
+    PlayOutcome letGo();
+    bool wallComplete() const;
+
+    // A piece's facing set outright, outside the turn rule: mirrored, or
+    // turned by any angle. Each keeps the grid in step.
+    void flipPiece(ClPiece* piece);
+    void rotatePiece(ClPiece* piece, std::int32_t degrees);
 
     ClPuzzle puzzle;
     std::int32_t puzzleIndex = 0;
@@ -56,6 +74,8 @@ private:
     void copyCurrentRecord();
     void scalePositions();
     void applyPiece(const ClPiece* piece, std::int32_t delta);
+    void placePiece(ClPiece* piece, std::int32_t x, std::int32_t y);
+    PlayOutcome outcomeOf(PieceChange change) const { return {change, wallComplete()}; }
     std::int32_t puzzleCount() const { return gameData->header.puzzleCount; }
     bool hasPuzzles() const { return !gameData->puzzles.empty(); }
 };

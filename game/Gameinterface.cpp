@@ -239,12 +239,37 @@ void ClGameInterface::restart()
     gameControl->restart();
 }
 
-HintOutcome ClGameInterface::hint()
+PlayOutcome ClGameInterface::drop(ClPiece* piece, std::int32_t column, std::int32_t row)
+{
+    return ended(gameControl->snapPiece(piece, column, row));
+}
+
+PlayOutcome ClGameInterface::turn(ClPiece* piece, std::int32_t column, std::int32_t row)
+{
+    return ended(gameControl->turnPiece(piece, column, row));
+}
+
+PlayOutcome ClGameInterface::letGo()
+{
+    return ended(gameControl->letGo());
+}
+
+PlayOutcome ClGameInterface::ended(const PlayOutcome& outcome)
+{
+    gameControl->letGo();
+    if (outcome.complete)
+        recordSolved();
+    return outcome;
+}
+
+HintResult ClGameInterface::hint()
 {
     const HintResult result = giveHint(*gameControl);
     if (result.outcome == HintOutcome::Placed || result.outcome == HintOutcome::TookBack)
         helpedThisPlay = true;
-    return result.outcome;
+    if (result.complete)
+        recordSolved();
+    return result;
 }
 
 void ClGameInterface::recordSolved()

@@ -36,13 +36,18 @@ public:
 
     // Play: the puzzle from its start, no hint taken yet.
     void restart();
-    // A hint for the puzzle in play; a puzzle finished with one counts as
-    // solved with help.
-    HintOutcome hint();
-    // The puzzle in play is solved: recorded at once, on disk too, merged
-    // with what another running game recorded. Tells reportProblem, once,
-    // when the record cannot be written or is full.
-    void recordSolved();
+    // The player's moves on the puzzle in play, through the game in play:
+    // the held piece dropped at a play cell by the snap rule, turned by a
+    // right click at a play point, or let go as it lies; and a hint, after
+    // which a finished puzzle counts as solved with help. Each says what it
+    // did and lets go of the held piece. A move that completes the wall has
+    // recorded the solve, on disk too, merged with what another running game
+    // recorded; reportProblem hears, once, when the record cannot be written
+    // or is full.
+    PlayOutcome drop(ClPiece* piece, std::int32_t column, std::int32_t row);
+    PlayOutcome turn(ClPiece* piece, std::int32_t column, std::int32_t row);
+    PlayOutcome letGo();
+    HintResult hint();
     // How the puzzle shown has been solved before.
     Solved solvedState() const;
     // Solved puzzles and all puzzles of a group; (0, 0) when its file cannot be read.
@@ -106,6 +111,8 @@ private:
     // A new random background, the move of the game in play, and the index
     // it leads to remembered.
     void step(const std::function<void()>& move);
+    PlayOutcome ended(const PlayOutcome& outcome);
+    void recordSolved();
     void loadProgress();
     void removeLeftovers();
     void paintRandomBackground();

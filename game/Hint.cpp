@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int kMostTurns = 8; // the turn rule cycles through at most four states
-
 // The gap: every wall cell of the grid, as places.
 bool wallPlaces(const ClPositions& grid, PlaceSet& gap)
 {
@@ -34,39 +32,33 @@ bool inTheGap(const ClPiece& piece, const ClPositions& grid)
     });
 }
 
-ClPoint cornerOf(const ClPoints& cells)
-{
-    ClPoint corner = cells.front();
-    for (const auto& c : cells)
-        corner = {std::min(corner.x, c.x), std::min(corner.y, c.y)};
-    return corner;
-}
-
 // Turns the piece by right clicks until its cells, up to a shift, are
-// `wanted`, then moves it so that their corner lands on `corner`.
-bool bringTo(ClGameControl& game, ClPiece& piece, const ClPoints& wanted, ClPoint corner)
+// `wanted`, then moves it so that their corner lands on `corner`: `done`
+// with what the move did, or NotFound when the turn rule never gets there.
+HintResult bringTo(ClGameControl& game, ClPiece& piece, const ClPoints& wanted, ClPoint corner, HintOutcome done)
 {
-    for (int turn = 0; turn <= kMostTurns; ++turn) {
-        const ClPoints cells = piece.cells();
-        if (!cells.empty() && normalised(cells) == wanted) {
-            const ClPoint now = cornerOf(cells);
-            game.selectedPiece = &piece;
-            game.movePiece(&piece, piece.x + corner.x - now.x, piece.y + corner.y - now.y);
-            game.selectedPiece = nullptr;
-            return true;
-        }
-        if (cells.empty() || turn == kMostTurns || !game.turnPiece(&piece, cells.front().x, cells.front().y))
-            return false;
+    const auto reachable = reachableOrientations(piece, game.gameData->header.rotateStep);
+    const auto way = std::find_if(reachable.begin(), reachable.end(),
+                                  [&](const Orientation& o) { return o.cells == wanted; });
+    if (way == reachable.end())
+        return {HintOutcome::NotFound};
+    for (int click = 0; click < way->clicks; ++click) {
+        const ClPoint brick = piece.cells().front();
+        game.turnPiece(&piece, brick.x, brick.y);
     }
-    return false;
+    const ClPoint now = cornerOf(piece.cells());
+    game.selectedPiece = &piece;
+    const PlayOutcome moved = game.movePiece(&piece, piece.x + corner.x - now.x, piece.y + corner.y - now.y);
+    game.selectedPiece = nullptr;
+    return {done, &piece, moved.complete};
 }
 
 HintResult takeBack(ClGameControl& game, ClPiece& piece)
 {
     const ClPoints start = piece.atStart().cells();
-    if (start.empty() || !bringTo(game, piece, normalised(start), cornerOf(start)))
+    if (start.empty())
         return {HintOutcome::NotFound};
-    return {HintOutcome::TookBack, &piece};
+    return bringTo(game, piece, normalised(start), cornerOf(start), HintOutcome::TookBack);
 }
 
 PlaceSet placesOf(const ClPiece& piece)
@@ -114,7 +106,7 @@ Solution solve(const Position& position, std::int32_t rotateStep, std::int64_t m
 
 HintResult giveHint(ClGameControl& game, std::int64_t maxSteps)
 {
-    if (!game.isValid() || game.gameData->checkerboard->isComplete())
+    if (!game.isValid() || game.wallComplete())
         return {};
     PlaceSet gap;
     if (!wallPlaces(game.gameData->checkerboard->positions, gap))
@@ -136,8 +128,7 @@ HintResult giveHint(ClGameControl& game, std::int64_t maxSteps)
             cells.push_back({placeAt(index).x * kBrickScale, placeAt(index).y * kBrickScale});
         for (ClPiece* piece : position.loose)
             if (pieceKinds({piece}, step, kBrickScale).front().orientations == solution.kinds[laid.kind].orientations)
-                return bringTo(game, *piece, normalised(cells), cornerOf(cells)) ? HintResult{HintOutcome::Placed, piece}
-                                                                                   : HintResult{HintOutcome::NotFound};
+                return bringTo(game, *piece, normalised(cells), cornerOf(cells), HintOutcome::Placed);
         return {HintOutcome::NotFound};
     }
     if (found.stepsRanOut || position.placed.empty())

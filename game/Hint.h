@@ -16,6 +16,7 @@ enum class HintOutcome {
 struct HintResult {
     HintOutcome outcome = HintOutcome::Nothing;
     ClPiece* piece = nullptr; // the piece moved
+    bool complete = false;    // the move completed the wall
 };
 
 // Search steps a hint may take: far more than any shipped puzzle needs,

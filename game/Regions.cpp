@@ -143,15 +143,9 @@ bool RowMajorOrder::operator()(const ClPoints& a, const ClPoints& b) const
 
 ClPoints normalised(ClPoints cells)
 {
-    if (cells.empty())
-        return cells;
-    std::int32_t minX = cells[0].x, minY = cells[0].y;
-    for (const auto& c : cells) {
-        minX = std::min(minX, c.x);
-        minY = std::min(minY, c.y);
-    }
+    const ClPoint corner = cornerOf(cells);
     for (auto& c : cells)
-        c = {clampToInt32(std::int64_t(c.x) - minX), clampToInt32(std::int64_t(c.y) - minY)};
+        c = {clampToInt32(std::int64_t(c.x) - corner.x), clampToInt32(std::int64_t(c.y) - corner.y)};
     std::sort(cells.begin(), cells.end(), RowMajorOrder{});
     return cells;
 }

@@ -61,6 +61,22 @@ std::vector<PieceKind> pieceKinds(const std::vector<const ClPiece*>& pieces, std
     return kinds;
 }
 
+std::vector<Fit> fitsIn(const PlaceSet& region, const ClPoints& cells)
+{
+    std::vector<Fit> fits;
+    if (cells.empty())
+        return fits;
+    for (int target : region.indices()) {
+        const ClPoint t = placeAt(target);
+        ClPoints shifted = cells;
+        translatePoints(shifted, t.x - cells[0].x, t.y - cells[0].y);
+        PlaceSet laid;
+        if (addPlaces(shifted, laid) && region.includes(laid))
+            fits.push_back({target, laid});
+    }
+    return fits;
+}
+
 namespace {
 
 class Search {
@@ -92,23 +108,8 @@ private:
     static ByFirstPlace placementsOf(const ClPoints& cells, const PlaceSet& gap)
     {
         ByFirstPlace out(PlaceSet::kSlots);
-        if (cells.empty())
-            return out;
-        for (int target : gap.indices()) {
-            const ClPoint t = placeAt(target);
-            PlaceSet laid;
-            bool fits = true;
-            for (const auto& c : cells) {
-                const ClPoint p{t.x + c.x - cells[0].x, t.y + c.y - cells[0].y};
-                if (!isBrickPlace(p) || !gap.contains(placeIndex(p)) || laid.contains(placeIndex(p))) {
-                    fits = false;
-                    break;
-                }
-                laid.insert(placeIndex(p));
-            }
-            if (fits)
-                out[std::size_t(target)] = {true, laid};
-        }
+        for (const Fit& fit : fitsIn(gap, cells))
+            out[std::size_t(fit.first)] = {true, fit.places};
         return out;
     }
 

@@ -30,6 +30,16 @@ std::vector<PieceKind> pieceKinds(const std::vector<const ClPiece*>& pieces, std
 // Cells in units of 1 / unitsPerPlace as places; empty when one lies between places.
 ClPoints inPlaces(ClPoints cells, std::int32_t unitsPerPlace);
 
+// One way to lay a piece's cells into a region: the place its first cell
+// takes, and every place it covers.
+struct Fit {
+    int first = 0;
+    PlaceSet places;
+};
+// Every way the cells (in places, normalised) fit inside the region, by the
+// place their first cell takes, in place order.
+std::vector<Fit> fitsIn(const PlaceSet& region, const ClPoints& cells);
+
 // Search steps (pieces tried at a place) allowed by default: a few seconds.
 inline constexpr std::int64_t kDefaultSearchSteps = 50'000'000;
 

@@ -1,5 +1,6 @@
 #include "Point.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -70,4 +71,14 @@ void translatePoints(ClPoints& points, std::int32_t dx, std::int32_t dy)
         p.x = saturatingAdd(p.x, dx);
         p.y = saturatingAdd(p.y, dy);
     }
+}
+
+ClPoint cornerOf(const ClPoints& points)
+{
+    if (points.empty())
+        return {};
+    ClPoint corner = points.front();
+    for (const auto& p : points)
+        corner = {std::min(corner.x, p.x), std::min(corner.y, p.y)};
+    return corner;
 }

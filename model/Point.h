@@ -19,6 +19,9 @@ void mirrorPoints(ClPoints& points, float axisX);
 // results are rounded half away from zero.
 void rotatePoints(ClPoints& points, std::int32_t degrees, float centreX, float centreY);
 void translatePoints(ClPoints& points, std::int32_t dx, std::int32_t dy);
+// The corner of the box around the points: the smallest x with the smallest
+// y, which need not be a point of the list; (0, 0) for an empty list.
+ClPoint cornerOf(const ClPoints& points);
 
 // Float-to-grid conversions that stay defined for NaN and out-of-range values,
 // which a damaged puzzle file can carry.

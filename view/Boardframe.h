@@ -55,9 +55,9 @@ public:
     int grabOffsetX = 0;
     int grabOffsetY = 0;
 
-    // Turns or mirrors the piece for a right click at a play point; true when
-    // the piece's shape can change at all.
-    virtual bool TurnPiece(int column, int row, ClPiece* piece) = 0;
+    // Turns or mirrors the piece for a right click at a play point, and lets
+    // go of it; says what the turn did.
+    virtual PlayOutcome TurnPiece(int column, int row, ClPiece* piece) = 0;
     virtual void PiecePicked() {}
     virtual void RedrawPieces() {}
     // Every piece of the game from the last to the first, so the first is on top.

@@ -190,11 +190,11 @@ void TFrameGameBoard::ShowPuzzle()
     imgHint->show();
 }
 
-void TFrameGameBoard::PieceMovedByHint()
+void TFrameGameBoard::PieceMovedByHint(bool wallComplete)
 {
     playSound(Sound::Drop);
     RedrawPieces();
-    if (game()->gameData->checkerboard->isComplete())
+    if (wallComplete)
         runSolveSequence();
 }
 
@@ -204,12 +204,12 @@ void TFrameGameBoard::playSound(Sound sound)
         soundPlayer->playSound(sound);
 }
 
-bool TFrameGameBoard::TurnPiece(int column, int row, ClPiece* piece)
+PlayOutcome TFrameGameBoard::TurnPiece(int column, int row, ClPiece* piece)
 {
-    if (!game()->turnPiece(piece, column, row))
-        return false;
-    playSound(Sound::Turn);
-    return true;
+    const PlayOutcome outcome = gameInterface->turn(piece, column, row);
+    if (outcome.change == PieceChange::Turned)
+        playSound(Sound::Turn);
+    return outcome;
 }
 
 QPoint TFrameGameBoard::heldPieceShift(const ClPiece& held) const
@@ -303,21 +303,21 @@ void TFrameGameBoard::PaintBox1MouseUp(Qt::MouseButton button, int x, int y)
         playSound(Sound::Drop);
     ClPiece* held = heldPiece();
     const QPoint cell = targetCell(x, y);
+    PlayOutcome outcome;
     if (button == Qt::LeftButton && game()->canMoveTo(held, cell.x(), cell.y()))
-        game()->snapPiece(held, cell.x(), cell.y());
+        outcome = gameInterface->drop(held, cell.x(), cell.y());
     else if (!mouseMoved && pressedButton == Qt::RightButton)
-        TurnPiece(x / cellWidth(), y / cellHeight(), held);
+        outcome = TurnPiece(x / cellWidth(), y / cellHeight(), held);
+    else
+        outcome = gameInterface->letGo();
     RedrawPieces();
     dragging = false;
-    game()->selectedPiece = nullptr;
-    if (game()->gameData->checkerboard->isComplete())
+    if (outcome.complete)
         runSolveSequence();
 }
 
 void TFrameGameBoard::runSolveSequence()
 {
-    if (OnSolved)
-        OnSolved();
     playSound(Sound::Solve);
     PaintBox1->setEnabled(false);
     PaintBox1->hide();

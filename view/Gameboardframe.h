@@ -20,17 +20,15 @@ public:
     // The puzzle in play: the shaded wall around the gap, mouse play on.
     void ShowPuzzle();
 
-    bool TurnPiece(int column, int row, ClPiece* piece) override;
+    PlayOutcome TurnPiece(int column, int row, ClPiece* piece) override;
     void RedrawPieces() override;
     void DrawPiece(const ClPiece& piece, QPainter& canvas) override;
     void DrawWall(const ClCheckerboard* checkerboard) override;
     void DrawHeldPiece();
     void EraseHeldPiece();
     // A hint moved a piece: the drop is heard, the pieces redrawn, and a
-    // complete wall runs the solve sequence.
-    void PieceMovedByHint();
-    // Told the moment a wall is completed, before the fade.
-    std::function<void()> OnSolved;
+    // wall it completed runs the solve sequence.
+    void PieceMovedByHint(bool wallComplete);
 
     static constexpr int kBrickImages = 12;
     // The brick images, decoded on first use.

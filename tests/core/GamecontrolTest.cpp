@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 
 #include "Fixtures.h"
@@ -105,54 +106,73 @@ TEST_F(Game, MovesStayInsideTheFieldAndKeepTheGridInStep)
     EXPECT_EQ(counter(8, 8), 0);
 }
 
-TEST_F(Game, SnapRoundsToTheBondOnlyOntoFreeWallCells)
+// Every operation says what it did and whether the wall is complete: only
+// the one that covers its last cell says so.
+TEST_F(Game, DropsSnapOntoFreeWallCellsAndTheLastMoveCompletesTheWall)
 {
     ClPiece* bar = game.pickPiece(8, 48);
     // 4k+1 goes down, 4k+2 and 4k+3 go up, rows alike; where the bond lies
     // beside the wall the piece stays where it was dropped.
-    const std::pair<ClPoint, ClPoint> drops[] = {{{9, 9}, {8, 8}}, {{6, 7}, {8, 8}}, {{10, 9}, {10, 9}}};
-    for (const auto& [dropped, landed] : drops) {
-        game.snapPiece(bar, dropped.x, dropped.y);
+    const std::tuple<ClPoint, ClPoint, PieceChange> drops[] = {{{9, 9}, {8, 8}, PieceChange::Snapped},
+                                                               {{6, 7}, {8, 8}, PieceChange::Snapped},
+                                                               {{10, 9}, {10, 9}, PieceChange::Moved}};
+    for (const auto& [dropped, landed, change] : drops) {
+        const PlayOutcome outcome = game.snapPiece(bar, dropped.x, dropped.y);
         EXPECT_EQ((ClPoint{bar->x, bar->y}), landed) << dropped.x << ", " << dropped.y;
+        EXPECT_EQ(outcome.change, change);
+        EXPECT_FALSE(outcome.complete);
     }
 
     // With the bar lying unsnapped over the L's place, the L cannot snap there.
-    game.movePiece(bar, 32, 8);
+    EXPECT_FALSE(game.movePiece(bar, 32, 8).complete);
     ClPiece* ell = game.pickPiece(40, 56);
     ASSERT_NE(ell, nullptr);
-    game.snapPiece(ell, 33, 9);
+    EXPECT_EQ(game.snapPiece(ell, 33, 9).change, PieceChange::Moved);
     EXPECT_EQ(ell->x, 33);
-    game.movePiece(&game.puzzle.pieces[1], 8, 8);
-    game.snapPiece(ell, 33, 9);
-    EXPECT_EQ(ell->x, 32);
-    EXPECT_EQ(ell->y, 8);
-    EXPECT_TRUE(game.gameData->checkerboard->isComplete());
+    EXPECT_FALSE(game.movePiece(&game.puzzle.pieces[1], 8, 8).complete);
+    const PlayOutcome last = game.snapPiece(ell, 33, 9);
+    EXPECT_EQ((ClPoint{ell->x, ell->y}), (ClPoint{32, 8}));
+    EXPECT_TRUE(last.complete);
+    EXPECT_EQ(last.change, PieceChange::Snapped);
+    EXPECT_TRUE(game.letGo().complete);
+    EXPECT_EQ(game.selectedPiece, nullptr);
+
+    // The bar a brick too far left, turned about its last brick, lands in its place.
+    bar = game.pickPiece(8, 8);
+    EXPECT_FALSE(game.movePiece(bar, -8, 8).complete);
+    EXPECT_TRUE(game.turnPiece(bar, 8 + 7, 8 + 3).complete);
+    EXPECT_EQ(bar->x, 8);
 }
 
-TEST_F(Game, TurnRuleKeepsTheBrickUnderTheMouse)
+// A right click anywhere on a brick, in either row, turns the piece about
+// that brick; on no brick, about the first.
+TEST_F(Game, TurnsKeepTheClickedBrickInPlace)
 {
     ClPiece* ell = game.pickPiece(40, 56);
     ASSERT_NE(ell, nullptr);
+    ell->shapeIndex = 2; // turns by the half turn, so twice is once round
+    const ClPoints start = ell->cells();
+    for (std::size_t k = 0; k < start.size(); ++k)
+        for (const ClPoint corner : {ClPoint{0, 0}, ClPoint{7, 0}, ClPoint{0, 3}, ClPoint{7, 3}}) {
+            const ClPoint at{start[k].x + corner.x, start[k].y + corner.y};
+            EXPECT_EQ(game.turnPiece(ell, at.x, at.y).change, PieceChange::Turned);
+            EXPECT_EQ(ell->cells()[k], start[k]) << "brick " << k << " clicked at " << at.x << ", " << at.y;
+            EXPECT_NE(ell->cells(), start);
+            game.turnPiece(ell, at.x, at.y);
+            ASSERT_EQ(ell->cells(), start);
+        }
+
     ell->shapeIndex = 4; // the shape that turns through every angle, then mirrors
-    ell->angle = 360 - game.gameData->header.rotateStep;
-    ClPoints before = ell->cells();
-    // Inside the second brick, 5 right of its anchor and 2 down.
-    EXPECT_TRUE(game.turnPiece(ell, 45, 62));
-    EXPECT_EQ(ell->angle, 0);
-    EXPECT_EQ(ell->flipped, 1);
-    EXPECT_EQ(ell->cells()[1], before[1]);
+    game.turnPiece(ell, 0, 0);
+    EXPECT_EQ(std::pair(ell->angle, ell->flipped), std::pair(180, 0));
+    game.turnPiece(ell, 0, 0);
+    EXPECT_EQ(std::pair(ell->angle, ell->flipped), std::pair(0, 1));
+    EXPECT_EQ(ell->cells()[0], start[0]); // no brick there: the first brick stays
 
     ell->shapeIndex = 1;
     const ClPoints unchanged = ell->cells();
-    EXPECT_FALSE(game.turnPiece(ell, 45, 62));
+    EXPECT_EQ(game.turnPiece(ell, 45, 62).change, PieceChange::None);
     EXPECT_EQ(ell->cells(), unchanged);
-
-    ell->shapeIndex = 3;
-    before = ell->cells();
-    EXPECT_TRUE(game.turnPiece(ell, 0, 0)); // no brick there: the first brick stays
-    EXPECT_EQ(ell->flipped, 0);
-    EXPECT_EQ(ell->cells()[0], before[0]);
-
 }
 
 TEST(DamagedGroup, PiecesWithoutUsableShapesOrPlacesPlayWithoutHarm)
@@ -182,7 +202,7 @@ TEST(DamagedGroup, PiecesWithoutUsableShapesOrPlacesPlayWithoutHarm)
     EXPECT_FALSE(game.canMoveTo(far, INT32_MAX, 10));
     game.movePiece(far, 40, 40);
     EXPECT_EQ(far->cells(), (ClPoints{{40, 40}, {48, 40}, {56, 40}}));
-    EXPECT_TRUE(game.turnPiece(far, INT32_MAX, INT32_MIN));
+    EXPECT_EQ(game.turnPiece(far, INT32_MAX, INT32_MIN).change, PieceChange::Turned);
     game.snapPiece(far, INT32_MAX, INT32_MIN);
     EXPECT_EQ(far->x, INT32_MAX); // no wall at the bond there: it stays where dropped
     EXPECT_EQ(far->y, INT32_MIN);
@@ -191,13 +211,14 @@ TEST(DamagedGroup, PiecesWithoutUsableShapesOrPlacesPlayWithoutHarm)
 
     // The playable pieces still finish the wall.
     const std::pair<ClPoint, ClPoint> homes[] = {{{8, 48}, {8, 8}}, {{48, 64}, {48, 24}}, {{64, 64}, {64, 24}}};
+    PlayOutcome last;
     for (const auto& [start, home] : homes) {
         ClPiece* piece = game.pickPiece(start.x, start.y);
         ASSERT_NE(piece, nullptr) << start.x;
-        game.snapPiece(piece, home.x, home.y);
+        last = game.snapPiece(piece, home.x, home.y);
         EXPECT_EQ(piece->x, home.x);
     }
-    EXPECT_TRUE(game.gameData->checkerboard->isComplete());
+    EXPECT_TRUE(last.complete);
 }
 
 TEST(DamagedGroup, ZeroAndNegativeGridsHaveNoWallAndRefuseEveryMove)
@@ -220,6 +241,6 @@ TEST(DamagedGroup, ZeroAndNegativeGridsHaveNoWallAndRefuseEveryMove)
         EXPECT_FALSE(game.canMoveTo(bar, 8, 8));
         game.snapPiece(bar, 9, 9); // no free wall cell: it stays where dropped
         EXPECT_EQ(bar->x, 9);
-        EXPECT_TRUE(game.turnPiece(bar, 9, 9));
+        EXPECT_EQ(game.turnPiece(bar, 9, 9).change, PieceChange::Turned);
     }
 }

@@ -126,3 +126,21 @@ TEST(Gamtool, SolveStopsAtItsStepBoundAndNamesTheRealFault)
     EXPECT_NE(overlap.output.find("puzzle 1: two bricks of its solution lie on one place"), std::string::npos)
         << overlap.output;
 }
+
+// Exit 3 when any puzzle, not only the last, stays undecided at the bound.
+TEST(Gamtool, SolveSaysUndecidedWhenAnEarlierPuzzleRanOut)
+{
+    ClGameFile file;
+    fixtures::fillSmallGame(file);
+    file.header.puzzleCount = 2;
+    file.puzzles.resize(2);
+    file.puzzles[1] = file.puzzles[0];
+    file.puzzles[1].pieces.resize(1); // the bar alone: decided at the first step
+    file.puzzles[1].pieceCount = 1;
+    const std::string path = fixtures::tempPath("last-decided.gam");
+    ASSERT_TRUE(file.save(path));
+    const ToolRun run = gamtool({"solve", path, "--limit", "1", "--steps", "1"});
+    EXPECT_EQ(run.status, 3) << run.output;
+    EXPECT_NE(run.output.find("puzzle 1: undecided"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("puzzle 2: at least 1 tiling"), std::string::npos) << run.output;
+}

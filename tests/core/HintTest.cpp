@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 
 #include "Fixtures.h"
 #include "game/Checkerboard.h"
@@ -12,13 +13,11 @@
 
 namespace {
 
-// Presses Hint until the wall is complete; the number of presses, or -1.
-// Pieces taken back out of the gap are counted in `tookBack`.
+// Presses Hint until a hint says it completed the wall; the number of
+// presses, or -1. Pieces taken back out of the gap are counted in `tookBack`.
 int hintsToFinish(ClGameControl& game, int most, int* tookBack = nullptr)
 {
-    for (int pressed = 0; pressed <= most; ++pressed) {
-        if (game.gameData->checkerboard->isComplete())
-            return pressed;
+    for (int pressed = 1; pressed <= most; ++pressed) {
         const HintResult hint = giveHint(game);
         if (hint.outcome != HintOutcome::Placed && hint.outcome != HintOutcome::TookBack)
             return -1;
@@ -30,8 +29,27 @@ int hintsToFinish(ClGameControl& game, int most, int* tookBack = nullptr)
         for (const auto& o : reachableOrientations(hint.piece->atStart(), game.gameData->header.rotateStep))
             reachable = reachable || o.cells == cells;
         EXPECT_TRUE(reachable) << "a hint used an orientation the turn rule cannot reach";
+        if (hint.complete)
+            return pressed;
     }
     return -1;
+}
+
+// Two bars and an L whose gap is one row of bricks from file place (2, 2)
+// to (16, 2) and one below at (15, 3): the bars fill (2, 2) to (12, 2) in
+// one way only, the L the rest.
+std::string writeTwoBarsAndAnEll()
+{
+    ClGameFile file;
+    fixtures::fillSmallGame(file);
+    file.header.puzzleCount = 1;
+    file.puzzles.resize(1);
+    file.puzzles[0].pieces = {fixtures::piece(0, 2, 2, 2, 12), fixtures::piece(0, 8, 2, 2, 14),
+                              fixtures::piece(1, 14, 2, 10, 14)};
+    file.puzzles[0].pieceCount = 3;
+    const std::string path = fixtures::tempPath("two-bars.gam");
+    file.save(path);
+    return path;
 }
 
 class ShippedHints : public testing::TestWithParam<int> {};
@@ -59,15 +77,51 @@ TEST_P(ShippedHints, OnlyHintsFinishEveryPuzzle)
 
 INSTANTIATE_TEST_SUITE_P(Groups, ShippedHints, testing::Range(0, 4));
 
-TEST(Hint, NothingToDoOnACompleteWallOrWithoutAPuzzle)
+// Which piece a hint moves, and where: a piece is placed where the first
+// solution has it; a piece in the gap that blocks every solution goes back to
+// its start, never a piece that belongs where it lies; and when the search
+// runs out nothing moves at all.
+TEST(Hint, MovesTheRightPieceToTheRightPlace)
 {
-    ClGameControl empty;
-    EXPECT_EQ(giveHint(empty).outcome, HintOutcome::Nothing);
-    ClGameControl game;
-    ASSERT_TRUE(game.gameData->load(std::string(PUZZLE_DIR) + "/Brick0.gam") && game.gameData->rescaleToPlayUnits());
-    game.selectPuzzle(0); // the finished wall, before Play
-    game.gameData->checkerboard->resetFromPuzzle(game.puzzle);
-    for (auto& piece : game.puzzle.pieces)
-        game.gameData->checkerboard->applyCells(piece.cells(), +1);
-    EXPECT_EQ(giveHint(game).outcome, HintOutcome::Nothing);
+    const std::string path = writeTwoBarsAndAnEll();
+    constexpr int kStart = -1;
+    const struct {
+        const char* what;
+        std::array<ClPoint, 3> at; // file units; x kStart: at its start
+        std::int64_t steps;
+        HintOutcome outcome;
+        int moved;       // the piece moved, or kStart for none
+        ClPoint corner;  // where its bricks' corner lands, in play units
+    } cases[] = {
+        {"from the start", {{{kStart}, {kStart}, {kStart}}}, kHintSearchSteps, HintOutcome::Placed, 0, {8, 8}},
+        {"a wrong bar after a right one", {{{2, 2}, {10, 2}, {kStart}}}, kHintSearchSteps, HintOutcome::TookBack, 1, {8, 56}},
+        {"a wrong bar before a right one", {{{10, 2}, {2, 2}, {kStart}}}, kHintSearchSteps, HintOutcome::TookBack, 0, {8, 48}},
+        {"a bar half in the gap", {{{kStart}, {0, 2}, {kStart}}}, kHintSearchSteps, HintOutcome::TookBack, 1, {8, 56}},
+        {"a search that runs out", {{{2, 2}, {10, 2}, {kStart}}}, 1, HintOutcome::NotFound, kStart, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ClGameControl game;
+        ASSERT_TRUE(fixtures::startPlay(game, path));
+        auto& pieces = game.puzzle.pieces;
+        for (std::size_t i = 0; i < pieces.size(); ++i)
+            if (c.at[i].x != kStart) {
+                game.selectedPiece = &pieces[i];
+                game.movePiece(&pieces[i], c.at[i].x * kBrickScale, c.at[i].y * kBrickScale);
+            }
+        game.selectedPiece = nullptr;
+        std::vector<ClPoints> before;
+        for (const auto& piece : pieces)
+            before.push_back(piece.cells());
+
+        const HintResult hint = giveHint(game, c.steps);
+        EXPECT_EQ(hint.outcome, c.outcome);
+        EXPECT_FALSE(hint.complete);
+        EXPECT_EQ(hint.piece, c.moved == kStart ? nullptr : &pieces[std::size_t(c.moved)]);
+        for (std::size_t i = 0; i < pieces.size(); ++i)
+            if (int(i) == c.moved)
+                EXPECT_EQ(cornerOf(pieces[i].cells()), c.corner);
+            else
+                EXPECT_EQ(pieces[i].cells(), before[i]) << "piece " << i << " moved";
+    }
 }

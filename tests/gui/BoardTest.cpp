@@ -79,8 +79,13 @@ private slots:
             QCOMPARE(window.wallPixel(gap.x(), gap.y()), blue);
         for (const QPoint wall : {place(0, 2), place(12, 2), place(7, 3), place(11, 3), place(0, 0)})
             QCOMPARE(window.wallPixel(wall.x(), wall.y()), shaded(brick(0, 10, 10)));
-        // Odd rows start with half a brick hanging over the left border.
+        // Odd rows start with half a brick hanging over the left border, even
+        // rows with a whole brick, all the way down; above the first row the
+        // caption keeps the picture.
         QCOMPARE(window.wallPixel(20, 80 + 20 + 10), shaded(brick(0, 28, 10)));
+        for (int row = 0; row < 20; ++row)
+            QCOMPARE(window.wallPixel(3, 80 + 20 * row + 10), shaded(brick(0, row % 2 ? 11 : 3, 10)));
+        QCOMPARE(window.wallPixel(3, 70), blue);
         // The button row keeps the picture.
         QCOMPARE(window.wallPixel(630, 40), blue);
     }

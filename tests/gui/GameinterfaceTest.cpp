@@ -5,6 +5,7 @@
 
 #include "Programfolder.h"
 #include "game/Gameinterface.h"
+#include "game/Gamerandom.h"
 
 namespace {
 std::uint32_t crc32(const QByteArray& bytes)
@@ -99,6 +100,30 @@ struct Game : ClGameInterface {
 class GameinterfaceTest : public QObject {
     Q_OBJECT
 private slots:
+    // A hint that only takes a wrong piece back out is help all the same: a
+    // puzzle finished after it earns the outlined star, not the gold one.
+    void aTakeBackHintCountsAsHelp()
+    {
+        ProgramFolder folder;
+        Game game(folder);
+        ClGameControl& control = *game.gameControl;
+        QVERIFY(control.gameData->load(folder.path("Brick0.gam").toStdString()) && control.gameData->rescaleToPlayUnits());
+        game.selectPuzzle(0);
+        game.restart();
+        // The bar two bricks right of its place leaves room for no L.
+        const auto dropAt = [&](ClPoint start, ClPoint place) {
+            return game.drop(control.pickPiece(start.x, start.y), place.x, place.y);
+        };
+        QCOMPARE(dropAt({8, 48}, {24, 8}).change, PieceChange::Snapped);
+        const HintResult hint = game.hint();
+        QCOMPARE(hint.outcome, HintOutcome::TookBack);
+        QCOMPARE(hint.piece->shapeIndex, 0);
+        QCOMPARE(dropAt({8, 48}, {8, 8}).complete, false);
+        QCOMPARE(game.solvedState(), Solved::No);
+        QVERIFY(dropAt({40, 56}, {32, 8}).complete);
+        QCOMPARE(game.solvedState(), Solved::WithHelp);
+    }
+
     void picturesAreListedBitmapsFirstAndOnlyGoodLowerCaseOnesPainted()
     {
         ProgramFolder folder;
@@ -131,6 +156,19 @@ private slots:
         QCOMPARE(game.pictureFiles.size(), 3); // both left the list
         game.loadBackground(game.pictureFiles.last());
         QVERIFY(qGreen(backgroundPixel(game)) > 250 && qRed(backgroundPixel(game)) < 5); // a JPEG is near enough
+
+        // With a fixed seed the random pick shows the first picture and the
+        // last one too.
+        gamerandom::setClock([] { return 1u; });
+        gamerandom::seedFromClock();
+        game.background.fill(Qt::black);
+        QSet<QRgb> shown;
+        for (int step = 0; step < 20; ++step) {
+            game.selectPuzzle(0);
+            shown << (qGreen(backgroundPixel(game)) > 250 ? 0x00ff00 : backgroundPixel(game));
+        }
+        gamerandom::setClock({});
+        QVERIFY(shown.contains(0xff0000) && shown.contains(0x00ff00));
     }
 
     // A header that claims more pixels than the game decodes is taken at its

@@ -61,7 +61,9 @@ private slots:
         mouse->move(pixelOf(15, 51, 7 + 3, 4 + 2));
         QCOMPARE(board.dragLeft, 8 * 8 + 3); // the image follows pixel by pixel
         QCOMPARE(front().x, 8);              // the piece keeps its nearest cell
-        mouse->release(pixelOf(15, 51, 7 + 3, 4 + 2));
+        mouse->move(pixelOf(15, 51, 7 + 5, 4 + 3));
+        QCOMPARE(QPoint(front().x, front().y), QPoint(9, 49)); // past half a cell: the next one
+        mouse->release(pixelOf(15, 51, 7 + 5, 4 + 3));
         QVERIFY(!board.dragging);
         QCOMPARE(window->game().selectedPiece, nullptr);
         QCOMPARE(sounds.played, (std::vector<Sound>{Sound::Pick, Sound::Drop}));

@@ -60,40 +60,86 @@ private slots:
         QCOMPARE(form.gameInterface->settings.lastPuzzle, 0);
     }
 
-    // The keys do what the buttons do, and nothing while a dialog is open.
-    void keysDoWhatTheButtonsDo()
+    // Each button and each of its keys fires its own action and nothing else;
+    // Ctrl+Q quits, and no key acts while a dialog is open.
+    void everyButtonAndKeyFiresItsOwnAction()
     {
         Window window;
         TFormMain& form = window.open();
         form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        QTest::keyClick(&form, Qt::Key_Right);
-        QCOMPARE(window.game().puzzleIndex, 1);
-        QTest::keyClick(&form, Qt::Key_PageUp);
-        QCOMPARE(window.game().puzzleIndex, 0);
-        QVERIFY(window.board().imgHint->isHidden()); // over the level picture
-        QTest::keyClick(&form, Qt::Key_H);
-        QTest::keyClick(&form, Qt::Key_P);
-        QVERIFY(window.board().PaintBox1->isEnabled());
-        QVERIFY(!window.board().imgHint->isHidden());
-        const ClPuzzle started = window.game().puzzle;
-        QTest::keyClick(&form, Qt::Key_H);
+        TFrameGameBoard& board = window.board();
+        ClGameControl& game = window.game();
+        QStringList fired;
+        form.showSelection = [&](std::int32_t&, bool&) { return fired << "select", false; };
+        form.showChooser = [&](std::int32_t&, const QString&, const std::vector<Solved>&) {
+            return fired << "choose", false;
+        };
+        form.showOptions = [&](std::int32_t&, std::int32_t&, std::int32_t&) { return fired << "option", false; };
+        form.showAbout = [&] { fired << "about"; };
+        form.openUrl = [&](const QUrl&) { return fired << "help", true; };
+        // What a press did: on the middle puzzle shown, so both steps can
+        // go, or on the first in play, whose bricks lie on the bond for hints.
+        const auto actionsOf = [&](bool playing, const std::function<void()>& press) {
+            const std::int32_t shown = playing ? 0 : 1;
+            form.gameInterface->selectPuzzle(shown);
+            board.ShowLevelPicture();
+            if (playing)
+                form.playGameExecute();
+            const ClPuzzle before = game.puzzle;
+            fired.clear();
+            press();
+            if (game.puzzleIndex != shown)
+                fired << (game.puzzleIndex < shown ? "prev" : "next");
+            if (!playing && board.PaintBox1->isEnabled())
+                fired << "play";
+            for (std::size_t i = 0; playing && i < before.pieces.size(); ++i)
+                if (game.puzzle.pieces[i].cells() != before.pieces[i].cells()) {
+                    fired << "hint";
+                    break;
+                }
+            return fired;
+        };
+        const struct {
+            const char* action;
+            TImgBtn* button;
+            QList<Qt::Key> keys;
+            bool playing;
+        } buttons[] = {
+            {"select", board.imgSelect, {Qt::Key_S}, false},
+            {"play", board.imgPlay, {Qt::Key_P}, false},
+            {"prev", board.imgPrev, {Qt::Key_Left, Qt::Key_PageUp}, false},
+            {"next", board.imgNext, {Qt::Key_Right, Qt::Key_PageDown}, false},
+            {"option", board.imgOption, {Qt::Key_O}, false},
+            {"help", board.imgHelp, {Qt::Key_F1}, false},
+            {"about", board.imgAbout, {Qt::Key_A}, false},
+            {"hint", board.imgHint, {Qt::Key_H}, true},
+            {"choose", nullptr, {Qt::Key_G}, false},
+        };
+        for (const auto& b : buttons) {
+            const QStringList expected{b.action};
+            if (b.button)
+                QCOMPARE(actionsOf(b.playing, [&] { Mouse(&form).click(b.button->geometry().center()); }), expected);
+            for (const Qt::Key key : b.keys)
+                QCOMPARE(actionsOf(b.playing, [&] { QTest::keyClick(&form, key); }), expected);
+        }
+        QCOMPARE(actionsOf(false, [&] { QTest::keyClick(&form, Qt::Key_H); }), QStringList()); // no hint unless in play
         QVERIFY2(window.problems.isEmpty(), qPrintable(window.problems.join("; ")));
-        QVERIFY(window.game().puzzle.pieces[0].cells() != started.pieces[0].cells()
-                || window.game().puzzle.pieces[1].cells() != started.pieces[1].cells());
 
-        int asked = 0;
         form.showOptions = [&](std::int32_t& sound, std::int32_t& music, std::int32_t& style) {
             QTimer::singleShot(0, [] {
                 for (Qt::Key key : {Qt::Key_O, Qt::Key_Right, Qt::Key_S, Qt::Key_Escape})
                     QTest::keyClick(QApplication::activeModalWidget(), key);
             });
-            return ++asked, ShowOptions(sound, music, style);
+            fired << "option";
+            return ShowOptions(sound, music, style);
         };
-        const std::int32_t shown = window.game().puzzleIndex;
-        QTest::keyClick(&form, Qt::Key_O);
-        QCOMPARE(asked, 1);
-        QCOMPARE(window.game().puzzleIndex, shown);
+        QCOMPARE(actionsOf(false, [&] { QTest::keyClick(&form, Qt::Key_O); }), QStringList{"option"});
+
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTest::keyClick(&form, Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!form.isVisible());
     }
 
     // Solved with hints, the puzzle is on disk at once (a killed game loses

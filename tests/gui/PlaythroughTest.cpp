@@ -47,7 +47,7 @@ private:
             // so the same point serves for every click.
             const ClPoint handle = topLeft(starts[i]);
             for (int turns = 0; normalised(piece->cells()) != normalised(wanted); ++turns) {
-                QVERIFY2(turns < 8, qPrintable(QString("piece %1 never faces its place").arg(i)));
+                QVERIFY2(turns < kMostTurns, qPrintable(QString("piece %1 never faces its place").arg(i)));
                 mouse.click(pixelOf(handle.x, handle.y, 5, 3), Qt::RightButton);
                 piece = &game.puzzle.pieces[0];
             }

@@ -146,9 +146,14 @@ private slots:
             QVERIFY(game.settingsProblem.contains("not saved"));
             game.settings.brickStyle = 4;
             game.settingsChanged(ClSettings::kBrickStyle);
-            game.gameControl->gameData->load(path.toStdString() + "Brick0.gam");
+            QVERIFY(game.gameControl->gameData->load(path.toStdString() + "/Brick0.gam"));
+            game.gameControl->gameData->rescaleToPlayUnits();
             game.gameControl->selectPuzzle(0);
-            game.recordSolved();
+            game.restart();
+            bool solved = false;
+            for (int hints = 0; hints < 10 && !solved; ++hints)
+                solved = game.hint().complete;
+            QVERIFY(solved);
         }
         QCOMPARE(told, QStringList());
         QCOMPARE(QDir(folder.path("")).entryList(QDir::AllEntries | QDir::Hidden), before);

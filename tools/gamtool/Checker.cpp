@@ -12,7 +12,6 @@
 #include "game/Regions.h"
 #include "Shapes.h"
 #include "game/Solver.h"
-#include "game/Checkerboard.h"
 #include "game/Gamecontrol.h"
 
 namespace {
@@ -305,6 +304,7 @@ private:
             if (!game.canMoveTo(&piece, piece.x, piece.y))
                 failPiece(p, i, "the board refuses its start position");
         }
+        PlayOutcome dropped;
         for (std::size_t i = 0; i < solved.pieces.size(); ++i) {
             const ClPoint brick = solved.pieces[i].atStart().cells().at(0);
             const ClPoints target = solved.pieces[i].cells();
@@ -314,7 +314,7 @@ private:
                 failPiece(p, i, "cannot be picked up at its brick " + pointText(brick));
                 return;
             }
-            for (int turns = 0; turns < 8 && normalised(piece->cells()) != normalised(target); ++turns)
+            for (int turns = 0; turns < kMostTurns && normalised(piece->cells()) != normalised(target); ++turns)
                 game.turnPiece(piece, brick.x, brick.y);
             const ClPoints now = piece->cells();
             if (normalised(now) != normalised(target)) {
@@ -330,13 +330,13 @@ private:
                 return;
             }
             game.movePiece(piece, x + 1, y + 1);
-            game.snapPiece(piece, x + 1, y + 1);
+            dropped = game.snapPiece(piece, x + 1, y + 1);
             if (piece->x != x || piece->y != y) {
                 failPiece(p, i, "does not snap into its place");
                 return;
             }
         }
-        if (!game.gameData->checkerboard->isComplete())
+        if (!dropped.complete)
             failPuzzle(p, "the wall is not complete with every piece in place");
     }
 

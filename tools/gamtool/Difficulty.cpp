@@ -83,18 +83,10 @@ private:
     // Every spot of the gap the orientation fits in, by the places it covers.
     void addPlacements(std::size_t kind, std::size_t orientation, const ClPoints& cells, const PlaceSet& gap)
     {
-        if (cells.empty())
-            return;
-        for (int target : gapPlaces) {
-            const ClPoint t = placeAt(target);
-            PlaceSet laid;
-            ClPoints shifted = cells;
-            translatePoints(shifted, t.x - cells[0].x, t.y - cells[0].y);
-            if (!addPlaces(shifted, laid) || !gap.includes(laid))
-                continue;
-            for (int place : laid.indices())
+        for (Fit& fit : fitsIn(gap, cells)) {
+            for (int place : fit.places.indices())
                 covering[std::size_t(place)].push_back(placements.size());
-            placements.push_back({kind, orientation, laid});
+            placements.push_back({kind, orientation, std::move(fit.places)});
         }
     }
 

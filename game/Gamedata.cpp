@@ -1,6 +1,6 @@
 #include "Gamedata.h"
 
-#include "../game/Checkerboard.h"
+#include "Checkerboard.h"
 
 ClGameData::ClGameData() = default;
 ClGameData::~ClGameData() = default;
