@@ -132,18 +132,6 @@ private slots:
         QCOMPARE(reports.size(), 2);
         QVERIFY(!TIdleEvent::application().installed());
     }
-
-    void aFileThatEndsAtOnceIsReportedOnceAndLeftOut()
-    {
-        PlayMusic({"click.wav"}, true);
-        idle();
-        player->error = "ended at once";
-        player->finish();
-        idle();
-        QCOMPARE(player->played.size(), 1);
-        QCOMPARE(reports.size(), 1);
-        QVERIFY(reports[0].contains("click.wav"));
-    }
 };
 
 QTEST_MAIN(MusicRulesTest)

@@ -128,7 +128,7 @@ private slots:
         } else {
             QCOMPARE(reads, 2 * playbacks);
             QCOMPARE(reports.size(), 1);
-            QVERIFY2(reports[0].contains(reason), qPrintable(reports[0]));
+            QVERIFY2(reports[0].contains("early.wav") && reports[0].contains(reason), qPrintable(reports[0]));
         }
     }
 
