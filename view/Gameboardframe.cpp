@@ -179,6 +179,21 @@ void TFrameGameBoard::ShowPuzzle()
     imgHint->show();
 }
 
+void TFrameGameBoard::setBitmapScale(int newScale)
+{
+    scale = newScale;
+    ImageList1 = {};
+    for (TImgBtn* button : findChildren<TImgBtn*>(QString(), Qt::FindDirectChildrenOnly))
+        button->setScale(scale);
+    if (PaintBox1->isEnabled())
+        ShowPuzzle();
+    else
+        ShowLevelPicture();
+    backBuffer = makeBitmap(PaintBox1->size(), scale);
+    if (dragging)
+        buildBackBuffer();
+}
+
 void TFrameGameBoard::PieceMovedByHint()
 {
     playSound(Sound::Drop);
