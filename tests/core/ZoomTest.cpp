@@ -3,19 +3,6 @@
 #include "Fixtures.h"
 #include "game/Zoom.h"
 
-// The game's 640 x 480 on screens of common sizes; exactly fitting counts.
-TEST(Zoom, TheLargestStepThatFits)
-{
-    EXPECT_EQ(zoom::largestFitting(640, 480, 800, 600), 100);
-    EXPECT_EQ(zoom::largestFitting(640, 480, 960, 720), 150);
-    EXPECT_EQ(zoom::largestFitting(640, 480, 959, 1000), 100);
-    EXPECT_EQ(zoom::largestFitting(640, 480, 1920, 1040), 200);
-    EXPECT_EQ(zoom::largestFitting(640, 480, 3840, 2120), 400);
-    EXPECT_EQ(zoom::largestFitting(640, 480, 320, 200), 100); // none fits: the smallest
-    EXPECT_EQ(zoom::larger(400), 400);
-    EXPECT_EQ(zoom::smaller(100), 100);
-}
-
 // The file holds the percent in decimal; anything else, or no file, is the normal size.
 TEST(Zoom, KeptInItsFileAndAnythingElseReadsAsNormal)
 {
@@ -25,7 +12,7 @@ TEST(Zoom, KeptInItsFileAndAnythingElseReadsAsNormal)
     ASSERT_TRUE(zoom::save(path, 300, failure)) << failure.why;
     EXPECT_EQ(fixtures::contentOf(path), "300\n");
     EXPECT_EQ(zoom::load(path), 300);
-    for (const std::string bad : std::initializer_list<std::string>{
+    for (const std::string& bad : std::initializer_list<std::string>{
              "", "175\n", "-150", "1.5", "0150", " 200", "200 200", "99999999999999999999", std::string(1000, '2')}) {
         fixtures::put(path, bad);
         EXPECT_EQ(zoom::load(path), zoom::kNormal) << bad;
