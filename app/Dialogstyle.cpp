@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QPalette>
 
+#include "Zoomview.h"
 #include "view/Imagetool.h"
 #include "view/Imgbtn.h"
 #include "view/Layout.h"
@@ -43,6 +44,7 @@ void styleDialog(QDialog& dialog, const QString& caption, int width, int height)
     palette.setColor(QPalette::WindowText, Qt::white);
     dialog.setPalette(palette);
     dialog.setAutoFillBackground(true);
+    showAtGameScale(dialog);
 }
 
 TImgBtn* addResultButton(QDialog& dialog, const QString& face, int left, int top, ModalResult result)

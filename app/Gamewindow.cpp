@@ -18,7 +18,9 @@ void setUpApplication()
 
 TGameWindow::TGameWindow(const QByteArray& programFolder)
     : form(programFolder)
+    , view(form, form.gameInterface->settingsPath())
 {
+    QObject::connect(&view, &TScaledWindow::rescaled, &form, &TFormMain::rescaleBitmaps);
     form.FrameGameBoard1->soundPlayer = &soundEffects;
     FormMusic = &music;
     form.gameInterface->musicPlayer = PlayMusic;

@@ -1,10 +1,12 @@
 #pragma once
 // The game as the program runs it: the application's name, menu id and
-// icon, then the main window with its sound effects and the hidden music
-// window, wired together. The program and its benchmarks build it here.
+// icon, then the main window with its sound effects, the window that shows
+// it at the player's zoom, and the hidden music window, wired together.
+// The program and its benchmarks build it here.
 #include <QByteArray>
 
 #include "Mainform.h"
+#include "Zoomview.h"
 #include "audio/Musicform.h"
 #include "audio/Sdlsoundplayer.h"
 
@@ -18,6 +20,8 @@ struct TGameWindow {
 
     ClSdlSoundPlayer soundEffects; // outlives the board that plays it
     TFormMain form;
+    // The window the game is shown in, at the player's zoom.
+    TGameView view;
     // The hidden music window: made after the main window, gone before it.
     TFormMusic music;
 };

@@ -3,10 +3,8 @@
 #include <QAction>
 #include <QDesktopServices>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QMessageBox>
 #include <QProcess>
-#include <QScreen>
 #include <QTimer>
 
 #include "Aboutbox.h"
@@ -112,9 +110,6 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
     const std::int32_t group = gameInterface->settings.group;
     currentGroup = isGroupNumber(group) ? group : 0;
     FrameGameBoard1->gameInterface = gameInterface.get();
-
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 TFormMain::~TFormMain() = default;
@@ -135,6 +130,18 @@ void TFormMain::showEvent(QShowEvent* event)
         activated = true;
         FormActivate();
     }
+}
+
+void TFormMain::rescaleBitmaps()
+{
+    const int scale = bitmapScale(this);
+    if (scale == FrameGameBoard1->scale)
+        return;
+    // Until the next puzzle paints a picture afresh, the one shown is scaled smoothly.
+    QImage& background = gameInterface->background;
+    background = background.scaled(size() * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    background.setDevicePixelRatio(scale);
+    FrameGameBoard1->setBitmapScale(scale);
 }
 
 bool TFormMain::hasPuzzle() const

@@ -31,6 +31,9 @@ public:
     void hintExecute();
     // Any puzzle of the group, from its numbered tiles (key G).
     void chooseGameExecute();
+    // Shown at another size: the bitmaps made again at the scale that keeps
+    // them sharp there.
+    void rescaleBitmaps();
 
     TFrameGameBoard* FrameGameBoard1;
     std::int32_t currentGroup = 0;

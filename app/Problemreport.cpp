@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include "Zoomview.h"
+
 TProblemReport& problemReport()
 {
     static TProblemReport report;
@@ -56,6 +58,7 @@ void TProblemReport::show()
         // Closing the box starts the next one afresh.
         connect(box, &QObject::destroyed, this, [this] { problems.clear(); });
         box->setWindowModality(Qt::NonModal);
+        showAtGameScale(*box);
     }
     box->setText(text());
     box->show();

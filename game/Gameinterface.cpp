@@ -9,6 +9,7 @@
 
 #include "Folderlisting.h"
 #include "Gamerandom.h"
+#include "Zoom.h"
 #include "model/Fileaccess.h"
 #include "model/Jpegscan.h"
 
@@ -161,7 +162,7 @@ void ClGameInterface::removeLeftovers()
     const fileaccess::FolderLock lock(folder);
     if (!lock.held())
         return;
-    for (const char* name : {kSettingsName, ClProgress::kFileName})
+    for (const char* name : {kSettingsName, ClProgress::kFileName, zoom::kFileName})
         fileaccess::removeLeftovers(folder, name, kLeftoverSeconds);
 }
 

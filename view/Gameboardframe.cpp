@@ -190,6 +190,21 @@ void TFrameGameBoard::ShowPuzzle()
     imgHint->show();
 }
 
+void TFrameGameBoard::setBitmapScale(int newScale)
+{
+    scale = newScale;
+    ImageList1 = {};
+    for (TImgBtn* button : findChildren<TImgBtn*>(QString(), Qt::FindDirectChildrenOnly))
+        button->setScale(scale);
+    if (PaintBox1->isEnabled())
+        ShowPuzzle();
+    else
+        ShowLevelPicture();
+    backBuffer = makeBitmap(PaintBox1->size(), scale);
+    if (dragging)
+        buildBackBuffer();
+}
+
 void TFrameGameBoard::PieceMovedByHint(bool wallComplete)
 {
     playSound(Sound::Drop);

@@ -26,6 +26,9 @@ public:
     void DrawWall(const ClCheckerboard* checkerboard) override;
     void DrawHeldPiece();
     void EraseHeldPiece();
+    // Shown at another size: the bitmaps and button faces made again at
+    // that scale and the board drawn anew, in the state it is in.
+    void setBitmapScale(int newScale);
     // A hint moved a piece: the drop is heard, the pieces redrawn, and a
     // wall it completed runs the solve sequence.
     void PieceMovedByHint(bool wallComplete);
@@ -48,8 +51,9 @@ public:
     int dragTop = 0;
     const int brickScale = kBrickScale;
 
-    // Device pixels per logical pixel of the board's bitmaps (2 on HiDPI screens).
-    const int scale;
+    // Device pixels per logical pixel of the board's bitmaps (2 on HiDPI
+    // screens and when the window is shown larger).
+    int scale;
     ClSoundPlayer* soundPlayer = nullptr;
     // Milliseconds the fade of a solved wall takes.
     int fadeMilliseconds = 750;

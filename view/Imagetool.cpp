@@ -2,12 +2,20 @@
 
 #include <algorithm>
 
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QPainter>
 #include <QWidget>
 
 int bitmapScale(const QWidget* widget)
 {
-    return widget->devicePixelRatioF() > 1.5 ? 2 : 1;
+    qreal ratio = widget->devicePixelRatioF();
+    // Shown through a view that scales it, a widget has the view's pixels.
+    if (const QGraphicsProxyWidget* proxy = widget->window()->graphicsProxyWidget(); proxy && proxy->scene())
+        if (const auto views = proxy->scene()->views(); !views.isEmpty())
+            ratio = views.first()->devicePixelRatioF() * views.first()->transform().m11();
+    return ratio > 1 ? 2 : 1;
 }
 
 QImage makeBitmap(QSize logicalSize, int scale)

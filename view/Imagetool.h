@@ -7,7 +7,9 @@
 
 class QWidget;
 
-// Device pixels per logical pixel for the game's bitmaps on the widget's screen: 1 or 2.
+// Device pixels per logical pixel for the game's bitmaps where the widget is
+// shown, on its screen and through any view that scales it: 1, or 2 for
+// anything larger (the art's largest drawing).
 int bitmapScale(const QWidget* widget);
 // A bitmap of a logical size at that scale, filled black.
 QImage makeBitmap(QSize logicalSize, int scale);

@@ -46,10 +46,23 @@ void TImgBtn::SetPicUp(const QImage& picture)
 
 void TImgBtn::loadFaces(const QString& name)
 {
+    faceName = name;
     const QString stem = ":/buttons/" + name;
     SetPicDown(loadArt(stem + "_down.png", scale));
     SetPicUp(loadArt(stem + "_up.png", scale));
     SetPic(loadArt(stem + "_pic.png", scale));
+}
+
+void TImgBtn::setScale(int newScale)
+{
+    if (newScale == scale)
+        return;
+    scale = newScale;
+    if (faceName.isEmpty())
+        return;
+    loadFaces(faceName);
+    if (mouseInside)
+        showPicture(leftDown ? picDown : picUp);
 }
 
 void TImgBtn::showPicture(const QImage& picture)

@@ -16,6 +16,8 @@ public:
     void SetPicUp(const QImage& picture);
     // Loads the three faces ":/buttons/<name>_pic.png", "_up" and "_down".
     void loadFaces(const QString& name);
+    // Shown at another size: the faces loaded again at the scale.
+    void setScale(int scale);
 
     const QImage& Pic() const { return pic; }
     const QImage& PicDown() const { return picDown; }
@@ -45,7 +47,8 @@ private:
     void WMMouseLeave();
     void showPicture(const QImage& picture);
 
-    const int scale;
+    int scale;
+    QString faceName; // of the faces loaded, if any
     bool mouseInside = false;
     bool leftDown = false;
     QImage pic;

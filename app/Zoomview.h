@@ -1,0 +1,97 @@
+#pragma once
+// The game at any size. Its window of 640 x 480 pixels is shown through a
+// view that scales it: larger in steps, or in full screen as large as fits,
+// centred between black bars. The widgets inside keep their own pixels and
+// the view hands them the mouse in those pixels, so every drawing and mouse
+// rule of the game works as at 640 x 480. The game's dialogs are shown at
+// the game's scale.
+#include <functional>
+
+#include <QByteArray>
+#include <QGraphicsView>
+#include <QPointer>
+
+class QGraphicsProxyWidget;
+
+// A window that shows one widget of fixed size, its content, scaled and
+// centred on black. The content leads: the window shows, closes and is named
+// with it, and closing the window closes the content.
+class TScaledWindow : public QGraphicsView {
+    Q_OBJECT
+public:
+    TScaledWindow(QWidget& content, double scale, QWidget* parent = nullptr);
+    ~TScaledWindow() override; // hands the content back, whole
+
+    // The scale the content is drawn at: the window's, or in full screen the
+    // largest that fits.
+    double shownScale() const;
+
+signals:
+    // The content is drawn at another scale.
+    void rescaled();
+
+protected:
+    // Outside full screen the window is the content's size times the scale.
+    void setScale(double scale);
+    QSize contentSize() const;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // The window's size for the content at the chosen scale.
+    void sizeToContent();
+    // The content drawn as large as the window allows.
+    void fit();
+    // A dialog's window stays centred over the window it belongs to.
+    void centreOverParent();
+
+    QPointer<QGraphicsProxyWidget> proxy;
+    double chosenScale;
+    bool closing = false;
+};
+
+// The game's own window: the zoom the player chose (Ctrl+Plus or Ctrl+=,
+// Ctrl+Minus, Ctrl+0), kept in a file of its own beside the settings, and
+// full screen (F11). It opens centred, at the chosen zoom or at the largest
+// that fits the screen.
+class TGameView : public TScaledWindow {
+    Q_OBJECT
+public:
+    // settingsFile: the settings file written; empty when nothing is saved.
+    TGameView(QWidget& game, const QByteArray& settingsFile);
+
+    void zoomIn();
+    void zoomOut();
+    void zoomReset();
+    void toggleFullScreen();
+    // In percent, one of the steps.
+    int zoom() const { return zoomPercent; }
+
+    // The part of the screen the window must fit into; replaceable for tests.
+    std::function<QRect()> availableArea;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // The largest step at which the window, frame and all, fits the screen.
+    int largestFittingStep() const;
+    void applyZoom(int percent);
+    // The player's choice: applied and kept.
+    void chooseZoom(int percent);
+
+    const QByteArray zoomFile; // empty when nothing is saved
+    int zoomPercent;
+    QPoint placeBeforeFullScreen;
+    bool opened = false;
+    bool saveFailureSaid = false;
+};
+
+// Makes one of the game's dialogs or message boxes a window over the game's,
+// at the game's scale: called once, when it is made, before it is shown.
+// Without a game window nothing changes.
+void showAtGameScale(QWidget& dialog);

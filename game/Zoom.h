@@ -1,0 +1,29 @@
+#pragma once
+// How large the player wants the game's window: one of a few steps, in
+// percent of its own size, kept between runs in a small file of its own
+// beside "config.dat" as the percent in decimal ("150").
+#include <array>
+#include <string>
+
+#include "../model/Failure.h"
+
+namespace zoom {
+
+inline constexpr std::array<int, 5> kSteps{100, 150, 200, 300, 400};
+inline constexpr int kNormal = kSteps.front();
+inline constexpr char kFileName[] = "zoom.dat";
+
+// The next step up or down from a step; a step at the end stays.
+int larger(int percent);
+int smaller(int percent);
+// The largest step at which a window of width x height fits into an area of
+// areaWidth x areaHeight; the smallest step when none does.
+int largestFitting(int width, int height, int areaWidth, int areaHeight);
+
+// The step kept in the file; the normal size when there is none, or the
+// file holds anything but a step.
+int load(const std::string& path);
+// Keeps the step, under the folder's lock like every shared file of the game.
+bool save(const std::string& path, int percent, Failure& failure);
+
+} // namespace zoom

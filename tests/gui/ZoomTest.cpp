@@ -1,0 +1,186 @@
+#include <optional>
+
+#include <QTest>
+#include <QTimer>
+
+#include "Window.h"
+#include "app/Chooseform.h"
+#include "app/Gamewindow.h"
+#include "app/Problemreport.h"
+#include "app/Zoomview.h"
+
+namespace {
+// The game as the program runs it, on a throw-away program folder whose only
+// picture is plain blue, on a screen of the given size, keys to its window.
+struct ZoomedGame {
+    explicit ZoomedGame(ProgramFolder& folder, QSize screen = {3840, 2160})
+        : game(folder.bytes())
+    {
+        game.view.availableArea = [screen] { return QRect(QPoint(), screen); };
+        problemReport().setReceiver([this](const QString& message) { problems << message; });
+        game.form.show();
+        game.view.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&game.view));
+    }
+    ~ZoomedGame() { problemReport().setReceiver(nullptr); }
+    TGameView& view() { return game.view; }
+    void keys(QKeyCombination key) { QTest::keyClick(&game.view, key.key(), key.keyboardModifiers()); }
+    QImage screen() { return game.view.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    ClGameControl& play() { return *game.form.gameInterface->gameControl; }
+
+    TGameWindow game;
+    QStringList problems;
+};
+
+// Paintings of the view while the board's pieces are hidden: the fade's frames.
+struct FadeFrames : QObject {
+    FadeFrames(QWidget* viewport, const TFrameGameBoard& board)
+        : board(board)
+    {
+        viewport->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        count += event->type() == QEvent::Paint && !board.PaintBox1->isVisible();
+        return false;
+    }
+    const TFrameGameBoard& board;
+    int count = 0;
+};
+
+QByteArray zoomFile(const ProgramFolder& folder)
+{
+    QFile file(folder.path("zoom.dat"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+} // namespace
+
+class ZoomTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { folder.emplace().addPicture("blue.bmp", QColor(0, 0, 255)); }
+
+    // At 1x the window shows the game's pixels unchanged; at 2x the bricks come
+    // from the large art, and the whole, scaled down, is the 1x picture.
+    void aLargerWindowIsTheSamePictureDrawnSharper()
+    {
+        ZoomedGame game(*folder);
+        const QImage normal = game.screen();
+        QCOMPARE(normal, game.game.form.grab().toImage().convertToFormat(QImage::Format_RGB32));
+        game.keys(Qt::CTRL | Qt::Key_Plus);
+        game.keys(Qt::CTRL | Qt::Key_Equal);
+        QCOMPARE(game.view().zoom(), 200);
+        const QImage large = game.screen();
+        QCOMPARE(large.size(), QSize(1280, 960));
+        // Puzzle 0's bar lies at window pixels (64, 120).
+        const QImage art(":/bricks/brick00@2x.png");
+        for (const QPoint inBrick : {QPoint(3, 3), QPoint(50, 20), QPoint(125, 37)})
+            QCOMPARE(rgb(large.pixel(QPoint(128, 240) + inBrick)), rgb(art.pixel(inBrick)));
+        const QImage down = large.scaled(normal.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        // On average less than 4 apart in each channel.
+        qint64 difference = 0;
+        for (int y = 0; y < normal.height(); ++y)
+            for (int x = 0; x < normal.width(); ++x) {
+                const QRgb a = normal.pixel(x, y), b = down.pixel(x, y);
+                for (const int shift : {0, 8, 16})
+                    difference += std::abs(int(a >> shift & 0xff) - int(b >> shift & 0xff));
+            }
+        QVERIFY2(difference < 4 * 3 * qint64(normal.width()) * normal.height(),
+                 qPrintable(QString::number(difference)));
+    }
+
+    // The mouse works in the game's own pixels: a drop snaps, or does not,
+    // exactly as at 1x, and the buttons light up under it.
+    void piecesDraggedAt2xLandAsAt1x()
+    {
+        ZoomedGame game(*folder);
+        game.view().zoomIn();
+        game.view().zoomIn();
+        game.keys(Qt::Key_P);
+        QVERIFY(game.game.form.FrameGameBoard1->PaintBox1->isEnabled());
+        Mouse mouse(&game.view());
+        mouse.drag(pixelOf(8, 48, 1, 1) * 2, pixelOf(9, 9, 1, 1) * 2);
+        QCOMPARE(QPoint(game.play().puzzle.pieces[0].x, game.play().puzzle.pieces[0].y), QPoint(8, 8));
+        // The L, where one brick would land on the bar, stays unsnapped.
+        mouse.drag(pixelOf(40, 56, 1, 1) * 2, pixelOf(25, 9, 1, 1) * 2);
+        QCOMPARE(QPoint(game.play().puzzle.pieces[0].x, game.play().puzzle.pieces[0].y), QPoint(25, 9));
+        // In its own place it completes the wall, and each frame of the fade
+        // reaches the screen though no events run meanwhile.
+        game.game.form.FrameGameBoard1->fadeMilliseconds = 0;
+        QVERIFY(QTest::qWaitForWindowExposed(&game.view()));
+        FadeFrames fade(game.view().viewport(), *game.game.form.FrameGameBoard1);
+        mouse.drag(pixelOf(25, 9, 1, 1) * 2, pixelOf(33, 9, 1, 1) * 2);
+        QCOMPARE(fade.count, 26);
+        const TImgBtn& play = *game.game.form.FrameGameBoard1->imgPlay;
+        mouse.move(QPoint(120, 30) * 2);
+        QCOMPARE(play.shownPicture(), play.PicUp());
+        QCOMPARE(play.shownPicture().devicePixelRatio(), 2.0);
+    }
+
+    void theZoomIsKeptOverARestartInAFileOfItsOwn()
+    {
+        {
+            ZoomedGame game(*folder);
+            game.keys(Qt::CTRL | Qt::Key_Plus);
+            game.keys(Qt::CTRL | Qt::Key_Plus);
+            QCOMPARE(zoomFile(*folder), QByteArray("200\n"));
+        }
+        ZoomedGame game(*folder);
+        QCOMPARE(game.view().zoom(), 200);
+        QCOMPARE(game.view().size(), QSize(1280, 960));
+        QCOMPARE(QFileInfo(folder->path("config.dat")).size(), qint64(ClSettings::kSize));
+        QVERIFY(game.problems.isEmpty());
+    }
+
+    // Remembered at 3x, the window opens at the largest step the screen
+    // takes, and grows no further; the choice is kept until the player makes
+    // another. Full screen fills the screen at any size.
+    void onASmallScreenTheWindowOpensAtTheLargestStepThatFits()
+    {
+        QFile file(folder->path("zoom.dat"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("300\n") == 4);
+        file.close();
+        ZoomedGame game(*folder, {1000, 800});
+        QCOMPARE(game.view().zoom(), 150);
+        QCOMPARE(game.view().size(), QSize(960, 720));
+        game.keys(Qt::CTRL | Qt::Key_Plus);
+        QCOMPARE(game.view().zoom(), 150);
+        QCOMPARE(zoomFile(*folder), QByteArray("300\n"));
+
+        game.keys(Qt::Key_F11);
+        QVERIFY(game.view().isFullScreen());
+        const QSize screen = game.view().screen()->geometry().size();
+        QTRY_COMPARE(game.view().shownScale(), std::min(screen.width() / 640.0, screen.height() / 480.0));
+        game.keys(Qt::Key_F11);
+        QTRY_COMPARE(game.view().size(), QSize(960, 720));
+        game.keys(Qt::CTRL | Qt::Key_Minus);
+        QCOMPARE(game.view().size(), QSize(640, 480));
+        QCOMPARE(zoomFile(*folder), QByteArray("100\n"));
+    }
+
+    // A dialog opens at the game's scale, and its keys reach it.
+    void dialogsFollowTheZoom()
+    {
+        ZoomedGame game(*folder);
+        game.view().zoomIn();
+        game.view().zoomIn();
+        QTimer::singleShot(0, [&] {
+            QWidget* window = QApplication::activeModalWidget();
+            const auto* chooser = game.view().findChild<TFormChoose*>();
+            QVERIFY(window && chooser);
+            window->activateWindow();
+            QTRY_COMPARE(QApplication::activeWindow(), window);
+            QCOMPARE(window->size(), chooser->size() * 2);
+            for (Qt::Key key : {Qt::Key_Right, Qt::Key_Return})
+                QTest::keyClick(window, key);
+        });
+        game.keys(Qt::Key_G);
+        QCOMPARE(game.play().puzzleIndex, 1);
+    }
+
+private:
+    std::optional<ProgramFolder> folder;
+};
+
+QTEST_MAIN(ZoomTest)
+#include "ZoomTest.moc"
