@@ -7,8 +7,8 @@
 
 #include "Mainform.h"
 #include "Zoomview.h"
-#include "audio/Musicform.h"
-#include "audio/Sdlsoundplayer.h"
+#include "app/audio/Musicform.h"
+#include "app/audio/Sdlsoundplayer.h"
 
 void setUpApplication();
 

@@ -3,11 +3,11 @@
 qt_add_resources(wallwright_audio_resources ${CMAKE_SOURCE_DIR}/resources/sounds.qrc)
 
 add_library(wallwright_audio STATIC
-  audio/Audiodevice.cpp
-  audio/Sdlsoundplayer.cpp
-  audio/Mediaplayer.cpp
-  audio/Idleevent.cpp
-  audio/Musicform.cpp
+  app/audio/Audiodevice.cpp
+  app/audio/Sdlsoundplayer.cpp
+  app/audio/Mediaplayer.cpp
+  app/audio/Idleevent.cpp
+  app/audio/Musicform.cpp
   ${wallwright_audio_resources}
 )
 target_include_directories(wallwright_audio PUBLIC ${CMAKE_SOURCE_DIR})

@@ -3,8 +3,8 @@
 
 #include "Eventloop.h"
 #include "app/Problemreport.h"
-#include "audio/Idleevent.h"
-#include "audio/Musicform.h"
+#include "app/audio/Idleevent.h"
+#include "app/audio/Musicform.h"
 #include "game/Gamerandom.h"
 
 // Records what the music asks; the test ends playbacks and breaks files.

@@ -4,9 +4,9 @@
 
 #include "Eventloop.h"
 #include "app/Problemreport.h"
-#include "audio/Audiodevice.h"
-#include "audio/Musicform.h"
-#include "audio/Sdlsoundplayer.h"
+#include "app/audio/Audiodevice.h"
+#include "app/audio/Musicform.h"
+#include "app/audio/Sdlsoundplayer.h"
 
 class NoDeviceTest : public QObject {
     Q_OBJECT

@@ -8,10 +8,10 @@
 #include "Eventloop.h"
 #include "Testfiles.h"
 #include "app/Problemreport.h"
-#include "audio/Audiodevice.h"
-#include "audio/Mediaplayer.h"
-#include "audio/Musicform.h"
-#include "audio/Sdlsoundplayer.h"
+#include "app/audio/Audiodevice.h"
+#include "app/audio/Mediaplayer.h"
+#include "app/audio/Musicform.h"
+#include "app/audio/Sdlsoundplayer.h"
 
 namespace {
 // The loudest sample written to the disk device since the given size.
