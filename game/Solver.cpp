@@ -4,19 +4,19 @@
 
 #include "Orientations.h"
 
-bool gapOf(const ClPuzzle& puzzle, PlaceSet& gap, std::string* why)
+bool gapOf(const ClPuzzle& puzzle, PlaceSet& gap, Failure* failure)
 {
     gap = PlaceSet{};
     for (const auto& piece : puzzle.pieces) {
         const ClPoints cells = piece.cells();
         if (!std::all_of(cells.begin(), cells.end(), isBrickPlace)) {
-            if (why)
-                *why = "a brick of its solution lies off the field's brick places";
+            if (failure)
+                *failure = {FailureKind::Damaged, "a brick of its solution lies off the field's brick places"};
             return false;
         }
         if (!addPlaces(cells, gap)) {
-            if (why)
-                *why = "two bricks of its solution lie on one place";
+            if (failure)
+                *failure = {FailureKind::Damaged, "two bricks of its solution lie on one place"};
             return false;
         }
     }

@@ -18,7 +18,7 @@ struct PieceKind {
 // The places the pieces cover at their solution placements, in file units.
 // False, with the reason, when a brick is no brick place of the field or
 // lies on another's.
-bool gapOf(const ClPuzzle& puzzle, PlaceSet& gap, std::string* why = nullptr);
+bool gapOf(const ClPuzzle& puzzle, PlaceSet& gap, Failure* failure = nullptr);
 
 // The puzzle's pieces by kind, in the orientations their turn rule reaches
 // from their start placement.

@@ -6,9 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "Failure.h"
+
 struct MidiScan {
-    // Empty when the file may be played; otherwise why not, for the player.
-    std::string problem;
+    // None when the file may be played; otherwise why not: damaged, or
+    // refused as more than can be played.
+    Failure problem;
     double seconds = 0;          // length by its tempo map, to its last track's end
     std::int64_t notes = 0;      // notes started
     std::int64_t densestBurst = 0; // most notes started within kBurstSeconds

@@ -80,9 +80,9 @@ TEST(Midiscan, BurstsUpToTheSynthesizersLimitWithinTheWindowPlay)
         EXPECT_EQ(scan.densestBurst, c.densest) << c.name;
         EXPECT_EQ(scan.notes, c.first + c.second) << c.name;
         if (c.densest > kMostNotesAtOnce)
-            EXPECT_NE(scan.problem.find("starts 257 notes at once"), std::string::npos) << c.name << scan.problem;
+            EXPECT_NE(scan.problem.why.find("starts 257 notes at once"), std::string::npos) << c.name << scan.problem.why;
         else
-            EXPECT_EQ(scan.problem, "") << c.name;
+            EXPECT_FALSE(scan.problem) << c.name;
     }
 }
 
@@ -94,20 +94,20 @@ TEST(Midiscan, TheLengthFollowsTheTempoMapToTheLastTracksEnd)
     const std::string conductor = tempo(960, 250000) + endOfTrack(0);
     const std::string notes = chord(1) + chord(1, 1920) + endOfTrack(480);
     MidiScan scan = scanMidi(header(2, 480) + track(conductor) + track(notes));
-    EXPECT_EQ(scan.problem, "");
+    EXPECT_FALSE(scan.problem) << scan.problem.why;
     EXPECT_EQ(scan.notes, 2);
     EXPECT_NEAR(scan.seconds, 1.0 + 0.5 + 0.25, 1e-9);
 
     // Frames of time: 25 a second of 40 ticks each, whatever the tempo says.
     scan = scanMidi(oneTrackTune(tempo(0, 1000000) + chord(1, 500) + endOfTrack(1000), 0xe728));
-    EXPECT_EQ(scan.problem, "");
+    EXPECT_FALSE(scan.problem) << scan.problem.why;
     EXPECT_NEAR(scan.seconds, 1.5, 1e-9);
 
     // Running status, a silent note-on (velocity 0) and a chunk of another
     // kind before the track are all fine.
     const std::string odd = std::string("\x00\x90\x3c\x64\x00\x40\x64\x00\x3c\x00", 10);
     scan = scanMidi(header(1, 480) + "XTRA" + bigEndian(2, 4) + "ab" + track(odd + endOfTrack(0)));
-    EXPECT_EQ(scan.problem, "");
+    EXPECT_FALSE(scan.problem) << scan.problem.why;
     EXPECT_EQ(scan.notes, 2);
 }
 
@@ -135,6 +135,6 @@ TEST(Midiscan, DamagedFilesAreRefusedWithAReason)
     };
     for (const auto& c : cases) {
         const MidiScan scan = scanMidi(c.file);
-        EXPECT_NE(scan.problem.find(c.problem), std::string::npos) << c.name << ": " << scan.problem;
+        EXPECT_NE(scan.problem.why.find(c.problem), std::string::npos) << c.name << ": " << scan.problem.why;
     }
 }

@@ -139,9 +139,9 @@ int solve(std::vector<std::string> args)
         if (*only != 0 && std::int64_t(p) + 1 != *only)
             continue;
         PlaceSet gap;
-        std::string why;
-        if (!gapOf(file.puzzles[p], gap, &why))
-            return cannotLoad(args[0], "puzzle " + std::to_string(p + 1) + ": " + why);
+        Failure failure;
+        if (!gapOf(file.puzzles[p], gap, &failure))
+            return cannotLoad(args[0], "puzzle " + std::to_string(p + 1) + ": " + failure.why);
         const TilingCount count =
             searchTilings(gap, pieceKinds(file.puzzles[p], file.header.rotateStep), *limit, *steps);
         const std::int64_t tilings = count.tilings;
