@@ -172,10 +172,8 @@ private slots:
         QVERIFY(frames.origins.size() > 8);
         QCOMPARE(frames.origins.first(), origin + travel);
         QCOMPARE(frames.origins.last(), origin);
-        for (qsizetype k = 1; k < frames.origins.size(); ++k) { // steadily nearer
-            const QPoint left = origin - frames.origins[k], wasLeft = origin - frames.origins[k - 1];
-            QVERIFY(left.manhattanLength() <= wasLeft.manhattanLength());
-        }
+        for (qsizetype k = 1; k < frames.origins.size(); ++k) // steadily nearer
+            QVERIFY((origin - frames.origins[k]).manhattanLength() <= (origin - frames.origins[k - 1]).manhattanLength());
         // Drawn in its place, and its start left bare.
         const QImage screen = window->screen();
         const ClPoint brick = given.piece->cells().front(), start = before.pieces[index].cells().front();
