@@ -70,7 +70,7 @@ private:
     // (`losesMoves` says how, for the note) must then be pressed twice.
     void setKeys(QAction* action, const QList<QKeySequence>& keys, const char* losesMoves);
 
-    // Goes before the board and the game it reads.
+    // Destroyed before the board and the game it reads.
     std::unique_ptr<TSafeKeys> safeKeys;
     QList<QShortcut*> steppingArrows; // Left and Right, which step only between puzzles
 

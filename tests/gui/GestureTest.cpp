@@ -63,7 +63,6 @@ private slots:
         TFormMain& form = window->open();
         form.FrameGameBoard1->soundPlayer = &sounds;
         form.FrameGameBoard1->fadeMilliseconds = 0;
-        form.FrameGameBoard1->slideMilliseconds = 0;
         form.playGameExecute();
         mouse = std::make_unique<Mouse>(&form);
         sounds.played.clear();

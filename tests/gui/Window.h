@@ -26,6 +26,7 @@ struct Window {
     {
         form = std::make_unique<TFormMain>(folder.bytes());
         form->reportProblem = [this](const QString& message) { problems << message; };
+        form->FrameGameBoard1->slideMilliseconds = 0; // a hint's slide, drawn unpaced
         form->show();
         return *form;
     }
