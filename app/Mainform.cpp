@@ -4,7 +4,9 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QEvent>
 #include <QProcess>
+#include <QShortcut>
 #include <QTimer>
 
 #include "Aboutbox.h"
@@ -14,6 +16,7 @@
 #include "model/Fileaccess.h"
 #include "Optionform.h"
 #include "Problemreport.h"
+#include "Safekeys.h"
 #include "Selectform.h"
 #include "view/Gameboardframe.h"
 #include "view/Imagetool.h"
@@ -72,27 +75,36 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
     QAction* about = addAction("About...", "About", &TFormMain::About1Click);
     hintGame = addAction("Hint", "Hint", &TFormMain::hintExecute);
     chooseGame = addAction("Choose Puzzle...", "Choose Puzzle", &TFormMain::chooseGameExecute);
-    chooseGame->setShortcut(kChooseKey);
+
+    auto* board = FrameGameBoard1;
+    safeKeys = std::make_unique<TSafeKeys>(
+        this, [this] { return FrameGameBoard1->PaintBox1->isEnabled() && gameInterface->puzzleHasMoves(); },
+        [this](const QString& note) { FrameGameBoard1->ShowNote(note); });
+    // In play the arrows belong to the pieces; between puzzles Left and Right step too.
+    board->PaintBox1->installEventFilter(this);
 
     // Every button has keys, named in its tooltip and in the help.
-    auto* board = FrameGameBoard1;
+    const char* const leaves = "leave this puzzle; its moves are lost";
     const struct {
         TImgBtn* button;
         const char* face;
         QAction* action;
         QList<QKeySequence> keys;
+        // What the keys do to the puzzle in play when they throw its moves away.
+        const char* losesMoves;
     } buttons[] = {
-        {board->imgSelect, "select", selectGame, {Qt::Key_S}},
-        {board->imgPlay, "play", playGame, {Qt::Key_P}},
-        {board->imgPrev, "prev", prevGame, {Qt::Key_Left, Qt::Key_PageUp}},
-        {board->imgNext, "next", nextGame, {Qt::Key_Right, Qt::Key_PageDown}},
-        {board->imgOption, "option", options, {Qt::Key_O}},
-        {board->imgHelp, "help", help, {Qt::Key_F1}},
-        {board->imgAbout, "about", about, {Qt::Key_A}},
-        {board->imgHint, "hint", hintGame, {Qt::Key_H}},
+        {board->imgSelect, "select", selectGame, {Qt::Key_S}, "choose another group"},
+        {board->imgPlay, "play", playGame, {Qt::Key_P}, "start this puzzle afresh"},
+        {board->imgPrev, "prev", prevGame, {Qt::Key_PageUp, Qt::Key_Left}, leaves},
+        {board->imgNext, "next", nextGame, {Qt::Key_PageDown, Qt::Key_Right}, leaves},
+        {board->imgOption, "option", options, {Qt::Key_O}, nullptr},
+        {board->imgHelp, "help", help, {Qt::Key_F1}, nullptr},
+        {board->imgAbout, "about", about, {Qt::Key_A}, nullptr},
+        {board->imgHint, "hint", hintGame, {Qt::Key_H}, nullptr},
     };
+    setKeys(chooseGame, {kChooseKey}, "choose another puzzle");
     for (const auto& b : buttons) {
-        b.action->setShortcuts(b.keys);
+        setKeys(b.action, b.keys, b.losesMoves);
         QStringList keyNames;
         for (const QKeySequence& key : b.keys)
             keyNames << keyName(key);
@@ -113,6 +125,27 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
 }
 
 TFormMain::~TFormMain() = default;
+
+void TFormMain::setKeys(QAction* action, const QList<QKeySequence>& keys, const char* losesMoves)
+{
+    if (!losesMoves) {
+        action->setShortcuts(keys);
+        return;
+    }
+    for (const QKeySequence& key : keys) {
+        QShortcut* shortcut = safeKeys->add(key, losesMoves, [action] { action->trigger(); });
+        if (key == QKeySequence(Qt::Key_Left) || key == QKeySequence(Qt::Key_Right))
+            steppingArrows << shortcut;
+    }
+}
+
+bool TFormMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == FrameGameBoard1->PaintBox1 && event->type() == QEvent::EnabledChange)
+        for (QShortcut* arrow : steppingArrows)
+            arrow->setEnabled(!FrameGameBoard1->PaintBox1->isEnabled());
+    return QWidget::eventFilter(watched, event);
+}
 
 QAction* TFormMain::addAction(const QString& caption, const QString& hint, void (TFormMain::*handler)())
 {
@@ -279,18 +312,8 @@ void TFormMain::hintExecute()
     TFrameGameBoard& board = *FrameGameBoard1;
     if (!board.PaintBox1->isEnabled() || board.dragging)
         return;
-    const HintResult given = gameInterface->hint();
-    switch (given.outcome) {
-    case HintOutcome::Placed:
-    case HintOutcome::TookBack:
-        board.PieceMovedByHint(given.complete);
-        break;
-    case HintOutcome::NotFound:
+    if (board.ShowHint().outcome == HintOutcome::NotFound)
         problemReport().add("No hint can be found for this puzzle.");
-        break;
-    case HintOutcome::Nothing:
-        break;
-    }
 }
 
 void TFormMain::About1Click()

@@ -10,7 +10,9 @@
 #include "game/Gameinterface.h"
 
 class QAction;
+class QShortcut;
 class TFrameGameBoard;
+class TSafeKeys;
 
 class TFormMain : public QWidget {
     Q_OBJECT
@@ -57,6 +59,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Loads a group's puzzle file and converts it to play units; says so
@@ -65,6 +68,13 @@ private:
     void rescaleGameData();
     bool hasPuzzle() const;
     QAction* addAction(const QString& caption, const QString& hint, void (TFormMain::*handler)());
+    // The action's keys; those that lose the moves of the puzzle in play
+    // (`losesMoves` says how, for the note) must then be pressed twice.
+    void setKeys(QAction* action, const QList<QKeySequence>& keys, const char* losesMoves);
+
+    // Destroyed before the board and the game it reads.
+    std::unique_ptr<TSafeKeys> safeKeys;
+    QList<QShortcut*> steppingArrows; // Left and Right, which step only between puzzles
 
     bool activated = false;
     bool musicStarted = false;

@@ -1,5 +1,6 @@
 #include "Gameinterface.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -271,6 +272,13 @@ HintResult ClGameInterface::hint()
     if (result.complete)
         recordSolved();
     return result;
+}
+
+bool ClGameInterface::puzzleHasMoves() const
+{
+    const auto& pieces = gameControl->puzzle.pieces;
+    return std::any_of(pieces.begin(), pieces.end(),
+                       [](const ClPiece& piece) { return piece.cells() != piece.atStart().cells(); });
 }
 
 void ClGameInterface::recordSolved()

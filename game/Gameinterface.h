@@ -48,6 +48,9 @@ public:
     PlayOutcome turn(ClPiece* piece, std::int32_t column, std::int32_t row);
     PlayOutcome letGo();
     HintResult hint();
+    // Whether the puzzle in play has changes that leaving or restarting it
+    // would throw away.
+    bool puzzleHasMoves() const;
     // How the puzzle shown has been solved before.
     Solved solvedState() const;
     // Solved puzzles and all puzzles of a group; (0, 0) when its file cannot be read.

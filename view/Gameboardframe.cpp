@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -19,6 +20,14 @@
 
 namespace {
 constexpr int kFadeFrames = 26;
+// Enough for a smooth slide of a hinted piece at its usual pace.
+constexpr int kSlideFrames = 12;
+constexpr int kCaptionPixelSize = 16;
+const QColor kCaptionColour = Qt::yellow;
+// The note stands this far above the field's lower edge, in the caption's
+// letters on a dark band that keeps it readable over any picture.
+constexpr int kNoteMargin = 12;
+const char kNoteStyle[] = "color: %1; background: rgba(0, 0, 0, 190); border-radius: 6px; padding: 5px 14px;";
 
 // While it lives, the application's key and mouse input goes nowhere.
 class InputSwallower : public QObject {
@@ -41,6 +50,23 @@ public:
         }
     }
 };
+
+// Waits until frame `frame` of `frames` is due, the whole run taking `milliseconds`:
+// paced so that every frame reaches the screen.
+void paceFrame(const QElapsedTimer& clock, int milliseconds, int frame, int frames)
+{
+    const qint64 due = qint64(milliseconds) * (frame + 1) / frames;
+    if (const qint64 wait = due - clock.elapsed(); wait > 0)
+        QThread::msleep(static_cast<unsigned long>(wait));
+}
+
+// No events run while frames are drawn, so the player cannot act meanwhile;
+// keys and clicks that came then are dropped, not acted on afterwards.
+void dropInputMeanwhile()
+{
+    InputSwallower swallow;
+    QCoreApplication::processEvents();
+}
 
 } // namespace
 
@@ -67,6 +93,14 @@ TFrameGameBoard::TFrameGameBoard(QWidget* parent)
         left += kButtonWidth;
     }
     imgHint->hide();
+
+    noteLabel = new QLabel(this);
+    noteLabel->setStyleSheet(QString(kNoteStyle).arg(kCaptionColour.name()));
+    QFont font = noteLabel->font();
+    font.setPixelSize(kCaptionPixelSize);
+    noteLabel->setFont(font);
+    noteLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    noteLabel->hide();
 }
 
 const QImage& TFrameGameBoard::brickImage() const
@@ -107,9 +141,9 @@ void TFrameGameBoard::PaintBox1Paint(QPainter& canvas, const QRect& dirty)
         // During a drag: the field without the held piece, then the piece on
         // top, drawn as it lies, only shifted to where the mouse holds it.
         canvas.drawImage(dirty, backBuffer, devicePixels(backBuffer, dirty));
-        if (const ClPiece* held = heldPiece()) {
-            canvas.translate(heldPieceShift(*held));
-            DrawPiece(*held, canvas);
+        if (const ClPiece* apart = pieceApart()) {
+            canvas.translate(heldPieceShift(*apart));
+            DrawPiece(*apart, canvas);
         }
         return;
     }
@@ -141,11 +175,6 @@ void TFrameGameBoard::DrawWall(const ClCheckerboard* checkerboard)
             if (grid.getAt(x, y) < 0 && (x / s) % 2 == (y / s) % 2)
                 drawBrick(x * cw, (y + 4 * s) * ch);
 }
-
-namespace {
-constexpr int kCaptionPixelSize = 16;
-const QColor kCaptionColour = Qt::yellow;
-} // namespace
 
 void TFrameGameBoard::drawCaption()
 {
@@ -205,12 +234,68 @@ void TFrameGameBoard::setBitmapScale(int newScale)
         buildBackBuffer();
 }
 
-void TFrameGameBoard::PieceMovedByHint(bool wallComplete)
+HintResult TFrameGameBoard::ShowHint()
 {
+    // Where each piece lies now: the hint tells which one it moved only after the move.
+    std::vector<QPoint> corners;
+    for (const ClPiece& piece : game()->puzzle.pieces)
+        corners.push_back(pieceCorner(piece));
+    const HintResult given = gameInterface->hint();
+    if (!given.piece)
+        return given;
+    slidePiece(*given.piece, corners[std::size_t(given.piece - game()->puzzle.pieces.data())]);
     playSound(Sound::Drop);
     RedrawPieces();
-    if (wallComplete)
+    if (given.complete)
         runSolveSequence();
+    return given;
+}
+
+void TFrameGameBoard::slidePiece(const ClPiece& piece, QPoint from)
+{
+    // The game has the piece in its new place already: only its picture
+    // travels there, over the field drawn without it.
+    slidingPiece = &piece;
+    buildBackBuffer();
+    heldPieceShown = true;
+    const QPoint to = pieceCorner(piece);
+    const QPoint origin(piece.x * cellWidth(), piece.y * cellHeight());
+    QElapsedTimer clock;
+    clock.start();
+    for (int frame = 0; frame <= kSlideFrames; ++frame) {
+        const QPoint shown = origin + (from - to) * (kSlideFrames - frame) / kSlideFrames;
+        dragLeft = shown.x();
+        dragTop = shown.y();
+        PaintBox1->repaint();
+        paceFrame(clock, slideMilliseconds, frame, kSlideFrames + 1);
+    }
+    heldPieceShown = false;
+    slidingPiece = nullptr;
+    dropInputMeanwhile();
+}
+
+QPoint TFrameGameBoard::pieceCorner(const ClPiece& piece) const
+{
+    const ClPoints cells = piece.cells();
+    return cells.empty() ? QPoint() : brickRect(cornerOf(cells)).topLeft();
+}
+
+const ClPiece* TFrameGameBoard::pieceApart() const
+{
+    return slidingPiece ? slidingPiece : heldPiece();
+}
+
+void TFrameGameBoard::ShowNote(const QString& text)
+{
+    noteLabel->setText(text);
+    noteLabel->adjustSize();
+    noteLabel->move((width() - noteLabel->width()) / 2, height() - noteLabel->height() - kNoteMargin);
+    noteLabel->setVisible(!text.isEmpty());
+}
+
+QString TFrameGameBoard::note() const
+{
+    return noteLabel->isVisible() ? noteLabel->text() : QString();
 }
 
 void TFrameGameBoard::playSound(Sound sound)
@@ -260,9 +345,9 @@ void TFrameGameBoard::buildBackBuffer()
     backBuffer = imgBack->picture.copy(devicePixels(imgBack->picture, PaintBox1->geometry()));
     backBuffer.setDevicePixelRatio(scale);
     QPainter painter(&backBuffer);
-    const ClPiece* held = heldPiece();
+    const ClPiece* apart = pieceApart();
     for (const ClPiece& piece : game()->puzzle.pieces)
-        if (&piece != held)
+        if (&piece != apart)
             DrawPiece(piece, painter);
 }
 
@@ -341,22 +426,14 @@ void TFrameGameBoard::runSolveSequence()
     const auto buttons = findChildren<TImgBtn*>(QString(), Qt::FindDirectChildrenOnly);
     for (TImgBtn* button : buttons)
         button->hide();
-    // Paced so that every frame reaches the screen; no events run meanwhile,
-    // so the player cannot act during the fade.
     QElapsedTimer clock;
     clock.start();
     for (int step = 0; step < kFadeFrames; ++step) {
         CrossFade(copy, area, gameInterface->background, area, imgBack->picture, area, step * 4);
         imgBack->repaint();
-        const qint64 due = qint64(fadeMilliseconds) * (step + 1) / kFadeFrames;
-        if (const qint64 wait = due - clock.elapsed(); wait > 0)
-            QThread::msleep(static_cast<unsigned long>(wait));
+        paceFrame(clock, fadeMilliseconds, step, kFadeFrames);
     }
-    {
-        // Keys and clicks that came during the fade are dropped, not acted on after it.
-        InputSwallower swallow;
-        QCoreApplication::processEvents();
-    }
+    dropInputMeanwhile();
     for (TImgBtn* button : buttons)
         button->show();
     PaintBox1->show();

@@ -7,6 +7,7 @@
 #include "Boardframe.h"
 #include "Soundplayer.h"
 
+class QLabel;
 class TImgBtn;
 
 class TFrameGameBoard : public TFrameBoard {
@@ -29,9 +30,13 @@ public:
     // Shown at another size: the bitmaps and button faces made again at
     // that scale and the board drawn anew, in the state it is in.
     void setBitmapScale(int newScale);
-    // A hint moved a piece: the drop is heard, the pieces redrawn, and a
-    // wall it completed runs the solve sequence.
-    void PieceMovedByHint(bool wallComplete);
+    // A hint from the game, shown: the piece it moved slides from where it
+    // lay to its new place, the drop is heard, and a wall it completed runs
+    // the solve sequence.
+    HintResult ShowHint();
+    // A one-line note over the field; an empty text takes it away.
+    void ShowNote(const QString& text);
+    QString note() const;
 
     static constexpr int kBrickImages = 12;
     // The brick images, decoded on first use.
@@ -57,6 +62,8 @@ public:
     ClSoundPlayer* soundPlayer = nullptr;
     // Milliseconds the fade of a solved wall takes.
     int fadeMilliseconds = 750;
+    // Milliseconds a hinted piece takes to slide to its place.
+    int slideMilliseconds = 300;
 
 private:
     void PaintBox1Paint(QPainter& canvas, const QRect& dirty);
@@ -65,10 +72,15 @@ private:
     void PaintBox1MouseUp(Qt::MouseButton button, int x, int y);
     void buildBackBuffer();
     void runSolveSequence();
+    void slidePiece(const ClPiece& piece, QPoint from);
     void drawCaption();
     void playSound(Sound sound);
     const QImage& brickImage() const;
     QRect brickRect(const ClPoint& anchor) const;
+    // The top-left corner of the piece's bricks, in pixels.
+    QPoint pieceCorner(const ClPiece& piece) const;
+    // The piece drawn apart from the field: the held one, or the one a hint slides.
+    const ClPiece* pieceApart() const;
     // How far the held piece's image stands from its place in the game.
     QPoint heldPieceShift(const ClPiece& held) const;
     // Where the held piece's bricks stand while it follows the mouse: the
@@ -76,4 +88,6 @@ private:
     QRegion heldPieceRegion() const;
 
     bool heldPieceShown = false;
+    const ClPiece* slidingPiece = nullptr;
+    QLabel* noteLabel;
 };

@@ -25,6 +25,24 @@ struct FadeFrames : QObject {
     QList<QRgb> colours;
 };
 
+// Where the piece a hint moves is drawn, at every repaint of the field while
+// it slides.
+struct SlideFrames : QObject {
+    explicit SlideFrames(TFrameGameBoard& board)
+        : board(board)
+    {
+        board.PaintBox1->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            origins << QPoint(board.dragLeft, board.dragTop);
+        return false;
+    }
+    TFrameGameBoard& board;
+    QList<QPoint> origins;
+};
+
 class GestureTest : public QObject {
     Q_OBJECT
 private:
@@ -124,6 +142,44 @@ private slots:
         QCOMPARE(front().angle, 180);
         QCOMPARE(front().x, 8);
         QCOMPARE(sounds.played, (std::vector<Sound>{Sound::Pick, Sound::Pick, Sound::Turn}));
+    }
+
+    // A hint shows itself: only the hinted piece moves, its picture sliding
+    // step by step from where it lay to the place the game gave it, where it
+    // is drawn after. A click meanwhile goes nowhere.
+    void aHintSlidesThePieceToItsPlace()
+    {
+        TFrameGameBoard& board = window->board();
+        QVERIFY(QTest::qWaitForWindowExposed(window->form.get())); // else no frame is painted
+        const ClPuzzle before = window->game().puzzle;
+        const QPoint atPlay = board.imgPlay->geometry().center();
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+            QCoreApplication::postEvent(board.imgPlay, new QMouseEvent(type, QPointF(atPlay - board.imgPlay->pos()),
+                                                                       QPointF(atPlay), Qt::LeftButton,
+                                                                       Qt::LeftButton, Qt::NoModifier));
+        SlideFrames frames(board);
+        const HintResult given = board.ShowHint();
+        QCoreApplication::processEvents();
+
+        QVERIFY(given.piece);
+        const auto index = std::size_t(given.piece - window->game().puzzle.pieces.data());
+        for (std::size_t i = 0; i < before.pieces.size(); ++i)
+            QCOMPARE(window->game().puzzle.pieces[i].cells() != before.pieces[i].cells(), i == index);
+        const auto pixels = [](ClPoint p) { return QPoint(p.x * 8, p.y * 5); };
+        const QPoint travel = pixels(cornerOf(before.pieces[index].cells())) - pixels(cornerOf(given.piece->cells()));
+        const QPoint origin = pixels({given.piece->x, given.piece->y});
+        QVERIFY(frames.origins.size() > 8);
+        QCOMPARE(frames.origins.first(), origin + travel);
+        QCOMPARE(frames.origins.last(), origin);
+        for (qsizetype k = 1; k < frames.origins.size(); ++k) // steadily nearer
+            QVERIFY((origin - frames.origins[k]).manhattanLength() <= (origin - frames.origins[k - 1]).manhattanLength());
+        // Drawn in its place, and its start left bare.
+        const QImage screen = window->screen();
+        const ClPoint brick = given.piece->cells().front(), start = before.pieces[index].cells().front();
+        QVERIFY(rgb(screen.pixel(pixelOf(brick.x, brick.y, 4, 2))) != (qRgb(0, 0, 255) & 0xffffff));
+        QCOMPARE(rgb(screen.pixel(pixelOf(start.x, start.y, 4, 2))), window->wallPixel(start.x * 8 + 4, kFieldTop + start.y * 5 + 2));
+        QVERIFY(board.PaintBox1->isEnabled()); // the click on Play was dropped
+        QVERIFY(window->game().puzzle.pieces[index].cells() != before.pieces[index].cells());
     }
 
     void soundsStayOffWhenSwitchedOff()

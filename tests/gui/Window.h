@@ -28,6 +28,7 @@ struct Window {
     TFormMain& open()
     {
         form = std::make_unique<TFormMain>(folder.bytes());
+        form->FrameGameBoard1->slideMilliseconds = 0; // a hint's slide, drawn unpaced
         form->show();
         return *form;
     }
