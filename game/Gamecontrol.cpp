@@ -1,5 +1,6 @@
 #include "Gamecontrol.h"
 
+#include <numeric>
 #include <utility>
 
 #include "Checkerboard.h"
@@ -23,6 +24,9 @@ void ClGameControl::copyCurrentRecord()
     selectedPiece = nullptr;
     puzzle = gameData->puzzles[std::size_t(puzzleIndex)];
     scalePositions();
+    fileOrder.resize(puzzle.pieces.size());
+    std::iota(fileOrder.begin(), fileOrder.end(), std::size_t(0));
+    history.end();
 }
 
 void ClGameControl::scalePositions()
@@ -51,6 +55,7 @@ void ClGameControl::restart()
         piece = piece.atStart();
         applyPiece(&piece, +1);
     }
+    history.start(layout());
 }
 
 bool ClGameControl::nextPuzzle()
@@ -91,13 +96,33 @@ ClPiece* ClGameControl::pickPiece(std::int32_t x, std::int32_t y)
     for (std::size_t i = 0; i < puzzle.pieces.size(); ++i) {
         puzzle.pieces[i].getCells(cells);
         for (const auto& cell : cells)
-            if (cell.x == x && cell.y == y) {
-                std::swap(puzzle.pieces[i], puzzle.pieces[0]);
-                selectedPiece = &puzzle.pieces[0];
-                return selectedPiece;
-            }
+            if (cell.x == x && cell.y == y)
+                return select(i);
     }
     return nullptr;
+}
+
+ClPiece* ClGameControl::pickInFileOrder(std::size_t index)
+{
+    if (!isValid())
+        return nullptr;
+    selectedPiece = nullptr;
+    return pieceInFileOrder(index) ? select(fileOrder[index]) : nullptr;
+}
+
+ClPiece* ClGameControl::pieceInFileOrder(std::size_t index)
+{
+    const bool known = index < fileOrder.size() && fileOrder[index] < puzzle.pieces.size();
+    return known ? &puzzle.pieces[fileOrder[index]] : nullptr;
+}
+
+ClPiece* ClGameControl::select(std::size_t listIndex)
+{
+    std::swap(puzzle.pieces[listIndex], puzzle.pieces[0]);
+    for (std::size_t& at : fileOrder)
+        at = at == listIndex ? 0 : (at == 0 ? listIndex : at);
+    selectedPiece = &puzzle.pieces[0];
+    return selectedPiece;
 }
 
 void ClGameControl::placePiece(ClPiece* piece, std::int32_t x, std::int32_t y)
@@ -105,6 +130,16 @@ void ClGameControl::placePiece(ClPiece* piece, std::int32_t x, std::int32_t y)
     applyPiece(piece, -1);
     piece->x = x;
     piece->y = y;
+    applyPiece(piece, +1);
+}
+
+void ClGameControl::placePiece(ClPiece* piece, const Placement& placement)
+{
+    applyPiece(piece, -1);
+    piece->x = placement.x;
+    piece->y = placement.y;
+    piece->angle = placement.angle;
+    piece->flipped = placement.flipped;
     applyPiece(piece, +1);
 }
 
@@ -197,7 +232,57 @@ PlayOutcome ClGameControl::snapPiece(ClPiece* piece, std::int32_t column, std::i
 PlayOutcome ClGameControl::letGo()
 {
     selectedPiece = nullptr;
+    commit();
     return outcomeOf(PieceChange::None);
+}
+
+Layout ClGameControl::layout() const
+{
+    Layout pieces;
+    for (std::size_t at : fileOrder)
+        if (at < puzzle.pieces.size()) {
+            const ClPiece& piece = puzzle.pieces[at];
+            pieces.push_back({piece.x, piece.y, piece.angle, piece.flipped});
+        }
+    return pieces;
+}
+
+void ClGameControl::commit()
+{
+    history.record(layout());
+    // A solved wall is finished: nothing of it is taken back.
+    if (wallComplete())
+        history.end();
+}
+
+PlayOutcome ClGameControl::undo()
+{
+    commit();
+    return goTo(history.undo());
+}
+
+PlayOutcome ClGameControl::redo()
+{
+    // A change not let go yet is a new change: it leaves nothing to redo.
+    commit();
+    return goTo(history.redo());
+}
+
+bool ClGameControl::canUndo() const
+{
+    return history.canUndo() || history.differs(layout());
+}
+
+PlayOutcome ClGameControl::goTo(const std::optional<Layout>& pieces)
+{
+    if (!pieces)
+        return outcomeOf(PieceChange::None);
+    selectedPiece = nullptr;
+    for (std::size_t k = 0; k < pieces->size(); ++k)
+        if (ClPiece* piece = pieceInFileOrder(k))
+            placePiece(piece, (*pieces)[k]);
+    commit();
+    return outcomeOf(PieceChange::Moved);
 }
 
 bool ClGameControl::wallComplete() const

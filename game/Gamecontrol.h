@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "Gamedata.h"
+#include "History.h"
 #include "Turnrule.h"
 
 // What a piece operation did to the piece.
@@ -41,6 +42,11 @@ public:
     // The front-most piece with a brick anchor at (x, y), swapped to the front
     // of the list and selected; null when none is there.
     ClPiece* pickPiece(std::int32_t x, std::int32_t y);
+    // The same for the piece that stands at this place in the puzzle file,
+    // wherever picking has moved it in the list; null when there is none.
+    ClPiece* pickInFileOrder(std::size_t index);
+    // The piece at this place in the puzzle file, not picked; null when none.
+    ClPiece* pieceInFileOrder(std::size_t index);
     bool canMoveTo(const ClPiece* piece, std::int32_t x, std::int32_t y) const;
 
     // The piece operations. Each keeps the wall grid in step and reports
@@ -56,8 +62,18 @@ public:
     // (column, row) when every brick lands there on a free wall cell, else
     // to (column, row).
     PlayOutcome snapPiece(ClPiece* piece, std::int32_t column, std::int32_t row);
-    // The end of every gesture: the held piece is let go where it lies.
+    // The end of every gesture: the held piece is let go where it lies, and
+    // what the gesture changed becomes one step of the history. A complete
+    // wall ends the history.
     PlayOutcome letGo();
+    // The puzzle as it was before the last step, or after the step undone
+    // last, through the same moves as play; a change not yet let go is
+    // undone as a step of its own. Moved, or None when there is no step.
+    PlayOutcome undo();
+    PlayOutcome redo();
+    // Whether undo would change anything: a step, or a change not let go yet.
+    bool canUndo() const;
+    bool canRedo() const { return history.canRedo(); }
     bool wallComplete() const;
 
     // A piece's facing set outright, outside the turn rule: mirrored, or
@@ -72,10 +88,20 @@ public:
 
 private:
     void copyCurrentRecord();
+    Layout layout() const;
+    PlayOutcome goTo(const std::optional<Layout>& layout);
+    void commit();
     void scalePositions();
     void applyPiece(const ClPiece* piece, std::int32_t delta);
     void placePiece(ClPiece* piece, std::int32_t x, std::int32_t y);
+    void placePiece(ClPiece* piece, const Placement& placement);
+    ClPiece* select(std::size_t listIndex);
     PlayOutcome outcomeOf(PieceChange change) const { return {change, wallComplete()}; }
     std::int32_t puzzleCount() const { return gameData->header.puzzleCount; }
     bool hasPuzzles() const { return !gameData->puzzles.empty(); }
+
+    ClHistory history;
+    // Where picking has moved each piece of the file: entry k is the list
+    // index of the file's piece k.
+    std::vector<std::size_t> fileOrder;
 };
