@@ -31,6 +31,9 @@ public:
     void hintExecute();
     // Any puzzle of the group, from its numbered tiles (key G).
     void chooseGameExecute();
+    // The last change to the puzzle in play taken back, or brought back again.
+    void undoExecute();
+    void redoExecute();
 
     TFrameGameBoard* FrameGameBoard1;
     std::int32_t currentGroup = 0;
@@ -43,6 +46,8 @@ public:
     QAction* exitGame;
     QAction* hintGame;
     QAction* chooseGame;
+    QAction* undoGame;
+    QAction* redoGame;
 
     // The dialogs, the desktop and the error box, replaceable for tests.
     std::function<bool(std::int32_t& group, bool& choosePuzzle)> showSelection;
@@ -53,6 +58,9 @@ public:
     std::function<void(const QString& message)> reportProblem;
 
 protected:
+    // The keys of keyboard play go to the board while a puzzle is in play,
+    // before any shortcut or focus change sees them.
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -62,6 +70,7 @@ private:
     bool loadGroup(std::int32_t group);
     void rescaleGameData();
     bool hasPuzzle() const;
+    void stepHistory(PlayOutcome (ClGameInterface::*step)());
     QAction* addAction(const QString& caption, const QString& hint, void (TFormMain::*handler)());
 
     bool activated = false;
