@@ -1,5 +1,6 @@
 #include "Gamecontrol.h"
 
+#include <algorithm>
 #include <numeric>
 #include <utility>
 
@@ -182,6 +183,41 @@ bool ClGameControl::canMoveTo(const ClPiece* piece, std::int32_t x, std::int32_t
         if (cell.x + dx >= grid.width || cell.y + dy >= grid.height)
             return false;
     return true;
+}
+
+namespace {
+// The value moved by whole steps into [low, high] when it lies outside;
+// as close to the range as it gets when the range falls between two steps.
+std::int64_t intoRange(std::int64_t value, std::int64_t low, std::int64_t high, std::int64_t step)
+{
+    if (value < low)
+        return value + (low - value + step - 1) / step * step;
+    if (value > high)
+        return value - (value - high + step - 1) / step * step;
+    return value;
+}
+} // namespace
+
+std::optional<ClPoint> ClGameControl::stepInField(const ClPiece* piece, std::int32_t columns, std::int32_t rows) const
+{
+    if (!piece || !gameData->checkerboard)
+        return std::nullopt;
+    // The positions canMoveTo allows form a box: the piece's bricks stay
+    // left of the grid's width and above its height, its origin in the field.
+    const auto& grid = gameData->checkerboard->positions;
+    std::int64_t right = 0, below = 0;
+    for (const auto& cell : piece->cells()) {
+        right = std::max(right, std::int64_t(cell.x) - piece->x);
+        below = std::max(below, std::int64_t(cell.y) - piece->y);
+    }
+    const std::int64_t highX = std::int64_t(grid.width) - 1 - right;
+    const std::int64_t highY = std::min(std::int64_t(grid.height) - 1 - below, std::int64_t(grid.height) - 1 - kBrickScale);
+    const std::int64_t x = intoRange(std::int64_t(piece->x) + std::int64_t(columns) * kBrickScale, 0, highX, kBrickScale);
+    const std::int64_t y = intoRange(std::int64_t(piece->y) + std::int64_t(rows) * kBrickScale, 0, highY, kBrickScale);
+    if (x != clampToInt32(x) || y != clampToInt32(y) || (x == piece->x && y == piece->y)
+        || !canMoveTo(piece, std::int32_t(x), std::int32_t(y)))
+        return std::nullopt;
+    return ClPoint{std::int32_t(x), std::int32_t(y)};
 }
 
 PlayOutcome ClGameControl::turnPiece(ClPiece* piece, std::int32_t column, std::int32_t row)

@@ -3,6 +3,7 @@
 // current puzzle, and the operations the board uses on its pieces.
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "Gamedata.h"
 #include "History.h"
@@ -48,6 +49,12 @@ public:
     // The piece at this place in the puzzle file, not picked; null when none.
     ClPiece* pieceInFileOrder(std::size_t index);
     bool canMoveTo(const ClPiece* piece, std::int32_t x, std::int32_t y) const;
+    // A step of the keys: the piece's position moved by a file unit each
+    // way asked for (columns and rows of -1, 0 or 1), then, when that lies
+    // outside what canMoveTo allows (a turn can leave a piece reaching out
+    // of the field), by whole file units into it. None when the field has
+    // no such place for the piece or the step would not move it.
+    std::optional<ClPoint> stepInField(const ClPiece* piece, std::int32_t columns, std::int32_t rows) const;
 
     // The piece operations. Each keeps the wall grid in step and reports
     // what it did and whether the wall is complete after it; this is the one

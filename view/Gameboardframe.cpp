@@ -369,7 +369,8 @@ void TFrameGameBoard::PiecesMovedByHistory(const PlayOutcome& outcome)
 void TFrameGameBoard::showOutcome(const PlayOutcome& outcome)
 {
     keysCarry = false;
-    RedrawPieces();
+    // Painted when the keys come to rest, not once for each key.
+    PaintBox1->update();
     if (outcome.complete)
         runSolveSequence();
 }
@@ -419,10 +420,8 @@ void TFrameGameBoard::MoveChosenPiece(int columns, int rows)
         return;
     if (picked)
         playSound(Sound::Pick);
-    const std::int64_t x = piece->x + std::int64_t(columns) * brickScale;
-    const std::int64_t y = piece->y + std::int64_t(rows) * brickScale;
-    if (x == clampToInt32(x) && y == clampToInt32(y) && game()->canMoveTo(piece, std::int32_t(x), std::int32_t(y)))
-        game()->movePiece(piece, std::int32_t(x), std::int32_t(y));
+    if (const auto place = game()->stepInField(piece, columns, rows))
+        game()->movePiece(piece, place->x, place->y);
     PaintBox1->update();
 }
 

@@ -40,8 +40,9 @@ public:
     // first choice is the first piece, or the last going back) and puts a
     // piece the keys carry down first.
     void ChoosePiece(int step);
-    // Moves the chosen piece by whole file units: half a brick across, a
-    // row down. The first move picks it up, as a press of the mouse would.
+    // Moves the chosen piece by a file unit (half a brick across, a row
+    // down), inside the field the mouse may reach. The first move picks it
+    // up, as a press of the mouse would.
     void MoveChosenPiece(int columns, int rows);
     // A right click on its first brick.
     void TurnChosenPiece();

@@ -1,5 +1,6 @@
 #include <QTest>
 
+#include "Shippedgroups.h"
 #include "Soundrecorder.h"
 #include "Window.h"
 #include "app/Keynames.h"
@@ -10,6 +11,11 @@
 // events on the window: a bar of three bricks (shape 0, file piece 0, start
 // at play (8, 48), place (8, 8)) and an L (shape 1, never turns, file piece 1,
 // start (40, 56), place (32, 8)).
+namespace {
+// Far more arrow keys than any piece needs to cross the field.
+constexpr int kMostKeys = 200;
+} // namespace
+
 class KeyplayTest : public QObject {
     Q_OBJECT
 private:
@@ -22,6 +28,51 @@ private:
     ClPoint placeOf(std::size_t filePiece) { return {game().pieceInFileOrder(filePiece)->x, game().pieceInFileOrder(filePiece)->y}; }
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(&form(), key, modifiers); }
     void press(const QKeySequence& keys) { press(keys[0].key(), keys[0].keyboardModifiers()); }
+
+    // The same with the keys alone: P, then for each piece Tab, Space until
+    // it faces the way its place needs, the arrows to its place and Enter.
+    void playPuzzleByKeys(Window& window, SoundRecorder& sounds, std::int32_t index)
+    {
+        ClGameControl& game = window.game();
+        TFormMain& form = *window.form;
+        window.form->gameInterface->selectPuzzle(index);
+        window.board().ShowLevelPicture();
+        QTest::keyClick(&form, Qt::Key_P);
+        QVERIFY(window.board().PaintBox1->isEnabled());
+        sounds.played.clear();
+        const auto& solution = game.gameData->puzzles[std::size_t(index)].pieces;
+        for (std::size_t i = 0; i < solution.size(); ++i) {
+            ClPiece place = solution[i];
+            place.x *= kBrickScale;
+            place.y *= kBrickScale;
+            const ClPoints wanted = place.cells();
+            QTest::keyClick(&form, Qt::Key_Tab);
+            // Picking moves it in the list: it is found by its place in the file.
+            const auto cells = [&] { return game.pieceInFileOrder(i)->cells(); };
+            for (int turns = 0; normalised(cells()) != normalised(wanted); ++turns) {
+                QVERIFY2(turns < kMostTurns, qPrintable(QString("piece %1 never faces its place").arg(i)));
+                QTest::keyClick(&form, Qt::Key_Space);
+            }
+            // Steps toward its place until the snap, which rounds a remainder
+            // of half a file unit up, brings it home.
+            const ClPoint to = topLeft(wanted);
+            for (int keys = 0; keys < kMostKeys; ++keys) {
+                const ClPoint off{to.x - topLeft(cells()).x, to.y - topLeft(cells()).y};
+                if (off.x > kBrickScale / 2 || off.x < -kBrickScale / 4)
+                    QTest::keyClick(&form, off.x > 0 ? Qt::Key_Right : Qt::Key_Left);
+                else if (off.y > kBrickScale / 2 || off.y < -kBrickScale / 4)
+                    QTest::keyClick(&form, off.y > 0 ? Qt::Key_Down : Qt::Key_Up);
+                else
+                    break;
+            }
+            QTest::keyClick(&form, Qt::Key_Return);
+            const ClPoints now = cells();
+            QVERIFY2(normalised(now) == normalised(wanted) && topLeft(now) == to,
+                     qPrintable(QString("piece %1 did not snap into its place").arg(i)));
+        }
+        QCOMPARE(sounds.played.back(), Sound::Solve);
+        QVERIFY(!window.board().PaintBox1->isEnabled());
+    }
 
 private slots:
     void init()
@@ -172,6 +223,33 @@ private slots:
             QCOMPARE(rgb(marked.pixel(outside)), rgb(qRgb(255, 255, 0)));
             QVERIFY(qGray(marked.pixel(inside)) < 60 && qGray(unmarked.pixel(inside)) >= 60);
             QCOMPARE(marked.pixel(besideEll), unmarked.pixel(besideEll));
+        }
+    }
+
+    void everyShippedPuzzleCanBePlayedByKeys_data()
+    {
+        QTest::addColumn<int>("group");
+        for (int group = 0; group < kGroupCount; ++group)
+            QTest::newRow(qPrintable(QString("group %1").arg(group))) << group;
+    }
+
+    void everyShippedPuzzleCanBePlayedByKeys()
+    {
+        QFETCH(int, group);
+        ProgramFolder folder;
+        QVERIFY(useShippedGroup(folder, group));
+        Window window(folder);
+        TFormMain& form = window.open();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form)); // else no shortcut reaches it
+        SoundRecorder sounds;
+        form.FrameGameBoard1->soundPlayer = &sounds;
+        form.FrameGameBoard1->fadeMilliseconds = 0;
+        const auto count = std::int32_t(window.game().gameData->puzzles.size());
+        for (std::int32_t index = 0; index < count && !QTest::currentTestFailed(); ++index) {
+            playPuzzleByKeys(window, sounds, index);
+            if (QTest::currentTestFailed())
+                qWarning("group %d, puzzle %d", group, index + 1);
         }
     }
 };
