@@ -80,6 +80,12 @@ TEST_F(Game, PickingSwapsTheHitPieceToTheFront)
     EXPECT_EQ(puzzle.pieces[1].x, 40);
     EXPECT_EQ(puzzle.pieces[2].shapeIndex, 0);
     EXPECT_EQ(game.selectedPiece, &puzzle.pieces[0]);
+    // The pieces keep their place in the file: the keys choose by it.
+    EXPECT_EQ(game.pieceInFileOrder(0)->shapeIndex, 0);
+    EXPECT_EQ(game.pickInFileOrder(1), &puzzle.pieces[0]);
+    EXPECT_EQ(puzzle.pieces[0].x, 40);
+    EXPECT_EQ(game.pickInFileOrder(3), nullptr);
+    EXPECT_EQ(game.selectedPiece, nullptr);
 
     // Stepping replaces the pieces, so the selection must not survive it.
     game.nextPuzzle();
@@ -359,21 +365,6 @@ TEST_F(Game, SolvingRestartingAndSteppingEndTheHistory)
     EXPECT_FALSE(game.canUndo());
     EXPECT_EQ(game.undo().change, PieceChange::None);
     EXPECT_TRUE(game.wallComplete());
-}
-
-// Picking moves pieces to the front of the list; the file's order stays.
-TEST_F(Game, PiecesKeepTheirPlaceInTheFileWhateverIsPicked)
-{
-    const ClPiece ell = *game.pieceInFileOrder(1);
-    ASSERT_EQ(game.pickPiece(40, 56), &game.puzzle.pieces[0]);
-    EXPECT_EQ(game.pieceInFileOrder(1)->shapeIndex, ell.shapeIndex);
-    EXPECT_EQ(game.pieceInFileOrder(0)->shapeIndex, 0);
-    EXPECT_EQ(game.pickInFileOrder(0), &game.puzzle.pieces[0]);
-    EXPECT_EQ(game.selectedPiece, &game.puzzle.pieces[0]);
-    EXPECT_EQ(game.puzzle.pieces[0].shapeIndex, 0);
-    EXPECT_EQ(game.pickInFileOrder(1)->x, ell.x);
-    EXPECT_EQ(game.pickInFileOrder(2), nullptr);
-    EXPECT_EQ(game.selectedPiece, nullptr);
 }
 
 // The keys step by file units inside the field canMoveTo allows; a piece a
