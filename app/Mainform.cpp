@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QEvent>
 #include <QProcess>
@@ -32,6 +33,26 @@ bool desktopOpensChm()
     query.start("xdg-mime", {"query", "default", "application/vnd.ms-htmlhelp"});
     return query.waitForFinished(2000) && query.exitCode() == 0 && !query.readAllStandardOutput().trimmed().isEmpty();
 }
+// The keys of keyboard play and what each does to the board.
+const struct {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    void (*play)(TFrameGameBoard& board);
+} kPlayKeys[] = {
+    {Qt::Key_Tab, Qt::NoModifier, [](TFrameGameBoard& b) { b.ChoosePiece(+1); }},
+    // Shift+Tab, which the window system sends as Backtab.
+    {Qt::Key_Backtab, Qt::ShiftModifier, [](TFrameGameBoard& b) { b.ChoosePiece(-1); }},
+    {Qt::Key_Tab, Qt::ShiftModifier, [](TFrameGameBoard& b) { b.ChoosePiece(-1); }},
+    {Qt::Key_Left, Qt::NoModifier, [](TFrameGameBoard& b) { b.MoveChosenPiece(-1, 0); }},
+    {Qt::Key_Right, Qt::NoModifier, [](TFrameGameBoard& b) { b.MoveChosenPiece(+1, 0); }},
+    {Qt::Key_Up, Qt::NoModifier, [](TFrameGameBoard& b) { b.MoveChosenPiece(0, -1); }},
+    {Qt::Key_Down, Qt::NoModifier, [](TFrameGameBoard& b) { b.MoveChosenPiece(0, +1); }},
+    {Qt::Key_Space, Qt::NoModifier, [](TFrameGameBoard& b) { b.TurnChosenPiece(); }},
+    {Qt::Key_Return, Qt::NoModifier, [](TFrameGameBoard& b) { b.DropChosenPiece(); }},
+    {Qt::Key_Enter, Qt::NoModifier, [](TFrameGameBoard& b) { b.DropChosenPiece(); }},
+    {Qt::Key_Escape, Qt::NoModifier, [](TFrameGameBoard& b) { b.PutChosenPieceBack(); }},
+};
+
 // A file's address with its name's bytes kept exactly, UTF-8 or not.
 QUrl fileUrl(const QByteArray& path)
 {
@@ -75,6 +96,10 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
     QAction* about = addAction("About...", "About", &TFormMain::About1Click);
     hintGame = addAction("Hint", "Hint", &TFormMain::hintExecute);
     chooseGame = addAction("Choose Puzzle...", "Choose Puzzle", &TFormMain::chooseGameExecute);
+    undoGame = addAction("Undo", "Undo", &TFormMain::undoExecute);
+    undoGame->setShortcut(kUndoKey);
+    redoGame = addAction("Redo", "Redo", &TFormMain::redoExecute);
+    redoGame->setShortcuts(kRedoKeys);
 
     auto* board = FrameGameBoard1;
     safeKeys = std::make_unique<TSafeKeys>(
@@ -175,6 +200,24 @@ void TFormMain::rescaleBitmaps()
     background = background.scaled(size() * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     background.setDevicePixelRatio(scale);
     FrameGameBoard1->setBitmapScale(scale);
+}
+
+bool TFormMain::event(QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+        return QWidget::event(event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // The keypad's arrows and Enter play as the others do.
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    TFrameGameBoard& board = *FrameGameBoard1;
+    for (const auto& playKey : kPlayKeys)
+        if (key->key() == playKey.key && modifiers == playKey.modifiers && board.PaintBox1->isEnabled()) {
+            if (event->type() == QEvent::KeyPress)
+                playKey.play(board);
+            event->accept();
+            return true;
+        }
+    return QWidget::event(event);
 }
 
 bool TFormMain::hasPuzzle() const
@@ -314,6 +357,24 @@ void TFormMain::hintExecute()
         return;
     if (board.ShowHint().outcome == HintOutcome::NotFound)
         problemReport().add("No hint can be found for this puzzle.");
+}
+
+void TFormMain::undoExecute()
+{
+    stepHistory(&ClGameInterface::undo);
+}
+
+void TFormMain::redoExecute()
+{
+    stepHistory(&ClGameInterface::redo);
+}
+
+void TFormMain::stepHistory(PlayOutcome (ClGameInterface::*step)())
+{
+    TFrameGameBoard& board = *FrameGameBoard1;
+    if (!board.PaintBox1->isEnabled() || board.dragging)
+        return;
+    board.PiecesMovedByHistory((gameInterface.get()->*step)());
 }
 
 void TFormMain::About1Click()

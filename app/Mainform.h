@@ -36,6 +36,9 @@ public:
     // Shown at another size: the bitmaps made again at the scale that keeps
     // them sharp there.
     void rescaleBitmaps();
+    // The last change to the puzzle in play taken back, or brought back again.
+    void undoExecute();
+    void redoExecute();
 
     TFrameGameBoard* FrameGameBoard1;
     std::int32_t currentGroup = 0;
@@ -48,6 +51,8 @@ public:
     QAction* exitGame;
     QAction* hintGame;
     QAction* chooseGame;
+    QAction* undoGame;
+    QAction* redoGame;
 
     // The dialogs and the desktop, replaceable for tests.
     std::function<bool(std::int32_t& group, bool& choosePuzzle)> showSelection;
@@ -57,6 +62,9 @@ public:
     std::function<bool(const QUrl&)> openUrl;
 
 protected:
+    // The keys of keyboard play go to the board while a puzzle is in play,
+    // before any shortcut or focus change sees them.
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -67,6 +75,7 @@ private:
     bool loadGroup(std::int32_t group);
     void rescaleGameData();
     bool hasPuzzle() const;
+    void stepHistory(PlayOutcome (ClGameInterface::*step)());
     QAction* addAction(const QString& caption, const QString& hint, void (TFormMain::*handler)());
     // The action's keys; those that lose the moves of the puzzle in play
     // (`losesMoves` says how, for the note) must then be pressed twice.

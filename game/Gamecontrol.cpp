@@ -1,5 +1,7 @@
 #include "Gamecontrol.h"
 
+#include <algorithm>
+#include <numeric>
 #include <utility>
 
 #include "Checkerboard.h"
@@ -23,6 +25,9 @@ void ClGameControl::copyCurrentRecord()
     selectedPiece = nullptr;
     puzzle = gameData->puzzles[std::size_t(puzzleIndex)];
     scalePositions();
+    fileOrder.resize(puzzle.pieces.size());
+    std::iota(fileOrder.begin(), fileOrder.end(), std::size_t(0));
+    history.end();
 }
 
 void ClGameControl::scalePositions()
@@ -51,6 +56,7 @@ void ClGameControl::restart()
         piece = piece.atStart();
         applyPiece(&piece, +1);
     }
+    history.start(layout());
 }
 
 bool ClGameControl::nextPuzzle()
@@ -91,13 +97,33 @@ ClPiece* ClGameControl::pickPiece(std::int32_t x, std::int32_t y)
     for (std::size_t i = 0; i < puzzle.pieces.size(); ++i) {
         puzzle.pieces[i].getCells(cells);
         for (const auto& cell : cells)
-            if (cell.x == x && cell.y == y) {
-                std::swap(puzzle.pieces[i], puzzle.pieces[0]);
-                selectedPiece = &puzzle.pieces[0];
-                return selectedPiece;
-            }
+            if (cell.x == x && cell.y == y)
+                return select(i);
     }
     return nullptr;
+}
+
+ClPiece* ClGameControl::pickInFileOrder(std::size_t index)
+{
+    if (!isValid())
+        return nullptr;
+    selectedPiece = nullptr;
+    return pieceInFileOrder(index) ? select(fileOrder[index]) : nullptr;
+}
+
+ClPiece* ClGameControl::pieceInFileOrder(std::size_t index)
+{
+    const bool known = index < fileOrder.size() && fileOrder[index] < puzzle.pieces.size();
+    return known ? &puzzle.pieces[fileOrder[index]] : nullptr;
+}
+
+ClPiece* ClGameControl::select(std::size_t listIndex)
+{
+    std::swap(puzzle.pieces[listIndex], puzzle.pieces[0]);
+    for (std::size_t& at : fileOrder)
+        at = at == listIndex ? 0 : (at == 0 ? listIndex : at);
+    selectedPiece = &puzzle.pieces[0];
+    return selectedPiece;
 }
 
 void ClGameControl::placePiece(ClPiece* piece, std::int32_t x, std::int32_t y)
@@ -105,6 +131,16 @@ void ClGameControl::placePiece(ClPiece* piece, std::int32_t x, std::int32_t y)
     applyPiece(piece, -1);
     piece->x = x;
     piece->y = y;
+    applyPiece(piece, +1);
+}
+
+void ClGameControl::placePiece(ClPiece* piece, const Placement& placement)
+{
+    applyPiece(piece, -1);
+    piece->x = placement.x;
+    piece->y = placement.y;
+    piece->angle = placement.angle;
+    piece->flipped = placement.flipped;
     applyPiece(piece, +1);
 }
 
@@ -147,6 +183,41 @@ bool ClGameControl::canMoveTo(const ClPiece* piece, std::int32_t x, std::int32_t
         if (cell.x + dx >= grid.width || cell.y + dy >= grid.height)
             return false;
     return true;
+}
+
+namespace {
+// The value moved by whole steps into [low, high] when it lies outside;
+// as close to the range as it gets when the range falls between two steps.
+std::int64_t intoRange(std::int64_t value, std::int64_t low, std::int64_t high, std::int64_t step)
+{
+    if (value < low)
+        return value + (low - value + step - 1) / step * step;
+    if (value > high)
+        return value - (value - high + step - 1) / step * step;
+    return value;
+}
+} // namespace
+
+std::optional<ClPoint> ClGameControl::stepInField(const ClPiece* piece, std::int32_t columns, std::int32_t rows) const
+{
+    if (!piece || !gameData->checkerboard)
+        return std::nullopt;
+    // The positions canMoveTo allows form a box: the piece's bricks stay
+    // left of the grid's width and above its height, its origin in the field.
+    const auto& grid = gameData->checkerboard->positions;
+    std::int64_t right = 0, below = 0;
+    for (const auto& cell : piece->cells()) {
+        right = std::max(right, std::int64_t(cell.x) - piece->x);
+        below = std::max(below, std::int64_t(cell.y) - piece->y);
+    }
+    const std::int64_t highX = std::int64_t(grid.width) - 1 - right;
+    const std::int64_t highY = std::min(std::int64_t(grid.height) - 1 - below, std::int64_t(grid.height) - 1 - kBrickScale);
+    const std::int64_t x = intoRange(std::int64_t(piece->x) + std::int64_t(columns) * kBrickScale, 0, highX, kBrickScale);
+    const std::int64_t y = intoRange(std::int64_t(piece->y) + std::int64_t(rows) * kBrickScale, 0, highY, kBrickScale);
+    if (x != clampToInt32(x) || y != clampToInt32(y) || (x == piece->x && y == piece->y)
+        || !canMoveTo(piece, std::int32_t(x), std::int32_t(y)))
+        return std::nullopt;
+    return ClPoint{std::int32_t(x), std::int32_t(y)};
 }
 
 PlayOutcome ClGameControl::turnPiece(ClPiece* piece, std::int32_t column, std::int32_t row)
@@ -197,7 +268,57 @@ PlayOutcome ClGameControl::snapPiece(ClPiece* piece, std::int32_t column, std::i
 PlayOutcome ClGameControl::letGo()
 {
     selectedPiece = nullptr;
+    commit();
     return outcomeOf(PieceChange::None);
+}
+
+Layout ClGameControl::layout() const
+{
+    Layout pieces;
+    for (std::size_t at : fileOrder)
+        if (at < puzzle.pieces.size()) {
+            const ClPiece& piece = puzzle.pieces[at];
+            pieces.push_back({piece.x, piece.y, piece.angle, piece.flipped});
+        }
+    return pieces;
+}
+
+void ClGameControl::commit()
+{
+    history.record(layout());
+    // A solved wall is finished: nothing of it is taken back.
+    if (wallComplete())
+        history.end();
+}
+
+PlayOutcome ClGameControl::undo()
+{
+    commit();
+    return goTo(history.undo());
+}
+
+PlayOutcome ClGameControl::redo()
+{
+    // A change not let go yet is a new change: it leaves nothing to redo.
+    commit();
+    return goTo(history.redo());
+}
+
+bool ClGameControl::canUndo() const
+{
+    return history.canUndo() || history.differs(layout());
+}
+
+PlayOutcome ClGameControl::goTo(const std::optional<Layout>& pieces)
+{
+    if (!pieces)
+        return outcomeOf(PieceChange::None);
+    selectedPiece = nullptr;
+    for (std::size_t k = 0; k < pieces->size(); ++k)
+        if (ClPiece* piece = pieceInFileOrder(k))
+            placePiece(piece, (*pieces)[k]);
+    commit();
+    return outcomeOf(PieceChange::Moved);
 }
 
 bool ClGameControl::wallComplete() const

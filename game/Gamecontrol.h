@@ -3,8 +3,10 @@
 // current puzzle, and the operations the board uses on its pieces.
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "Gamedata.h"
+#include "History.h"
 #include "Turnrule.h"
 
 // What a piece operation did to the piece.
@@ -41,7 +43,18 @@ public:
     // The front-most piece with a brick anchor at (x, y), swapped to the front
     // of the list and selected; null when none is there.
     ClPiece* pickPiece(std::int32_t x, std::int32_t y);
+    // The same for the piece that stands at this place in the puzzle file,
+    // wherever picking has moved it in the list; null when there is none.
+    ClPiece* pickInFileOrder(std::size_t index);
+    // The piece at this place in the puzzle file, not picked; null when none.
+    ClPiece* pieceInFileOrder(std::size_t index);
     bool canMoveTo(const ClPiece* piece, std::int32_t x, std::int32_t y) const;
+    // A step of the keys: the piece's position moved by a file unit each
+    // way asked for (columns and rows of -1, 0 or 1), then, when that lies
+    // outside what canMoveTo allows (a turn can leave a piece reaching out
+    // of the field), by whole file units into it. None when the field has
+    // no such place for the piece or the step would not move it.
+    std::optional<ClPoint> stepInField(const ClPiece* piece, std::int32_t columns, std::int32_t rows) const;
 
     // The piece operations. Each keeps the wall grid in step and reports
     // what it did and whether the wall is complete after it; this is the one
@@ -56,8 +69,18 @@ public:
     // (column, row) when every brick lands there on a free wall cell, else
     // to (column, row).
     PlayOutcome snapPiece(ClPiece* piece, std::int32_t column, std::int32_t row);
-    // The end of every gesture: the held piece is let go where it lies.
+    // The end of every gesture: the held piece is let go where it lies, and
+    // what the gesture changed becomes one step of the history. A complete
+    // wall ends the history.
     PlayOutcome letGo();
+    // The puzzle as it was before the last step, or after the step undone
+    // last, through the same moves as play; a change not yet let go is
+    // undone as a step of its own. Moved, or None when there is no step.
+    PlayOutcome undo();
+    PlayOutcome redo();
+    // Whether undo would change anything: a step, or a change not let go yet.
+    bool canUndo() const;
+    bool canRedo() const { return history.canRedo(); }
     bool wallComplete() const;
 
     // A piece's facing set outright, outside the turn rule: mirrored, or
@@ -72,10 +95,20 @@ public:
 
 private:
     void copyCurrentRecord();
+    Layout layout() const;
+    PlayOutcome goTo(const std::optional<Layout>& layout);
+    void commit();
     void scalePositions();
     void applyPiece(const ClPiece* piece, std::int32_t delta);
     void placePiece(ClPiece* piece, std::int32_t x, std::int32_t y);
+    void placePiece(ClPiece* piece, const Placement& placement);
+    ClPiece* select(std::size_t listIndex);
     PlayOutcome outcomeOf(PieceChange change) const { return {change, wallComplete()}; }
     std::int32_t puzzleCount() const { return gameData->header.puzzleCount; }
     bool hasPuzzles() const { return !gameData->puzzles.empty(); }
+
+    ClHistory history;
+    // Where picking has moved each piece of the file: entry k is the list
+    // index of the file's piece k.
+    std::vector<std::size_t> fileOrder;
 };

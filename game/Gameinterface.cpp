@@ -264,21 +264,32 @@ PlayOutcome ClGameInterface::ended(const PlayOutcome& outcome)
     return outcome;
 }
 
+PlayOutcome ClGameInterface::undo()
+{
+    return ended(gameControl->undo());
+}
+
+PlayOutcome ClGameInterface::redo()
+{
+    return ended(gameControl->redo());
+}
+
+bool ClGameInterface::puzzleHasMoves() const
+{
+    return gameControl->canUndo();
+}
+
 HintResult ClGameInterface::hint()
 {
+    // What was changed before is a step of its own; the hint is the next.
+    gameControl->letGo();
     const HintResult result = giveHint(*gameControl);
+    gameControl->letGo();
     if (result.outcome == HintOutcome::Placed || result.outcome == HintOutcome::TookBack)
         helpedThisPlay = true;
     if (result.complete)
         recordSolved();
     return result;
-}
-
-bool ClGameInterface::puzzleHasMoves() const
-{
-    const auto& pieces = gameControl->puzzle.pieces;
-    return std::any_of(pieces.begin(), pieces.end(),
-                       [](const ClPiece& piece) { return piece.cells() != piece.atStart().cells(); });
 }
 
 void ClGameInterface::recordSolved()

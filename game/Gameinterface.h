@@ -48,8 +48,13 @@ public:
     PlayOutcome turn(ClPiece* piece, std::int32_t column, std::int32_t row);
     PlayOutcome letGo();
     HintResult hint();
-    // Whether the puzzle in play has changes that leaving or restarting it
-    // would throw away.
+    // The last change to the puzzle in play taken back, or the one taken back
+    // last brought back, as a move of the game in play: a redo that completes
+    // the wall records the solve as a drop would. A hint taken back still
+    // counts as help.
+    PlayOutcome undo();
+    PlayOutcome redo();
+    // Whether the puzzle in play has a change that undo could take back.
     bool puzzleHasMoves() const;
     // How the puzzle shown has been solved before.
     Solved solvedState() const;

@@ -148,6 +148,8 @@ void TFrameGameBoard::PaintBox1Paint(QPainter& canvas, const QRect& dirty)
         return;
     }
     DrawPieces(canvas, game() ? game()->isValid() : nullptr);
+    if (PaintBox1->isEnabled())
+        drawChosenMark(canvas);
 }
 
 void TFrameGameBoard::RedrawPieces()
@@ -200,6 +202,8 @@ void TFrameGameBoard::drawCaption()
 
 void TFrameGameBoard::ShowLevelPicture()
 {
+    chosenPiece.reset();
+    keysCarry = false;
     imgHint->hide();
     imgBack->picture = gameInterface->background.copy();
     drawCaption();
@@ -359,6 +363,12 @@ void TFrameGameBoard::PaintBox1MouseDown(Qt::MouseButton button, int x, int y)
     const int ch = cellHeight();
     if (cw <= 0 || ch <= 0)
         return;
+    // A piece the keys carry is let go first: the mouse's gesture is a step of its own.
+    if (carryingChosenPiece()) {
+        showOutcome(gameInterface->letGo());
+        if (!PaintBox1->isEnabled())
+            return;
+    }
     game()->selectedPiece = nullptr;
     // The brick under the mouse may reach up to a brick's width to the left
     // and its height upwards from its anchor: probe those cells for it.
@@ -438,4 +448,126 @@ void TFrameGameBoard::runSolveSequence()
         button->show();
     PaintBox1->show();
     ShowLevelPicture();
+}
+
+void TFrameGameBoard::PiecesMovedByHistory(const PlayOutcome& outcome)
+{
+    if (outcome.change == PieceChange::None)
+        return;
+    playSound(Sound::Drop);
+    showOutcome(outcome);
+}
+
+void TFrameGameBoard::showOutcome(const PlayOutcome& outcome)
+{
+    keysCarry = false;
+    // Painted when the keys come to rest, not once for each key.
+    PaintBox1->update();
+    if (outcome.complete)
+        runSolveSequence();
+}
+
+bool TFrameGameBoard::carryingChosenPiece() const
+{
+    ClGameControl* control = game();
+    // Anything else that lets go (a hint, undo, a restart) ends the carrying.
+    return keysCarry && chosenPiece && heldPiece() && heldPiece() == control->pieceInFileOrder(*chosenPiece);
+}
+
+ClPiece* TFrameGameBoard::liftChosenPiece()
+{
+    if (carryingChosenPiece())
+        return heldPiece();
+    if (!chosenPiece || !PaintBox1->isEnabled() || dragging)
+        return nullptr;
+    ClPiece* piece = game()->pickInFileOrder(*chosenPiece);
+    keysCarry = piece != nullptr;
+    if (piece)
+        pickedUpAt = {piece->x, piece->y};
+    return piece;
+}
+
+void TFrameGameBoard::ChoosePiece(int step)
+{
+    if (!PaintBox1->isEnabled() || dragging || !game()->isValid())
+        return;
+    if (carryingChosenPiece()) {
+        DropChosenPiece();
+        if (!PaintBox1->isEnabled())
+            return; // that drop finished the wall
+    }
+    const auto count = std::ptrdiff_t(game()->puzzle.pieces.size());
+    if (count == 0)
+        return;
+    const std::ptrdiff_t from = chosenPiece ? std::ptrdiff_t(*chosenPiece) : (step > 0 ? -1 : 0);
+    chosenPiece = std::size_t(((from + step) % count + count) % count);
+    PaintBox1->update();
+}
+
+void TFrameGameBoard::MoveChosenPiece(int columns, int rows)
+{
+    const bool picked = !carryingChosenPiece();
+    ClPiece* piece = liftChosenPiece();
+    if (!piece)
+        return;
+    if (picked)
+        playSound(Sound::Pick);
+    if (const auto place = game()->stepInField(piece, columns, rows))
+        game()->movePiece(piece, place->x, place->y);
+    PaintBox1->update();
+}
+
+void TFrameGameBoard::TurnChosenPiece()
+{
+    ClPiece* piece = liftChosenPiece();
+    if (!piece)
+        return;
+    const ClPoints bricks = piece->cells();
+    const ClPoint first = bricks.empty() ? ClPoint{piece->x, piece->y} : bricks.front();
+    showOutcome(TurnPiece(first.x, first.y, piece));
+}
+
+void TFrameGameBoard::DropChosenPiece()
+{
+    ClPiece* piece = liftChosenPiece();
+    if (!piece)
+        return;
+    playSound(Sound::Drop);
+    showOutcome(gameInterface->drop(piece, piece->x, piece->y));
+}
+
+void TFrameGameBoard::PutChosenPieceBack()
+{
+    if (!carryingChosenPiece())
+        return;
+    game()->movePiece(heldPiece(), pickedUpAt.x, pickedUpAt.y);
+    playSound(Sound::Drop);
+    showOutcome(gameInterface->letGo());
+}
+
+namespace {
+// The mark's lines: a bright one on a dark rim, so that it shows on every
+// brick style and picture, as the caption does.
+constexpr double kMarkWidth = 2;
+} // namespace
+
+void TFrameGameBoard::drawChosenMark(QPainter& canvas) const
+{
+    const ClPiece* piece = chosenPiece ? game()->pieceInFileOrder(*chosenPiece) : nullptr;
+    if (!piece)
+        return;
+    QRegion bricks;
+    for (const ClPoint& anchor : piece->cells())
+        bricks += brickRect(anchor);
+    QPainterPath outline;
+    outline.addRegion(bricks);
+    outline = outline.simplified();
+    canvas.save();
+    canvas.setRenderHint(QPainter::Antialiasing);
+    canvas.setBrush(Qt::NoBrush);
+    canvas.setPen(rimPen(kMarkWidth));
+    canvas.drawPath(outline);
+    canvas.setPen(QPen(kCaptionColour, kMarkWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    canvas.drawPath(outline);
+    canvas.restore();
 }

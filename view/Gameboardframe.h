@@ -2,7 +2,9 @@
 // The game board: the button row, the level picture, the shaded wall around
 // the gap, the pieces, and the mouse play on them.
 #include <array>
+#include <cstddef>
 #include <functional>
+#include <optional>
 
 #include "Boardframe.h"
 #include "Soundplayer.h"
@@ -37,6 +39,27 @@ public:
     // A one-line note over the field; an empty text takes it away.
     void ShowNote(const QString& text);
     QString note() const;
+    // Undo or redo moved pieces: the same, when it moved any.
+    void PiecesMovedByHistory(const PlayOutcome& outcome);
+
+    // Keyboard play on the puzzle in play, by the mouse's rules and through
+    // the same moves. The chosen piece is known by its place in the puzzle
+    // file and carries a mark. Choosing steps through the pieces (the
+    // first choice is the first piece, or the last going back) and puts a
+    // piece the keys carry down first.
+    void ChoosePiece(int step);
+    // Moves the chosen piece by a file unit (half a brick across, a row
+    // down), inside the field the mouse may reach. The first move picks it
+    // up, as a press of the mouse would.
+    void MoveChosenPiece(int columns, int rows);
+    // A right click on its first brick.
+    void TurnChosenPiece();
+    // Lets go of it where it lies, snapping as a mouse release would.
+    void DropChosenPiece();
+    // Back where the keys picked it up.
+    void PutChosenPieceBack();
+    // The chosen piece's place in the puzzle file; none until the first choice.
+    std::optional<std::size_t> chosenPiece;
 
     static constexpr int kBrickImages = 12;
     // The brick images, decoded on first use.
@@ -73,6 +96,12 @@ private:
     void buildBackBuffer();
     void runSolveSequence();
     void slidePiece(const ClPiece& piece, QPoint from);
+    // The chosen piece, picked if the keys do not carry it yet.
+    ClPiece* liftChosenPiece();
+    bool carryingChosenPiece() const;
+    // The end of a gesture of the keys or of a step of the history.
+    void showOutcome(const PlayOutcome& outcome);
+    void drawChosenMark(QPainter& canvas) const;
     void drawCaption();
     void playSound(Sound sound);
     const QImage& brickImage() const;
@@ -90,4 +119,7 @@ private:
     bool heldPieceShown = false;
     const ClPiece* slidingPiece = nullptr;
     QLabel* noteLabel;
+    // The keys hold the chosen piece, picked up at this play position.
+    bool keysCarry = false;
+    ClPoint pickedUpAt;
 };

@@ -80,6 +80,12 @@ TEST_F(Game, PickingSwapsTheHitPieceToTheFront)
     EXPECT_EQ(puzzle.pieces[1].x, 40);
     EXPECT_EQ(puzzle.pieces[2].shapeIndex, 0);
     EXPECT_EQ(game.selectedPiece, &puzzle.pieces[0]);
+    // The pieces keep their place in the file: the keys choose by it.
+    EXPECT_EQ(game.pieceInFileOrder(0)->shapeIndex, 0);
+    EXPECT_EQ(game.pickInFileOrder(1), &puzzle.pieces[0]);
+    EXPECT_EQ(puzzle.pieces[0].x, 40);
+    EXPECT_EQ(game.pickInFileOrder(3), nullptr);
+    EXPECT_EQ(game.selectedPiece, nullptr);
 
     // Stepping replaces the pieces, so the selection must not survive it.
     game.nextPuzzle();
@@ -243,4 +249,140 @@ TEST(DamagedGroup, ZeroAndNegativeGridsHaveNoWallAndRefuseEveryMove)
         EXPECT_EQ(bar->x, 9);
         EXPECT_EQ(game.turnPiece(bar, 9, 9).change, PieceChange::Turned);
     }
+}
+
+namespace {
+
+// The grid as play should have it: the wall of the puzzle's solution, then
+// every piece counted where it lies now.
+bool gridIsRebuiltFromScratch(const ClGameControl& game)
+{
+    const ClPositions& grid = game.gameData->checkerboard->positions;
+    ClCheckerboard rebuilt(grid.width, grid.height);
+    ClPuzzle solution = game.gameData->puzzles[std::size_t(game.puzzleIndex)];
+    for (auto& piece : solution.pieces) {
+        piece.x *= kBrickScale;
+        piece.y *= kBrickScale;
+    }
+    rebuilt.resetFromPuzzle(solution);
+    for (const auto& piece : game.puzzle.pieces)
+        rebuilt.applyCells(piece.cells(), +1);
+    for (std::int32_t x = 0; x < grid.width; ++x)
+        for (std::int32_t y = 0; y < grid.height; ++y)
+            if (grid.getAt(x, y) != rebuilt.positions.getAt(x, y))
+                return false;
+    return true;
+}
+
+std::vector<ClPoints> cellsOf(const ClGameControl& game)
+{
+    std::vector<ClPoints> cells;
+    for (std::size_t k = 0; k < game.puzzle.pieces.size(); ++k)
+        cells.push_back(const_cast<ClGameControl&>(game).pieceInFileOrder(k)->cells());
+    return cells;
+}
+
+} // namespace
+
+// Each gesture, ended by letting go, is one step back: a whole drag, a snap,
+// a turn. Undo and redo move the pieces as play does, so the grid always
+// equals one counted afresh.
+TEST_F(Game, UndoAndRedoTakeBackWholeGesturesAndKeepTheGridInStep)
+{
+    EXPECT_FALSE(game.canUndo());
+    EXPECT_EQ(game.undo().change, PieceChange::None);
+    std::vector<std::vector<ClPoints>> seen{cellsOf(game)};
+    // A drag: many moves, then the snap.
+    ClPiece* bar = game.pickPiece(8, 48);
+    for (std::int32_t y = 47; y > 9; --y)
+        game.movePiece(bar, 9, y);
+    EXPECT_TRUE(game.canUndo()); // a change not let go yet
+    game.snapPiece(bar, 9, 9);
+    game.letGo();
+    seen.push_back(cellsOf(game));
+    // A turn, then a move that is no snap.
+    bar = game.pickPiece(8, 8);
+    EXPECT_EQ(game.turnPiece(bar, 8, 8).change, PieceChange::Turned);
+    game.letGo();
+    seen.push_back(cellsOf(game));
+    ClPiece* ell = game.pickPiece(40, 56);
+    game.snapPiece(ell, 45, 30);
+    game.letGo();
+    seen.push_back(cellsOf(game));
+    game.pickPiece(8, 8); // picking alone changes nothing
+    game.letGo();
+
+    for (std::size_t back = seen.size() - 1; back > 0; --back) {
+        const PlayOutcome undone = game.undo();
+        EXPECT_EQ(undone.change, PieceChange::Moved);
+        EXPECT_FALSE(undone.complete);
+        EXPECT_EQ(cellsOf(game), seen[back - 1]) << back;
+        EXPECT_TRUE(gridIsRebuiltFromScratch(game));
+    }
+    EXPECT_FALSE(game.canUndo()); // back at the start
+    EXPECT_EQ(game.redo().change, PieceChange::Moved);
+    EXPECT_EQ(game.redo().change, PieceChange::Moved);
+    EXPECT_EQ(cellsOf(game), seen[2]);
+    EXPECT_TRUE(gridIsRebuiltFromScratch(game));
+    EXPECT_TRUE(game.canRedo());
+
+    // A new change drops what was undone; so does one still held.
+    game.undo();
+    ell = game.pickPiece(40, 56);
+    ASSERT_NE(ell, nullptr);
+    game.movePiece(ell, 44, 56);
+    EXPECT_EQ(game.redo().change, PieceChange::None);
+    EXPECT_FALSE(game.canRedo());
+    EXPECT_EQ(game.undo().change, PieceChange::Moved); // the held move, as a step
+    EXPECT_EQ(cellsOf(game), seen[1]);
+    EXPECT_TRUE(gridIsRebuiltFromScratch(game));
+}
+
+// A solved wall ends the history; restarting or stepping starts afresh.
+TEST_F(Game, SolvingRestartingAndSteppingEndTheHistory)
+{
+    ClPiece* bar = game.pickPiece(8, 48);
+    game.snapPiece(bar, 8, 8);
+    game.letGo();
+    game.restart();
+    EXPECT_FALSE(game.canUndo());
+    EXPECT_EQ(game.undo().change, PieceChange::None);
+    EXPECT_EQ(game.puzzle.pieces[0].y, 48);
+
+    bar = game.pickPiece(8, 48);
+    game.snapPiece(bar, 8, 8);
+    game.letGo();
+    game.nextPuzzle();
+    EXPECT_FALSE(game.canUndo());
+    game.restart();
+
+    bar = game.pickPiece(8, 48);
+    game.snapPiece(bar, 8, 12);
+    game.letGo();
+    ClPiece* ell = game.pickPiece(40, 56);
+    game.snapPiece(ell, 32, 12);
+    EXPECT_TRUE(game.letGo().complete);
+    EXPECT_FALSE(game.canUndo());
+    EXPECT_EQ(game.undo().change, PieceChange::None);
+    EXPECT_TRUE(game.wallComplete());
+}
+
+// The keys step by file units inside the field canMoveTo allows; a piece a
+// turn left reaching out of it comes back in with the first step, whichever way.
+TEST_F(Game, KeyStepsStayInTheFieldAndBringAStrayPieceBack)
+{
+    ClPiece* bar = game.pickPiece(8, 48);
+    EXPECT_EQ(game.stepInField(bar, 1, 0), (ClPoint{12, 48}));
+    EXPECT_EQ(game.stepInField(bar, 0, -1), (ClPoint{8, 44}));
+    game.movePiece(bar, 0, 75); // the last row the field allows
+    EXPECT_EQ(game.stepInField(bar, 0, 1), std::nullopt);
+    EXPECT_EQ(game.stepInField(bar, -1, 0), std::nullopt);
+    game.movePiece(bar, 63, 8); // its last brick at the grid's right edge
+    EXPECT_EQ(game.stepInField(bar, 1, 0), std::nullopt);
+
+    game.movePiece(bar, -10, 78);
+    EXPECT_EQ(game.stepInField(bar, 1, 0), (ClPoint{2, 74}));
+    EXPECT_EQ(game.stepInField(bar, 0, -1), (ClPoint{2, 74}));
+    game.movePiece(bar, 70, 8);
+    EXPECT_EQ(game.stepInField(bar, 0, 1), (ClPoint{62, 12}));
 }

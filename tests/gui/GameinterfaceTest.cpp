@@ -100,8 +100,9 @@ struct Game : ClGameInterface {
 class GameinterfaceTest : public QObject {
     Q_OBJECT
 private slots:
-    // A hint that only takes a wrong piece back out is help all the same: a
-    // puzzle finished after it earns the outlined star, not the gold one.
+    // A hint that only takes a wrong piece back out is help all the same, and
+    // stays help when it is undone: a puzzle finished after it earns the
+    // outlined star, not the gold one.
     void aTakeBackHintCountsAsHelp()
     {
         ProgramFolder folder;
@@ -114,11 +115,14 @@ private slots:
         const auto dropAt = [&](ClPoint start, ClPoint place) {
             return game.drop(control.pickPiece(start.x, start.y), place.x, place.y);
         };
+        QVERIFY(!game.puzzleHasMoves());
         QCOMPARE(dropAt({8, 48}, {24, 8}).change, PieceChange::Snapped);
+        QVERIFY(game.puzzleHasMoves());
         const HintResult hint = game.hint();
         QCOMPARE(hint.outcome, HintOutcome::TookBack);
         QCOMPARE(hint.piece->shapeIndex, 0);
-        QCOMPARE(dropAt({8, 48}, {8, 8}).complete, false);
+        QCOMPARE(game.undo().change, PieceChange::Moved);
+        QCOMPARE(dropAt({24, 8}, {8, 8}).complete, false);
         QCOMPARE(game.solvedState(), Solved::No);
         QVERIFY(dropAt({40, 56}, {32, 8}).complete);
         QCOMPARE(game.solvedState(), Solved::WithHelp);

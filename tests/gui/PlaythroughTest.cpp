@@ -1,24 +1,15 @@
-#include <algorithm>
 #include <set>
 
-#include <QFile>
 #include <QTest>
 
+#include "Shippedgroups.h"
 #include "Soundrecorder.h"
 #include "Window.h"
 #include "game/Playerchoices.h"
-#include "game/Regions.h"
 
 // Every puzzle of every shipped group, played with the mouse alone as a
 // player would: Play, then for each piece right clicks until it faces the
 // way its place in the wall needs, and a drag into that place.
-namespace {
-ClPoint topLeft(const ClPoints& cells)
-{
-    return *std::min_element(cells.begin(), cells.end(), RowMajorOrder{});
-}
-} // namespace
-
 class PlaythroughTest : public QObject {
     Q_OBJECT
 private:
@@ -66,13 +57,6 @@ private:
         QCOMPARE(window.board().imgBack->picture.pixel(5, 470), window.form->gameInterface->background.pixel(5, 470));
     }
 
-    // A program folder whose group 0 is a shipped group.
-    static void useShippedGroup(ProgramFolder& folder, int group)
-    {
-        QFile::remove(folder.path("Brick0.gam"));
-        QVERIFY(QFile::copy(QString(PUZZLE_DIR "/Brick%1.gam").arg(group), folder.path("Brick0.gam")));
-    }
-
 private slots:
     void everyShippedPuzzleCanBePlayed_data()
     {
@@ -85,7 +69,7 @@ private slots:
     {
         QFETCH(int, group);
         ProgramFolder folder;
-        useShippedGroup(folder, group);
+        QVERIFY(useShippedGroup(folder, group));
         Window window(folder);
         TFormMain& form = window.open();
         SoundRecorder sounds;
@@ -106,7 +90,7 @@ private slots:
     void aHeldPieceIsDrawnAsItLies()
     {
         ProgramFolder folder;
-        useShippedGroup(folder, 0);
+        QVERIFY(useShippedGroup(folder, 0));
         Window window(folder);
         TFormMain& form = window.open();
         Mouse mouse(&form);

@@ -1,0 +1,258 @@
+#include <QTest>
+
+#include "Shippedgroups.h"
+#include "Soundrecorder.h"
+#include "Window.h"
+#include "app/Keynames.h"
+#include "game/Checkerboard.h"
+#include "game/Playerchoices.h"
+
+// Keyboard play and undo on the small test group, puzzle 0, through real key
+// events on the window: a bar of three bricks (shape 0, file piece 0, start
+// at play (8, 48), place (8, 8)) and an L (shape 1, never turns, file piece 1,
+// start (40, 56), place (32, 8)).
+namespace {
+// Far more arrow keys than any piece needs to cross the field.
+constexpr int kMostKeys = 200;
+} // namespace
+
+class KeyplayTest : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<ProgramFolder> folder;
+    std::unique_ptr<Window> window;
+    SoundRecorder sounds;
+
+    TFormMain& form() { return *window->form; }
+    ClGameControl& game() { return window->game(); }
+    ClPoint placeOf(std::size_t filePiece) { return {game().pieceInFileOrder(filePiece)->x, game().pieceInFileOrder(filePiece)->y}; }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(&form(), key, modifiers); }
+    void press(const QKeySequence& keys) { press(keys[0].key(), keys[0].keyboardModifiers()); }
+
+    // The same with the keys alone: P, then for each piece Tab, Space until
+    // it faces the way its place needs, the arrows to its place and Enter.
+    void playPuzzleByKeys(Window& window, SoundRecorder& sounds, std::int32_t index)
+    {
+        ClGameControl& game = window.game();
+        TFormMain& form = *window.form;
+        window.form->gameInterface->selectPuzzle(index);
+        window.board().ShowLevelPicture();
+        QTest::keyClick(&form, Qt::Key_P);
+        QVERIFY(window.board().PaintBox1->isEnabled());
+        sounds.played.clear();
+        const auto& solution = game.gameData->puzzles[std::size_t(index)].pieces;
+        for (std::size_t i = 0; i < solution.size(); ++i) {
+            ClPiece place = solution[i];
+            place.x *= kBrickScale;
+            place.y *= kBrickScale;
+            const ClPoints wanted = place.cells();
+            QTest::keyClick(&form, Qt::Key_Tab);
+            // Picking moves it in the list: it is found by its place in the file.
+            const auto cells = [&] { return game.pieceInFileOrder(i)->cells(); };
+            for (int turns = 0; normalised(cells()) != normalised(wanted); ++turns) {
+                QVERIFY2(turns < kMostTurns, qPrintable(QString("piece %1 never faces its place").arg(i)));
+                QTest::keyClick(&form, Qt::Key_Space);
+            }
+            // Steps toward its place until the snap, which rounds a remainder
+            // of half a file unit up, brings it home.
+            const ClPoint to = topLeft(wanted);
+            for (int keys = 0; keys < kMostKeys; ++keys) {
+                const ClPoint off{to.x - topLeft(cells()).x, to.y - topLeft(cells()).y};
+                if (off.x > kBrickScale / 2 || off.x < -kBrickScale / 4)
+                    QTest::keyClick(&form, off.x > 0 ? Qt::Key_Right : Qt::Key_Left);
+                else if (off.y > kBrickScale / 2 || off.y < -kBrickScale / 4)
+                    QTest::keyClick(&form, off.y > 0 ? Qt::Key_Down : Qt::Key_Up);
+                else
+                    break;
+            }
+            QTest::keyClick(&form, Qt::Key_Return);
+            const ClPoints now = cells();
+            QVERIFY2(normalised(now) == normalised(wanted) && topLeft(now) == to,
+                     qPrintable(QString("piece %1 did not snap into its place").arg(i)));
+        }
+        QCOMPARE(sounds.played.back(), Sound::Solve);
+        QVERIFY(!window.board().PaintBox1->isEnabled());
+    }
+
+private slots:
+    void init()
+    {
+        window.reset();
+        folder = std::make_unique<ProgramFolder>();
+        window = std::make_unique<Window>(*folder);
+        window->open().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form())); // else no shortcut reaches it
+        window->board().soundPlayer = &sounds;
+        window->board().fadeMilliseconds = 0;
+        form().playGameExecute();
+        sounds.played.clear();
+    }
+
+    // Tab goes through the pieces in the file's order, whatever picking did
+    // to the list; the arrows move by file units inside the field; Escape
+    // puts the piece back; Enter snaps it; Space turns it about its first brick.
+    void theKeysPlayByTheMouseRules()
+    {
+        auto& board = window->board();
+        press(Qt::Key_Left); // nothing chosen: nothing moves, no puzzle step
+        QCOMPARE(placeOf(0), (ClPoint{8, 48}));
+        QCOMPARE(game().puzzleIndex, 0);
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(board.chosenPiece, std::optional<std::size_t>(1)); // back from none: the last
+        press(Qt::Key_Tab);
+        QCOMPARE(board.chosenPiece, std::optional<std::size_t>(0));
+        press(Qt::Key_Tab);
+        press(Qt::Key_Down); // the L, picked: now first in the list
+        QCOMPARE(game().puzzle.pieces[0].shapeIndex, 1);
+        QCOMPARE(placeOf(1), (ClPoint{40, 60}));
+        press(Qt::Key_Down); // the field ends a row short of the grid
+        press(Qt::Key_Down);
+        QCOMPARE(placeOf(1), (ClPoint{40, 68}));
+        press(Qt::Key_Escape);
+        QCOMPARE(placeOf(1), (ClPoint{40, 56}));
+        QCOMPARE(sounds.played, (std::vector<Sound>{Sound::Pick, Sound::Drop}));
+        press(Qt::Key_Tab);
+        QCOMPARE(board.chosenPiece, std::optional<std::size_t>(0)); // the bar, though second in the list
+
+        // The bar up ten rows and one file unit right, then dropped there:
+        // off the bond it stays; a unit back left it snaps into its place.
+        for (int row = 0; row < 10; ++row)
+            press(Qt::Key_Up);
+        press(Qt::Key_Right);
+        QCOMPARE(placeOf(0), (ClPoint{12, 8}));
+        press(Qt::Key_Return);
+        QCOMPARE(placeOf(0), (ClPoint{12, 8}));
+        QCOMPARE(game().selectedPiece, nullptr);
+        press(Qt::Key_Left);
+        press(Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(placeOf(0), (ClPoint{8, 8}));
+        QCOMPARE(game().gameData->checkerboard->positions.getAt(8, 8), 1);
+
+        // Space turns by the half turn about the first brick.
+        const ClPoints before = game().pieceInFileOrder(0)->cells();
+        press(Qt::Key_Space);
+        QCOMPARE(game().pieceInFileOrder(0)->angle, 180);
+        QCOMPARE(game().pieceInFileOrder(0)->cells()[0], before[0]);
+        QCOMPARE(sounds.played.back(), Sound::Turn);
+        QVERIFY(board.PaintBox1->isEnabled());
+    }
+
+    // Ctrl+Z takes back a drag, a key carry, a turn and a hint, one step
+    // each; both redo keys bring them back; a new change drops the rest.
+    void undoAndRedoStepThroughTheChanges()
+    {
+        Mouse mouse(&form());
+        std::vector<std::vector<ClPoints>> seen;
+        const auto now = [&] {
+            return std::vector<ClPoints>{game().pieceInFileOrder(0)->cells(), game().pieceInFileOrder(1)->cells()};
+        };
+        seen.push_back(now());
+        mouse.drag(pixelOf(8, 48, 1, 1), pixelOf(9, 30, 1, 1));
+        seen.push_back(now());
+        press(Qt::Key_Tab);
+        press(Qt::Key_Right);
+        press(Qt::Key_Right);
+        press(Qt::Key_Return);
+        seen.push_back(now());
+        press(Qt::Key_Space);
+        seen.push_back(now());
+        form().hintExecute();
+        QVERIFY(now() != seen.back());
+        sounds.played.clear();
+
+        for (std::size_t back = seen.size(); back-- > 0;) {
+            press(kUndoKey);
+            QVERIFY2(now() == seen[back], qPrintable(QString("undo back to state %1").arg(back)));
+        }
+        QCOMPARE(sounds.played, std::vector<Sound>(seen.size(), Sound::Drop));
+        QVERIFY(!form().gameInterface->puzzleHasMoves());
+        press(kUndoKey); // nothing left: nothing heard
+        QCOMPARE(sounds.played.size(), seen.size());
+
+        for (const QKeySequence& redo : kRedoKeys)
+            press(redo);
+        QCOMPARE(now(), seen[2]);
+        press(Qt::Key_Down);
+        press(Qt::Key_Return);
+        const auto changed = now();
+        press(kRedoKeys[1]);
+        QCOMPARE(now(), changed);
+        press(kUndoKey);
+        QCOMPARE(now(), seen[2]);
+    }
+
+    // A wall finished by the keys fades as one finished by the mouse, and
+    // leaves nothing to undo; the level picture gives the arrows back to the puzzles.
+    void aWallFinishedByKeysEndsItsHistory()
+    {
+        press(Qt::Key_Tab);
+        for (int row = 0; row < 10; ++row)
+            press(Qt::Key_Up);
+        press(Qt::Key_Return);
+        press(Qt::Key_Tab);
+        for (int row = 0; row < 12; ++row)
+            press(Qt::Key_Up);
+        press(Qt::Key_Left);
+        press(Qt::Key_Left);
+        QVERIFY(window->board().PaintBox1->isEnabled()); // carried over its place: not yet let go
+        press(Qt::Key_Tab); // lets it go first
+        QCOMPARE(sounds.played.back(), Sound::Solve);
+        QVERIFY(!window->board().PaintBox1->isEnabled());
+        QVERIFY(!form().gameInterface->puzzleHasMoves());
+        press(kUndoKey);
+        QCOMPARE(placeOf(1), (ClPoint{32, 8}));
+        press(Qt::Key_Right);
+        QCOMPARE(game().puzzleIndex, 1);
+    }
+
+    // The chosen piece carries a bright line on a dark rim around its
+    // bricks, in every brick style; the other pieces none.
+    void theChosenPieceIsMarked()
+    {
+        const ClPoint bar = placeOf(0), ell = placeOf(1);
+        // Just outside the first brick's left edge, and just inside it.
+        const QPoint outside = pixelOf(bar.x, bar.y, -1, 10), inside = pixelOf(bar.x, bar.y, 1, 10);
+        const QPoint besideEll = pixelOf(ell.x, ell.y, -1, 10);
+        for (int style = 0; style < kBrickStyles; ++style) {
+            form().gameInterface->settings.brickStyle = style;
+            window->board().chosenPiece.reset();
+            window->board().ShowPuzzle();
+            const QImage unmarked = window->screen();
+            press(Qt::Key_Tab);
+            const QImage marked = window->screen();
+            QCOMPARE(rgb(marked.pixel(outside)), rgb(qRgb(255, 255, 0)));
+            QVERIFY(qGray(marked.pixel(inside)) < 60 && qGray(unmarked.pixel(inside)) >= 60);
+            QCOMPARE(marked.pixel(besideEll), unmarked.pixel(besideEll));
+        }
+    }
+
+    void everyShippedPuzzleCanBePlayedByKeys_data()
+    {
+        QTest::addColumn<int>("group");
+        for (int group = 0; group < kGroupCount; ++group)
+            QTest::newRow(qPrintable(QString("group %1").arg(group))) << group;
+    }
+
+    void everyShippedPuzzleCanBePlayedByKeys()
+    {
+        QFETCH(int, group);
+        ProgramFolder folder;
+        QVERIFY(useShippedGroup(folder, group));
+        Window window(folder);
+        TFormMain& form = window.open();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form)); // else no shortcut reaches it
+        SoundRecorder sounds;
+        form.FrameGameBoard1->soundPlayer = &sounds;
+        form.FrameGameBoard1->fadeMilliseconds = 0;
+        const auto count = std::int32_t(window.game().gameData->puzzles.size());
+        for (std::int32_t index = 0; index < count && !QTest::currentTestFailed(); ++index) {
+            playPuzzleByKeys(window, sounds, index);
+            if (QTest::currentTestFailed())
+                qWarning("group %d, puzzle %d", group, index + 1);
+        }
+    }
+};
+
+QTEST_MAIN(KeyplayTest)
+#include "KeyplayTest.moc"
