@@ -1,6 +1,7 @@
 #include "Mainform.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -19,6 +20,7 @@
 #include "Problemreport.h"
 #include "Safekeys.h"
 #include "Selectform.h"
+#include "Zoomview.h"
 #include "view/Gameboardframe.h"
 #include "view/Imagetool.h"
 #include "view/Imgbtn.h"
@@ -107,6 +109,7 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
         [this](const QString& note) { FrameGameBoard1->ShowNote(note); });
     // In play the arrows belong to the pieces; between puzzles Left and Right step too.
     board->PaintBox1->installEventFilter(this);
+    QCoreApplication::instance()->installEventFilter(this);
 
     // Every button has keys, named in its tooltip and in the help.
     const char* const leaves = "leave this puzzle; its moves are lost";
@@ -169,7 +172,27 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event)
     if (watched == FrameGameBoard1->PaintBox1 && event->type() == QEvent::EnabledChange)
         for (QShortcut* arrow : steppingArrows)
             arrow->setEnabled(!FrameGameBoard1->PaintBox1->isEnabled());
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) && watched->isWidgetType()
+        && shownWidget(static_cast<QWidget*>(watched)->window()) == this)
+        return playKey(static_cast<QKeyEvent*>(event));
     return QWidget::eventFilter(watched, event);
+}
+
+bool TFormMain::playKey(QKeyEvent* key)
+{
+    TFrameGameBoard& board = *FrameGameBoard1;
+    if (!board.PaintBox1->isEnabled())
+        return false;
+    // The keypad's arrows and Enter play as the others do.
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    for (const auto& playKey : kPlayKeys)
+        if (key->key() == playKey.key && modifiers == playKey.modifiers) {
+            if (key->type() == QEvent::KeyPress)
+                playKey.play(board);
+            key->accept();
+            return true;
+        }
+    return false;
 }
 
 QAction* TFormMain::addAction(const QString& caption, const QString& hint, void (TFormMain::*handler)())
@@ -202,23 +225,6 @@ void TFormMain::rescaleBitmaps()
     FrameGameBoard1->setBitmapScale(scale);
 }
 
-bool TFormMain::event(QEvent* event)
-{
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
-        return QWidget::event(event);
-    const auto* key = static_cast<QKeyEvent*>(event);
-    // The keypad's arrows and Enter play as the others do.
-    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
-    TFrameGameBoard& board = *FrameGameBoard1;
-    for (const auto& playKey : kPlayKeys)
-        if (key->key() == playKey.key && modifiers == playKey.modifiers && board.PaintBox1->isEnabled()) {
-            if (event->type() == QEvent::KeyPress)
-                playKey.play(board);
-            event->accept();
-            return true;
-        }
-    return QWidget::event(event);
-}
 
 bool TFormMain::hasPuzzle() const
 {

@@ -10,6 +10,7 @@
 #include "game/Gameinterface.h"
 
 class QAction;
+class QKeyEvent;
 class QShortcut;
 class TFrameGameBoard;
 class TSafeKeys;
@@ -62,14 +63,15 @@ public:
     std::function<bool(const QUrl&)> openUrl;
 
 protected:
-    // The keys of keyboard play go to the board while a puzzle is in play,
-    // before any shortcut or focus change sees them.
-    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // The keys of keyboard play, pressed in the window that shows this one,
+    // go to the board while a puzzle is in play, before any shortcut or
+    // focus change sees them.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool playKey(QKeyEvent* key);
     // Loads a group's puzzle file and converts it to play units; says so
     // when it cannot.
     bool loadGroup(std::int32_t group);

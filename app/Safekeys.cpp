@@ -1,5 +1,7 @@
 #include "Safekeys.h"
 
+#include "Zoomview.h"
+
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QShortcut>
@@ -73,7 +75,7 @@ void TSafeKeys::forget()
 
 bool TSafeKeys::eventFilter(QObject* watched, QEvent* event)
 {
-    if (asked.isEmpty() || !watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != window)
+    if (asked.isEmpty() || !watched->isWidgetType() || shownWidget(static_cast<QWidget*>(watched)->window()) != window)
         return false;
     switch (event->type()) {
     case QEvent::ShortcutOverride: // a key that may be a shortcut: sent before the shortcut acts

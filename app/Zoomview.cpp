@@ -153,6 +153,18 @@ bool TScaledWindow::eventFilter(QObject*, QEvent* event)
     return false;
 }
 
+QWidget* TScaledWindow::content() const
+{
+    return proxy ? proxy->widget() : nullptr;
+}
+
+QWidget* shownWidget(QWidget* window)
+{
+    const auto* scaled = qobject_cast<const TScaledWindow*>(window);
+    QWidget* content = scaled ? scaled->content() : nullptr;
+    return content ? content : window;
+}
+
 void TScaledWindow::showEvent(QShowEvent* event)
 {
     QGraphicsView::showEvent(event);

@@ -25,6 +25,7 @@ public:
     // The scale the content is drawn at: the window's, or in full screen the
     // largest that fits.
     double shownScale() const;
+    QWidget* content() const;
 
 signals:
     // The content is drawn at another scale.
@@ -53,6 +54,10 @@ private:
     double chosenScale;
     bool closing = false;
 };
+
+// The widget a window shows: a scaled window's content, else the window
+// itself. Keys pressed in the window are meant for it.
+QWidget* shownWidget(QWidget* window);
 
 // The game's own window: the zoom the player chose (Ctrl+Plus or Ctrl+=,
 // Ctrl+Minus, Ctrl+0), kept in a file of its own beside the settings, and

@@ -159,6 +159,34 @@ private slots:
     }
 
     // A dialog opens at the game's scale, and its keys reach it.
+    // The keys reach the game through the window that shows it: the play
+    // keys (Tab, the arrows, Space, Enter, Escape, undo) as much as the
+    // buttons' keys.
+    void keyboardPlayReachesTheGameThroughItsWindow()
+    {
+        ProgramFolder folder;
+        ZoomedGame zoomed(folder);
+        zoomed.keys(Qt::Key_P);
+        TFrameGameBoard& board = *zoomed.game.form.FrameGameBoard1;
+        QVERIFY(board.PaintBox1->isEnabled());
+        const auto bricks = [&] {
+            std::vector<std::pair<int, int>> all;
+            for (const ClPiece& piece : zoomed.play().puzzle.pieces)
+                for (const ClPoint& cell : piece.cells())
+                    all.emplace_back(cell.x, cell.y);
+            std::sort(all.begin(), all.end());
+            return all;
+        };
+        const auto start = bricks();
+        zoomed.keys(Qt::Key_Tab);
+        QCOMPARE(board.chosenPiece, std::optional<std::size_t>(0));
+        zoomed.keys(Qt::Key_Down);
+        zoomed.keys(Qt::Key_Return);
+        QVERIFY(bricks() != start);
+        zoomed.keys(Qt::ControlModifier | Qt::Key_Z);
+        QVERIFY(bricks() == start);
+    }
+
     void dialogsFollowTheZoom()
     {
         ZoomedGame game(*folder);
