@@ -97,19 +97,6 @@ private slots:
         QCOMPARE(player->played.size(), 2);
     }
 
-    // The seed is fixed: every tune of the list comes up, the last one too.
-    void theRandomPickReachesEveryFile()
-    {
-        const QByteArrayList list{"a.mid", "b.mid", "c.wav"};
-        PlayMusic(list, true);
-        for (int round = 0; round < 20; ++round) {
-            idle();
-            player->finish();
-        }
-        for (const QByteArray& name : list)
-            QVERIFY2(player->played.contains(name), name.constData());
-    }
-
     void unplayableFilesAreReportedOnceAndLeftOut()
     {
         player->broken = {"x.mid", "y.wav"};

@@ -17,46 +17,23 @@
 
 namespace fixtures {
 
-inline ClShape shape(ClPoints points, float centerX, float centerY, float mirrorX)
-{
-    ClShape s;
-    s.points = std::move(points);
-    s.centerX = centerX;
-    s.centerY = centerY;
-    s.mirrorX = mirrorX;
-    return s;
-}
-
 // A straight bar of three bricks in one row, centre and axis in its middle.
-inline ClShape barShape() { return shape({{0, 0}, {2, 0}, {4, 0}}, 2.0f, 0.0f, 2.0f); }
+inline ClShape barShape() { return {.centerX = 2, .centerY = 0, .mirrorX = 2, .points = {{0, 0}, {2, 0}, {4, 0}}}; }
 
 // An L of three bricks: two in a row and one below, half a brick in.
-inline ClShape ellShape() { return shape({{0, 0}, {2, 0}, {1, 1}}, 1.0f, 0.5f, 1.0f); }
+inline ClShape ellShape() { return {.centerX = 1, .centerY = 0.5f, .mirrorX = 1, .points = {{0, 0}, {2, 0}, {1, 1}}}; }
 
 inline ClPiece piece(std::int32_t shapeIndex, std::int32_t x, std::int32_t y, std::int32_t startX,
                      std::int32_t startY)
 {
-    ClPiece p;
-    p.shapeIndex = shapeIndex;
-    p.x = x;
-    p.y = y;
-    p.startX = startX;
-    p.startY = startY;
-    return p;
+    return {.x = x, .y = y, .shapeIndex = shapeIndex, .startX = startX, .startY = startY};
 }
 
 // Header of a 20 x 20 grid whose bricks draw at 64 x 20 pixels.
 inline ClGameHeader header(std::int32_t shapes, std::int32_t puzzles)
 {
-    ClGameHeader h;
-    h.shapeCount = shapes;
-    h.puzzleCount = puzzles;
-    h.gridWidth = 20;
-    h.gridHeight = 20;
-    h.cellWidth = 32;
-    h.cellHeight = 20;
-    h.rotateStep = 180;
-    return h;
+    return {.puzzleCount = puzzles, .shapeCount = shapes, .gridWidth = 20, .gridHeight = 20, .rotateStep = 180,
+            .cellWidth = 32, .cellHeight = 20};
 }
 
 // Three puzzles of two pieces each: a bar and an L side by side in the wall,
