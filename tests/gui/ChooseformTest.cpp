@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "Window.h"
+#include "Shippedgroups.h"
 #include "app/Chooseform.h"
 #include "app/Selectform.h"
 
@@ -78,8 +78,7 @@ private slots:
     void theChoiceIsShownAndKeptOverARestart()
     {
         ProgramFolder folder;
-        QFile::remove(folder.path("Brick0.gam"));
-        QVERIFY(QFile::copy(PUZZLE_DIR "/Brick0.gam", folder.path("Brick0.gam")));
+        QVERIFY(useShippedGroup(folder, 0));
         ClGameFile group;
         QVERIFY(group.load(folder.path("Brick0.gam").toStdString()));
         ClProgress progress;
@@ -89,9 +88,8 @@ private slots:
         QVERIFY(progress.saveMerged(folder.path("progress.dat").toStdString(), failure));
         {
             Window window(folder);
-            TFormMain& form = window.open();
-            form.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&form));
+            QVERIFY(window.openActive());
+            TFormMain& form = *window.form;
             const auto inspect = [](TFormChoose& dialog) {
                 QVERIFY(dialog.width() <= kWindowWidth && dialog.height() <= kWindowHeight);
                 QCOMPARE(dialog.scrollBox->verticalScrollBar()->maximum(), 0); // all 60 in sight

@@ -1,11 +1,8 @@
 #include <QTest>
 
 #include "Shippedgroups.h"
-#include "Soundrecorder.h"
-#include "Window.h"
 #include "app/Keynames.h"
 #include "game/Checkerboard.h"
-#include "game/Playerchoices.h"
 
 // Keyboard play and undo on the small test group, puzzle 0, through real key
 // events on the window: a bar of three bricks (shape 0, file piece 0, start
@@ -19,7 +16,6 @@ constexpr int kMostKeys = 200;
 class KeyplayTest : public QObject {
     Q_OBJECT
 private:
-    std::unique_ptr<ProgramFolder> folder;
     std::unique_ptr<Window> window;
     SoundRecorder sounds;
 
@@ -35,17 +31,12 @@ private:
     {
         ClGameControl& game = window.game();
         TFormMain& form = *window.form;
-        window.form->gameInterface->selectPuzzle(index);
-        window.board().ShowLevelPicture();
         QTest::keyClick(&form, Qt::Key_P);
         QVERIFY(window.board().PaintBox1->isEnabled());
         sounds.played.clear();
         const auto& solution = game.gameData->puzzles[std::size_t(index)].pieces;
         for (std::size_t i = 0; i < solution.size(); ++i) {
-            ClPiece place = solution[i];
-            place.x *= kBrickScale;
-            place.y *= kBrickScale;
-            const ClPoints wanted = place.cells();
+            const ClPoints wanted = placeInWall(solution[i]);
             QTest::keyClick(&form, Qt::Key_Tab);
             // Picking moves it in the list: it is found by its place in the file.
             const auto cells = [&] { return game.pieceInFileOrder(i)->cells(); };
@@ -77,11 +68,9 @@ private:
 private slots:
     void init()
     {
-        window.reset();
-        folder = std::make_unique<ProgramFolder>();
-        window = std::make_unique<Window>(*folder);
-        window->open().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form())); // else no shortcut reaches it
+        window.reset(); // before the next one takes the problem reports
+        window = std::make_unique<Window>();
+        QVERIFY(window->openActive());
         window->board().soundPlayer = &sounds;
         window->board().fadeMilliseconds = 0;
         form().playGameExecute();
@@ -226,31 +215,11 @@ private slots:
         }
     }
 
-    void everyShippedPuzzleCanBePlayedByKeys_data()
-    {
-        QTest::addColumn<int>("group");
-        for (int group = 0; group < kGroupCount; ++group)
-            QTest::newRow(qPrintable(QString("group %1").arg(group))) << group;
-    }
-
+    void everyShippedPuzzleCanBePlayedByKeys_data() { addShippedGroupRows(); }
     void everyShippedPuzzleCanBePlayedByKeys()
     {
         QFETCH(int, group);
-        ProgramFolder folder;
-        QVERIFY(useShippedGroup(folder, group));
-        Window window(folder);
-        TFormMain& form = window.open();
-        form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form)); // else no shortcut reaches it
-        SoundRecorder sounds;
-        form.FrameGameBoard1->soundPlayer = &sounds;
-        form.FrameGameBoard1->fadeMilliseconds = 0;
-        const auto count = std::int32_t(window.game().gameData->puzzles.size());
-        for (std::int32_t index = 0; index < count && !QTest::currentTestFailed(); ++index) {
-            playPuzzleByKeys(window, sounds, index);
-            if (QTest::currentTestFailed())
-                qWarning("group %d, puzzle %d", group, index + 1);
-        }
+        playEveryPuzzle(group, [this](Window& w, SoundRecorder& s, std::int32_t index) { playPuzzleByKeys(w, s, index); });
     }
 };
 

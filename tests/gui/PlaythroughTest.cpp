@@ -3,9 +3,6 @@
 #include <QTest>
 
 #include "Shippedgroups.h"
-#include "Soundrecorder.h"
-#include "Window.h"
-#include "game/Playerchoices.h"
 
 // Every puzzle of every shipped group, played with the mouse alone as a
 // player would: Play, then for each piece right clicks until it faces the
@@ -13,11 +10,10 @@
 class PlaythroughTest : public QObject {
     Q_OBJECT
 private:
-    void playPuzzle(Window& window, Mouse& mouse, SoundRecorder& sounds, std::int32_t index)
+    void playPuzzle(Window& window, SoundRecorder& sounds, std::int32_t index)
     {
+        Mouse mouse(window.form.get());
         ClGameControl& game = window.game();
-        window.form->gameInterface->selectPuzzle(index);
-        window.board().ShowLevelPicture();
         mouse.click(window.board().imgPlay->geometry().center());
         QVERIFY(window.board().PaintBox1->isEnabled());
         sounds.played.clear();
@@ -26,10 +22,7 @@ private:
         for (const auto& piece : game.puzzle.pieces)
             starts.push_back(piece.cells());
         for (std::size_t i = 0; i < starts.size(); ++i) {
-            ClPiece place = game.gameData->puzzles[std::size_t(index)].pieces[i];
-            place.x *= kBrickScale;
-            place.y *= kBrickScale;
-            const ClPoints wanted = place.cells();
+            const ClPoints wanted = placeInWall(game.gameData->puzzles[std::size_t(index)].pieces[i]);
             const ClPiece* piece = nullptr;
             for (const auto& candidate : game.puzzle.pieces)
                 piece = candidate.cells() == starts[i] ? &candidate : piece;
@@ -58,31 +51,11 @@ private:
     }
 
 private slots:
-    void everyShippedPuzzleCanBePlayed_data()
-    {
-        QTest::addColumn<int>("group");
-        for (int group = 0; group < 4; ++group)
-            QTest::newRow(qPrintable(QString("group %1").arg(group))) << group;
-    }
-
+    void everyShippedPuzzleCanBePlayed_data() { addShippedGroupRows(); }
     void everyShippedPuzzleCanBePlayed()
     {
         QFETCH(int, group);
-        ProgramFolder folder;
-        QVERIFY(useShippedGroup(folder, group));
-        Window window(folder);
-        TFormMain& form = window.open();
-        SoundRecorder sounds;
-        form.FrameGameBoard1->soundPlayer = &sounds;
-        form.FrameGameBoard1->fadeMilliseconds = 0;
-        Mouse mouse(&form);
-        const auto count = std::int32_t(window.game().gameData->puzzles.size());
-        QVERIFY(count >= 60);
-        for (std::int32_t index = 0; index < count && !QTest::currentTestFailed(); ++index) {
-            playPuzzle(window, mouse, sounds, index);
-            if (QTest::currentTestFailed())
-                qWarning("group %d, puzzle %d", group, index + 1);
-        }
+        playEveryPuzzle(group, [this](Window& w, SoundRecorder& s, std::int32_t index) { playPuzzle(w, s, index); });
     }
 
     // A held piece looks exactly as it does lying, brick by brick, only

@@ -8,7 +8,6 @@ class SafekeysTest : public QObject {
     Q_OBJECT
 private:
     std::unique_ptr<Window> window;
-    QStringList dialogs;
 
     TFormMain& form() { return *window->form; }
     TFrameGameBoard& board() { return window->board(); }
@@ -27,17 +26,10 @@ private slots:
     void init()
     {
         window = std::make_unique<Window>();
-        window->open();
-        form().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form()));
+        QVERIFY(window->openActive());
         form().gameInterface->selectPuzzle(1);
         board().ShowLevelPicture();
-        dialogs.clear();
-        form().showSelection = [this](std::int32_t&, bool&) { return dialogs << "select", false; };
-        form().showChooser = [this](std::int32_t&, const QString&, const std::vector<Solved>&) {
-            return dialogs << "choose", false;
-        };
-        form().showOptions = [this](std::int32_t&, std::int32_t&, std::int32_t&) { return dialogs << "option", false; };
+        window->recordDialogs();
     }
 
     // In play the arrows leave the puzzle alone; without moves one press of
@@ -80,11 +72,11 @@ private slots:
         QVERIFY(inPlay());
         QCOMPARE(game().puzzleIndex, 1);
         QCOMPARE(game().puzzle.pieces[0].y, played.pieces[0].y);
-        QVERIFY(dialogs.isEmpty());
+        QVERIFY(window->dialogs.isEmpty());
 
         press(key);
         QVERIFY(board().note().isEmpty());
-        const bool acted = !dialogs.isEmpty() || game().puzzleIndex != 1 || !form().gameInterface->puzzleHasMoves();
+        const bool acted = !window->dialogs.isEmpty() || game().puzzleIndex != 1 || !form().gameInterface->puzzleHasMoves();
         QVERIFY(acted);
     }
 
@@ -110,7 +102,7 @@ private slots:
             QVERIFY(askingNextPuzzle());
             QCOMPARE(game().puzzleIndex, 1);
         }
-        QCOMPARE(dialogs, QStringList{"option"});
+        QCOMPARE(window->dialogs, QStringList{"option"});
         // A button acts at once, moves or not, and forgets the question.
         Mouse(&form()).click(board().imgNext->geometry().center());
         QCOMPARE(game().puzzleIndex, 2);

@@ -5,7 +5,13 @@
 
 #include <QFile>
 
-#include "Programfolder.h"
+#include <functional>
+
+#include <QTest>
+
+#include "Soundrecorder.h"
+#include "Window.h"
+#include "game/Playerchoices.h"
 #include "game/Regions.h"
 
 // The brick anchor that comes first row by row: where a piece stands,
@@ -20,4 +26,42 @@ inline bool useShippedGroup(ProgramFolder& folder, int group)
 {
     QFile::remove(folder.path("Brick0.gam"));
     return QFile::copy(QString(PUZZLE_DIR "/Brick%1.gam").arg(group), folder.path("Brick0.gam"));
+}
+
+// Where a file piece lies in the finished wall, in play units.
+inline ClPoints placeInWall(ClPiece filePiece)
+{
+    filePiece.x *= kBrickScale;
+    filePiece.y *= kBrickScale;
+    return filePiece.cells();
+}
+
+// Plays every puzzle of a shipped group in an active window, fades off and
+// sounds recorded, stopping at the first that fails and naming it.
+inline void playEveryPuzzle(int group, const std::function<void(Window&, SoundRecorder&, std::int32_t)>& play)
+{
+    ProgramFolder folder;
+    QVERIFY(useShippedGroup(folder, group));
+    Window window(folder);
+    QVERIFY(window.openActive());
+    TFormMain& form = *window.form;
+    SoundRecorder sounds;
+    form.FrameGameBoard1->soundPlayer = &sounds;
+    form.FrameGameBoard1->fadeMilliseconds = 0;
+    const auto count = std::int32_t(window.game().gameData->puzzles.size());
+    QVERIFY(count >= 60);
+    for (std::int32_t index = 0; index < count && !QTest::currentTestFailed(); ++index) {
+        window.form->gameInterface->selectPuzzle(index);
+        window.board().ShowLevelPicture();
+        play(window, sounds, index);
+        if (QTest::currentTestFailed())
+            qWarning("group %d, puzzle %d", group, index + 1);
+    }
+}
+
+inline void addShippedGroupRows()
+{
+    QTest::addColumn<int>("group");
+    for (int group = 0; group < kGroupCount; ++group)
+        QTest::newRow(qPrintable(QString("group %1").arg(group))) << group;
 }

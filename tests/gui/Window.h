@@ -3,6 +3,8 @@
 // plain blue, with the dialogs and the error box answered by the test.
 #include <memory>
 
+#include <QTest>
+
 #include "Mouse.h"
 #include "Programfolder.h"
 #include "app/Mainform.h"
@@ -32,6 +34,21 @@ struct Window {
         form->show();
         return *form;
     }
+    // Shown and active, else no shortcut reaches it.
+    bool openActive()
+    {
+        open().activateWindow();
+        return QTest::qWaitForWindowActive(form.get());
+    }
+    // The dialogs answered by naming themselves in `dialogs` and cancelling.
+    void recordDialogs()
+    {
+        form->showSelection = [this](std::int32_t&, bool&) { return dialogs << "select", false; };
+        form->showChooser = [this](std::int32_t&, const QString&, const std::vector<Solved>&) {
+            return dialogs << "choose", false;
+        };
+        form->showOptions = [this](std::int32_t&, std::int32_t&, std::int32_t&) { return dialogs << "option", false; };
+    }
     void close() { form.reset(); }
     TFrameGameBoard& board() const { return *form->FrameGameBoard1; }
     ClGameControl& game() const { return *form->gameInterface->gameControl; }
@@ -42,6 +59,7 @@ struct Window {
     ProgramFolder& folder;
     std::unique_ptr<TFormMain> form;
     QStringList problems;
+    QStringList dialogs;
 };
 
 // The window pixel at (dx, dy) from a play position of the test group, whose
@@ -61,3 +79,23 @@ inline QRgb shaded(QRgb pixel)
 {
     return qRgb(qRed(pixel) * 60 / 100, qGreen(pixel) * 60 / 100, qBlue(pixel) * 60 / 100) & 0xffffff;
 }
+
+// The board's bitmap at one pixel, at every painting of `painted` while the
+// pieces are hidden: the fade's frames.
+struct FadeFrames : QObject {
+    FadeFrames(QWidget* painted, const TFrameGameBoard& board, QPoint pixel = {})
+        : board(board)
+        , pixel(pixel)
+    {
+        painted->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !board.PaintBox1->isVisible())
+            colours << rgb(board.imgBack->picture.pixel(pixel));
+        return false;
+    }
+    const TFrameGameBoard& board;
+    QPoint pixel;
+    QList<QRgb> colours;
+};
