@@ -8,7 +8,6 @@
 #include <QMessageBox>
 #include <QEvent>
 #include <QProcess>
-#include <QShortcut>
 #include <QTimer>
 
 #include "Aboutbox.h"
@@ -105,10 +104,10 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
 
     auto* board = FrameGameBoard1;
     safeKeys = std::make_unique<TSafeKeys>(
-        this, [this] { return FrameGameBoard1->PaintBox1->isEnabled() && gameInterface->puzzleHasMoves(); },
+        this, [this] { return gameInterface->puzzleHasMoves(); },
         [this](const QString& note) { FrameGameBoard1->ShowNote(note); });
-    // In play the arrows belong to the pieces; between puzzles Left and Right step too.
-    board->PaintBox1->installEventFilter(this);
+    // In play the arrows belong to the pieces: the filter takes them before any
+    // shortcut sees them. Between puzzles Left and Right step.
     QCoreApplication::instance()->installEventFilter(this);
 
     // Every button has keys, named in its tooltip and in the help.
@@ -160,18 +159,12 @@ void TFormMain::setKeys(QAction* action, const QList<QKeySequence>& keys, const 
         action->setShortcuts(keys);
         return;
     }
-    for (const QKeySequence& key : keys) {
-        QShortcut* shortcut = safeKeys->add(key, losesMoves, [action] { action->trigger(); });
-        if (key == QKeySequence(Qt::Key_Left) || key == QKeySequence(Qt::Key_Right))
-            steppingArrows << shortcut;
-    }
+    for (const QKeySequence& key : keys)
+        safeKeys->add(key, losesMoves, [action] { action->trigger(); });
 }
 
 bool TFormMain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == FrameGameBoard1->PaintBox1 && event->type() == QEvent::EnabledChange)
-        for (QShortcut* arrow : steppingArrows)
-            arrow->setEnabled(!FrameGameBoard1->PaintBox1->isEnabled());
     if ((event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) && watched->isWidgetType()
         && shownWidget(static_cast<QWidget*>(watched)->window()) == this)
         return playKey(static_cast<QKeyEvent*>(event));

@@ -11,7 +11,6 @@
 
 class QAction;
 class QKeyEvent;
-class QShortcut;
 class TFrameGameBoard;
 class TSafeKeys;
 
@@ -85,7 +84,6 @@ private:
 
     // Destroyed before the board and the game it reads.
     std::unique_ptr<TSafeKeys> safeKeys;
-    QList<QShortcut*> steppingArrows; // Left and Right, which step only between puzzles
 
     bool activated = false;
     bool musicStarted = false;

@@ -54,7 +54,8 @@ public:
     // counts as help.
     PlayOutcome undo();
     PlayOutcome redo();
-    // Whether the puzzle in play has a change that undo could take back.
+    // Whether the puzzle in play has a change that undo could take back; never
+    // outside play, since a solve and every step end the history.
     bool puzzleHasMoves() const;
     // How the puzzle shown has been solved before.
     Solved solvedState() const;
