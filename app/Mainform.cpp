@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QEvent>
