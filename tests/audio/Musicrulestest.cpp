@@ -23,11 +23,7 @@ public:
         mode = TMPModes::Playing;
         return true;
     }
-    void Stop() override
-    {
-        ++stops;
-        mode = TMPModes::Stopped;
-    }
+    void Stop() override { mode = TMPModes::Stopped; }
     TMPModes Mode() const override { return mode; }
     QString Error() const override { return error; }
     void finish()
@@ -38,7 +34,6 @@ public:
 
     QSet<QByteArray> broken;
     QByteArrayList opened, played;
-    int stops = 0;
     TMPModes mode = TMPModes::NotReady;
     QString error;
 };
@@ -64,35 +59,23 @@ private slots:
     }
     void cleanup() { delete FormMusic; }
 
-    void oneFilePlaysOverAndOverFromTheNextIdleMomentAndNoneNever()
+    // Music starts at the next idle moment. Confirming the options while a
+    // file plays does not interrupt it; off stops at once, and on again starts
+    // a new file.
+    void startsWhenIdleKeepsPlayingWhenOnAndStopsAtOnceWhenOff()
     {
-        PlayMusic({}, true);
-        idle();
-        QVERIFY(player->opened.isEmpty());
-        PlayMusic({"a.mid"}, true);
+        const QByteArrayList list{"a.mid", "b.mid"};
+        PlayMusic(list, true);
         QVERIFY(player->played.isEmpty());
-        for (int round = 1; round <= 3; ++round) {
-            idle();
-            QCOMPARE(player->played, QByteArrayList(round, "a.mid"));
-            player->finish();
-        }
-    }
-
-    // Confirming the options while a file plays does not interrupt it; off
-    // stops at once, and on again starts a new file.
-    void onKeepsPlayingAndOffStopsAtOnce()
-    {
-        PlayMusic({"a.mid", "b.mid"}, true);
         idle();
-        PlayMusic({"a.mid", "b.mid"}, true);
+        PlayMusic(list, true);
         idle();
         QCOMPARE(player->played.size(), 1);
-        QCOMPARE(player->stops, 0);
-        PlayMusic({"a.mid", "b.mid"}, false);
-        QCOMPARE(player->stops, 1);
+        QCOMPARE(player->mode, TMPModes::Playing);
+        PlayMusic(list, false);
+        QCOMPARE(player->mode, TMPModes::Stopped);
         idle();
-        QCOMPARE(player->played.size(), 1);
-        PlayMusic({"a.mid", "b.mid"}, true);
+        PlayMusic(list, true);
         idle();
         QCOMPARE(player->played.size(), 2);
     }
@@ -106,6 +89,7 @@ private slots:
             idle();
             player->finish();
         }
+        // The one good file plays over and over.
         QCOMPARE(player->played, QByteArrayList(5, "good.mid"));
         QCOMPARE(player->opened.count("x.mid") + player->opened.count("y.wav"), 2);
         QCOMPARE(reports.size(), 2);

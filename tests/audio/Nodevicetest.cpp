@@ -23,16 +23,13 @@ private slots:
         sounds.playSound(Sound::Pick);
         PlayMusic({tune}, true);
         runEventLoop(200);
-        QCOMPARE(reports.size(), 1);
-        QVERIFY2(reports[0].contains("audio device"), qPrintable(reports[0]));
-        QVERIFY(!audiodevice::ready());
-        QCOMPARE(FormMusic->MediaPlayer1->Mode(), TMPModes::NotReady);
-
         PlayMusic({tune}, false);
         PlayMusic({tune}, true);
         sounds.playSound(Sound::Solve);
         runEventLoop(200);
         QCOMPARE(reports.size(), 1);
+        QVERIFY2(reports[0].contains("audio device"), qPrintable(reports[0]));
+        QVERIFY(!audiodevice::ready());
         QCOMPARE(FormMusic->MediaPlayer1->Mode(), TMPModes::NotReady);
         delete FormMusic;
         problemReport().setReceiver(nullptr);

@@ -6,7 +6,6 @@
 #include <SDL_mixer.h>
 
 #include "Eventloop.h"
-#include "Testfiles.h"
 #include "app/Problemreport.h"
 #include "app/audio/Audiodevice.h"
 #include "app/audio/Mediaplayer.h"
@@ -14,23 +13,52 @@
 #include "app/audio/Sdlsoundplayer.h"
 
 namespace {
+template <typename T>
+QByteArray bytes(T value, bool bigEndian)
+{
+    QByteArray out(sizeof(T), '\0');
+    bigEndian ? qToBigEndian(value, out.data()) : qToLittleEndian(value, out.data());
+    return out;
+}
+
+// A MIDI tune of three notes: 0.75 s at the default tempo.
+QByteArray shortTune()
+{
+    QByteArray track("\x00\xc0\x00", 3); // piano
+    for (char note : {'\x3c', '\x40', '\x43'})
+        track += QByteArray("\x00\x90", 2) + note + "\x64\x81\x70\x80" + note + '\0'; // on, 240 ticks, off
+    track += QByteArray("\x00\xff\x2f\x00", 4);
+    return QByteArray("MThd\0\0\0\x06\0\0\0\x01\x01\xe0", 14) + "MTrk" + bytes(quint32(track.size()), true) + track;
+}
+
+// A mono 22050 Hz square-wave tone.
+QByteArray shortTone(int milliseconds)
+{
+    QByteArray data;
+    for (int i = 0; i < 22050 * milliseconds / 1000; ++i)
+        data += bytes(qint16((i / 25) % 2 ? 8000 : -8000), false);
+    return "RIFF" + bytes(quint32(36 + data.size()), false) + "WAVEfmt " +
+           QByteArray("\x10\0\0\0\x01\0\x01\0\x22\x56\0\0\x44\xac\0\0\x02\0\x10\0", 20) + "data" +
+           bytes(quint32(data.size()), false) + data;
+}
+
+qint64 writtenSoFar()
+{
+    return QFileInfo(qEnvironmentVariable("SDL_DISKAUDIOFILE")).size();
+}
+
 // The loudest sample written to the disk device since the given size.
 int peakSince(qint64 start)
 {
     QFile out(qEnvironmentVariable("SDL_DISKAUDIOFILE"));
     if (!out.open(QIODevice::ReadOnly) || !out.seek(start))
         return -1;
-    const QByteArray bytes = out.readAll();
-    const auto* samples = reinterpret_cast<const qint16*>(bytes.constData());
+    const QByteArray written = out.readAll();
+    const auto* samples = reinterpret_cast<const qint16*>(written.constData());
     int peak = 0;
-    for (qsizetype i = 0; i < bytes.size() / 2; ++i)
+    for (qsizetype i = 0; i < written.size() / 2; ++i)
         peak = std::max(peak, std::abs(int(samples[i])));
     return peak;
-}
-
-qint64 writtenSoFar()
-{
-    return QFileInfo(qEnvironmentVariable("SDL_DISKAUDIOFILE")).size();
 }
 
 // Comfortably above dither and rounding, far below any tune.
@@ -43,9 +71,12 @@ class SdlAudioTest : public QObject {
 private:
     QTemporaryDir folder;
 
-    QString file(const QString& name, const QByteArray& bytes)
+    QString file(const QString& name, const QByteArray& content)
     {
-        return testfiles::write(folder.filePath(name), bytes);
+        QFile out(folder.filePath(name));
+        if (out.open(QIODevice::WriteOnly))
+            out.write(content);
+        return out.fileName();
     }
 
 private slots:
@@ -62,9 +93,9 @@ private slots:
     {
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<bool>("tooShort");
-        QTest::newRow("MIDI") << file("tune.mid", testfiles::shortTune()) << false;
-        QTest::newRow("WAVE") << file("tone.wav", testfiles::shortTone(600)) << false;
-        QTest::newRow("click") << file("click.wav", testfiles::shortTone(50)) << true;
+        QTest::newRow("MIDI") << file("tune.mid", shortTune()) << false;
+        QTest::newRow("WAVE") << file("tone.wav", shortTone(600)) << false;
+        QTest::newRow("click") << file("click.wav", shortTone(50)) << true;
     }
 
     void playsToTheEndAudiblyAndNotifiesOnTheGuiThread()
@@ -73,10 +104,9 @@ private slots:
         QFETCH(bool, tooShort);
         TMediaPlayer player;
         QThread* notifiedOn = nullptr;
-        // Direct: records the thread that emits, which must be the GUI thread.
-        connect(
-            &player, &TMediaPlayer::notified, this, [&] { notifiedOn = QThread::currentThread(); },
-            Qt::DirectConnection);
+        // With no receiver the call is direct: it records the thread that
+        // emits, which must be the GUI thread.
+        connect(&player, &TMediaPlayer::notified, [&] { notifiedOn = QThread::currentThread(); });
 
         player.setFileName(QFile::encodeName(fileName));
         QVERIFY2(player.Open(), qPrintable(player.Error()));
@@ -121,7 +151,7 @@ private slots:
             problemReport().setReceiver(nullptr);
         });
 
-        PlayMusic({QFile::encodeName(file("early.wav", testfiles::shortTone(600)))}, true);
+        PlayMusic({QFile::encodeName(file("early.wav", shortTone(600)))}, true);
         QVERIFY(runEventLoopUntil([&] { return !reports.isEmpty() || reads >= 6; }, 8000));
         if (playbacks == 0) {
             QVERIFY2(reports.isEmpty(), qPrintable(reports.join("; ")));
@@ -132,56 +162,39 @@ private slots:
         }
     }
 
-    void theShippedTunesSound_data()
+    // Stopping is no end of the file: it must not start the next one.
+    void theShippedTunesSoundUntilStopped()
     {
-        QTest::addColumn<QString>("fileName");
         const QDir music(WALLWRIGHT_SOURCE_DIR "/resources/music");
-        for (const QString& name : music.entryList({"*.mid", "*.wav"}, QDir::Files))
-            QTest::newRow(qPrintable(name)) << music.filePath(name);
-    }
-
-    void theShippedTunesSound()
-    {
-        QFETCH(QString, fileName);
-        TMediaPlayer player;
-        bool notified = false;
-        connect(&player, &TMediaPlayer::notified, this, [&] { notified = true; });
-        player.setFileName(QFile::encodeName(fileName));
-        QVERIFY2(player.Open(), qPrintable(player.Error()));
-        const qint64 start = writtenSoFar();
-        QVERIFY(player.Play());
-        player.setNotify(true);
-        runEventLoop(1500);
-        QCOMPARE(player.Mode(), TMPModes::Playing);
-        QVERIFY(peakSince(start) > kAudible);
-
-        // Stopping is no end of the file: it must not start the next one.
-        player.Stop();
-        runEventLoop(200);
-        QCOMPARE(player.Mode(), TMPModes::Stopped);
-        QVERIFY(!notified);
-    }
-
-    void damagedFilesAreRefusedWithAReason_data()
-    {
-        QTest::addColumn<QString>("fileName");
-        const QByteArray tune = testfiles::shortTune();
-        QTest::newRow("missing") << folder.filePath("missing.mid");
-        QTest::newRow("folder") << QDir(folder.path()).filePath(".");
-        QTest::newRow("not audio") << file("notes.wav", "These are no sounds, only words.\n");
-        QTest::newRow("MIDI cut short") << file("cut.mid", tune.left(tune.size() - 10));
-        QTest::newRow("WAVE without samples") << file("empty.wav", testfiles::shortTone(0));
+        for (const QString& name : music.entryList({"*.mid", "*.wav"}, QDir::Files)) {
+            TMediaPlayer player;
+            bool notified = false;
+            connect(&player, &TMediaPlayer::notified, this, [&] { notified = true; });
+            player.setFileName(QFile::encodeName(music.filePath(name)));
+            QVERIFY2(player.Open(), qPrintable(name + ": " + player.Error()));
+            const qint64 start = writtenSoFar();
+            QVERIFY(player.Play());
+            player.setNotify(true);
+            runEventLoop(1500);
+            QVERIFY2(player.Mode() == TMPModes::Playing && peakSince(start) > kAudible, qPrintable(name));
+            player.Stop();
+            runEventLoop(200);
+            QVERIFY2(player.Mode() == TMPModes::Stopped && !notified, qPrintable(name));
+        }
     }
 
     void damagedFilesAreRefusedWithAReason()
     {
-        QFETCH(QString, fileName);
-        TMediaPlayer player;
-        player.setFileName(QFile::encodeName(fileName));
-        QVERIFY(!player.Open());
-        QVERIFY(!player.Error().isEmpty());
-        QVERIFY(!player.Play());
-        QCOMPARE(player.Mode(), TMPModes::NotReady);
+        const QByteArray tune = shortTune();
+        for (const QString& fileName : {folder.filePath("missing.mid"), QDir(folder.path()).filePath("."),
+                                        file("notes.wav", "These are no sounds, only words.\n"),
+                                        file("cut.mid", tune.left(tune.size() - 10)),
+                                        file("empty.wav", shortTone(0))}) {
+            TMediaPlayer player;
+            player.setFileName(QFile::encodeName(fileName));
+            QVERIFY2(!player.Open() && !player.Error().isEmpty(), qPrintable(fileName));
+            QVERIFY2(!player.Play() && player.Mode() == TMPModes::NotReady, qPrintable(fileName));
+        }
     }
 
     void soundEffectsAreAudibleAndCutEachOtherOff()
