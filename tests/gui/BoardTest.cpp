@@ -71,7 +71,6 @@ private slots:
     {
         Window window;
         window.open().playGameExecute();
-        QVERIFY(window.board().PaintBox1->isEnabled());
         // Puzzle 0's gap: bricks at file places (2,2) (4,2) (6,2) (8,2) (10,2) (9,3).
         const auto place = [](int fx, int fy) { return QPoint(fx * 32 + 10, 80 + fy * 20 + 10); };
         const QRgb blue = qRgb(0, 0, 255) & 0xffffff;
@@ -90,10 +89,16 @@ private slots:
         QCOMPARE(window.wallPixel(630, 40), blue);
     }
 
-    void captionNamesTheLevelInYellow()
+    // The level picture shows the finished wall's pieces on the picture, no
+    // shaded wall and no mouse play, under a caption naming the level.
+    void levelPictureShowsThePiecesUnderACaptionInYellow()
     {
         Window window;
         TFormMain& form = window.open();
+        QVERIFY(!window.board().PaintBox1->isEnabled());
+        const QImage screen = window.screen(); // the bar at file place (2,2), the rest picture
+        QCOMPARE(rgb(screen.pixel(64 + 10, 80 + 40 + 10)), brick(0, 10, 10));
+        QCOMPARE(rgb(screen.pixel(10, 80 + 40 + 10)), qRgb(0, 0, 255) & 0xffffff);
         // Its text starts at (10, 60), just below the button row: the ink
         // begins within a few pixels of there and nowhere above or left of it.
         int count = 0, top = 480, left = 640;
@@ -157,17 +162,6 @@ private slots:
         window.game().selectedPiece = nullptr;
         window.board().RedrawPieces();
         QCOMPARE(rgb(window.screen().pixel(probe)), brick(0, 0, 10));
-    }
-
-    void levelPictureShowsPiecesWithoutWallOrMousePlay()
-    {
-        Window window;
-        window.open();
-        QVERIFY(!window.board().PaintBox1->isEnabled());
-        // The finished wall: the bar at file place (2,2) is drawn, the rest is picture.
-        const QImage screen = window.screen();
-        QCOMPARE(rgb(screen.pixel(64 + 10, 80 + 40 + 10)), brick(0, 10, 10));
-        QCOMPARE(rgb(screen.pixel(10, 80 + 40 + 10)), qRgb(0, 0, 255) & 0xffffff);
     }
 
     void oddBrickStyleDrawsTheFirstStyle()
