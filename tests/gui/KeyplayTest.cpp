@@ -40,7 +40,7 @@ private slots:
     void theKeysPlayByTheMouseRules()
     {
         auto& board = window->board();
-        press(Qt::Key_Left); // nothing chosen: nothing moves, no puzzle step
+        press(Qt::Key_Right); // nothing chosen: nothing moves, no puzzle step
         QCOMPARE(game().puzzleIndex, 0);
         press(Qt::Key_Tab, Qt::ShiftModifier); // back from none: the last
         press(Qt::Key_Down);                   // the L, picked: now first in the list
