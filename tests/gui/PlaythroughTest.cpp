@@ -17,29 +17,22 @@ private:
         mouse.click(window.board().imgPlay->geometry().center());
         QVERIFY(window.board().PaintBox1->isEnabled());
         sounds.played.clear();
-        // Right after Play the pieces stand in the order of the file.
-        std::vector<ClPoints> starts;
-        for (const auto& piece : game.puzzle.pieces)
-            starts.push_back(piece.cells());
-        for (std::size_t i = 0; i < starts.size(); ++i) {
+        for (std::size_t i = 0; i < game.puzzle.pieces.size(); ++i) {
             const ClPoints wanted = placeInWall(game.gameData->puzzles[std::size_t(index)].pieces[i]);
-            const ClPiece* piece = nullptr;
-            for (const auto& candidate : game.puzzle.pieces)
-                piece = candidate.cells() == starts[i] ? &candidate : piece;
-            QVERIFY2(piece, qPrintable(QString("piece %1 is not where it started").arg(i)));
+            // Picking moves it in the list: it is found by its place in the file.
+            const auto cells = [&] { return game.pieceInFileOrder(i)->cells(); };
             // The brick under the mouse keeps its place while the piece turns,
             // so the same point serves for every click.
-            const ClPoint handle = topLeft(starts[i]);
-            for (int turns = 0; normalised(piece->cells()) != normalised(wanted); ++turns) {
+            const ClPoint handle = topLeft(cells());
+            for (int turns = 0; normalised(cells()) != normalised(wanted); ++turns) {
                 QVERIFY2(turns < kMostTurns, qPrintable(QString("piece %1 never faces its place").arg(i)));
                 mouse.click(pixelOf(handle.x, handle.y, 5, 3), Qt::RightButton);
-                piece = &game.puzzle.pieces[0];
             }
-            const ClPoint to = topLeft(wanted), from = topLeft(piece->cells());
+            const ClPoint to = topLeft(wanted), from = topLeft(cells());
             // Dropped a play unit off its place, so the snap has work to do.
             mouse.drag(pixelOf(handle.x, handle.y, 5, 3),
                        pixelOf(handle.x + to.x - from.x + 1, handle.y + to.y - from.y + 1, 5, 3), 6);
-            const ClPoints now = game.puzzle.pieces[0].cells();
+            const ClPoints now = cells();
             QVERIFY2(normalised(now) == normalised(wanted) && topLeft(now) == to,
                      qPrintable(QString("piece %1 did not snap into its place").arg(i)));
         }
