@@ -37,10 +37,11 @@ private slots:
     void inPlayArrowsDoNotStepAndWithoutMovesOnePressActs()
     {
         play(false);
-        press(Qt::Key_Left);
-        press(Qt::Key_Right);
-        QCOMPARE(puzzle(), 1);
-        QVERIFY(board().PaintBox1->isEnabled());
+        for (Qt::Key arrow : {Qt::Key_Left, Qt::Key_Right}) { // each on its own: two steps could cancel out
+            press(arrow);
+            QCOMPARE(puzzle(), 1);
+            QVERIFY(board().PaintBox1->isEnabled());
+        }
         press(Qt::Key_PageUp);
         QCOMPARE(puzzle(), 0);
         QVERIFY(board().note().isEmpty());
