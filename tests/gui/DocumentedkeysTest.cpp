@@ -11,15 +11,13 @@ namespace {
 QString read(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(path));
-    return QString::fromUtf8(file.readAll());
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 // What the pattern's groups caught, at each place it matches.
-QStringList matches(const QString& pattern, const QString& text)
+QSet<QString> matches(const QString& pattern, const QString& text)
 {
-    QStringList found;
+    QSet<QString> found;
     for (auto match = QRegularExpression(pattern).globalMatch(text); match.hasNext();)
         found << match.next().capturedTexts().mid(1).join("");
     return found;
@@ -33,29 +31,23 @@ private slots:
     {
         QSet<QString> help;
         for (const QFileInfo& page : QDir(SOURCE_DIR "/resources/help").entryInfoList({"*.html"}))
-            for (const QString& key : matches("<kbd>([^<]+)</kbd>", read(page.filePath())))
-                help << key;
+            help += matches("<kbd>([^<]+)</kbd>", read(page.filePath()));
         QVERIFY(help.contains("Page Down") && help.contains("Ctrl+Q"));
 
         Window window;
         window.open();
         const auto buttons = window.board().findChildren<TImgBtn*>();
         QCOMPARE(buttons.size(), 8);
-        for (const TImgBtn* button : buttons) {
-            // "Next Game (Right, Page Down)"
-            const QString tip = button->toolTip();
-            const QStringList keys = matches("\\((.+)\\)$", tip).join("").split(", ");
-            for (const QString& key : keys)
-                QVERIFY2(help.contains(key), qPrintable(tip));
-        }
+        for (const TImgBtn* button : buttons) // "Next Game (Right, Page Down)"
+            for (const QString& key : button->toolTip().section('(', 1).remove(')').split(", "))
+                QVERIFY2(help.contains(key), qPrintable(button->toolTip()));
 
         // The manual page names keys as the words of its font macros:
         // .B Ctrl+Q, .BR "Page Up" ", " Left.
         QSet<QString> manual;
         for (const QString& line : read(SOURCE_DIR "/docs/wallwright.6").split('\n'))
             if (line.startsWith(".B"))
-                for (const QString& word : matches("\"([^\"]*)\"|([^\\s\"]+)", line.section(' ', 1)))
-                    manual << word;
+                manual += matches("\"([^\"]*)\"|([^\\s\"]+)", line.section(' ', 1));
         const QString readme = read(SOURCE_DIR "/README.md").simplified();
         for (const QString& key : help) {
             QVERIFY2(manual.contains(key), qPrintable(key + " is not named so in the manual page"));

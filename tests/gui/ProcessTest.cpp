@@ -10,18 +10,16 @@
 #include "model/Fileaccess.h"
 
 namespace {
-// The program copied into a throw-away program folder: the game keeps its
-// settings beside its own file, and the build's folder is not the test's.
+// The program copied into a throw-away program folder (the game keeps its
+// settings beside its own file), started with the given environment.
 struct RunningGame {
-    RunningGame(const QStringList& environment = {})
+    explicit RunningGame(const QStringList& environment)
     {
         QVERIFY(QFile::copy(WALLWRIGHT_PATH, folder.path("wallwright")));
         QFile::setPermissions(folder.path("wallwright"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QProcessEnvironment settings = QProcessEnvironment::systemEnvironment();
-        settings.insert("QT_QPA_PLATFORM", "offscreen");
-        settings.insert("SDL_AUDIODRIVER", "dummy");
-        settings.insert("XDG_CONFIG_HOME", folder.path("config-home"));
-        for (const QString& pair : environment)
+        const QStringList fixed{"SDL_AUDIODRIVER=dummy", "XDG_CONFIG_HOME=" + folder.path("home")};
+        for (const QString& pair : fixed + environment)
             settings.insert(pair.section('=', 0, 0), pair.section('=', 1));
         game.setProcessEnvironment(settings);
         game.start(folder.path("wallwright"), {});
@@ -29,22 +27,8 @@ struct RunningGame {
     }
     ~RunningGame()
     {
-        if (game.state() != QProcess::NotRunning) {
-            game.kill();
-            game.waitForFinished();
-        }
-    }
-    // The window is made once the folder's lock has been taken, and the
-    // signals are caught before that.
-    bool waitUntilUp()
-    {
-        const std::string lock = fileaccess::joinPath(folder.bytes().toStdString(), fileaccess::FolderLock::kFileName);
-        for (int tries = 0; tries < 1000 && game.state() == QProcess::Running; ++tries) {
-            if (fileaccess::exists(lock))
-                return true;
-            QTest::qWait(10);
-        }
-        return false;
+        game.kill();
+        game.waitForFinished();
     }
     ProgramFolder folder;
     QProcess game;
@@ -54,33 +38,30 @@ struct RunningGame {
 class ProcessTest : public QObject {
     Q_OBJECT
 private slots:
-    void aLogoutOrCtrlCClosesTheGameAndSavesTheSettings_data()
-    {
-        QTest::addColumn<int>("signalNumber");
-        QTest::newRow("SIGTERM") << SIGTERM;
-        QTest::newRow("SIGHUP") << SIGHUP;
-        QTest::newRow("SIGINT") << SIGINT;
-    }
     void aLogoutOrCtrlCClosesTheGameAndSavesTheSettings()
     {
-        QFETCH(int, signalNumber);
-        RunningGame running;
-        QVERIFY(running.waitUntilUp());
-        QVERIFY(!QFileInfo::exists(running.folder.path("config.dat")));
-        ::kill(pid_t(running.game.processId()), signalNumber);
-        QVERIFY(running.game.waitForFinished(10000));
-        QCOMPARE(running.game.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(running.game.exitCode(), 0);
-        // The save at exit ran: a first run's file is there, whole.
-        QCOMPARE(QFileInfo(running.folder.path("config.dat")).size(), qint64(ClSettings::kSize));
+        for (const int signalNumber : {SIGTERM, SIGHUP, SIGINT}) {
+            RunningGame running({"QT_QPA_PLATFORM=offscreen"});
+            // The signals are caught before the folder's lock is taken.
+            const std::string lock = fileaccess::joinPath(running.folder.bytes().toStdString(),
+                                                          fileaccess::FolderLock::kFileName);
+            for (int tries = 0; tries < 1000 && !fileaccess::exists(lock); ++tries)
+                QTest::qWait(10);
+            QVERIFY(fileaccess::exists(lock));
+            QVERIFY(!QFileInfo::exists(running.folder.path("config.dat")));
+            ::kill(pid_t(running.game.processId()), signalNumber);
+            QVERIFY(running.game.waitForFinished(10000));
+            QCOMPARE(std::pair(running.game.exitStatus(), running.game.exitCode()), std::pair(QProcess::NormalExit, 0));
+            // The save at exit ran: a first run's file is there, whole.
+            QCOMPARE(QFileInfo(running.folder.path("config.dat")).size(), qint64(ClSettings::kSize));
+        }
     }
 
     void withoutADisplayTheGameSaysSoAndChangesNothing()
     {
         RunningGame running({"QT_QPA_PLATFORM=xcb", "DISPLAY=", "WAYLAND_DISPLAY="});
         QVERIFY(running.game.waitForFinished(10000));
-        QCOMPARE(running.game.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(running.game.exitCode(), 1);
+        QCOMPARE(std::pair(running.game.exitStatus(), running.game.exitCode()), std::pair(QProcess::NormalExit, 1));
         const QList<QByteArray> lines = running.game.readAllStandardError().trimmed().split('\n');
         QCOMPARE(lines.size(), 1);
         QVERIFY2(lines[0].startsWith("wallwright: no display"), lines[0].constData());

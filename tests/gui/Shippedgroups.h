@@ -2,12 +2,7 @@
 // The shipped puzzle groups in a throw-away program folder, and where a
 // piece stands, for tests that play them through.
 #include <algorithm>
-
-#include <QFile>
-
 #include <functional>
-
-#include <QTest>
 
 #include "Soundrecorder.h"
 #include "Window.h"

@@ -49,7 +49,6 @@ struct Window {
         };
         form->showOptions = [this](std::int32_t&, std::int32_t&, std::int32_t&) { return dialogs << "option", false; };
     }
-    void close() { form.reset(); }
     TFrameGameBoard& board() const { return *form->FrameGameBoard1; }
     ClGameControl& game() const { return *form->gameInterface->gameControl; }
     QImage screen() const { return form->grab().toImage().convertToFormat(QImage::Format_RGB32); }
