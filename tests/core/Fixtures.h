@@ -9,7 +9,6 @@
 #include <iterator>
 #include <limits>
 #include <string>
-#include <utility>
 
 #include "Temporaryfolder.h"
 #include "game/Gamecontrol.h"
@@ -20,28 +19,20 @@ namespace fixtures {
 // A straight bar of three bricks in one row, centre and axis in its middle.
 inline ClShape barShape() { return {.centerX = 2, .centerY = 0, .mirrorX = 2, .points = {{0, 0}, {2, 0}, {4, 0}}}; }
 
-// An L of three bricks: two in a row and one below, half a brick in.
-inline ClShape ellShape() { return {.centerX = 1, .centerY = 0.5f, .mirrorX = 1, .points = {{0, 0}, {2, 0}, {1, 1}}}; }
-
 inline ClPiece piece(std::int32_t shapeIndex, std::int32_t x, std::int32_t y, std::int32_t startX,
                      std::int32_t startY)
 {
     return {.x = x, .y = y, .shapeIndex = shapeIndex, .startX = startX, .startY = startY};
 }
 
-// Header of a 20 x 20 grid whose bricks draw at 64 x 20 pixels.
-inline ClGameHeader header(std::int32_t shapes, std::int32_t puzzles)
-{
-    return {.puzzleCount = puzzles, .shapeCount = shapes, .gridWidth = 20, .gridHeight = 20, .rotateStep = 180,
-            .cellWidth = 32, .cellHeight = 20};
-}
-
-// Three puzzles of two pieces each: a bar and an L side by side in the wall,
-// starting further down the field.
+// Three puzzles of two pieces each on a 20 x 20 grid whose bricks draw at
+// 64 x 20 pixels: a bar and an L (two bricks in a row and one below, half a
+// brick in) side by side in the wall, starting further down the field.
 inline void fillSmallGame(ClGameFile& file)
 {
-    file.header = header(2, 3);
-    file.shapes = {barShape(), ellShape()};
+    file.header = {.puzzleCount = 3, .shapeCount = 2, .gridWidth = 20, .gridHeight = 20, .rotateStep = 180,
+                   .cellWidth = 32, .cellHeight = 20};
+    file.shapes = {barShape(), {.centerX = 1, .centerY = 0.5f, .mirrorX = 1, .points = {{0, 0}, {2, 0}, {1, 1}}}};
     file.puzzles.clear();
     for (int i = 0; i < 3; ++i) {
         ClPuzzle puzzle;
@@ -50,34 +41,6 @@ inline void fillSmallGame(ClGameFile& file)
         puzzle.puzzleWord1 = i;
         file.puzzles.push_back(puzzle);
     }
-}
-
-// One puzzle whose records a damaged file could hold: pieces naming no shape,
-// shapes with NaN or huge centres and axes, and a piece far outside the field.
-inline ClGameFile& damagedGroup(ClGameFile& file)
-{
-    fixtures::fillSmallGame(file);
-    ClShape nan = fixtures::barShape();
-    nan.centerX = std::numeric_limits<float>::quiet_NaN();
-    nan.mirrorX = std::numeric_limits<float>::quiet_NaN();
-    ClShape huge = fixtures::barShape();
-    huge.centerY = 3e38f; // infinite once converted to play units
-    huge.mirrorX = -3e38f;
-    file.shapes.push_back(nan);
-    file.shapes.push_back(huge);
-    file.header.shapeCount = 4;
-    file.header.puzzleCount = 1;
-    file.puzzles.resize(1);
-    file.puzzles[0].pieces = {
-        fixtures::piece(0, 2, 2, 2, 12),
-        fixtures::piece(-1, 8, 2, 8, 12),
-        fixtures::piece(99, 8, 4, 8, 14),
-        fixtures::piece(2, 12, 6, 12, 16),
-        fixtures::piece(3, 16, 6, 16, 16),
-        fixtures::piece(0, 1 << 29, -(1 << 29), 1 << 30, 1 << 30),
-    };
-    file.puzzles[0].pieceCount = 6;
-    return file;
 }
 
 // A path in the folder of this test run, made at its first use and removed
@@ -119,9 +82,8 @@ inline std::string writeSmallGame(const std::string& name)
 {
     ClGameFile file;
     fillSmallGame(file);
-    const std::string path = tempPath(name);
-    file.save(path);
-    return path;
+    file.save(tempPath(name));
+    return tempPath(name);
 }
 
 // The group at `path` loaded in play units, its first puzzle laid out for play.

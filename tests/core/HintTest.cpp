@@ -2,11 +2,9 @@
 // the start and after wrong moves, and only through the turn rule.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 
 #include "Fixtures.h"
-#include "game/Checkerboard.h"
 #include "game/Hint.h"
 #include "game/Orientations.h"
 #include "game/Regions.h"
@@ -14,15 +12,13 @@
 namespace {
 
 // Presses Hint until a hint says it completed the wall; the number of
-// presses, or -1. Pieces taken back out of the gap are counted in `tookBack`.
-int hintsToFinish(ClGameControl& game, int most, int* tookBack = nullptr)
+// presses, or -1.
+int hintsToFinish(ClGameControl& game, int most)
 {
     for (int pressed = 1; pressed <= most; ++pressed) {
         const HintResult hint = giveHint(game);
         if (hint.outcome != HintOutcome::Placed && hint.outcome != HintOutcome::TookBack)
             return -1;
-        if (tookBack && hint.outcome == HintOutcome::TookBack)
-            ++*tookBack;
         // Symmetric shapes look alike in several states; what counts is the cells.
         const ClPoints cells = normalised(hint.piece->cells());
         bool reachable = false;
@@ -35,23 +31,6 @@ int hintsToFinish(ClGameControl& game, int most, int* tookBack = nullptr)
     return -1;
 }
 
-// Two bars and an L whose gap is one row of bricks from file place (2, 2)
-// to (16, 2) and one below at (15, 3): the bars fill (2, 2) to (12, 2) in
-// one way only, the L the rest.
-std::string writeTwoBarsAndAnEll()
-{
-    ClGameFile file;
-    fixtures::fillSmallGame(file);
-    file.header.puzzleCount = 1;
-    file.puzzles.resize(1);
-    file.puzzles[0].pieces = {fixtures::piece(0, 2, 2, 2, 12), fixtures::piece(0, 8, 2, 2, 14),
-                              fixtures::piece(1, 14, 2, 10, 14)};
-    file.puzzles[0].pieceCount = 3;
-    const std::string path = fixtures::tempPath("two-bars.gam");
-    file.save(path);
-    return path;
-}
-
 class ShippedHints : public testing::TestWithParam<int> {};
 
 } // namespace
@@ -61,7 +40,6 @@ TEST_P(ShippedHints, OnlyHintsFinishEveryPuzzle)
     ClGameControl game;
     const std::string file = std::string(PUZZLE_DIR) + "/Brick" + std::to_string(GetParam()) + ".gam";
     ASSERT_TRUE(game.gameData->load(file) && game.gameData->rescaleToPlayUnits());
-    int tookBack = 0;
     for (std::int32_t p = 0; p < std::int32_t(game.gameData->puzzles.size()); ++p) {
         ASSERT_TRUE(game.selectPuzzle(p));
         game.restart();
@@ -70,9 +48,8 @@ TEST_P(ShippedHints, OnlyHintsFinishEveryPuzzle)
 
         game.restart();
         fixtures::makeWrongMoves(game);
-        EXPECT_GE(hintsToFinish(game, 2 * pieces, &tookBack), 0) << "puzzle " << p + 1 << " after wrong moves";
+        EXPECT_GE(hintsToFinish(game, 2 * pieces), 0) << "puzzle " << p + 1 << " after wrong moves";
     }
-    EXPECT_GT(tookBack, 0); // the wrong moves did block some solutions
 }
 
 INSTANTIATE_TEST_SUITE_P(Groups, ShippedHints, testing::Range(0, 4));
@@ -83,7 +60,16 @@ INSTANTIATE_TEST_SUITE_P(Groups, ShippedHints, testing::Range(0, 4));
 // runs out nothing moves at all.
 TEST(Hint, MovesTheRightPieceToTheRightPlace)
 {
-    const std::string path = writeTwoBarsAndAnEll();
+    // Two bars and an L whose gap is one row of bricks from file place (2, 2)
+    // to (16, 2) and one below at (15, 3): the bars fill (2, 2) to (12, 2) in
+    // one way only, the L the rest.
+    ClGameFile file;
+    fixtures::fillSmallGame(file);
+    file.puzzles[0].pieces = {fixtures::piece(0, 2, 2, 2, 12), fixtures::piece(0, 8, 2, 2, 14),
+                              fixtures::piece(1, 14, 2, 10, 14)};
+    file.puzzles[0].pieceCount = 3;
+    const std::string path = fixtures::tempPath("two-bars.gam");
+    ASSERT_TRUE(file.save(path));
     constexpr int kStart = -1;
     const struct {
         const char* what;
@@ -110,18 +96,17 @@ TEST(Hint, MovesTheRightPieceToTheRightPlace)
                 game.movePiece(&pieces[i], c.at[i].x * kBrickScale, c.at[i].y * kBrickScale);
             }
         game.selectedPiece = nullptr;
-        std::vector<ClPoints> before;
-        for (const auto& piece : pieces)
-            before.push_back(piece.cells());
+        const ClPuzzle before = game.puzzle;
 
         const HintResult hint = giveHint(game, c.steps);
         EXPECT_EQ(hint.outcome, c.outcome);
-        EXPECT_FALSE(hint.complete);
         EXPECT_EQ(hint.piece, c.moved == kStart ? nullptr : &pieces[std::size_t(c.moved)]);
+        if (hint.piece) {
+            EXPECT_EQ(cornerOf(hint.piece->cells()), c.corner);
+        }
         for (std::size_t i = 0; i < pieces.size(); ++i)
-            if (int(i) == c.moved)
-                EXPECT_EQ(cornerOf(pieces[i].cells()), c.corner);
-            else
-                EXPECT_EQ(pieces[i].cells(), before[i]) << "piece " << i << " moved";
+            if (int(i) != c.moved) {
+                EXPECT_EQ(pieces[i].cells(), before.pieces[i].cells()) << "piece " << i << " moved";
+            }
     }
 }

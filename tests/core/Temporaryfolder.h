@@ -4,9 +4,9 @@
 // never meet.
 #include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 
 namespace fixtures {
@@ -15,20 +15,14 @@ class TemporaryFolder {
 public:
     TemporaryFolder()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "wallwright-test-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) {
-            std::perror(pattern.c_str());
-            std::abort();
-        }
-        folder = pattern;
+        if (!::mkdtemp(folder.data()))
+            throw std::runtime_error("cannot make a test folder " + folder);
     }
     ~TemporaryFolder()
     {
-        // A forked child that exits leaves its parent's folder alone.
-        if (::getpid() != owner)
-            return;
         std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
+        if (::getpid() == owner) // a forked child that exits leaves its parent's folder alone
+            std::filesystem::remove_all(folder, ignored);
     }
     TemporaryFolder(const TemporaryFolder&) = delete;
     TemporaryFolder& operator=(const TemporaryFolder&) = delete;
@@ -36,7 +30,7 @@ public:
     const std::string& path() const { return folder; }
 
 private:
-    std::string folder;
+    std::string folder = (std::filesystem::temp_directory_path() / "wallwright-test-XXXXXX").string();
     pid_t owner = ::getpid();
 };
 
