@@ -62,7 +62,10 @@ Legibility legibility(const QImage& drawn, const QImage& picture, const QRect& a
 class BoardTest : public QObject {
     Q_OBJECT
 private:
-    QRgb brick(int style, int x, int y) const { return rgb(QImage(QString(":/bricks/brick%1.png").arg(style, 2, 10, QChar('0'))).pixel(x, y)); }
+    QRgb brick(int style, int x, int y) const
+    {
+        return rgb(QImage(QString(":/bricks/brick%1.png").arg(style, 2, 10, QChar('0'))).pixel(x, y));
+    }
 
 private slots:
     void shadedWallSurroundsTheGapInRunningBond()

@@ -91,7 +91,8 @@ private slots:
         QCOMPARE(fade.colours.size(), 26);
         QVERIFY(qRed(wall) > 40);
         for (int k = 0; k < fade.colours.size(); ++k)
-            QCOMPARE(fade.colours[k], qRgb(mixed(qRed(wall), qRed(picture), 4 * k), mixed(qGreen(wall), qGreen(picture), 4 * k),
+            QCOMPARE(fade.colours[k], qRgb(mixed(qRed(wall), qRed(picture), 4 * k),
+                                           mixed(qGreen(wall), qGreen(picture), 4 * k),
                                            mixed(qBlue(wall), qBlue(picture), 4 * k)) & 0xffffff);
         QCOMPARE(front().x, 32);
         QCOMPARE(sounds.played.back(), Sound::Solve);
@@ -147,12 +148,14 @@ private slots:
         QCOMPARE(frames.origins.first(), origin + travel);
         QCOMPARE(frames.origins.last(), origin);
         for (qsizetype k = 1; k < frames.origins.size(); ++k) // steadily nearer
-            QVERIFY((origin - frames.origins[k]).manhattanLength() <= (origin - frames.origins[k - 1]).manhattanLength());
+            QVERIFY((origin - frames.origins[k]).manhattanLength()
+                    <= (origin - frames.origins[k - 1]).manhattanLength());
         // Drawn in its place, and its start left bare.
         const QImage screen = window->screen();
         const ClPoint brick = given.piece->cells().front(), start = before.pieces[index].cells().front();
         QVERIFY(rgb(screen.pixel(pixelOf(brick.x, brick.y, 4, 2))) != (qRgb(0, 0, 255) & 0xffffff));
-        QCOMPARE(rgb(screen.pixel(pixelOf(start.x, start.y, 4, 2))), window->wallPixel(start.x * 8 + 4, kFieldTop + start.y * 5 + 2));
+        QCOMPARE(rgb(screen.pixel(pixelOf(start.x, start.y, 4, 2))),
+                 window->wallPixel(start.x * 8 + 4, kFieldTop + start.y * 5 + 2));
         QVERIFY(board.PaintBox1->isEnabled()); // the click on Play was dropped
     }
 };

@@ -18,7 +18,11 @@ private:
 
     TFormMain& form() { return *window->form; }
     ClGameControl& game() { return window->game(); }
-    ClPoint placeOf(std::size_t filePiece) { return {game().pieceInFileOrder(filePiece)->x, game().pieceInFileOrder(filePiece)->y}; }
+    ClPoint placeOf(std::size_t filePiece)
+    {
+        const ClPiece& piece = *game().pieceInFileOrder(filePiece);
+        return {piece.x, piece.y};
+    }
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(&form(), key, modifiers); }
     void press(const QKeySequence& keys) { press(keys[0].key(), keys[0].keyboardModifiers()); }
 
