@@ -30,7 +30,15 @@ public:
     const std::string& path() const { return folder; }
 
 private:
-    std::string folder = (std::filesystem::temp_directory_path() / "wallwright-test-XXXXXX").string();
+    // TMPDIR set but empty is no folder to the library: such a run uses /tmp.
+    static std::string temporaryBase()
+    {
+        std::error_code unset;
+        const std::filesystem::path base = std::filesystem::temp_directory_path(unset);
+        return unset ? "/tmp" : base.string();
+    }
+
+    std::string folder = temporaryBase() + "/wallwright-test-XXXXXX";
     pid_t owner = ::getpid();
 };
 

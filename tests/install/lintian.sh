@@ -13,4 +13,6 @@ fi
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 "$cpack" --config "$build/CPackConfig.cmake" -B "$out" >/dev/null
-lintian --fail-on error,warning --display-info "$out"/*.deb
+# lintian leaves scratch files of its own in TMPDIR: they go with the folder.
+mkdir "$out/scratch"
+TMPDIR=$out/scratch lintian --fail-on error,warning --display-info "$out"/*.deb
