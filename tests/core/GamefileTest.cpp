@@ -5,15 +5,6 @@
 #include "Fixtures.h"
 #include "model/Binaryio.h"
 
-namespace {
-
-std::int32_t int32At(const std::string& bytes, std::size_t offset)
-{
-    return binaryio::getInt32(reinterpret_cast<const std::uint8_t*>(bytes.data() + offset));
-}
-
-} // namespace
-
 // The layout's sizes are those of the format. Every cut short of the end
 // fails and trailing bytes are ignored; a failure names the record and
 // leaves what was loaded exactly as it was.
@@ -22,9 +13,8 @@ TEST(Gamefile, FailuresNameTheRecordAndChangeNothing)
     const std::string path = fixtures::writeSmallGame("gamefile.gam");
     const std::string bytes = fixtures::contentOf(path);
     // header 232, bar and L shapes 28 + 3 * 8 each, three puzzles 148 + 2 * 36
+    // (The counts' offsets, 68 and 72, are pinned by the damages below.)
     EXPECT_EQ(bytes.size(), 232u + 2 * 52 + 3 * 220);
-    EXPECT_EQ(int32At(bytes, 68), 3);
-    EXPECT_EQ(int32At(bytes, 72), 2);
     ClGameFile file;
     ASSERT_TRUE(file.load(path));
 

@@ -81,11 +81,9 @@ TEST(Settings, TwoGamesAtOnceNeverUndoEachOthersChanges)
     first.brickStyle = 3;
     second.musicOn = 0;
     second.lastPuzzle = 9;
+    const auto saveSecond = [&] { return second.saveFields(path, ClSettings::kMusicOn | ClSettings::kLastPuzzle); };
     ASSERT_EQ(fixtures::inChildProcess([&] { return first.saveFields(path, ClSettings::kBrickStyle); }), 0);
-    ASSERT_EQ(fixtures::inChildProcess([&] {
-                  return second.saveFields(path, ClSettings::kMusicOn | ClSettings::kLastPuzzle);
-              }),
-              0);
+    ASSERT_EQ(fixtures::inChildProcess(saveSecond), 0);
     // The first quits last, with nothing left unsaved.
     ASSERT_TRUE(first.saveFields(path, 0));
     ClSettings onDisk;
