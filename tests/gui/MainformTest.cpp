@@ -307,6 +307,7 @@ private slots:
         TProblemReport report;
         for (int i = 1; i <= TProblemReport::kMaxListed; ++i)
             report.add(QString("Problem %1.").arg(i));
+        QVERIFY(report.text().endsWith("Problem 7.\nProblem 8.")); // at the limit, nothing more to count
         report.add("Problem 9.");
         report.add("Problem 9."); // said twice, listed once
         QVERIFY(report.text().endsWith("Problem 8.\n... and 1 more."));
