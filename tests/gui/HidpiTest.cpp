@@ -20,10 +20,6 @@ private slots:
         for (const QPoint inBrick : {QPoint(3, 3), QPoint(50, 20), QPoint(125, 37)})
             QCOMPARE(rgb(screen.pixel(QPoint(128, 240) + inBrick)), rgb(large.pixel(inBrick)));
 
-        const QImage& face = window.board().imgPlay->shownPicture();
-        QCOMPARE(face.size(), QSize(160, 120));
-        QCOMPARE(face.devicePixelRatio(), 2.0);
-
         // The shaded wall and the fade work on the large bitmaps too.
         form.playGameExecute();
         QCOMPARE(window.board().imgBack->picture.size(), QSize(1280, 960));
