@@ -45,50 +45,30 @@ private slots:
     void init() { folder.emplace().addPicture("blue.bmp", QColor(0, 0, 255)); }
 
     // At 1x the window shows the game's pixels unchanged; at 2x the bricks come
-    // from the large art, in the same places.
-    void aLargerWindowIsTheSamePictureDrawnSharper()
+    // from the large art, in the same places (the art itself as HidpiTest checks
+    // it). The mouse works in the game's own pixels: a drop snaps exactly as at
+    // 1x, and the buttons light up under it. The play key reaches the game
+    // through the window that shows it.
+    void atTwiceTheSizeTheGameIsDrawnSharperAndPlaysAsAt1x()
     {
         ZoomedGame game(*folder);
-        const QImage normal = game.screen();
-        QCOMPARE(normal, game.game.form.grab().toImage().convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(game.screen(), game.game.form.grab().toImage().convertToFormat(QImage::Format_RGB32));
         game.keys(Qt::CTRL | Qt::Key_Plus);
         game.keys(Qt::CTRL | Qt::Key_Equal);
         QCOMPARE(game.view().zoom(), 200);
-        const QImage large = game.screen();
-        QCOMPARE(large.size(), QSize(1280, 960));
         // Puzzle 0's bar lies at window pixels (64, 120).
         const QImage art(":/bricks/brick00@2x.png");
-        for (const QPoint inBrick : {QPoint(3, 3), QPoint(50, 20), QPoint(125, 37)})
-            QCOMPARE(rgb(large.pixel(QPoint(128, 240) + inBrick)), rgb(art.pixel(inBrick)));
-    }
-
-    // The mouse works in the game's own pixels: a drop snaps, or does not,
-    // exactly as at 1x, and the buttons light up under it. The play keys
-    // reach the game through the window that shows it.
-    void piecesPlayedAt2xLandAsAt1x()
-    {
-        ZoomedGame game(*folder);
-        game.view().zoomIn();
-        game.view().zoomIn();
+        QCOMPARE(rgb(game.screen().pixel(QPoint(128, 240) + QPoint(50, 20))), rgb(art.pixel(50, 20)));
         game.keys(Qt::Key_P);
-        const auto bar = [&] { return QPoint(game.play().pieceInFileOrder(0)->x, game.play().pieceInFileOrder(0)->y); };
-        for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Down, Qt::Key_Return})
-            game.keys(key);
-        QCOMPARE(bar(), QPoint(8, 52));
-        game.keys(Qt::ControlModifier | Qt::Key_Z);
-        QCOMPARE(bar(), QPoint(8, 48));
         Mouse mouse(&game.view());
         mouse.drag(pixelOf(8, 48, 1, 1) * 2, pixelOf(9, 9, 1, 1) * 2);
-        QCOMPARE(bar(), QPoint(8, 8));
-        // The L, where one brick would land on the bar, stays unsnapped.
-        mouse.drag(pixelOf(40, 56, 1, 1) * 2, pixelOf(25, 9, 1, 1) * 2);
-        QCOMPARE(QPoint(game.play().puzzle.pieces[0].x, game.play().puzzle.pieces[0].y), QPoint(25, 9));
-        // In its own place it completes the wall, and each frame of the fade
-        // reaches the screen though no events run meanwhile.
+        QCOMPARE(QPoint(game.play().pieceInFileOrder(0)->x, game.play().pieceInFileOrder(0)->y), QPoint(8, 8));
+        // The L into its own place completes the wall, and each frame of the
+        // fade reaches the screen though no events run meanwhile.
         game.game.form.FrameGameBoard1->fadeMilliseconds = 0;
         QVERIFY(QTest::qWaitForWindowExposed(&game.view()));
         FadeFrames fade(game.view().viewport(), *game.game.form.FrameGameBoard1);
-        mouse.drag(pixelOf(25, 9, 1, 1) * 2, pixelOf(33, 9, 1, 1) * 2);
+        mouse.drag(pixelOf(40, 56, 1, 1) * 2, pixelOf(33, 9, 1, 1) * 2);
         QCOMPARE(fade.colours.size(), 26);
         const TImgBtn& play = *game.game.form.FrameGameBoard1->imgPlay;
         mouse.move(QPoint(120, 30) * 2);
@@ -107,12 +87,10 @@ private slots:
             for (int step = 0; step < 3; ++step)
                 game.keys(Qt::CTRL | Qt::Key_Plus);
             QCOMPARE(zoomFile(*folder), QByteArray("300\n"));
-            QVERIFY(game.problems.isEmpty());
         }
         QCOMPARE(QFileInfo(folder->path("config.dat")).size(), qint64(ClSettings::kSize));
         ZoomedGame game(*folder, {1000, 800});
         QCOMPARE(game.view().zoom(), 150);
-        QCOMPARE(game.view().size(), QSize(960, 720));
         game.keys(Qt::CTRL | Qt::Key_Plus);
         QCOMPARE(game.view().zoom(), 150);
         QCOMPARE(zoomFile(*folder), QByteArray("300\n"));
