@@ -274,12 +274,19 @@ TEST_F(Game, UndoAndRedoTakeBackWholeGesturesAndKeepTheGridInStep)
     EXPECT_FALSE(game.canUndo());
 }
 
-// A piece a turn left reaching out of the field comes back in with the
-// first key step, whichever way. (Steps inside it and its edges are played
-// in KeyplayTest and MovesStayInsideTheField.)
-TEST_F(Game, KeyStepsBringAStrayPieceBackIntoTheField)
+// The keys step by file units inside the field canMoveTo allows; a piece a
+// turn left reaching out of it comes back in with the first step, whichever way.
+TEST_F(Game, KeyStepsStayInTheFieldAndBringAStrayPieceBack)
 {
     ClPiece* bar = game.pickPiece(8, 48);
+    EXPECT_EQ(game.stepInField(bar, 1, 0), (ClPoint{12, 48}));
+    EXPECT_EQ(game.stepInField(bar, 0, -1), (ClPoint{8, 44}));
+    game.movePiece(bar, 0, 75); // the last row the field allows
+    EXPECT_EQ(game.stepInField(bar, 0, 1), std::nullopt);
+    EXPECT_EQ(game.stepInField(bar, -1, 0), std::nullopt);
+    game.movePiece(bar, 63, 8); // its last brick at the grid's right edge
+    EXPECT_EQ(game.stepInField(bar, 1, 0), std::nullopt);
+
     game.movePiece(bar, -10, 78);
     EXPECT_EQ(game.stepInField(bar, 1, 0), (ClPoint{2, 74}));
     EXPECT_EQ(game.stepInField(bar, 0, -1), (ClPoint{2, 74}));

@@ -140,6 +140,7 @@ private slots:
             QVERIFY2(caption.worst >= 4.5, qPrintable(QString("%1: caption %2:1").arg(where).arg(caption.worst)));
             QVERIFY2(star.worst >= 3, qPrintable(QString("%1: star %2:1").arg(where).arg(star.worst)));
         }
+        QVERIFY2(window.problems.isEmpty(), qPrintable(window.problems.join("; "))); // every shipped picture loads
     }
 
     void frontPieceIsDrawnOnTopAndThePickBringsItForward()

@@ -145,9 +145,12 @@ private slots:
         for (qsizetype k = 1; k < frames.origins.size(); ++k) // steadily nearer
             QVERIFY((origin - frames.origins[k]).manhattanLength()
                     <= (origin - frames.origins[k - 1]).manhattanLength());
-        // Drawn in its place after.
-        const ClPoint brick = given.piece->cells().front();
-        QVERIFY(rgb(window->screen().pixel(pixelOf(brick.x, brick.y, 4, 2))) != (qRgb(0, 0, 255) & 0xffffff));
+        // Drawn in its place, and its start left bare.
+        const QImage screen = window->screen();
+        const ClPoint brick = given.piece->cells().front(), start = before.pieces[index].cells().front();
+        QVERIFY(rgb(screen.pixel(pixelOf(brick.x, brick.y, 4, 2))) != (qRgb(0, 0, 255) & 0xffffff));
+        QCOMPARE(rgb(screen.pixel(pixelOf(start.x, start.y, 4, 2))),
+                 window->wallPixel(start.x * 8 + 4, kFieldTop + start.y * 5 + 2));
         QVERIFY(board.PaintBox1->isEnabled()); // the click on Play was dropped
     }
 };

@@ -60,9 +60,15 @@ private slots:
         const QImage art(":/bricks/brick00@2x.png");
         QCOMPARE(rgb(game.screen().pixel(QPoint(128, 240) + QPoint(50, 20))), rgb(art.pixel(50, 20)));
         game.keys(Qt::Key_P);
+        const auto bar = [&] { return QPoint(game.play().pieceInFileOrder(0)->x, game.play().pieceInFileOrder(0)->y); };
+        for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Down, Qt::Key_Return})
+            game.keys(key);
+        QCOMPARE(bar(), QPoint(8, 52));
+        game.keys(Qt::ControlModifier | Qt::Key_Z);
+        QCOMPARE(bar(), QPoint(8, 48));
         Mouse mouse(&game.view());
         mouse.drag(pixelOf(8, 48, 1, 1) * 2, pixelOf(9, 9, 1, 1) * 2);
-        QCOMPARE(QPoint(game.play().pieceInFileOrder(0)->x, game.play().pieceInFileOrder(0)->y), QPoint(8, 8));
+        QCOMPARE(bar(), QPoint(8, 8));
         // The L into its own place completes the wall, and each frame of the
         // fade reaches the screen though no events run meanwhile.
         game.game.form.FrameGameBoard1->fadeMilliseconds = 0;
