@@ -95,6 +95,7 @@ TEST(Gamtool, CopyIsByteForByteAndEveryOtherOutcomeHasItsExitStatus)
         std::string said;
         bool outputUnread = false;
     } runs[] = {
+        {{"dump", fixtures::tempPath("absent.gam")}, 1, "absent.gam: cannot be opened"},
         {{"copy", cut, copy}, 1, "cut-cli.gam: ends inside shape record 1"},
         {{"solve", overlap, "--puzzle", "1"}, 1, "puzzle 1: two bricks of its solution lie on one place"},
         // Every command's output ends at the one check that sees it lost.
