@@ -45,13 +45,12 @@ TSafeKeys::~TSafeKeys()
     QCoreApplication::instance()->removeEventFilter(this);
 }
 
-QShortcut* TSafeKeys::add(const QKeySequence& key, const QString& outcome, std::function<void()> act)
+void TSafeKeys::add(const QKeySequence& key, const QString& outcome, std::function<void()> act)
 {
     auto* shortcut = new QShortcut(key, window);
     // A key held down is one press, not the second of two.
     shortcut->setAutoRepeat(false);
     connect(shortcut, &QShortcut::activated, this, [this, key, outcome, act = std::move(act)] { press(key, outcome, act); });
-    return shortcut;
 }
 
 void TSafeKeys::press(const QKeySequence& key, const QString& outcome, const std::function<void()>& act)

@@ -9,7 +9,6 @@
 #include <QKeySequence>
 #include <QObject>
 
-class QShortcut;
 class QWidget;
 
 class TSafeKeys : public QObject {
@@ -24,7 +23,7 @@ public:
     // A shortcut of the window for `key` that runs `act`, at once or, with
     // moves at stake, at its second press; `outcome` ends the note:
     // "Press P again to <outcome>."
-    QShortcut* add(const QKeySequence& key, const QString& outcome, std::function<void()> act);
+    void add(const QKeySequence& key, const QString& outcome, std::function<void()> act);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
