@@ -18,7 +18,7 @@ void setUpApplication()
 
 TGameWindow::TGameWindow(const QByteArray& programFolder)
     : form(programFolder)
-    , view(form, form.gameInterface->settingsPath())
+    , view(form, *form.gameInterface)
 {
     QObject::connect(&view, &TScaledWindow::rescaled, &form, &TFormMain::rescaleBitmaps);
     form.FrameGameBoard1->soundPlayer = &soundEffects;

@@ -282,9 +282,11 @@ void TFormMain::selectGameExecute()
             currentGroup = remembered; // the group still loaded
             return;
         }
+        // A new group opens on its first puzzle, and the next start does too.
         gameInterface->settings.group = currentGroup;
-        gameInterface->settingsChanged(ClSettings::kGroup);
         gameInterface->gameControl->selectPuzzle(0);
+        gameInterface->settings.lastPuzzle = 0;
+        gameInterface->settingsChanged(ClSettings::kGroup | ClSettings::kLastPuzzle);
         FrameGameBoard1->ShowLevelPicture();
     }
     if (choosePuzzle)
@@ -330,9 +332,13 @@ void TFormMain::nextGameExecute()
 void TFormMain::FrameGameBoard1imgOptionClick()
 {
     ClSettings& settings = gameInterface->settings;
+    const ClSettings before = settings;
     if (!showOptions(settings.soundOn, settings.musicOn, settings.brickStyle))
         return;
-    gameInterface->settingsChanged(ClSettings::kSoundOn | ClSettings::kMusicOn | ClSettings::kBrickStyle);
+    // Only what the player changed: another running game may have changed the rest.
+    gameInterface->settingsChanged((settings.soundOn != before.soundOn ? ClSettings::kSoundOn : 0)
+                                   | (settings.musicOn != before.musicOn ? ClSettings::kMusicOn : 0)
+                                   | (settings.brickStyle != before.brickStyle ? ClSettings::kBrickStyle : 0));
     gameInterface->applyMusic();
     if (FrameGameBoard1->PaintBox1->isEnabled())
         FrameGameBoard1->ShowPuzzle();

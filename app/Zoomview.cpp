@@ -12,7 +12,6 @@
 #include "Problemreport.h"
 #include "game/Gameinterface.h"
 #include "game/Zoom.h"
-#include "model/Fileaccess.h"
 
 namespace {
 QPointer<TGameView> gameView;
@@ -209,12 +208,11 @@ void TScaledWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-TGameView::TGameView(QWidget& game, const QByteArray& settingsFile)
+TGameView::TGameView(QWidget& game, ClGameInterface& gameInterface)
     : TScaledWindow(game, 1)
     , availableArea([this] { return screen()->availableGeometry(); })
-    , zoomFile(settingsFile.isEmpty() ? QByteArray()
-                                      : QByteArray::fromStdString(fileaccess::joinPath(
-                                          fileaccess::folderOf(settingsFile.toStdString()), zoom::kFileName)))
+    , gameInterface(gameInterface)
+    , zoomFile(gameInterface.pathBesideSettings(zoom::kFileName))
     , zoomPercent(zoomFile.isEmpty() ? zoom::kNormal : zoom::load(zoomFile.toStdString()))
 {
     gameView = this;
@@ -275,12 +273,10 @@ void TGameView::chooseZoom(int percent)
     if (percent == zoomPercent)
         return;
     applyZoom(percent);
-    Failure failure;
-    if (zoomFile.isEmpty() || zoom::save(zoomFile.toStdString(), percent, failure) || saveFailureSaid)
-        return;
-    saveFailureSaid = true;
-    problemReport().add(QString("The size of the window cannot be saved to \"%1\": %2.")
-                      .arg(displayName(zoomFile), QString::fromStdString(failure.why)));
+    if (!zoomFile.isEmpty())
+        gameInterface.keep(zoomFile, "The size of the window", [file = zoomFile.toStdString(), percent](Failure& failure) {
+            return zoom::save(file, percent, failure);
+        });
 }
 
 void TGameView::zoomIn()

@@ -11,6 +11,8 @@
 #include <QGraphicsView>
 #include <QPointer>
 
+class ClGameInterface;
+
 class QGraphicsProxyWidget;
 
 // A window that shows one widget of fixed size, its content, scaled and
@@ -66,8 +68,8 @@ QWidget* shownWidget(QWidget* window);
 class TGameView : public TScaledWindow {
     Q_OBJECT
 public:
-    // settingsFile: the settings file written; empty when nothing is saved.
-    TGameView(QWidget& game, const QByteArray& settingsFile);
+    // The zoom is kept beside the game's settings, as they are.
+    TGameView(QWidget& game, ClGameInterface& gameInterface);
 
     void zoomIn();
     void zoomOut();
@@ -89,11 +91,11 @@ private:
     // The player's choice: applied and kept.
     void chooseZoom(int percent);
 
+    ClGameInterface& gameInterface;
     const QByteArray zoomFile; // empty when nothing is saved
     int zoomPercent;
     QPoint placeBeforeFullScreen;
     bool opened = false;
-    bool saveFailureSaid = false;
 };
 
 // Makes one of the game's dialogs or message boxes a window over the game's,

@@ -27,6 +27,12 @@ constexpr char kSettingsName[] = "config.dat";
 // What a killed write left behind is this old at least; a younger one may
 // still be on its way to its rename.
 constexpr int kLeftoverSeconds = 60;
+// A change that could not be written is tried again this soon: another game
+// holds the lock only while it writes a small file.
+constexpr int kRetryMilliseconds = 500;
+// At exit, with the window already gone, a lock held by another game is
+// waited for this long before what is kept is given up.
+constexpr auto kExitPatience = std::chrono::seconds(2);
 
 std::string bytes(const QByteArray& path)
 {
@@ -132,11 +138,19 @@ SettingsPlace settingsPlaceFor(const QByteArray& programFolder, const QByteArray
 ClGameInterface::ClGameInterface(const QByteArray& folder)
     : programFolder(folder.endsWith('/') ? folder : folder + '/')
     , place(settingsPlaceFor(programFolder, userSettingsFolder()))
-    , progressFile(place.saveTo.isEmpty() ? QByteArray()
-                                          : pathOf(fileaccess::joinPath(fileaccess::folderOf(bytes(place.saveTo)),
-                                                                        ClProgress::kFileName)))
+    , progressFile(pathBesideSettings(ClProgress::kFileName))
     , gameControl(std::make_unique<ClGameControl>())
 {
+    saves.failed = [this](const std::string& file, const Failure& failure) {
+        if (reportProblem)
+            reportProblem(QString("%1 cannot be saved to \"%2\" now: %3. It is kept and saved as soon as it can be.")
+                              .arg(whatIsSaved.value(pathOf(file)), displayName(pathOf(file)),
+                                   QString::fromStdString(failure.why)));
+    };
+    retryTimer.setSingleShot(true);
+    retryTimer.setInterval(kRetryMilliseconds);
+    QObject::connect(&retryTimer, &QTimer::timeout, [this] { retrySaves(); });
+    saves.deferred = [this] { retryTimer.start(); };
     loadProgress();
     Failure failure;
     if (!place.readFrom.isEmpty() && !settings.loadFrom(bytes(place.readFrom), &failure) && failure
@@ -169,17 +183,42 @@ void ClGameInterface::removeLeftovers()
 
 ClGameInterface::~ClGameInterface()
 {
-    // Changes were saved as they were made; this writes any that failed then,
+    // Changes were saved as they were made; this writes those kept since,
     // and makes the file of a first run.
-    Failure failure;
-    if (!saveRefused && !settings.saveFields(bytes(place.saveTo), unsavedFields, &failure))
-        std::fprintf(stderr, "wallwright: settings not saved to %s: %s\n", place.saveTo.constData(),
-                     failure.why.c_str());
+    saves.deferred = {};
+    if (!saveRefused && !fileaccess::exists(bytes(place.saveTo)))
+        settingsChanged(0);
+    if (saves.finish(kExitPatience))
+        return;
+    for (const std::string& file : saves.files())
+        std::fprintf(stderr, "wallwright: %s not saved to %s: another running game holds its folder's lock, "
+                             "or the folder refuses the write.\n",
+                     whatIsSaved.value(pathOf(file)).toUtf8().constData(), file.c_str());
 }
 
 QByteArray ClGameInterface::settingsPath() const
 {
     return place.saveTo;
+}
+
+QByteArray ClGameInterface::pathBesideSettings(const char* name) const
+{
+    return place.saveTo.isEmpty() ? QByteArray()
+                                  : pathOf(fileaccess::joinPath(fileaccess::folderOf(bytes(place.saveTo)), name));
+}
+
+void ClGameInterface::keep(const QByteArray& file, const QString& what, ClPendingSaves::Save write)
+{
+    whatIsSaved.insert(file, what);
+    saves.save(bytes(file), std::move(write));
+}
+
+bool ClGameInterface::retrySaves()
+{
+    if (saves.retry())
+        return true;
+    retryTimer.start();
+    return false;
 }
 
 void ClGameInterface::sayOnce(bool& said, const QString& message)
@@ -196,13 +235,13 @@ void ClGameInterface::settingsChanged(ClSettings::Fields fields)
     unsavedFields |= fields;
     if (saveRefused)
         return; // said when the window opened
-    Failure failure;
-    if (settings.saveFields(bytes(place.saveTo), unsavedFields, &failure)) {
+    keep(place.saveTo, "The settings", [this](Failure& failure) {
+        // Every field changed since the last write that went through.
+        if (!settings.saveFields(bytes(place.saveTo), unsavedFields, &failure))
+            return false;
         unsavedFields = 0;
-        return;
-    }
-    sayOnce(saveFailureSaid, QString("The settings cannot be saved to \"%1\": %2.")
-                                 .arg(displayName(place.saveTo), QString::fromStdString(failure.why)));
+        return true;
+    });
 }
 
 QByteArray ClGameInterface::groupFilePath(std::int32_t group) const
@@ -311,10 +350,8 @@ void ClGameInterface::recordSolved()
     // Without a place to save (said when the window opened) it is kept for this run.
     if (progressFile.isEmpty() || progressUnusable)
         return;
-    Failure failure;
-    if (!progress.saveMerged(bytes(progressFile), failure))
-        sayOnce(recordFailureSaid, QString("The solved puzzle cannot be recorded in \"%1\": %2.")
-                                       .arg(displayName(progressFile), QString::fromStdString(failure.why)));
+    keep(progressFile, "The record of solved puzzles",
+         [this](Failure& failure) { return progress.saveMerged(bytes(progressFile), failure); });
 }
 
 Solved ClGameInterface::solvedState() const

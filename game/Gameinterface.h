@@ -8,11 +8,14 @@
 #include <QByteArray>
 #include <QByteArrayList>
 #include <QImage>
+#include <QHash>
 #include <QSet>
 #include <QString>
+#include <QTimer>
 
 #include "Gamecontrol.h"
 #include "Hint.h"
+#include "Pendingsaves.h"
 #include "Progress.h"
 #include "Settings.h"
 
@@ -43,7 +46,7 @@ public:
     // did and lets go of the held piece. A move that completes the wall has
     // recorded the solve, on disk too, merged with what another running game
     // recorded; reportProblem hears, once, when the record cannot be written
-    // or is full.
+    // (it is then kept and written later) or is full.
     PlayOutcome drop(ClPiece* piece, std::int32_t column, std::int32_t row);
     PlayOutcome turn(ClPiece* piece, std::int32_t column, std::int32_t row);
     PlayOutcome letGo();
@@ -69,6 +72,14 @@ public:
     // The player changed these settings fields: on disk at once, merged
     // field by field with what another running game wrote meanwhile.
     void settingsChanged(ClSettings::Fields fields);
+    // Puts a change the player made on disk: written now under the folder's
+    // lock, or, while another game holds it or the folder refuses, kept and
+    // written as soon as it can be (at the next change, after a short while,
+    // at the latest at exit). `what` names it for the player: "The settings".
+    void keep(const QByteArray& file, const QString& what, ClPendingSaves::Save write);
+    // Writes what is kept, never waiting; true when nothing is left.
+    bool retrySaves();
+    bool savesPending() const { return saves.pending(); }
     // The same, with the index remembered as Next remembers it: the player
     // chose this puzzle.
     void goToPuzzle(std::int32_t index);
@@ -83,6 +94,8 @@ public:
 
     // The settings file written, empty when settings are not saved.
     QByteArray settingsPath() const;
+    // A file kept beside the settings; empty when settings are not saved.
+    QByteArray pathBesideSettings(const char* name) const;
     QByteArray groupFilePath(std::int32_t group) const;
 
     const QByteArray programFolder; // ends with a separator
@@ -132,9 +145,10 @@ private:
     bool helpedThisPlay = false;
     bool progressUnusable = false; // neither read nor set aside: never overwritten
     ClSettings::Fields unsavedFields = 0;
-    bool saveFailureSaid = false;
-    bool recordFailureSaid = false;
     bool recordFullSaid = false;
+    ClPendingSaves saves;
+    QHash<QByteArray, QString> whatIsSaved; // by file, for the player
+    QTimer retryTimer;
 };
 
 // The folder of the running program's own file, links resolved.

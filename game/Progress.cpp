@@ -126,13 +126,14 @@ ClProgress::LoadResult ClProgress::load(const std::string& path, Failure& failur
 
 bool ClProgress::saveMerged(const std::string& path, Failure& failure)
 {
-    const fileaccess::FolderLock lock(fileaccess::folderOf(path));
-    ClProgress onDisk;
-    std::string bytes, asideAs;
-    Failure readFailure;
-    if (fileaccess::readFile(path, kLargestFile, bytes, readFailure) && onDisk.fromBytes(bytes, readFailure))
-        mergeFrom(onDisk);
-    else if (readFailure.kind == FailureKind::Damaged || readFailure.kind == FailureKind::TooLarge)
-        fileaccess::setAside(path, ".unreadable", asideAs, readFailure); // damaged meanwhile: kept, not overwritten
-    return fileaccess::writeFile(path, toBytes(), failure);
+    return fileaccess::underFolderLock(fileaccess::folderOf(path), failure, [&] {
+        ClProgress onDisk;
+        std::string bytes, asideAs;
+        Failure readFailure;
+        if (fileaccess::readFile(path, kLargestFile, bytes, readFailure) && onDisk.fromBytes(bytes, readFailure))
+            mergeFrom(onDisk);
+        else if (readFailure.kind == FailureKind::Damaged || readFailure.kind == FailureKind::TooLarge)
+            fileaccess::setAside(path, ".unreadable", asideAs, readFailure); // damaged meanwhile: kept, not overwritten
+        return fileaccess::writeFile(path, toBytes(), failure);
+    });
 }

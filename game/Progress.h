@@ -45,7 +45,9 @@ public:
     LoadResult load(const std::string& path, Failure& failure, std::string& asideAs);
     // Writes this record merged with what the file holds now, under the
     // folder's lock, so that two games running at once both keep their
-    // solves; this record learns the other's solves on the way.
+    // solves; this record learns the other's solves on the way. Nothing is
+    // written without the lock: while another game holds it, the failure is Busy. Nothing is
+    // written without the lock: while another game holds it, the failure is Busy.
     bool saveMerged(const std::string& path, Failure& failure);
 
     std::string toBytes() const;

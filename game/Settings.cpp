@@ -75,19 +75,24 @@ bool ClSettings::saveTo(const std::string& fileName, Failure* failure) const
 
 bool ClSettings::saveFields(const std::string& fileName, Fields fields, Failure* failure) const
 {
-    const fileaccess::FolderLock lock(fileaccess::folderOf(fileName));
-    ClSettings merged = *this;
-    merged.loadFrom(fileName);
-    const struct {
-        Fields field;
-        std::int32_t ClSettings::*word;
-    } changeable[] = {
-        {kMusicOn, &ClSettings::musicOn},       {kSoundOn, &ClSettings::soundOn},
-        {kGroup, &ClSettings::group},           {kLastPuzzle, &ClSettings::lastPuzzle},
-        {kBrickStyle, &ClSettings::brickStyle},
-    };
-    for (const auto& c : changeable)
-        if (fields & c.field)
-            merged.*c.word = this->*c.word;
-    return merged.saveTo(fileName, failure);
+    Failure reason;
+    const bool saved = fileaccess::underFolderLock(fileaccess::folderOf(fileName), reason, [&] {
+        ClSettings merged = *this;
+        merged.loadFrom(fileName);
+        const struct {
+            Fields field;
+            std::int32_t ClSettings::*word;
+        } changeable[] = {
+            {kMusicOn, &ClSettings::musicOn},       {kSoundOn, &ClSettings::soundOn},
+            {kGroup, &ClSettings::group},           {kLastPuzzle, &ClSettings::lastPuzzle},
+            {kBrickStyle, &ClSettings::brickStyle},
+        };
+        for (const auto& c : changeable)
+            if (fields & c.field)
+                merged.*c.word = this->*c.word;
+        return merged.saveTo(fileName, &reason);
+    });
+    if (failure)
+        *failure = reason;
+    return saved;
 }

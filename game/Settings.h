@@ -31,7 +31,9 @@ public:
     // Writes these fields of this record over the file, keeping every other
     // field as the file has it now, under the folder's lock: two games
     // running at once never put back what the other changed. A missing
-    // file is written whole.
+    // file is written whole. Nothing is written without the lock: while
+    // another game holds it, the failure is Busy. Nothing is written without the lock: while
+    // another game holds it, the failure is Busy.
     bool saveFields(const std::string& fileName, Fields fields, Failure* failure = nullptr) const;
 
     Bytes toBytes() const;

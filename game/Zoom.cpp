@@ -57,8 +57,9 @@ int load(const std::string& path)
 
 bool save(const std::string& path, int percent, Failure& failure)
 {
-    const fileaccess::FolderLock lock(fileaccess::folderOf(path));
-    return fileaccess::writeFile(path, std::to_string(percent) + "\n", failure);
+    return fileaccess::underFolderLock(fileaccess::folderOf(path), failure, [&] {
+        return fileaccess::writeFile(path, std::to_string(percent) + "\n", failure);
+    });
 }
 
 } // namespace zoom

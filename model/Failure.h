@@ -11,6 +11,7 @@ enum class FailureKind {
     Damaged,    // the content is not what it should be
     Refused,    // the game will not (read-only, a link to nothing, no right to it)
     Io,         // the system failed the read or write
+    Busy,       // another running game is writing there now: try again soon
 };
 
 struct Failure {

@@ -10,14 +10,12 @@
 
 #include <atomic>
 #include <cerrno>
-#include <chrono>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <memory>
 #include <random>
-#include <thread>
 
 namespace fileaccess {
 namespace {
@@ -26,9 +24,6 @@ namespace {
 constexpr int kMaxLinkDepth = 40;
 constexpr int kTemporaryNameTries = 100;
 constexpr char kTemporaryEnding[] = ".tmp";
-// Another game holds the lock only while it writes a small file.
-constexpr int kLockTries = 300;
-constexpr auto kLockPause = std::chrono::milliseconds(10);
 
 std::string systemReason(int error)
 {
@@ -65,6 +60,8 @@ std::string kindOfMode(mode_t mode)
         return "a FIFO";
     if (S_ISSOCK(mode))
         return "a socket";
+    if (S_ISLNK(mode))
+        return "a link";
     if (S_ISCHR(mode) || S_ISBLK(mode))
         return "a device";
     return "no file";
@@ -447,22 +444,44 @@ int removeLeftovers(const std::string& folder, const std::string& targetName, in
 FolderLock::FolderLock(const std::string& folder)
 {
     const std::string path = joinPath(folder, kFileName);
+    const auto noPlainFile = [](mode_t mode) {
+        return failed(FailureKind::NotRegular,
+                      "its lock file \"" + std::string(kFileName) + "\" is " + kindOfMode(mode) + ", not a file");
+    };
     fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        const int error = errno;
+        struct stat info {};
+        // A link or a folder where the lock file should be, or a lock file the game may not open.
+        whyNot = ::lstat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) ? noPlainFile(info.st_mode)
+                                                                              : systemFailure(error);
+        return;
+    }
     struct stat info {};
-    if (fd >= 0 && (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {
+    int locked = -1;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+        whyNot = noPlainFile(info.st_mode);
+    else {
+        while ((locked = ::flock(fd, LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
+        }
+        if (locked != 0)
+            whyNot = errno == EWOULDBLOCK ? failed(FailureKind::Busy, "another running game is writing there")
+                                          : systemFailure(errno);
+    }
+    if (locked != 0) {
         ::close(fd);
         fd = -1;
     }
-    for (int attempt = 0; fd >= 0; ++attempt) {
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
-            return;
-        if ((errno != EWOULDBLOCK && errno != EINTR) || attempt == kLockTries) {
-            ::close(fd);
-            fd = -1;
-            return;
-        }
-        std::this_thread::sleep_for(kLockPause);
+}
+
+bool underFolderLock(const std::string& folder, Failure& failure, const std::function<bool()>& write)
+{
+    const FolderLock lock(folder);
+    if (!lock.held()) {
+        failure = lock.failure();
+        return false;
     }
+    return write();
 }
 
 FolderLock::~FolderLock()

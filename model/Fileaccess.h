@@ -5,6 +5,7 @@
 // to follow and never leaves a half-written file where an old one was.
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -87,9 +88,11 @@ std::string programFile();
 std::string homeFolder();
 
 // Holds the lock of a folder's shared files while it lives, so that two
-// running games never interleave their writes there. The lock file itself,
-// ".wallwright.lock", is made with no link followed. A lock that cannot be
-// had within a few seconds (a stuck process) is not waited for further.
+// running games never interleave their writes there. It never waits: when
+// another game holds the lock, this one is not held and says Busy, and the
+// writer tries again later rather than write without it. The lock file
+// itself, ".wallwright.lock", is made with no link followed; one that is no
+// plain file (a link, FIFO or folder put there) is never used.
 class FolderLock {
 public:
     explicit FolderLock(const std::string& folder);
@@ -97,12 +100,19 @@ public:
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
     bool held() const { return fd >= 0; }
+    // Why it is not held.
+    const Failure& failure() const { return whyNot; }
 
     static constexpr char kFileName[] = ".wallwright.lock";
 
 private:
     int fd = -1;
+    Failure whyNot;
 };
+
+// Runs `write` holding the lock of `folder`. Without the lock nothing is
+// written, and the failure says why (Busy while another game holds it).
+bool underFolderLock(const std::string& folder, Failure& failure, const std::function<bool()>& write);
 
 // "dir/name" with one separator between.
 std::string joinPath(const std::string& folder, const std::string& name);

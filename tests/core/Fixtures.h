@@ -1,6 +1,7 @@
 #pragma once
 // Small puzzle files built in code, so tests do not depend on shipped data,
 // and folders of the test's own to keep them in.
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -12,6 +13,7 @@
 
 #include "Temporaryfolder.h"
 #include "game/Gamecontrol.h"
+#include "model/Fileaccess.h"
 #include "model/Gamefile.h"
 
 namespace fixtures {
@@ -136,5 +138,53 @@ int inChildProcess(Work work)
     ::waitpid(child, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
+
+// A second running game, in a process of its own, that takes the folder's
+// lock and is stopped while it holds it, as a suspended laptop or a debugger
+// stops a game in the middle of its save. Continued, it runs `whileHeld`
+// and lets go as it exits.
+class StoppedGame {
+public:
+    template <typename Work>
+    StoppedGame(const std::string& folder, Work whileHeld)
+    {
+        child = ::fork();
+        if (child == 0) {
+            const fileaccess::FolderLock lock(folder);
+            if (!lock.held())
+                ::_exit(2);
+            ::raise(SIGSTOP);
+            ::_exit(whileHeld() ? 0 : 1);
+        }
+        int status = 0;
+        holding = child > 0 && ::waitpid(child, &status, WUNTRACED) == child && WIFSTOPPED(status);
+    }
+    ~StoppedGame()
+    {
+        if (child > 0 && !finished) {
+            ::kill(child, SIGKILL);
+            ::waitpid(child, nullptr, 0);
+        }
+    }
+    StoppedGame(const StoppedGame&) = delete;
+    StoppedGame& operator=(const StoppedGame&) = delete;
+
+    // Whether it stopped with the lock in hand.
+    bool holdsTheLock() const { return holding; }
+    // Lets it go on and waits for it to end; 0 when `whileHeld` did its work.
+    int resume()
+    {
+        ::kill(child, SIGCONT);
+        int status = -1;
+        ::waitpid(child, &status, 0);
+        finished = true;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    }
+
+private:
+    pid_t child = -1;
+    bool holding = false;
+    bool finished = false;
+};
 
 } // namespace fixtures

@@ -6,6 +6,7 @@
 #include "Programfolder.h"
 #include "game/Gameinterface.h"
 #include "game/Gamerandom.h"
+#include "model/Fileaccess.h"
 
 namespace {
 void putBigEndian(QByteArray& bytes, qsizetype at, int value)
@@ -75,6 +76,70 @@ private slots:
         dropAt({24, 8}, {8, 8});
         QVERIFY(dropAt({40, 56}, {32, 8}).complete);
         QCOMPARE(game.solvedState(), Solved::WithHelp);
+    }
+
+    // A lock held by a stopped game: steps and a solve go on at once and are
+    // kept, then written when it lets go. A folder that refuses the write
+    // (its lock file turned into a folder) is said once for all that waits;
+    // what is kept then is written at exit at the latest.
+    void changesThatCannotBeWrittenAreKeptUntilTheyCanBe()
+    {
+        ProgramFolder folder;
+        const std::string dir = folder.bytes().toStdString();
+        const std::string lock = dir + "/" + fileaccess::FolderLock::kFileName;
+        const auto onDisk = [&] {
+            ClSettings settings;
+            settings.lastPuzzle = -1;
+            settings.loadFrom(dir + "/config.dat");
+            return settings.lastPuzzle;
+        };
+        const auto solve = [](ClGameInterface& game) {
+            game.restart();
+            ClGameControl& control = *game.gameControl;
+            bool solved = false;
+            for (const ClPiece& place : control.gameData->puzzles[std::size_t(control.puzzleIndex)].pieces)
+                solved = game.drop(control.pickPiece(place.startX * kBrickScale, place.startY * kBrickScale),
+                                   place.x * kBrickScale, place.y * kBrickScale)
+                             .complete;
+            return solved;
+        };
+        const auto open = [&](ClGameInterface& game) {
+            ClGameControl& control = *game.gameControl;
+            QVERIFY(control.gameData->load(dir + "/Brick0.gam") && control.gameData->rescaleToPlayUnits());
+            game.selectPuzzle(0);
+        };
+        QStringList told;
+        {
+            Game game(folder);
+            game.reportProblem = [&](const QString& message) { told << message; };
+            open(game);
+            {
+                fixtures::StoppedGame other(dir, [] { return true; });
+                QVERIFY(other.holdsTheLock());
+                game.goToPuzzle(2);
+                QVERIFY(solve(game));
+                QVERIFY(game.savesPending());
+                QCOMPARE(onDisk(), -1);
+                QVERIFY(!QFile::exists(folder.path("progress.dat")));
+                QVERIFY(!game.retrySaves());
+                QCOMPARE(other.resume(), 0);
+            }
+            QVERIFY(game.retrySaves());
+            QCOMPARE(onDisk(), 2);
+            QVERIFY(told.isEmpty());
+
+            std::filesystem::remove(lock);
+            std::filesystem::create_directory(lock);
+            game.goToPuzzle(0);
+            QVERIFY(solve(game));
+            QCOMPARE(told.size(), 1);
+            QVERIFY(told[0].contains(".wallwright.lock"));
+            std::filesystem::remove(lock);
+        }
+        QCOMPARE(onDisk(), 0);
+        Game again(folder);
+        open(again);
+        QCOMPARE(again.solvedMarks(), (std::vector<Solved>{Solved::Alone, Solved::No, Solved::Alone}));
     }
 
     void picturesAreListedBitmapsFirstAndOnlyGoodLowerCaseOnesPainted()

@@ -187,7 +187,7 @@ private slots:
     // What the player confirms is on disk before the window closes, redrawn
     // without ending play, and a second window on the same settings never
     // puts back what the first changed. Selecting a group loads it once and
-    // keeps the remembered puzzle; the same group, or a cancel, changes
+    // opens its first puzzle; the same group, or a cancel, changes
     // nothing, and a missing file is said once while the loaded group stays.
     void everyConfirmedChangeIsOnDiskAtOnce()
     {
@@ -227,15 +227,20 @@ private slots:
         }
         QCOMPARE(b.currentGroup, 2);
         QCOMPARE(second.game().gameData->header.cellWidth, 8); // converted once
-        QCOMPARE(b.gameInterface->settings.lastPuzzle, 1);
         QCOMPARE(second.problems.size(), 1); // the second window took the problems over
         QVERIFY(second.problems[0].contains("Brick3.gam"));
+        QCOMPARE(onDisk(), std::tuple(0, 3, 0, 0, 2)); // the new group's first puzzle, for the next start too
         b.showOptions = [](std::int32_t&, std::int32_t& music, std::int32_t&) { return music = 1, false; };
         b.FrameGameBoard1imgOptionClick(); // cancelled: nothing written
-        QCOMPARE(onDisk(), std::tuple(1, 3, 0, 0, 2));
+        QCOMPARE(onDisk(), std::tuple(0, 3, 0, 0, 2));
+        // The second still shows sound and music on: confirming only a new
+        // brick style writes only that.
+        b.showOptions = [](std::int32_t&, std::int32_t&, std::int32_t& style) { return style = 5, true; };
+        b.FrameGameBoard1imgOptionClick();
+        QCOMPARE(onDisk(), std::tuple(0, 5, 0, 0, 2));
         first.form.reset();
         second.form.reset();
-        QCOMPARE(onDisk(), std::tuple(1, 3, 0, 0, 2));
+        QCOMPARE(onDisk(), std::tuple(0, 5, 0, 0, 2));
     }
 
     // Settings past every end open the first puzzle of the first group, in
