@@ -110,7 +110,7 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
     QCoreApplication::instance()->installEventFilter(this);
 
     // Every button has keys, named in its tooltip and in the help.
-    const char* const leaves = "leave this puzzle; its moves are lost";
+    const char* const leaves = "leave this puzzle";
     const struct {
         TImgBtn* button;
         const char* face;
@@ -135,7 +135,10 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
         for (const QKeySequence& key : b.keys)
             keyNames << keyName(key);
         b.button->loadFaces(b.face);
-        b.button->setToolTip(QString("%1 (%2)").arg(b.action->toolTip(), keyNames.join(", ")));
+        QString tip = QString("%1 (%2)").arg(b.action->toolTip(), keyNames.join(", "));
+        if (b.losesMoves) // a mouse player learns of undo where it matters most
+            tip += QString(". %1 right after brings back the puzzle as you left it").arg(keyName(kUndoKey));
+        b.button->setToolTip(tip);
         connect(b.button, &TImgBtn::OnClick, b.action, &QAction::trigger);
     }
     gameInterface->reportProblem = [](const QString& message) { problemReport().add(message); };
@@ -278,19 +281,28 @@ void TFormMain::selectGameExecute()
     if (!showSelection(currentGroup, choosePuzzle))
         return;
     if (currentGroup != remembered) {
-        if (!loadGroup(currentGroup)) {
-            currentGroup = remembered; // the group still loaded
+        const std::int32_t chosen = currentGroup;
+        currentGroup = remembered;
+        if (!changeGroup(chosen))
             return;
-        }
-        // A new group opens on its first puzzle, and the next start does too.
-        gameInterface->settings.group = currentGroup;
-        gameInterface->gameControl->selectPuzzle(0);
-        gameInterface->settings.lastPuzzle = 0;
-        gameInterface->settingsChanged(ClSettings::kGroup | ClSettings::kLastPuzzle);
         FrameGameBoard1->ShowLevelPicture();
     }
     if (choosePuzzle)
         chooseGameExecute();
+}
+
+bool TFormMain::changeGroup(std::int32_t group)
+{
+    gameInterface->leavePlay();
+    if (!loadGroup(group))
+        return false; // the group loaded before stays
+    // A new group opens on its first puzzle, and the next start does too.
+    currentGroup = group;
+    gameInterface->settings.group = group;
+    gameInterface->gameControl->selectPuzzle(0);
+    gameInterface->settings.lastPuzzle = 0;
+    gameInterface->settingsChanged(ClSettings::kGroup | ClSettings::kLastPuzzle);
+    return true;
 }
 
 void TFormMain::chooseGameExecute()
@@ -365,7 +377,19 @@ void TFormMain::hintExecute()
 
 void TFormMain::undoExecute()
 {
-    stepHistory(&ClGameInterface::undo);
+    // With nothing of this play to take back, undo goes back to the puzzle
+    // that Play, a step or another group left with its moves.
+    const auto leftGroup = gameInterface->puzzleHasMoves() ? std::nullopt : gameInterface->leftPlayGroup();
+    if (!leftGroup) {
+        stepHistory(&ClGameInterface::undo);
+        return;
+    }
+    if (FrameGameBoard1->dragging || (*leftGroup != currentGroup && !changeGroup(*leftGroup)))
+        return;
+    if (gameInterface->resumeLeftPlay())
+        FrameGameBoard1->ShowPuzzle();
+    else
+        FrameGameBoard1->ShowLevelPicture();
 }
 
 void TFormMain::redoExecute()

@@ -74,6 +74,9 @@ private:
     // Loads a group's puzzle file and converts it to play units; says so
     // when it cannot.
     bool loadGroup(std::int32_t group);
+    // The player's step to another group, the play left kept for undo; false
+    // when its file cannot be loaded.
+    bool changeGroup(std::int32_t group);
     void rescaleGameData();
     bool hasPuzzle() const;
     void stepHistory(PlayOutcome (ClGameInterface::*step)());

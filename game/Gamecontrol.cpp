@@ -304,6 +304,34 @@ PlayOutcome ClGameControl::redo()
     return goTo(history.redo());
 }
 
+LeftPlay ClGameControl::leavePlay()
+{
+    letGo();
+    return {puzzleIndex, puzzle.pieces, fileOrder, history};
+}
+
+bool ClGameControl::resumePlay(const LeftPlay& left)
+{
+    const bool known = left.puzzleIndex >= 0 && std::size_t(left.puzzleIndex) < gameData->puzzles.size()
+                       && gameData->puzzles[std::size_t(left.puzzleIndex)].pieces.size() == left.pieces.size()
+                       && left.fileOrder.size() == left.pieces.size()
+                       && std::all_of(left.fileOrder.begin(), left.fileOrder.end(),
+                                      [&](std::size_t at) { return at < left.pieces.size(); });
+    if (!known || !selectPuzzle(left.puzzleIndex) || !isValid())
+        return false;
+    gameData->checkerboard->resetFromPuzzle(puzzle);
+    // The shapes are this collection's: the file's piece k lies at list place fileOrder[k].
+    std::vector<ClPiece> pieces = left.pieces;
+    for (std::size_t k = 0; k < left.fileOrder.size(); ++k)
+        pieces[left.fileOrder[k]].shape = puzzle.pieces[k].shape;
+    puzzle.pieces = std::move(pieces);
+    fileOrder = left.fileOrder;
+    for (const auto& piece : puzzle.pieces)
+        applyPiece(&piece, +1);
+    history = left.history;
+    return true;
+}
+
 bool ClGameControl::canUndo() const
 {
     return history.canUndo() || history.differs(layout());

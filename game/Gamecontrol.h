@@ -25,6 +25,15 @@ struct PlayOutcome {
     bool complete = false;
 };
 
+// A puzzle in play as the player left it, to go back to: which puzzle,
+// every piece as it lay, in its drawing order, and the history behind it.
+struct LeftPlay {
+    std::int32_t puzzleIndex = 0;
+    std::vector<ClPiece> pieces;
+    std::vector<std::size_t> fileOrder;
+    ClHistory history;
+};
+
 class ClGameControl {
 public:
     ClGameControl();
@@ -81,6 +90,12 @@ public:
     // Whether undo would change anything: a step, or a change not let go yet.
     bool canUndo() const;
     bool canRedo() const { return history.canRedo(); }
+    // The puzzle in play as it stands, a change not let go yet included.
+    LeftPlay leavePlay();
+    // Back in play on a puzzle left before, in the collection it was left in:
+    // its pieces as they lay and its undo history. False, changing nothing,
+    // when the collection no longer has such a puzzle.
+    bool resumePlay(const LeftPlay& left);
     bool wallComplete() const;
 
     // A piece's facing set outright, outside the turn rule: mirrored, or

@@ -276,8 +276,32 @@ void ClGameInterface::loadProgress()
 
 void ClGameInterface::restart()
 {
+    leavePlay();
     helpedThisPlay = false;
     gameControl->restart();
+}
+
+void ClGameInterface::leavePlay()
+{
+    if (puzzleHasMoves())
+        leftPlay = Left{settings.group, gameControl->leavePlay(), helpedThisPlay, background.copy()};
+}
+
+std::optional<std::int32_t> ClGameInterface::leftPlayGroup() const
+{
+    return leftPlay ? std::optional(leftPlay->group) : std::nullopt;
+}
+
+bool ClGameInterface::resumeLeftPlay()
+{
+    if (!leftPlay || leftPlay->group != settings.group || !gameControl->resumePlay(leftPlay->play))
+        return false;
+    helpedThisPlay = leftPlay->helped;
+    background = leftPlay->background;
+    leftPlay.reset();
+    settings.lastPuzzle = gameControl->puzzleIndex;
+    settingsChanged(ClSettings::kLastPuzzle);
+    return true;
 }
 
 PlayOutcome ClGameInterface::drop(ClPiece* piece, std::int32_t column, std::int32_t row)
@@ -298,6 +322,9 @@ PlayOutcome ClGameInterface::letGo()
 PlayOutcome ClGameInterface::ended(const PlayOutcome& outcome)
 {
     gameControl->letGo();
+    // A move in this play: undo now takes it back, not the step that led here.
+    if (gameControl->canUndo() || outcome.complete)
+        leftPlay.reset();
     if (outcome.complete)
         recordSolved();
     return outcome;
@@ -324,8 +351,10 @@ HintResult ClGameInterface::hint()
     gameControl->letGo();
     const HintResult result = giveHint(*gameControl);
     gameControl->letGo();
-    if (result.outcome == HintOutcome::Placed || result.outcome == HintOutcome::TookBack)
+    if (result.outcome == HintOutcome::Placed || result.outcome == HintOutcome::TookBack) {
         helpedThisPlay = true;
+        leftPlay.reset();
+    }
     if (result.complete)
         recordSolved();
     return result;
@@ -400,6 +429,7 @@ void ClGameInterface::step(const std::function<void()>& move)
 {
     if (gameControl->gameData->puzzles.empty())
         return;
+    leavePlay();
     paintRandomBackground();
     move();
     settings.lastPuzzle = gameControl->puzzleIndex;

@@ -4,6 +4,7 @@
 // File paths are bytes (QByteArray), exactly as the file system has them.
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include <QByteArray>
 #include <QByteArrayList>
@@ -39,6 +40,16 @@ public:
 
     // Play: the puzzle from its start, no hint taken yet.
     void restart();
+    // Leaving the puzzle in play for another (Play afresh, a step, another
+    // group): one with moves is kept, with its group and background, so that
+    // undo can go back to it until the player moves a piece again.
+    void leavePlay();
+    // The group of that puzzle, when undo can go back to one.
+    std::optional<std::int32_t> leftPlayGroup() const;
+    // Back in play on it, every piece where it lay and its undo history
+    // behind it, remembered like a step; its group must be the one loaded.
+    // False when there is none or the group no longer holds it.
+    bool resumeLeftPlay();
     // The player's moves on the puzzle in play, through the game in play:
     // the held piece dropped at a play cell by the snap rule, turned by a
     // right click at a play point, or let go as it lies; and a hint, after
@@ -149,6 +160,13 @@ private:
     ClPendingSaves saves;
     QHash<QByteArray, QString> whatIsSaved; // by file, for the player
     QTimer retryTimer;
+    struct Left {
+        std::int32_t group;
+        LeftPlay play;
+        bool helped;
+        QImage background;
+    };
+    std::optional<Left> leftPlay;
 };
 
 // The folder of the running program's own file, links resolved.

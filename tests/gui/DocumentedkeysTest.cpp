@@ -39,7 +39,7 @@ private slots:
         const auto buttons = window.board().findChildren<TImgBtn*>();
         QCOMPARE(buttons.size(), 8);
         for (const TImgBtn* button : buttons) // "Next Game (Right, Page Down)"
-            for (const QString& key : button->toolTip().section('(', 1).remove(')').split(", "))
+            for (const QString& key : button->toolTip().section('(', 1).section(')', 0, 0).split(", "))
                 QVERIFY2(help.contains(key), qPrintable(button->toolTip()));
 
         // The manual page names keys as the words of its font macros:

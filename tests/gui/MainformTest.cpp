@@ -243,6 +243,80 @@ private slots:
         QCOMPARE(onDisk(), std::tuple(0, 5, 0, 0, 2));
     }
 
+    // Play, Prev, Next, another puzzle or another group act at once, and
+    // Ctrl+Z right after brings the puzzle left back: every piece where it
+    // lay, its own history behind it, its group and number remembered again.
+    // A move in the new play takes that chance away.
+    void aStepThatLeavesMovesIsUndoneWhole_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::newRow("Play") << 0;
+        QTest::newRow("Prev") << 1;
+        QTest::newRow("Next") << 2;
+        QTest::newRow("Choose") << 3;
+        QTest::newRow("another group") << 4;
+    }
+    void aStepThatLeavesMovesIsUndoneWhole()
+    {
+        QFETCH(int, step);
+        ProgramFolder folder;
+        QFile::copy(folder.path("Brick0.gam"), folder.path("Brick2.gam"));
+        writeConfig(folder, 0, 1, 0);
+        Window window(folder);
+        TFormMain& form = window.open();
+        form.showChooser = [](std::int32_t& puzzle, const QString&, const std::vector<Solved>&) {
+            return puzzle = 2, true;
+        };
+        form.showSelection = [](std::int32_t& group, bool&) { return group = 2, true; };
+        const std::function<void()> steps[] = {
+            [&] { form.playGameExecute(); },   [&] { form.prevGameExecute(); },
+            [&] { form.nextGameExecute(); },   [&] { form.chooseGameExecute(); },
+            [&] { form.selectGameExecute(); },
+        };
+        const auto pieces = [&] { // in the file's order
+            std::vector<std::pair<int, int>> at;
+            for (std::size_t k = 0; const ClPiece* piece = window.game().pieceInFileOrder(k); ++k)
+                at.emplace_back(piece->x, piece->y);
+            return at;
+        };
+        const auto lastPuzzleOnDisk = [&] {
+            ClSettings settings;
+            settings.loadFrom(folder.path("config.dat").toStdString());
+            return std::pair(settings.group, settings.lastPuzzle);
+        };
+        form.playGameExecute();
+        ClGameControl& game = window.game();
+        const auto before = pieces();
+        game.movePiece(game.pickPiece(8, 48), 20, 30);
+        form.gameInterface->letGo();
+        game.movePiece(game.pickPiece(40, 56), 60, 30);
+        form.gameInterface->letGo();
+        const auto left = pieces();
+
+        steps[step]();
+        QVERIFY(pieces() != left);
+        form.undoExecute();
+        QVERIFY(window.board().PaintBox1->isEnabled());
+        QCOMPARE(form.currentGroup, 0);
+        QCOMPARE(game.puzzleIndex, 1);
+        QCOMPARE(pieces(), left);
+        QCOMPARE(lastPuzzleOnDisk(), std::pair(0, 1));
+        form.undoExecute();
+        form.undoExecute();
+        QCOMPARE(pieces(), before); // its own history came back with it
+        form.redoExecute();
+
+        steps[step]();
+        form.playGameExecute();
+        game.movePiece(game.pickPiece(8, 48), 20, 30);
+        form.gameInterface->letGo();
+        form.undoExecute(); // the new move, not the step
+        QVERIFY(window.board().PaintBox1->isEnabled());
+        form.undoExecute();
+        QCOMPARE(game.puzzleIndex, (std::array{1, 0, 2, 2, 0}[std::size_t(step)]));
+        QCOMPARE(form.currentGroup, step == 4 ? 2 : 0);
+    }
+
     // Settings past every end open the first puzzle of the first group, in
     // silence, and keep the brick style for a build that has it. Cells too
     // large, of no pixels or negative: the group is shown, said once, and no

@@ -46,8 +46,8 @@ private slots:
     {
         QTest::addColumn<Qt::Key>("key");
         QTest::addColumn<QString>("note");
-        QTest::newRow("Page Down") << Qt::Key_PageDown << "Press Page Down again to leave this puzzle; its moves are lost.";
-        QTest::newRow("Page Up") << Qt::Key_PageUp << "Press Page Up again to leave this puzzle; its moves are lost.";
+        QTest::newRow("Page Down") << Qt::Key_PageDown << "Press Page Down again to leave this puzzle.";
+        QTest::newRow("Page Up") << Qt::Key_PageUp << "Press Page Up again to leave this puzzle.";
         QTest::newRow("P") << Qt::Key_P << "Press P again to start this puzzle afresh.";
         QTest::newRow("S") << Qt::Key_S << "Press S again to choose another group.";
         QTest::newRow("G") << Qt::Key_G << "Press G again to choose another puzzle.";
