@@ -33,6 +33,8 @@ bool desktopOpensChm()
     query.start("xdg-mime", {"query", "default", "application/vnd.ms-htmlhelp"});
     return query.waitForFinished(2000) && query.exitCode() == 0 && !query.readAllStandardOutput().trimmed().isEmpty();
 }
+// File units (half bricks) across one whole brick.
+constexpr int kBrickColumns = 2;
 // The keys of keyboard play and what each does to the board.
 const struct {
     Qt::Key key;
@@ -47,7 +49,13 @@ const struct {
     {Qt::Key_Right, Qt::NoModifier, [](TFrameGameBoard& b) { b.MoveChosenPiece(+1, 0); }},
     {Qt::Key_Up, Qt::NoModifier, [](TFrameGameBoard& b) { b.MoveChosenPiece(0, -1); }},
     {Qt::Key_Down, Qt::NoModifier, [](TFrameGameBoard& b) { b.MoveChosenPiece(0, +1); }},
-    {Qt::Key_Space, Qt::NoModifier, [](TFrameGameBoard& b) { b.TurnChosenPiece(); }},
+    // With Shift a whole brick across: two half-brick file units. A row is one already.
+    {Qt::Key_Left, Qt::ShiftModifier, [](TFrameGameBoard& b) { b.MoveChosenPiece(-kBrickColumns, 0); }},
+    {Qt::Key_Right, Qt::ShiftModifier, [](TFrameGameBoard& b) { b.MoveChosenPiece(+kBrickColumns, 0); }},
+    {Qt::Key_Up, Qt::ShiftModifier, [](TFrameGameBoard& b) { b.MoveChosenPiece(0, -1); }},
+    {Qt::Key_Down, Qt::ShiftModifier, [](TFrameGameBoard& b) { b.MoveChosenPiece(0, +1); }},
+    {Qt::Key_Space, Qt::NoModifier, [](TFrameGameBoard& b) { b.TurnChosenPiece(TurnWay::On); }},
+    {Qt::Key_Space, Qt::ShiftModifier, [](TFrameGameBoard& b) { b.TurnChosenPiece(TurnWay::Back); }},
     {Qt::Key_Return, Qt::NoModifier, [](TFrameGameBoard& b) { b.DropChosenPiece(); }},
     {Qt::Key_Enter, Qt::NoModifier, [](TFrameGameBoard& b) { b.DropChosenPiece(); }},
     {Qt::Key_Escape, Qt::NoModifier, [](TFrameGameBoard& b) { b.PutChosenPieceBack(); }},

@@ -220,9 +220,9 @@ std::optional<ClPoint> ClGameControl::stepInField(const ClPiece* piece, std::int
     return ClPoint{std::int32_t(x), std::int32_t(y)};
 }
 
-PlayOutcome ClGameControl::turnPiece(ClPiece* piece, std::int32_t column, std::int32_t row)
+PlayOutcome ClGameControl::turnPiece(ClPiece* piece, std::int32_t column, std::int32_t row, TurnWay way)
 {
-    const std::optional<ClPiece> turned = piece ? turnedOnce(*piece, gameData->header.rotateStep) : std::nullopt;
+    const std::optional<ClPiece> turned = piece ? ::turned(*piece, gameData->header.rotateStep, way) : std::nullopt;
     if (!turned)
         return outcomeOf(PieceChange::None);
     const ClPoints before = piece->cells();

@@ -58,8 +58,8 @@ public:
     // The piece at this place in the puzzle file, not picked; null when none.
     ClPiece* pieceInFileOrder(std::size_t index);
     bool canMoveTo(const ClPiece* piece, std::int32_t x, std::int32_t y) const;
-    // A step of the keys: the piece's position moved by a file unit each
-    // way asked for (columns and rows of -1, 0 or 1), then, when that lies
+    // A step of the keys: the piece's position moved by the file units each
+    // way asked for (a half brick across, a row down), then, when that lies
     // outside what canMoveTo allows (a turn can leave a piece reaching out
     // of the field), by whole file units into it. None when the field has
     // no such place for the piece or the step would not move it.
@@ -72,8 +72,8 @@ public:
     PlayOutcome movePiece(ClPiece* piece, std::int32_t x, std::int32_t y);
     // The turn rule of a right click at play point (column, row): turns or
     // mirrors by the piece's shape index, keeping the brick under that point
-    // in place.
-    PlayOutcome turnPiece(ClPiece* piece, std::int32_t column, std::int32_t row);
+    // in place; or turns it back as far.
+    PlayOutcome turnPiece(ClPiece* piece, std::int32_t column, std::int32_t row, TurnWay way = TurnWay::On);
     // The drop rule: moves the selected piece to the brick bond nearest
     // (column, row) when every brick lands there on a free wall cell, else
     // to (column, row).

@@ -309,9 +309,9 @@ PlayOutcome ClGameInterface::drop(ClPiece* piece, std::int32_t column, std::int3
     return ended(gameControl->snapPiece(piece, column, row));
 }
 
-PlayOutcome ClGameInterface::turn(ClPiece* piece, std::int32_t column, std::int32_t row)
+PlayOutcome ClGameInterface::turn(ClPiece* piece, std::int32_t column, std::int32_t row, TurnWay way)
 {
-    return ended(gameControl->turnPiece(piece, column, row));
+    return ended(gameControl->turnPiece(piece, column, row, way));
 }
 
 PlayOutcome ClGameInterface::letGo()

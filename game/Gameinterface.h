@@ -59,7 +59,7 @@ public:
     // recorded; reportProblem hears, once, when the record cannot be written
     // (it is then kept and written later) or is full.
     PlayOutcome drop(ClPiece* piece, std::int32_t column, std::int32_t row);
-    PlayOutcome turn(ClPiece* piece, std::int32_t column, std::int32_t row);
+    PlayOutcome turn(ClPiece* piece, std::int32_t column, std::int32_t row, TurnWay way = TurnWay::On);
     PlayOutcome letGo();
     HintResult hint();
     // The last change to the puzzle in play taken back, or the one taken back

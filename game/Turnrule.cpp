@@ -38,3 +38,25 @@ std::optional<ClPiece> turnedOnce(ClPiece piece, std::int32_t rotateStep)
     }
     return piece;
 }
+
+namespace {
+std::optional<ClPiece> turnedBack(const ClPiece& piece, std::int32_t rotateStep)
+{
+    const auto sameFacing = [](const ClPiece& a, const ClPiece& b) {
+        return a.angle == b.angle && a.flipped == b.flipped;
+    };
+    std::optional<ClPiece> before = turnedOnce(piece, rotateStep);
+    for (int clicks = 1; before && clicks < kMostTurns; ++clicks) {
+        const std::optional<ClPiece> next = turnedOnce(*before, rotateStep);
+        if (!next || sameFacing(*next, piece))
+            return before;
+        before = next;
+    }
+    return before; // a damaged angle that never comes round: as far back as it goes
+}
+} // namespace
+
+std::optional<ClPiece> turned(const ClPiece& piece, std::int32_t rotateStep, TurnWay way)
+{
+    return way == TurnWay::Back ? turnedBack(piece, rotateStep) : turnedOnce(piece, rotateStep);
+}

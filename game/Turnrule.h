@@ -26,3 +26,7 @@ inline constexpr int kMostTurns = 8;
 // The piece after one right click, in place: only its angle and mirroring
 // change. Nothing for the shape that never turns.
 std::optional<ClPiece> turnedOnce(ClPiece piece, std::int32_t rotateStep);
+// Which way a turn goes: on, as a right click, or back, to the facing whose
+// next click gives this one (for a rule of two facings, the same as on).
+enum class TurnWay { On, Back };
+std::optional<ClPiece> turned(const ClPiece& piece, std::int32_t rotateStep, TurnWay way);

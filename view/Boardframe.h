@@ -57,7 +57,7 @@ public:
 
     // Turns or mirrors the piece for a right click at a play point, and lets
     // go of it; says what the turn did.
-    virtual PlayOutcome TurnPiece(int column, int row, ClPiece* piece) = 0;
+    virtual PlayOutcome TurnPiece(int column, int row, ClPiece* piece, TurnWay way) = 0;
     virtual void PiecePicked() {}
     virtual void RedrawPieces() {}
     // Every piece of the game from the last to the first, so the first is on top.

@@ -308,9 +308,9 @@ void TFrameGameBoard::playSound(Sound sound)
         soundPlayer->playSound(sound);
 }
 
-PlayOutcome TFrameGameBoard::TurnPiece(int column, int row, ClPiece* piece)
+PlayOutcome TFrameGameBoard::TurnPiece(int column, int row, ClPiece* piece, TurnWay way)
 {
-    const PlayOutcome outcome = gameInterface->turn(piece, column, row);
+    const PlayOutcome outcome = gameInterface->turn(piece, column, row, way);
     if (outcome.change == PieceChange::Turned)
         playSound(Sound::Turn);
     return outcome;
@@ -417,7 +417,7 @@ void TFrameGameBoard::PaintBox1MouseUp(Qt::MouseButton button, int x, int y)
     if (button == Qt::LeftButton && game()->canMoveTo(held, cell.x(), cell.y()))
         outcome = gameInterface->drop(held, cell.x(), cell.y());
     else if (!mouseMoved && pressedButton == Qt::RightButton)
-        outcome = TurnPiece(x / cellWidth(), y / cellHeight(), held);
+        outcome = TurnPiece(x / cellWidth(), y / cellHeight(), held, TurnWay::On);
     else
         outcome = gameInterface->letGo();
     RedrawPieces();
@@ -517,14 +517,14 @@ void TFrameGameBoard::MoveChosenPiece(int columns, int rows)
     PaintBox1->update();
 }
 
-void TFrameGameBoard::TurnChosenPiece()
+void TFrameGameBoard::TurnChosenPiece(TurnWay way)
 {
     ClPiece* piece = liftChosenPiece();
     if (!piece)
         return;
     const ClPoints bricks = piece->cells();
     const ClPoint first = bricks.empty() ? ClPoint{piece->x, piece->y} : bricks.front();
-    showOutcome(TurnPiece(first.x, first.y, piece));
+    showOutcome(TurnPiece(first.x, first.y, piece, way));
 }
 
 void TFrameGameBoard::DropChosenPiece()

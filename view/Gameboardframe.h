@@ -23,7 +23,7 @@ public:
     // The puzzle in play: the shaded wall around the gap, mouse play on.
     void ShowPuzzle();
 
-    PlayOutcome TurnPiece(int column, int row, ClPiece* piece) override;
+    PlayOutcome TurnPiece(int column, int row, ClPiece* piece, TurnWay way) override;
     void RedrawPieces() override;
     void DrawPiece(const ClPiece& piece, QPainter& canvas) override;
     void DrawWall(const ClCheckerboard* checkerboard) override;
@@ -53,7 +53,7 @@ public:
     // up, as a press of the mouse would.
     void MoveChosenPiece(int columns, int rows);
     // A right click on its first brick.
-    void TurnChosenPiece();
+    void TurnChosenPiece(TurnWay way);
     // Lets go of it where it lies, snapping as a mouse release would.
     void DropChosenPiece();
     // Back where the keys picked it up.

@@ -150,6 +150,14 @@ TEST_F(Game, TurnsKeepTheClickedBrickInPlace)
     game.turnPiece(ell, 0, 0);
     EXPECT_EQ(std::pair(ell->angle, ell->flipped), std::pair(0, 1));
     EXPECT_EQ(ell->cells()[0], start[0]); // no brick there: the first brick stays
+    // Turned back, click by click, round past the start; a mirror mirrors back.
+    for (const auto facing : {std::pair(180, 0), std::pair(0, 0), std::pair(180, 1)}) {
+        EXPECT_EQ(game.turnPiece(ell, 0, 0, TurnWay::Back).change, PieceChange::Turned);
+        EXPECT_EQ(std::pair(ell->angle, ell->flipped), facing);
+    }
+    ell->shapeIndex = 3;
+    game.turnPiece(ell, 0, 0, TurnWay::Back);
+    EXPECT_EQ(std::pair(ell->angle, ell->flipped), std::pair(180, 0));
 
     ell->shapeIndex = 1;
     EXPECT_EQ(game.turnPiece(ell, 45, 62).change, PieceChange::None);

@@ -67,12 +67,12 @@ private slots:
         press(Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(placeOf(0), (ClPoint{8, 8}));
 
-        // The L up twelve rows and two units left, over its place.
+        // The L up twelve rows, half of them with Shift, and a whole brick
+        // left with Shift, over its place.
         press(Qt::Key_Tab);
         for (int row = 0; row < 12; ++row)
-            press(Qt::Key_Up);
-        press(Qt::Key_Left);
-        press(Qt::Key_Left);
+            press(Qt::Key_Up, row % 2 ? Qt::ShiftModifier : Qt::NoModifier);
+        press(Qt::Key_Left, Qt::ShiftModifier);
         QVERIFY(board.PaintBox1->isEnabled()); // carried over its place: not yet let go
         press(Qt::Key_Tab); // lets it go first
         QCOMPARE(sounds.played.back(), Sound::Solve);
@@ -103,6 +103,9 @@ private slots:
         press(Qt::Key_Space);
         seen.push_back(now());
         QCOMPARE(sounds.played.back(), Sound::Turn);
+        press(Qt::Key_Space, Qt::ShiftModifier); // turned back as it lay before
+        QCOMPARE(now(), seen[2]);
+        seen.push_back(now());
         form().hintExecute();
         sounds.played.clear();
 
