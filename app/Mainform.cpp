@@ -410,7 +410,7 @@ void TFormMain::stepHistory(PlayOutcome (ClGameInterface::*step)())
     TFrameGameBoard& board = *FrameGameBoard1;
     if (!board.PaintBox1->isEnabled() || board.dragging)
         return;
-    board.PiecesMovedByHistory((gameInterface.get()->*step)());
+    board.ShowHistoryStep([&] { return (gameInterface.get()->*step)(); });
 }
 
 void TFormMain::About1Click()

@@ -94,6 +94,13 @@ TFrameGameBoard::TFrameGameBoard(QWidget* parent)
     }
     imgHint->hide();
 
+    landedMarkTimer = new QTimer(this);
+    landedMarkTimer->setSingleShot(true);
+    connect(landedMarkTimer, &QTimer::timeout, this, [this] {
+        landedPiece.reset();
+        PaintBox1->update();
+    });
+
     noteLabel = new QLabel(this);
     noteLabel->setStyleSheet(QString(kNoteStyle).arg(kCaptionColour.name()));
     QFont font = noteLabel->font();
@@ -148,8 +155,11 @@ void TFrameGameBoard::PaintBox1Paint(QPainter& canvas, const QRect& dirty)
         return;
     }
     DrawPieces(canvas, game() ? game()->isValid() : nullptr);
-    if (PaintBox1->isEnabled())
-        drawChosenMark(canvas);
+    if (!PaintBox1->isEnabled())
+        return;
+    for (const auto& marked : {chosenPiece, landedPiece})
+        if (marked)
+            drawMark(canvas, game()->pieceInFileOrder(*marked));
 }
 
 void TFrameGameBoard::RedrawPieces()
@@ -203,6 +213,7 @@ void TFrameGameBoard::drawCaption()
 void TFrameGameBoard::ShowLevelPicture()
 {
     chosenPiece.reset();
+    landedPiece.reset();
     keysCarry = false;
     imgHint->hide();
     imgBack->picture = gameInterface->background.copy();
@@ -241,18 +252,51 @@ void TFrameGameBoard::setBitmapScale(int newScale)
 HintResult TFrameGameBoard::ShowHint()
 {
     // Where each piece lies now: the hint tells which one it moved only after the move.
-    std::vector<QPoint> corners;
-    for (const ClPiece& piece : game()->puzzle.pieces)
-        corners.push_back(pieceCorner(piece));
+    const std::vector<QPoint> before = pieceCorners();
     const HintResult given = gameInterface->hint();
     if (!given.piece)
         return given;
-    slidePiece(*given.piece, corners[std::size_t(given.piece - game()->puzzle.pieces.data())]);
+    slideMovedPieces(before);
     playSound(Sound::Drop);
     RedrawPieces();
     if (given.complete)
         runSolveSequence();
     return given;
+}
+
+void TFrameGameBoard::ShowHistoryStep(const std::function<PlayOutcome()>& step)
+{
+    const std::vector<QPoint> before = pieceCorners();
+    const PlayOutcome outcome = step();
+    if (outcome.change == PieceChange::None)
+        return;
+    slideMovedPieces(before);
+    playSound(Sound::Drop);
+    showOutcome(outcome);
+}
+
+std::vector<QPoint> TFrameGameBoard::pieceCorners() const
+{
+    std::vector<QPoint> corners;
+    for (const ClPiece& piece : game()->puzzle.pieces)
+        corners.push_back(pieceCorner(piece));
+    return corners;
+}
+
+void TFrameGameBoard::slideMovedPieces(const std::vector<QPoint>& before)
+{
+    // Undo, redo and hints move pieces in place: the list keeps its order.
+    const auto& pieces = game()->puzzle.pieces;
+    for (std::size_t i = 0; i < pieces.size() && i < before.size(); ++i) {
+        if (pieceCorner(pieces[i]) == before[i])
+            continue;
+        slidePiece(pieces[i], before[i]);
+        for (std::size_t k = 0; const ClPiece* piece = game()->pieceInFileOrder(k); ++k)
+            if (piece == &pieces[i])
+                landedPiece = k;
+    }
+    if (landedPiece)
+        landedMarkTimer->start(landedMarkMilliseconds);
 }
 
 void TFrameGameBoard::slidePiece(const ClPiece& piece, QPoint from)
@@ -450,14 +494,6 @@ void TFrameGameBoard::runSolveSequence()
     ShowLevelPicture();
 }
 
-void TFrameGameBoard::PiecesMovedByHistory(const PlayOutcome& outcome)
-{
-    if (outcome.change == PieceChange::None)
-        return;
-    playSound(Sound::Drop);
-    showOutcome(outcome);
-}
-
 void TFrameGameBoard::showOutcome(const PlayOutcome& outcome)
 {
     keysCarry = false;
@@ -551,9 +587,8 @@ namespace {
 constexpr double kMarkWidth = 2;
 } // namespace
 
-void TFrameGameBoard::drawChosenMark(QPainter& canvas) const
+void TFrameGameBoard::drawMark(QPainter& canvas, const ClPiece* piece) const
 {
-    const ClPiece* piece = chosenPiece ? game()->pieceInFileOrder(*chosenPiece) : nullptr;
     if (!piece)
         return;
     QRegion bricks;

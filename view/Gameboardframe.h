@@ -6,6 +6,8 @@
 #include <functional>
 #include <optional>
 
+#include <QTimer>
+
 #include "Boardframe.h"
 #include "Soundplayer.h"
 
@@ -40,7 +42,9 @@ public:
     void ShowNote(const QString& text);
     QString note() const;
     // Undo or redo moved pieces: the same, when it moved any.
-    void PiecesMovedByHistory(const PlayOutcome& outcome);
+    // An undo or redo of the game, shown: the pieces it moved slide from
+    // where they lay to their places.
+    void ShowHistoryStep(const std::function<PlayOutcome()>& step);
 
     // Keyboard play on the puzzle in play, by the mouse's rules and through
     // the same moves. The chosen piece is known by its place in the puzzle
@@ -85,8 +89,10 @@ public:
     ClSoundPlayer* soundPlayer = nullptr;
     // Milliseconds the fade of a solved wall takes.
     int fadeMilliseconds = 750;
-    // Milliseconds a hinted piece takes to slide to its place.
+    // Milliseconds a hinted, undone or redone piece takes to slide to its place.
     int slideMilliseconds = 300;
+    // Milliseconds a piece that slid stays marked after it lands.
+    int landedMarkMilliseconds = 1000;
 
 private:
     void PaintBox1Paint(QPainter& canvas, const QRect& dirty);
@@ -95,13 +101,18 @@ private:
     void PaintBox1MouseUp(Qt::MouseButton button, int x, int y);
     void buildBackBuffer();
     void runSolveSequence();
+    // The corners of the pieces, in the list's order, before a move of the game.
+    std::vector<QPoint> pieceCorners() const;
+    // Every piece that the move changed slides there from its corner before;
+    // the last one stays marked for a moment.
+    void slideMovedPieces(const std::vector<QPoint>& before);
     void slidePiece(const ClPiece& piece, QPoint from);
     // The chosen piece, picked if the keys do not carry it yet.
     ClPiece* liftChosenPiece();
     bool carryingChosenPiece() const;
     // The end of a gesture of the keys or of a step of the history.
     void showOutcome(const PlayOutcome& outcome);
-    void drawChosenMark(QPainter& canvas) const;
+    void drawMark(QPainter& canvas, const ClPiece* piece) const;
     void drawCaption();
     void playSound(Sound sound);
     const QImage& brickImage() const;
@@ -118,6 +129,9 @@ private:
 
     bool heldPieceShown = false;
     const ClPiece* slidingPiece = nullptr;
+    // The piece that slid last, by its place in the file, while it is marked.
+    std::optional<std::size_t> landedPiece;
+    QTimer* landedMarkTimer;
     QLabel* noteLabel;
     // The keys hold the chosen piece, picked up at this play position.
     bool keysCarry = false;

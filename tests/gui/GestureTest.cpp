@@ -119,7 +119,7 @@ private slots:
 
     // A hint shows itself: the hinted piece's picture slides
     // step by step from where it lay to the place the game gave it, where it
-    // is drawn after. A click meanwhile goes nowhere.
+    // is drawn after. A click meanwhile goes nowhere. Undo shows itself alike.
     void aHintSlidesThePieceToItsPlace()
     {
         TFrameGameBoard& board = window->board();
@@ -152,6 +152,21 @@ private slots:
         QCOMPARE(rgb(screen.pixel(pixelOf(start.x, start.y, 4, 2))),
                  window->wallPixel(start.x * 8 + 4, kFieldTop + start.y * 5 + 2));
         QVERIFY(board.PaintBox1->isEnabled()); // the click on Play was dropped
+
+        // Marked where it landed, for a moment; an undo slides it back, and
+        // marks it there until the moment is over.
+        const QRgb markColour = rgb(qRgb(255, 255, 0));
+        QCOMPARE(rgb(screen.pixel(pixelOf(brick.x, brick.y, -1, 10))), markColour);
+        board.landedMarkMilliseconds = 0;
+        frames.origins.clear();
+        window->form->undoExecute();
+        QVERIFY(frames.origins.size() > 8);
+        QCOMPARE(frames.origins.first(), origin);
+        QCOMPARE(frames.origins.last(), pixels({before.pieces[index].x, before.pieces[index].y}));
+        const QPoint startRim = pixelOf(start.x, start.y, -1, 10);
+        QCOMPARE(rgb(window->screen().pixel(startRim)), markColour);
+        QCoreApplication::processEvents();
+        QVERIFY(rgb(window->screen().pixel(startRim)) != markColour);
     }
 };
 
