@@ -60,14 +60,14 @@ QImage photo(int width, int height)
 }
 
 // How the encoder lays the picture out: each as cameras and editors write it.
-enum class Layout {
+enum class JpegLayout {
     Baseline,          // every colour in one scan, colour sampled 2 x 2
     Progressive,       // coarse to fine, colour sampled 2 x 2
     ProgressiveFull,   // coarse to fine, colour at full resolution: the most coefficients
     OneColourAScan,    // sequential, each colour a scan of its own, full resolution
 };
 
-QByteArray jpeg(const QImage& image, Layout layout)
+QByteArray jpeg(const QImage& image, JpegLayout layout)
 {
     jpeg_compress_struct info{};
     jpeg_error_mgr errors{};
@@ -82,15 +82,15 @@ QByteArray jpeg(const QImage& image, Layout layout)
     info.in_color_space = JCS_RGB;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, 85, TRUE);
-    if (layout == Layout::ProgressiveFull || layout == Layout::OneColourAScan)
+    if (layout == JpegLayout::ProgressiveFull || layout == JpegLayout::OneColourAScan)
         info.comp_info[0].h_samp_factor = info.comp_info[0].v_samp_factor = 1;
     jpeg_scan_info colourScans[3];
-    if (layout == Layout::OneColourAScan) {
+    if (layout == JpegLayout::OneColourAScan) {
         for (int c = 0; c < 3; ++c)
             colourScans[c] = {1, {c}, 0, 63, 0, 0};
         info.scan_info = colourScans;
         info.num_scans = 3;
-    } else if (layout != Layout::Baseline) {
+    } else if (layout != JpegLayout::Baseline) {
         jpeg_simple_progression(&info);
     }
     jpeg_start_compress(&info, TRUE);
@@ -113,7 +113,7 @@ QByteArray bitmap(const QImage& image)
     return file.data();
 }
 
-QByteArray jpegBomb(Layout layout)
+QByteArray jpegBomb(JpegLayout layout)
 {
     QByteArray bytes = jpeg(photo(64, 48), layout);
     const qsizetype frame = std::max(bytes.indexOf("\xff\xc0"), bytes.indexOf("\xff\xc2"));
@@ -159,16 +159,16 @@ int main(int argc, char** argv)
     const QImage largest = photo(6000, 4000);
     const QImage small = photo(640, 480);
     const Case cases[] = {
-        {"640 x 480 baseline JPEG", jpeg(small, Layout::Baseline), "small.jpg"},
-        {"24 MP baseline JPEG", jpeg(largest, Layout::Baseline), "baseline.jpg"},
-        {"24 MP progressive JPEG", jpeg(largest, Layout::Progressive), "progressive.jpg"},
-        {"24 MP progressive JPEG, colour 1:1", jpeg(largest, Layout::ProgressiveFull), "progressive-full.jpg"},
-        {"24 MP JPEG, one colour a scan", jpeg(largest, Layout::OneColourAScan), "colour-a-scan.jpg"},
+        {"640 x 480 baseline JPEG", jpeg(small, JpegLayout::Baseline), "small.jpg"},
+        {"24 MP baseline JPEG", jpeg(largest, JpegLayout::Baseline), "baseline.jpg"},
+        {"24 MP progressive JPEG", jpeg(largest, JpegLayout::Progressive), "progressive.jpg"},
+        {"24 MP progressive JPEG, colour 1:1", jpeg(largest, JpegLayout::ProgressiveFull), "progressive-full.jpg"},
+        {"24 MP JPEG, one colour a scan", jpeg(largest, JpegLayout::OneColourAScan), "colour-a-scan.jpg"},
         {"24 MP bitmap, 24 bits", bitmap(largest), "photo.bmp"},
         {"24 MP bitmap, 32 bits", bitmap(largest.convertToFormat(QImage::Format_ARGB32)), "photo32.bmp"},
-        {"6000 x 5000 baseline JPEG (at limit)", jpeg(photo(6000, 5000), Layout::Baseline), "large.jpg"},
-        {"progressive JPEG bomb, 30000 x 30000", jpegBomb(Layout::Progressive), "bomb-progressive.jpg"},
-        {"baseline JPEG bomb, 30000 x 30000", jpegBomb(Layout::Baseline), "bomb-baseline.jpg"},
+        {"6000 x 5000 baseline JPEG (at limit)", jpeg(photo(6000, 5000), JpegLayout::Baseline), "large.jpg"},
+        {"progressive JPEG bomb, 30000 x 30000", jpegBomb(JpegLayout::Progressive), "bomb-progressive.jpg"},
+        {"baseline JPEG bomb, 30000 x 30000", jpegBomb(JpegLayout::Baseline), "bomb-baseline.jpg"},
     };
     std::printf("| %-40s | %7s | %8s | outcome\n", "picture", "ms", "peak MiB");
     std::fflush(stdout);
