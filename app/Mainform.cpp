@@ -11,6 +11,7 @@
 
 #include "Aboutbox.h"
 #include "Chooseform.h"
+#include "Helpwindow.h"
 #include "Keynames.h"
 #include "game/Playerchoices.h"
 #include "model/Fileaccess.h"
@@ -18,6 +19,7 @@
 #include "Problemreport.h"
 #include "Safekeys.h"
 #include "Selectform.h"
+#include "Webbrowser.h"
 #include "Zoomview.h"
 #include "view/Gameboardframe.h"
 #include "view/Imagetool.h"
@@ -86,6 +88,10 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
     })
     , showChooser(ShowChooser)
     , openUrl(QDesktopServices::openUrl)
+    , showHelp([this](const QUrl& firstPage) {
+        THelpWindow window(firstPage, this);
+        window.exec();
+    })
 {
     problemReport().setOwner(this);
     setWindowTitle("Wallwright");
@@ -371,7 +377,11 @@ void TFormMain::FrameGameBoard1imgHelpClick()
     const QByteArray chm = gameInterface->programFolder + "Wallwright.chm";
     if (fileaccess::isRegularFile(chm.toStdString()) && desktopOpensChm() && openUrl(fileUrl(chm)))
         return;
-    openUrl(fileUrl(gameInterface->programFolder + "help/index.html"));
+    // Handed to the desktop only where a web browser will show it: elsewhere
+    // the desktop may show nothing at all, or the page's raw HTML.
+    const QUrl firstPage = fileUrl(gameInterface->programFolder + "help/index.html");
+    if (!desktopHasWebBrowser() || !openUrl(firstPage))
+        showHelp(firstPage);
 }
 
 void TFormMain::hintExecute()

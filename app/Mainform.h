@@ -60,6 +60,8 @@ public:
     std::function<void()> showAbout;
     std::function<bool(std::int32_t& puzzle, const QString& group, const std::vector<Solved>& marks)> showChooser;
     std::function<bool(const QUrl&)> openUrl;
+    // The game's own help window, where the desktop cannot show the help.
+    std::function<void(const QUrl& firstPage)> showHelp;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -19,10 +19,15 @@ namespace {
 // writes nothing there, whoever runs it.
 constexpr const char* kSystemFolders[] = {"/usr", "/etc", "/bin", "/sbin", "/lib", "/lib32", "/lib64",
                                           "/libx32", "/boot", "/dev", "/proc", "/sys"};
-// Far beyond any background picture; a larger file is not read at all.
-constexpr std::size_t kLargestPicture = 64 << 20;
-// A guard behind the pixel limits, for decoders that allocate more.
-constexpr int kAllocationLimitMb = 64;
+// A decoded picture's pixels, and at most a bitmap file's.
+constexpr qint64 kBytesPerPixel = 4;
+constexpr qint64 kMiB = 1 << 20;
+// The largest bitmap the pixel limit lets through, headers and palette and
+// all; a larger file is not read at all.
+constexpr std::size_t kLargestPicture = ClGameInterface::kMostPixelsDecodedWhole * kBytesPerPixel + kMiB;
+// A guard behind the pixel limits, for decoders that allocate more than the
+// largest picture decoded whole.
+constexpr int kAllocationLimitMb = int((ClGameInterface::kMostPixelsDecodedWhole * kBytesPerPixel + kMiB - 1) / kMiB);
 constexpr char kSettingsName[] = "config.dat";
 // What a killed write left behind is this old at least; a younger one may
 // still be on its way to its rename.
@@ -477,6 +482,10 @@ void ClGameInterface::loadBackground(const QByteArray fileName)
     if (!fileName.endsWith(".bmp") && !fileName.endsWith(".jpg"))
         return;
     if (badPictures.contains(fileName) || background.isNull())
+        return;
+    // A folder named like a picture is listed, and a file may go while the
+    // game runs: neither is a picture to paint, nor a problem to report.
+    if (!fileaccess::isRegularFile(bytes(fileName)))
         return;
     std::string content;
     Failure failure;

@@ -131,12 +131,13 @@ public:
     // Told when a change cannot be saved; once, not at every change.
     std::function<void(const QString& message)> reportProblem;
 
-    // Background pictures claiming more pixels than these are not decoded:
-    // a picture decoded whole costs 4 bytes a pixel, and a progressive JPEG
-    // keeps every coefficient of the whole picture while it decodes.
-    // Far more than a 640 x 480 background needs.
-    static constexpr qint64 kMostPixelsDecodedWhole = 4'000'000;
-    // Baseline JPEGs decode scaled down as they are read, so photos as large
+    // Background pictures claiming more pixels than these are not decoded,
+    // so that a few bytes claiming gigapixels cost nothing. A picture decoded
+    // whole (a bitmap, or a JPEG whose coefficients the decoder keeps: a
+    // progressive one, or one sent a colour at a time) costs up to 4 bytes a
+    // pixel at full size: up to a 6000 x 4000 photo is shown all the same.
+    static constexpr qint64 kMostPixelsDecodedWhole = 24'000'000;
+    // Other JPEGs decode scaled down as they are read, so photos as large
     // as a camera's cost little memory; their time grows with their pixels.
     static constexpr qint64 kMostPixelsDecodedScaled = 30'000'000;
 

@@ -11,6 +11,7 @@
 #include <atomic>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -94,12 +95,28 @@ bool readUpTo(int fd, std::size_t limit, std::string& bytes, Failure& failure)
     return true;
 }
 
-bool notLargerThan(std::size_t limit, std::string& bytes, Failure& failure)
+Failure tooLarge(std::size_t limit)
 {
+    return failed(FailureKind::TooLarge, "it is larger than " + std::to_string(limit) + " bytes");
+}
+
+// Reads a whole file of at most `limit` bytes. Its size is taken before
+// anything is read, so that a huge file costs nothing; one byte more than
+// allowed read tells a file that grew meanwhile.
+bool readWhole(int fd, std::size_t limit, std::string& bytes, Failure& failure)
+{
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && std::uintmax_t(info.st_size) > limit) {
+        bytes.clear();
+        failure = tooLarge(limit);
+        return false;
+    }
+    if (!readUpTo(fd, limit + 1, bytes, failure))
+        return false;
     if (bytes.size() <= limit)
         return true;
     bytes.clear();
-    failure = failed(FailureKind::TooLarge, "it is larger than " + std::to_string(limit) + " bytes");
+    failure = tooLarge(limit);
     return false;
 }
 
@@ -247,8 +264,12 @@ bool readStart(const std::string& path, std::size_t limit, std::string& bytes, F
 
 bool readFile(const std::string& path, std::size_t limit, std::string& bytes, Failure& failure)
 {
-    // One byte more than allowed tells a file that is too large.
-    return readStart(path, limit + 1, bytes, failure) && notLargerThan(limit, bytes, failure);
+    const int fd = openRegularFile(path, failure);
+    if (fd < 0)
+        return false;
+    const bool read = readWhole(fd, limit, bytes, failure);
+    ::close(fd);
+    return read;
 }
 
 std::FILE* openRegularStream(const std::string& path, Failure& failure)
@@ -271,7 +292,7 @@ bool readOpenStart(std::FILE* stream, std::size_t limit, std::string& bytes, Fai
 
 bool readOpenFile(std::FILE* stream, std::size_t limit, std::string& bytes, Failure& failure)
 {
-    return readOpenStart(stream, limit + 1, bytes, failure) && notLargerThan(limit, bytes, failure);
+    return readWhole(::fileno(stream), limit, bytes, failure);
 }
 
 bool canReplace(const std::string& path, std::string& target, Failure& failure)

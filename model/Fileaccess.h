@@ -23,7 +23,8 @@ bool isRegularFile(const std::string& path);
 bool exists(const std::string& path);
 
 // Reads a regular file whole. Fails when it is no regular file, cannot be
-// read, or holds more than `limit` bytes (a file of exactly `limit` is read).
+// read, or holds more than `limit` bytes (a file of exactly `limit` is read);
+// a file that large is refused before any of it is read.
 bool readFile(const std::string& path, std::size_t limit, std::string& bytes, Failure& failure);
 
 // Reads at most the first `limit` bytes of a regular file.

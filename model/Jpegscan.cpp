@@ -10,6 +10,10 @@ constexpr std::uint8_t kEndOfImage = 0xD9;
 // SOF0 and SOF1: the sequential Huffman frames, decoded a row at a time.
 constexpr std::uint8_t kBaseline = 0xC0;
 constexpr std::uint8_t kExtendedSequential = 0xC1;
+// Where a segment's component count stands, from its marker: after the
+// length, and in a frame header after the precision, height and width.
+constexpr std::size_t kFrameComponentsAt = 9;
+constexpr std::size_t kScanComponentsAt = 4;
 
 bool isFrameHeader(std::uint8_t marker)
 {
@@ -29,6 +33,7 @@ bool jpegDecodesWhole(std::string_view file)
     if (file.size() < 4 || byte(0) != kMarker || byte(1) != kStartOfImage)
         return false;
     std::size_t at = 2;
+    int frameComponents = 0;
     while (at + 1 < file.size()) {
         if (byte(at) != kMarker)
             return false; // damaged: the decoder will say so
@@ -37,9 +42,18 @@ bool jpegDecodesWhole(std::string_view file)
             ++at;
             continue;
         }
-        if (isFrameHeader(marker))
-            return marker != kBaseline && marker != kExtendedSequential;
-        if (marker == kStartOfScan || marker == kEndOfImage)
+        if (isFrameHeader(marker)) {
+            if (marker != kBaseline && marker != kExtendedSequential)
+                return true;
+            if (at + kFrameComponentsAt >= file.size())
+                return false;
+            frameComponents = byte(at + kFrameComponentsAt);
+        }
+        // The first scan decides: one that holds every colour is decoded as
+        // it is read; otherwise the colours are kept until their last scan.
+        if (marker == kStartOfScan)
+            return at + kScanComponentsAt < file.size() && byte(at + kScanComponentsAt) < frameComponents;
+        if (marker == kEndOfImage)
             return false;
         if (standsAlone(marker)) {
             at += 2;

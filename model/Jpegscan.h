@@ -1,8 +1,10 @@
 #pragma once
-// What a JPEG's frame header says before any of it is decoded.
+// What a JPEG's headers say before any of it is decoded.
 #include <string_view>
 
-// Whether the JPEG is progressive (or otherwise not sequential Huffman):
-// such a file is decoded by keeping every coefficient of the whole picture,
-// however small it is drawn. False for anything that is no JPEG.
+// Whether the decoder must keep every coefficient of the whole picture,
+// however small it is drawn: a progressive (or otherwise not sequential
+// Huffman) frame, or a sequential one sent a colour at a time, whose first
+// scan names fewer components than the frame has. False for anything that
+// is no JPEG.
 bool jpegDecodesWhole(std::string_view file);

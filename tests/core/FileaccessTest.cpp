@@ -22,11 +22,11 @@
 
 namespace fs = std::filesystem;
 
-// The core's open(), fsync() and rename() calls on their way to the system
-// (the test program links with --wrap for each), so that how a file is
-// written can be seen, and a rename can be made to fail.
+// The core's open(), pread(), fsync() and rename() calls on their way to
+// the system (the test program links with --wrap for each), so that how a
+// file is read and written can be seen, and a rename can be made to fail.
 namespace {
-std::string calls; // 'o', 'f' or 'r' for each call
+std::string calls; // 'o', 'p', 'f' or 'r' for each call
 std::string temporaryName; // the last temporary file opened, and its flags
 int temporaryFlags = 0;
 bool failRename = false;
@@ -45,6 +45,12 @@ extern "C" int __wrap_open(const char* path, int flags, ...)
     if (std::string_view(path).ends_with(".tmp"))
         std::tie(temporaryName, temporaryFlags) = std::pair(path, flags);
     return __real_open(path, flags, mode);
+}
+extern "C" ssize_t __real_pread(int fd, void* buffer, size_t count, off_t offset);
+extern "C" ssize_t __wrap_pread(int fd, void* buffer, size_t count, off_t offset)
+{
+    calls += 'p';
+    return __real_pread(fd, buffer, count, offset);
 }
 extern "C" int __real_fsync(int fd);
 extern "C" int __wrap_fsync(int fd)
@@ -87,18 +93,27 @@ TEST(Fileaccess, ReadingRefusesWhatIsNoFileWithoutBlockingOrWhatIsTooLarge)
         EXPECT_EQ(file.loadFailure().why, "cannot be opened: " + why) << path;
     }
 
-    // A file of exactly the limit is read; a game file one byte over it is
-    // refused unread.
+    // A file of exactly the limit is read; a game file one byte over it, or
+    // a picture of 4 GB (sparse: it costs the disk nothing), is refused
+    // before a byte of it is read.
     const std::string limitFile = dir + "/limit";
     fixtures::put(limitFile, "12345");
     std::string bytes;
     Failure failure;
     EXPECT_TRUE(fileaccess::readFile(limitFile, 5, bytes, failure)) << failure.why;
     const std::string huge = dir + "/Brick0.gam";
-    { std::ofstream(huge).seekp(std::streamoff(ClGameFile::kLargestFile)) << 'x'; } // sparse
+    { std::ofstream(huge).seekp(std::streamoff(ClGameFile::kLargestFile)) << 'x'; }
+    const std::string picture = dir + "/huge.bmp";
+    const int fd = ::open(picture.c_str(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_EQ(::ftruncate(fd, off_t(4) << 30), 0);
+    ::close(fd);
+    calls.clear();
     ClGameFile file;
     EXPECT_FALSE(file.load(huge));
     EXPECT_EQ(file.loadFailure().kind, FailureKind::TooLarge);
+    EXPECT_FALSE(fileaccess::readFile(picture, std::size_t(64) << 20, bytes, failure));
+    EXPECT_EQ(failure.kind, FailureKind::TooLarge);
+    EXPECT_EQ(calls.find('p'), std::string::npos) << calls;
 }
 
 // The temporary file is always made afresh, so a file or a link planted

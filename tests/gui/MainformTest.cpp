@@ -68,6 +68,7 @@ private slots:
         QStringList& fired = window.dialogs;
         form.showAbout = [&] { fired << "about"; };
         form.openUrl = [&](const QUrl&) { return fired << "help", true; };
+        form.showHelp = [&](const QUrl&) { fired << "help"; };
         // What a press did: on the middle puzzle shown, so both steps can
         // go, or on the first in play, whose bricks lie on the bond for hints.
         const auto actionsOf = [&](bool playing, const std::function<void()>& press) {
