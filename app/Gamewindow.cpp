@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "Problemreport.h"
+#include "app/audio/Audiodevice.h"
 #include "view/Gameboardframe.h"
 
 void setUpApplication()
@@ -23,10 +25,14 @@ TGameWindow::TGameWindow(const QByteArray& programFolder)
     QObject::connect(&view, &TScaledWindow::rescaled, &form, &TFormMain::rescaleBitmaps);
     form.FrameGameBoard1->soundPlayer = &soundEffects;
     FormMusic = &music;
+    const auto report = [](const QString& problem) { problemReport().add(problem); };
+    music.reportProblem = report;
+    audiodevice::reportProblemsTo(report);
     form.gameInterface->musicPlayer = PlayMusic;
 }
 
 TGameWindow::~TGameWindow()
 {
+    audiodevice::reportProblemsTo(nullptr);
     FormMusic = nullptr;
 }

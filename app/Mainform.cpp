@@ -13,6 +13,7 @@
 #include "Chooseform.h"
 #include "Helpwindow.h"
 #include "Keynames.h"
+#include "game/Displaynames.h"
 #include "game/Playerchoices.h"
 #include "model/Fileaccess.h"
 #include "Optionform.h"

@@ -16,7 +16,7 @@ if(WALLWRIGHT_FUZZ)
     message(FATAL_ERROR "The fuzz targets need clang: configure with CXX=clang++")
   endif()
   add_compile_options(-fsanitize=fuzzer-no-link)
-  # Link names resolve when the build is generated, so wallwright_core may
+  # Link names resolve when the build is generated, so wallwright_rules may
   # be defined after this.
   add_subdirectory(${CMAKE_SOURCE_DIR}/fuzz ${CMAKE_BINARY_DIR}/fuzz)
 endif()

@@ -8,6 +8,7 @@
 #include <QImageReader>
 #include <QPainter>
 
+#include "Displaynames.h"
 #include "Folderlisting.h"
 #include "Gamerandom.h"
 #include "Zoom.h"
@@ -90,16 +91,6 @@ QByteArray defaultProgramFolder()
 {
     const std::string program = fileaccess::programFile();
     return program.empty() ? QByteArray("./") : pathOf(fileaccess::folderOf(program) + '/');
-}
-
-QString displayName(const QByteArray& path)
-{
-    return QString::fromUtf8(path);
-}
-
-QString displayFileName(const QByteArray& path)
-{
-    return displayName(path.mid(path.lastIndexOf('/') + 1));
 }
 
 QByteArray userSettingsFolder()

@@ -173,12 +173,6 @@ private:
 // The folder of the running program's own file, links resolved.
 QByteArray defaultProgramFolder();
 
-// A path for people to read; bytes that are no UTF-8 show as replacement
-// characters, which is only ever used for display.
-QString displayName(const QByteArray& path);
-// The same for the last part of the path only.
-QString displayFileName(const QByteArray& path);
-
 // Where "config.dat" is kept: beside the program when the program folder
 // belongs to the player and a file can be made there (a build folder, a
 // copy in one's home), never in a system folder such as /usr. Otherwise in

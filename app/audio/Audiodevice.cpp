@@ -7,8 +7,6 @@
 #include <SDL_mixer.h>
 #include <fluidsynth.h>
 
-#include "app/Problemreport.h"
-
 namespace audiodevice {
 namespace {
 
@@ -16,6 +14,7 @@ enum class State { Closed, Open, Failed };
 
 struct Device {
     State state = State::Closed;
+    std::function<void(const QString&)> reportProblem;
 
     ~Device()
     {
@@ -90,12 +89,16 @@ bool ready()
         d.state = openMixer(failure) ? State::Open : State::Failed;
         // The report opens its box later, from the event loop: the device
         // may be first needed inside a mouse handler.
-        if (d.state == State::Failed)
-            problemReport().add(
-                QStringLiteral("No sound: the audio device cannot be opened (%1). The game goes on silent.")
-                    .arg(QString::fromStdString(failure)));
+        if (d.state == State::Failed && d.reportProblem)
+            d.reportProblem(QStringLiteral("No sound: the audio device cannot be opened (%1). The game goes on silent.")
+                                .arg(QString::fromStdString(failure)));
     }
     return d.state == State::Open;
+}
+
+void reportProblemsTo(std::function<void(const QString& problem)> receiver)
+{
+    device().reportProblem = std::move(receiver);
 }
 
 } // namespace audiodevice

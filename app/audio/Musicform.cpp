@@ -1,8 +1,7 @@
 #include "Musicform.h"
 
 #include "Idleevent.h"
-#include "app/Problemreport.h"
-#include "game/Gameinterface.h"
+#include "game/Displaynames.h"
 #include "game/Gamerandom.h"
 
 TFormMusic* FormMusic = nullptr;
@@ -89,6 +88,6 @@ void TFormMusic::dropUnplayable(const QByteArray& fileName)
         why[0] = why[0].toLower();
     unplayable.insert(fileName);
     musicList.removeAll(fileName);
-    problemReport().add(QStringLiteral("The music file \"%1\" is left out: %2.")
-                   .arg(displayFileName(fileName), why));
+    if (reportProblem)
+        reportProblem(QStringLiteral("The music file \"%1\" is left out: %2.").arg(displayFileName(fileName), why));
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The background music: a hidden window holding the media player, which
 // plays random files from the music list one after another.
+#include <functional>
+
 #include <QByteArrayList>
 #include <QSet>
 #include <QWidget>
@@ -22,6 +24,8 @@ public:
     TAbstractMediaPlayer* MediaPlayer1;
     QByteArrayList musicList;
     bool musicEnabled = false;
+    // Told of each file that cannot be played, once.
+    std::function<void(const QString& problem)> reportProblem;
 
 private:
     friend void PlayMusic(const QByteArrayList& list, bool on);

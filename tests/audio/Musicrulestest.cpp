@@ -2,7 +2,6 @@
 #include <QtTest>
 
 #include "Eventloop.h"
-#include "app/Problemreport.h"
 #include "app/audio/Idleevent.h"
 #include "app/audio/Musicform.h"
 #include "game/Gamerandom.h"
@@ -55,7 +54,7 @@ private slots:
     {
         FormMusic = new TFormMusic(player = new TFakeMediaPlayer);
         reports.clear();
-        problemReport().setReceiver([this](const QString& message) { reports << message; });
+        FormMusic->reportProblem = [this](const QString& message) { reports << message; };
     }
     void cleanup() { delete FormMusic; }
 

@@ -3,7 +3,7 @@
 #include <QtTest>
 
 #include "Eventloop.h"
-#include "app/Problemreport.h"
+#include "app/audio/Audiodevice.h"
 #include "app/audio/Musicform.h"
 #include "app/audio/Sdlsoundplayer.h"
 
@@ -14,7 +14,7 @@ private slots:
     void everythingStaysSilentAndTheFailureIsReportedOnce()
     {
         QStringList reports;
-        problemReport().setReceiver([&](const QString& message) { reports << message; });
+        audiodevice::reportProblemsTo([&](const QString& message) { reports << message; });
         FormMusic = new TFormMusic;
         ClSdlSoundPlayer sounds;
         const QByteArray tune = WALLWRIGHT_SOURCE_DIR "/resources/music/Keystone.mid";
@@ -29,7 +29,7 @@ private slots:
         QCOMPARE(reports.size(), 1);
         QVERIFY2(reports[0].contains("audio device"), qPrintable(reports[0]));
         delete FormMusic;
-        problemReport().setReceiver(nullptr);
+        audiodevice::reportProblemsTo(nullptr);
     }
 };
 

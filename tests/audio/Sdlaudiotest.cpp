@@ -6,7 +6,6 @@
 #include <SDL_mixer.h>
 
 #include "Eventloop.h"
-#include "app/Problemreport.h"
 #include "app/audio/Audiodevice.h"
 #include "app/audio/Mediaplayer.h"
 #include "app/audio/Musicform.h"
@@ -122,11 +121,12 @@ private slots:
         qint64 now = 0;
         int reads = 0;
         QStringList reports;
-        problemReport().setReceiver([&](const QString& message) { reports << message; });
         FormMusic = new TFormMusic(new TMediaPlayer(nullptr, [&] { return ++reads, now += lastedMs; }));
+        FormMusic->reportProblem = [&](const QString& message) { reports << message; };
+        audiodevice::reportProblemsTo(FormMusic->reportProblem);
         const auto cleanUp = qScopeGuard([] {
             delete FormMusic;
-            problemReport().setReceiver(nullptr);
+            audiodevice::reportProblemsTo(nullptr);
         });
 
         PlayMusic({QFile::encodeName(file("early.wav", shortTone(600)))}, true);
