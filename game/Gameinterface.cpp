@@ -187,8 +187,8 @@ ClGameInterface::~ClGameInterface()
     if (saves.finish(kExitPatience))
         return;
     for (const std::string& file : saves.files())
-        std::fprintf(stderr, "wallwright: %s not saved to %s: another running game holds its folder's lock, "
-                             "or the folder refuses the write.\n",
+        std::fprintf(stderr, "wallwright: %s could not be saved to %s: another running game holds its folder's "
+                             "lock, or the folder refuses the write.\n",
                      whatIsSaved.value(pathOf(file)).toUtf8().constData(), file.c_str());
 }
 
