@@ -44,9 +44,11 @@ public:
     ClGameControl* isValid();
 
     void restart();
-    // Each returns whether the current puzzle is now the last (first) one.
+    // A step on (back): whether the current puzzle is now the last (first) one.
     bool nextPuzzle();
     bool prevPuzzle();
+    // A step to the index: false, changing nothing, when the collection has no
+    // such puzzle.
     bool selectPuzzle(std::int32_t index);
 
     // The front-most piece with a brick anchor at (x, y), swapped to the front

@@ -483,8 +483,9 @@ FolderLock::FolderLock(const std::string& folder)
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
         whyNot = noPlainFile(info.st_mode);
     else {
-        while ((locked = ::flock(fd, LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
-        }
+        do
+            locked = ::flock(fd, LOCK_EX | LOCK_NB);
+        while (locked != 0 && errno == EINTR);
         if (locked != 0)
             whyNot = errno == EWOULDBLOCK ? failed(FailureKind::Busy, "another running game is writing there")
                                           : systemFailure(errno);

@@ -8,7 +8,7 @@
 #include <QObject>
 #include <QString>
 
-enum class TMPModes { NotReady, Stopped, Playing, Recording, Seeking, Paused, Open };
+enum class TMPModes { NotReady, Stopped, Playing, Open };
 
 // What the music needs from a player; tests put a double behind it.
 class TAbstractMediaPlayer : public QObject {
