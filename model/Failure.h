@@ -16,7 +16,9 @@ enum class FailureKind {
 
 struct Failure {
     FailureKind kind = FailureKind::None;
-    std::string why; // for the player: "it is a FIFO, not a file"
+    // For the player, always a clause that a message ends with: "it is a
+    // FIFO, not a file", "permission denied".
+    std::string why;
 
     explicit operator bool() const { return kind != FailureKind::None; }
 };

@@ -26,9 +26,13 @@ constexpr int kMaxLinkDepth = 40;
 constexpr int kTemporaryNameTries = 100;
 constexpr char kTemporaryEnding[] = ".tmp";
 
+// The system's words as a clause, as every reason is: "permission denied".
 std::string systemReason(int error)
 {
-    return std::strerror(error);
+    std::string reason = std::strerror(error);
+    if (!reason.empty() && reason[0] >= 'A' && reason[0] <= 'Z')
+        reason[0] = char(reason[0] - 'A' + 'a');
+    return reason;
 }
 
 Failure failed(FailureKind kind, std::string why)

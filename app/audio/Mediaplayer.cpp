@@ -59,7 +59,7 @@ QString contentProblem(std::FILE* stream, double& seconds)
                                                      : sentence(failure.why);
     const MidiScan scan = scanMidi(content);
     seconds = scan.seconds;
-    return QString::fromStdString(scan.problem.why);
+    return scan.problem ? sentence(scan.problem.why) : QString();
 }
 } // namespace
 

@@ -231,7 +231,7 @@ TEST(Fileaccess, AFullDiskKeepsTheOldFileAndSaysSo)
     ASSERT_TRUE(fileaccess::writeFile(path, "old", failure)) << failure.why;
     EXPECT_FALSE(fileaccess::writeFile(path, std::string(64 << 10, 'x'), failure));
     EXPECT_EQ(failure.kind, FailureKind::Io);
-    EXPECT_EQ(failure.why, "No space left on device");
+    EXPECT_EQ(failure.why, "no space left on device");
     EXPECT_EQ(fixtures::contentOf(path), "old");
     EXPECT_EQ(fixtures::entriesIn(dir), 1u);
     ::umount(dir.c_str());

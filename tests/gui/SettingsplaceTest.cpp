@@ -163,7 +163,7 @@ private slots:
         QCOMPARE(place.readFrom, QFile::encodeName(own));
         QVERIFY(place.saveTo.isEmpty());
         QVERIFY2(place.problem.contains(userFolder), qPrintable(place.problem));
-        QVERIFY2(place.problem.contains("Permission denied"), qPrintable(place.problem));
+        QVERIFY2(place.problem.contains("permission denied"), qPrintable(place.problem));
     }
 
 private:
