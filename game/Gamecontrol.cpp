@@ -56,7 +56,7 @@ void ClGameControl::restart()
         piece = piece.atStart();
         applyPiece(&piece, +1);
     }
-    history.start(layout());
+    history.start(placements());
 }
 
 bool ClGameControl::nextPuzzle()
@@ -272,9 +272,9 @@ PlayOutcome ClGameControl::letGo()
     return outcomeOf(PieceChange::None);
 }
 
-Layout ClGameControl::layout() const
+Placements ClGameControl::placements() const
 {
-    Layout pieces;
+    Placements pieces;
     for (std::size_t at : fileOrder)
         if (at < puzzle.pieces.size()) {
             const ClPiece& piece = puzzle.pieces[at];
@@ -285,7 +285,7 @@ Layout ClGameControl::layout() const
 
 void ClGameControl::commit()
 {
-    history.record(layout());
+    history.record(placements());
     // A solved wall is finished: nothing of it is taken back.
     if (wallComplete())
         history.end();
@@ -334,10 +334,10 @@ bool ClGameControl::resumePlay(const LeftPlay& left)
 
 bool ClGameControl::canUndo() const
 {
-    return history.canUndo() || history.differs(layout());
+    return history.canUndo() || history.differs(placements());
 }
 
-PlayOutcome ClGameControl::goTo(const std::optional<Layout>& pieces)
+PlayOutcome ClGameControl::goTo(const std::optional<Placements>& pieces)
 {
     if (!pieces)
         return outcomeOf(PieceChange::None);

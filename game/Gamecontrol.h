@@ -112,8 +112,8 @@ public:
 
 private:
     void copyCurrentRecord();
-    Layout layout() const;
-    PlayOutcome goTo(const std::optional<Layout>& layout);
+    Placements placements() const;
+    PlayOutcome goTo(const std::optional<Placements>& pieces);
     void commit();
     void scalePositions();
     void applyPiece(const ClPiece* piece, std::int32_t delta);

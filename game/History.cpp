@@ -1,8 +1,8 @@
 #include "History.h"
 
-void ClHistory::start(Layout layout)
+void ClHistory::start(Placements placements)
 {
-    present = std::move(layout);
+    present = std::move(placements);
     steps.clear();
     done = 0;
 }
@@ -14,9 +14,9 @@ void ClHistory::end()
     done = 0;
 }
 
-bool ClHistory::record(const Layout& now)
+bool ClHistory::record(const Placements& now)
 {
-    // A layout of another size belongs to no puzzle this history knows.
+    // Placements of another size belongs to no puzzle this history knows.
     if (!differs(now) || now.size() != present->size())
         return false;
     Step step;
@@ -32,20 +32,20 @@ bool ClHistory::record(const Layout& now)
     return true;
 }
 
-std::optional<Layout> ClHistory::undo()
+std::optional<Placements> ClHistory::undo()
 {
     if (!running() || !canUndo())
         return std::nullopt;
-    for (const PieceChange& change : steps[--done])
+    for (const PieceMove& change : steps[--done])
         (*present)[change.piece] = change.before;
     return present;
 }
 
-std::optional<Layout> ClHistory::redo()
+std::optional<Placements> ClHistory::redo()
 {
     if (!running() || !canRedo())
         return std::nullopt;
-    for (const PieceChange& change : steps[done++])
+    for (const PieceMove& change : steps[done++])
         (*present)[change.piece] = change.after;
     return present;
 }

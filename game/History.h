@@ -18,7 +18,7 @@ struct Placement {
 };
 
 // Every piece's placement, in the puzzle file's order.
-using Layout = std::vector<Placement>;
+using Placements = std::vector<Placement>;
 
 class ClHistory {
 public:
@@ -26,34 +26,34 @@ public:
     // are forgotten, so a history never grows without bound.
     static constexpr std::size_t kMostSteps = 100'000;
 
-    // A fresh history whose present is this layout: nothing to undo or redo.
-    void start(Layout layout);
+    // A fresh history whose present is these placements: nothing to undo or redo.
+    void start(Placements placements);
     // No history: nothing is recorded, undone or redone until the next start.
     void end();
     bool running() const { return present.has_value(); }
 
-    // The change from the present to this layout becomes one step, and the
+    // The change from the present to these placements becomes one step, and the
     // steps undone before it are gone. False when nothing changed or no
     // history runs.
-    bool record(const Layout& now);
-    // The layout one step back (or forward), which becomes the present;
+    bool record(const Placements& now);
+    // The placements one step back (or forward), which becomes the present;
     // nothing when there is no such step.
-    std::optional<Layout> undo();
-    std::optional<Layout> redo();
+    std::optional<Placements> undo();
+    std::optional<Placements> redo();
     bool canUndo() const { return done > 0; }
     bool canRedo() const { return done < steps.size(); }
-    // Whether this layout differs from the present: a change not recorded yet.
-    bool differs(const Layout& now) const { return present && *present != now; }
+    // Whether these placements differ from the present: a change not recorded yet.
+    bool differs(const Placements& now) const { return present && *present != now; }
 
 private:
-    struct PieceChange {
+    struct PieceMove {
         std::size_t piece;
         Placement before;
         Placement after;
     };
-    using Step = std::vector<PieceChange>;
+    using Step = std::vector<PieceMove>;
 
-    std::optional<Layout> present;
+    std::optional<Placements> present;
     std::deque<Step> steps;
     std::size_t done = 0; // steps[0, done) lead to the present, the rest can be redone
 };
