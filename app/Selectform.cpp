@@ -15,6 +15,7 @@ namespace {
 constexpr int kDialogWidth = 225;
 constexpr int kCountsWidth = 64; // room for "60/60" right of the choices
 constexpr int kButtonsTop = 124;
+constexpr int kCancelLeft = 136;
 constexpr int kMargin = 8;
 } // namespace
 
@@ -33,7 +34,7 @@ TFormSelection::TFormSelection(QWidget* owner)
         (*radios[group])->setGeometry(20, tops[group], 197, 17);
     }
     ImgBtn1 = addResultButton(*this, "ok", kMargin, kButtonsTop, mrOk);
-    ImgBtn2 = addResultButton(*this, "cancel", 136, kButtonsTop, mrCancel);
+    ImgBtn2 = addResultButton(*this, "cancel", kCancelLeft, kButtonsTop, mrCancel);
 }
 
 void TFormSelection::widen(int width)
@@ -59,10 +60,10 @@ void TFormSelection::showCounts(const SolvedCounts& counts)
 
 void TFormSelection::offerChooser()
 {
-    // Three buttons side by side need the room the counts take too.
-    widen(kDialogWidth + kCountsWidth);
-    ImgBtn2->move(width() - kMargin - kButtonWidth, kButtonsTop);
-    imgChoose = addResultButton(*this, "choose", (width() - kButtonWidth) / 2, kButtonsTop, mrChoose);
+    // OK and Cancel stay where a player knows them; Choose comes after Cancel.
+    const int chooseLeft = kCancelLeft + kButtonWidth + kMargin;
+    widen(chooseLeft + kButtonWidth + kMargin);
+    imgChoose = addResultButton(*this, "choose", chooseLeft, kButtonsTop, mrChoose);
     imgChoose->setToolTip(QString("Choose Puzzle (%1)").arg(QKeySequence(kChooseKey).toString(QKeySequence::NativeText)));
     connect(new QShortcut(kChooseKey, this), &QShortcut::activated, this, [this] { done(mrChoose); });
 }

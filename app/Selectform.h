@@ -21,8 +21,8 @@ public:
     explicit TFormSelection(QWidget* owner = nullptr);
     // "solved/all" beside each group; the dialog grows to the right for them.
     void showCounts(const SolvedCounts& counts);
-    // A third button, Choose, between OK and Cancel: it confirms the group
-    // and asks for the puzzle chooser (mrChoose).
+    // A third button, Choose, right of Cancel: it confirms the group and
+    // asks for the puzzle chooser (mrChoose).
     void offerChooser();
 
     QFrame* Bevel1;
