@@ -1,6 +1,9 @@
 #include "Selectform.h"
 
+#include <algorithm>
+
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
 #include <QShortcut>
@@ -35,6 +38,19 @@ TFormSelection::TFormSelection(QWidget* owner)
     }
     ImgBtn1 = addResultButton(*this, "ok", kMargin, kButtonsTop, mrOk);
     ImgBtn2 = addResultButton(*this, "cancel", kCancelLeft, kButtonsTop, mrCancel);
+}
+
+void TFormSelection::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    const int step = key == Qt::Key_Up || key == Qt::Key_Left ? -1 : key == Qt::Key_Down || key == Qt::Key_Right ? 1 : 0;
+    QRadioButton* radios[] = {RadioButton1, RadioButton2, RadioButton3, RadioButton4};
+    const auto focused = std::find_if(std::begin(radios), std::end(radios), [](QRadioButton* r) { return r->hasFocus(); });
+    if (step == 0 || focused == std::end(radios))
+        return QDialog::keyPressEvent(event);
+    const auto next = std::clamp<std::ptrdiff_t>(focused - std::begin(radios) + step, 0, kGroupCount - 1);
+    radios[next]->setFocus(Qt::OtherFocusReason);
+    radios[next]->setChecked(true);
 }
 
 void TFormSelection::widen(int width)

@@ -35,6 +35,12 @@ public:
     TImgBtn* imgChoose = nullptr;
     std::array<QLabel*, kGroupCount> solvedLabels{};
 
+protected:
+    // Up and Down from a group the radio buttons leave unused, as they do
+    // when the dialog is shown at the game's zoom: the next group is chosen,
+    // as the radio buttons themselves choose it at 1x.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void widen(int width);
 };
