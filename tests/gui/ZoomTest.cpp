@@ -8,6 +8,7 @@
 
 #include "Window.h"
 #include "app/Chooseform.h"
+#include "app/Dialogstyle.h"
 #include "app/Gamewindow.h"
 #include "app/Optionform.h"
 #include "app/Selectform.h"
@@ -176,16 +177,17 @@ private slots:
             std::function<QString(QWidget*)> shown;
             QString expected;
             Qt::Key closes; // or, without one, a click where Select's Cancel has always stood
+            int result;
         } dialogs[] = {
-            {Qt::Key_S, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Space}, group, "2", Qt::Key_unknown},
+            {Qt::Key_S, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Space}, group, "2", Qt::Key_unknown, mrCancel},
             {Qt::Key_O, {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Right, Qt::Key_Left, Qt::Key_Right}, brick,
-             "0 1", Qt::Key_Escape},
-            {Qt::Key_A, {Qt::Key_Left, Qt::Key_Up, Qt::Key_Space}, none, "", Qt::Key_Escape},
-            {Qt::Key_A, {Qt::Key_Down, Qt::Key_Tab}, none, "", Qt::Key_Return},
+             "0 1", Qt::Key_Escape, QDialog::Rejected},
+            {Qt::Key_A, {Qt::Key_Left, Qt::Key_Up, Qt::Key_Space}, none, "", Qt::Key_Escape, QDialog::Rejected},
+            {Qt::Key_A, {Qt::Key_Down, Qt::Key_Tab}, none, "", Qt::Key_Return, mrOk},
         };
         for (const auto& dialog : dialogs) {
             QString shown;
-            bool closed = false;
+            int result = -1; // while the dialog stays open
             QTimer::singleShot(0, [&] {
                 QWidget* window = QApplication::activeModalWidget();
                 QVERIFY(window);
@@ -201,15 +203,15 @@ private slots:
                     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, QPoint(136 + 40, 124 + 30) * scale);
                 else
                     QTest::keyClick(window->windowHandle(), dialog.closes);
-                closed = !window->isVisible();
-                if (!closed)
-                    window->close();
+                if (window->isVisible())
+                    return window->close(), void();
+                result = static_cast<QDialog*>(shownWidget(window))->result();
             });
             game.view().activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&game.view()));
             game.keys(dialog.opens);
             QCOMPARE(shown, dialog.expected);
-            QVERIFY(closed);
+            QCOMPARE(result, dialog.result);
         }
         QCOMPARE(game.game.form.currentGroup, 0);
         const ClPiece& after = *game.play().pieceInFileOrder(0);
