@@ -23,6 +23,9 @@ constexpr NamedKey kNamedKeys[] = {
     {Qt::Key_Return, "Enter"},
     {Qt::Key_Enter, "Enter"},
     {Qt::Key_Escape, "Escape"},
+    // "Ctrl+Plus" reads where "Ctrl++" would not.
+    {Qt::Key_Plus, "Plus"},
+    {Qt::Key_Minus, "Minus"},
 };
 
 constexpr struct {

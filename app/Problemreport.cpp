@@ -60,6 +60,8 @@ void TProblemReport::show()
         box->setWindowModality(Qt::NonModal);
         showAtGameScale(*box);
     }
-    box->setText(text());
+    // A long path may break after any of its slashes, so the box stays
+    // narrower than the game's window.
+    box->setText(text().replace('/', QStringLiteral("/\u200b")));
     box->show();
 }

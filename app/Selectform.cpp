@@ -1,6 +1,9 @@
 #include "Selectform.h"
 
+#include <algorithm>
+
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
 #include <QShortcut>
@@ -15,6 +18,7 @@ namespace {
 constexpr int kDialogWidth = 225;
 constexpr int kCountsWidth = 64; // room for "60/60" right of the choices
 constexpr int kButtonsTop = 124;
+constexpr int kCancelLeft = 136;
 constexpr int kMargin = 8;
 } // namespace
 
@@ -33,7 +37,20 @@ TFormSelection::TFormSelection(QWidget* owner)
         (*radios[group])->setGeometry(20, tops[group], 197, 17);
     }
     ImgBtn1 = addResultButton(*this, "ok", kMargin, kButtonsTop, mrOk);
-    ImgBtn2 = addResultButton(*this, "cancel", 136, kButtonsTop, mrCancel);
+    ImgBtn2 = addResultButton(*this, "cancel", kCancelLeft, kButtonsTop, mrCancel);
+}
+
+void TFormSelection::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    const int step = key == Qt::Key_Up || key == Qt::Key_Left ? -1 : key == Qt::Key_Down || key == Qt::Key_Right ? 1 : 0;
+    QRadioButton* radios[] = {RadioButton1, RadioButton2, RadioButton3, RadioButton4};
+    const auto focused = std::find_if(std::begin(radios), std::end(radios), [](QRadioButton* r) { return r->hasFocus(); });
+    if (step == 0 || focused == std::end(radios))
+        return QDialog::keyPressEvent(event);
+    const auto next = std::clamp<std::ptrdiff_t>(focused - std::begin(radios) + step, 0, kGroupCount - 1);
+    radios[next]->setFocus(Qt::OtherFocusReason);
+    radios[next]->setChecked(true);
 }
 
 void TFormSelection::widen(int width)
@@ -59,10 +76,10 @@ void TFormSelection::showCounts(const SolvedCounts& counts)
 
 void TFormSelection::offerChooser()
 {
-    // Three buttons side by side need the room the counts take too.
-    widen(kDialogWidth + kCountsWidth);
-    ImgBtn2->move(width() - kMargin - kButtonWidth, kButtonsTop);
-    imgChoose = addResultButton(*this, "choose", (width() - kButtonWidth) / 2, kButtonsTop, mrChoose);
+    // OK and Cancel stay where a player knows them; Choose comes after Cancel.
+    const int chooseLeft = kCancelLeft + kButtonWidth + kMargin;
+    widen(chooseLeft + kButtonWidth + kMargin);
+    imgChoose = addResultButton(*this, "choose", chooseLeft, kButtonsTop, mrChoose);
     imgChoose->setToolTip(QString("Choose Puzzle (%1)").arg(QKeySequence(kChooseKey).toString(QKeySequence::NativeText)));
     connect(new QShortcut(kChooseKey, this), &QShortcut::activated, this, [this] { done(mrChoose); });
 }

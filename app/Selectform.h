@@ -21,8 +21,8 @@ public:
     explicit TFormSelection(QWidget* owner = nullptr);
     // "solved/all" beside each group; the dialog grows to the right for them.
     void showCounts(const SolvedCounts& counts);
-    // A third button, Choose, between OK and Cancel: it confirms the group
-    // and asks for the puzzle chooser (mrChoose).
+    // A third button, Choose, right of Cancel: it confirms the group and
+    // asks for the puzzle chooser (mrChoose).
     void offerChooser();
 
     QFrame* Bevel1;
@@ -34,6 +34,12 @@ public:
     TImgBtn* ImgBtn2;
     TImgBtn* imgChoose = nullptr;
     std::array<QLabel*, kGroupCount> solvedLabels{};
+
+protected:
+    // Up and Down from a group the radio buttons leave unused, as they do
+    // when the dialog is shown at the game's zoom: the next group is chosen,
+    // as the radio buttons themselves choose it at 1x.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void widen(int width);

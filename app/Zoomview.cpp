@@ -50,6 +50,9 @@ TScaledWindow::TScaledWindow(QWidget& content, double scale, QWidget* parent)
     // Shown with the window, not on being embedded.
     content.hide();
     proxy = scene()->addWidget(&content);
+    // A key the content leaves unused goes no further than the content, as
+    // in a window of its own: never on to the widget it belongs to, the game.
+    proxy->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     // A dialog places itself on showing; the view follows it wherever it goes.
     connect(proxy, &QGraphicsWidget::geometryChanged, this, [this] {
         setSceneRect(proxy->geometry());
@@ -80,17 +83,18 @@ double TScaledWindow::shownScale() const
     return transform().m11();
 }
 
-void TScaledWindow::setScale(double scale)
-{
-    chosenScale = scale;
-    sizeToContent();
-}
-
 void TScaledWindow::sizeToContent()
 {
     if (isFullScreen() || contentSize().isEmpty())
         return;
-    setFixedSize((QSizeF(contentSize()) * chosenScale).toSize());
+    // A window over the game's stays within it.
+    double scale = chosenScale;
+    if (parentWidget()) {
+        const QSize over = parentWidget()->window()->size();
+        scale = std::min({scale, double(over.width()) / contentSize().width(),
+                          double(over.height()) / contentSize().height()});
+    }
+    setFixedSize((QSizeF(contentSize()) * scale).toSize());
     fit();
 }
 
@@ -175,8 +179,14 @@ void TScaledWindow::showEvent(QShowEvent* event)
 void TScaledWindow::focusInEvent(QFocusEvent* event)
 {
     QGraphicsView::focusInEvent(event);
-    // The keys go to the content, to the widget in it that had them last.
-    if (proxy && !scene()->focusItem())
+    // The keys go to the content, to the widget in it that had them last,
+    // or, as a window that opens gives them, to the first that takes them.
+    if (!proxy || !proxy->widget())
+        return;
+    if (!proxy->widget()->focusWidget()) {
+        proxy->clearFocus();
+        proxy->setFocus(Qt::TabFocusReason);
+    } else if (!scene()->focusItem())
         proxy->setFocus(event->reason());
 }
 
@@ -213,9 +223,17 @@ TGameView::TGameView(QWidget& game, ClGameInterface& gameInterface)
     , availableArea([this] { return screen()->availableGeometry(); })
     , gameInterface(gameInterface)
     , zoomFile(gameInterface.pathBesideSettings(zoom::kFileName))
-    , zoomPercent(zoomFile.isEmpty() ? zoom::kNormal : zoom::load(zoomFile.toStdString()))
+    , kept(zoomFile.isEmpty() ? zoom::Kept() : zoom::load(zoomFile.toStdString()))
 {
+    zoomPercent = kept.percent;
     gameView = this;
+    // A desktop window: sized by its border, maximised, down to half the game.
+    setWindowFlags((windowFlags() | Qt::WindowMaximizeButtonHint) & ~Qt::MSWindowsFixedSizeDialogHint);
+    setMinimumSize(contentSize() / 2);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    keepWhenSettled.setSingleShot(true);
+    keepWhenSettled.setInterval(500);
+    connect(&keepWhenSettled, &QTimer::timeout, this, &TGameView::keep);
     const struct {
         QList<QKeySequence> keys;
         void (TGameView::*handler)();
@@ -233,14 +251,39 @@ TGameView::TGameView(QWidget& game, ClGameInterface& gameInterface)
     }
 }
 
+TGameView::~TGameView()
+{
+    if (keepWhenSettled.isActive())
+        keep();
+}
+
 void TGameView::showEvent(QShowEvent* event)
 {
     if (!opened) {
-        opened = true;
-        applyZoom(std::min(zoomPercent, largestFittingStep()));
+        const QSize handSize(kept.width, kept.height);
+        const QSize area = availableArea().size() - windowFrame(*this);
+        if (!handSize.isEmpty() && handSize.width() <= area.width() && handSize.height() <= area.height())
+            resizeHere(QRect(QPoint(), handSize));
+        else
+            applyZoom(std::min(zoomPercent, largestFittingStep()));
         move(availableArea().center() - rect().center());
+        opened = true;
     }
     TScaledWindow::showEvent(event);
+}
+
+void TGameView::resizeEvent(QResizeEvent* event)
+{
+    TScaledWindow::resizeEvent(event);
+    if (!opened || sizing || windowState() != Qt::WindowNoState)
+        return;
+    zoom::Kept now{zoomPercent};
+    if (size() != contentSize() * zoomPercent / 100)
+        now = {zoomPercent, width(), height()};
+    if (now == kept)
+        return;
+    kept = now;
+    keepWhenSettled.start();
 }
 
 int TGameView::largestFittingStep() const
@@ -250,11 +293,23 @@ int TGameView::largestFittingStep() const
     return zoom::largestFitting(game.width(), game.height(), area.width(), area.height());
 }
 
+int TGameView::shownPercent() const
+{
+    return kept.width == 0 || isMaximized() ? zoomPercent : qRound(shownScale() * 100);
+}
+
+void TGameView::resizeHere(const QRect& geometry)
+{
+    sizing = true;
+    setGeometry(geometry);
+    sizing = false;
+}
+
 void TGameView::applyZoom(int percent)
 {
     zoomPercent = percent;
     const QRect before = frameGeometry();
-    setScale(percent / 100.0);
+    resizeHere(QRect(geometry().topLeft(), contentSize() * percent / 100));
     if (!opened)
         return;
     // The window grows or shrinks about its centre, and stays on the screen.
@@ -270,25 +325,34 @@ void TGameView::chooseZoom(int percent)
 {
     if (isFullScreen())
         toggleFullScreen();
-    if (percent == zoomPercent)
+    if (isMaximized())
+        showNormal();
+    if (percent == zoomPercent && kept.width == 0)
         return;
     applyZoom(percent);
+    kept = {percent};
+    keep();
+}
+
+void TGameView::keep()
+{
+    keepWhenSettled.stop();
     if (!zoomFile.isEmpty())
-        gameInterface.keep(zoomFile, "The size of the window", [file = zoomFile.toStdString(), percent](Failure& failure) {
-            return zoom::save(file, percent, failure);
+        gameInterface.keep(zoomFile, "The size of the window", [file = zoomFile.toStdString(), kept = kept](Failure& failure) {
+            return zoom::save(file, kept, failure);
         });
 }
 
 void TGameView::zoomIn()
 {
-    const int larger = zoom::larger(zoomPercent);
+    const int larger = zoom::larger(shownPercent());
     if (larger <= largestFittingStep())
         chooseZoom(larger);
 }
 
 void TGameView::zoomOut()
 {
-    chooseZoom(zoom::smaller(zoomPercent));
+    chooseZoom(zoom::smaller(shownPercent()));
 }
 
 void TGameView::zoomReset()
@@ -299,16 +363,22 @@ void TGameView::zoomReset()
 void TGameView::toggleFullScreen()
 {
     if (isFullScreen()) {
-        showNormal();
-        move(placeBeforeFullScreen);
+        // Back exactly where the window was: its own geometry, which the
+        // frame goes round, not the frame's corner, which the window
+        // manager draws anew.
+        sizing = true;
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        if (!isMaximized())
+            setGeometry(normalBeforeFullScreen);
+        sizing = false;
         return;
     }
-    placeBeforeFullScreen = pos();
-    setMinimumSize(0, 0);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    normalBeforeFullScreen = isMaximized() ? normalGeometry() : geometry();
+    sizing = true;
     // Where no window manager makes it so, the window covers the screen itself.
     setGeometry(screen()->geometry());
-    showFullScreen();
+    setWindowState(windowState() | Qt::WindowFullScreen);
+    sizing = false;
 }
 
 void showAtGameScale(QWidget& dialog)

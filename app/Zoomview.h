@@ -10,6 +10,9 @@
 #include <QByteArray>
 #include <QGraphicsView>
 #include <QPointer>
+#include <QTimer>
+
+#include "game/Zoom.h"
 
 class ClGameInterface;
 
@@ -34,8 +37,6 @@ signals:
     void rescaled();
 
 protected:
-    // Outside full screen the window is the content's size times the scale.
-    void setScale(double scale);
     QSize contentSize() const;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -44,9 +45,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
+    // The window's size for the content at the chosen scale: a dialog's
+    // window keeps it, outside full screen.
+    virtual void sizeToContent();
+
 private:
-    // The window's size for the content at the chosen scale.
-    void sizeToContent();
     // The content drawn as large as the window allows.
     void fit();
     // A dialog's window stays centred over the window it belongs to.
@@ -62,20 +65,22 @@ private:
 QWidget* shownWidget(QWidget* window);
 
 // The game's own window: the zoom the player chose (Ctrl+Plus or Ctrl+=,
-// Ctrl+Minus, Ctrl+0), kept in a file of its own beside the settings, and
-// full screen (F11). It opens centred, at the chosen zoom or at the largest
-// that fits the screen.
+// Ctrl+Minus, Ctrl+0) or any size given by its border, kept in a file of its
+// own beside the settings, maximised, and full screen (F11). It opens
+// centred, at the chosen size or at the largest step that fits the screen.
 class TGameView : public TScaledWindow {
     Q_OBJECT
 public:
     // The zoom is kept beside the game's settings, as they are.
     TGameView(QWidget& game, ClGameInterface& gameInterface);
+    ~TGameView() override; // keeps a size not yet kept
 
     void zoomIn();
     void zoomOut();
     void zoomReset();
     void toggleFullScreen();
-    // In percent, one of the steps.
+    // In percent, one of the steps: the last chosen, in effect unless the
+    // window was sized by hand since.
     int zoom() const { return zoomPercent; }
 
     // The part of the screen the window must fit into; replaceable for tests.
@@ -83,19 +88,33 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    // The game's window keeps whatever size it is given.
+    void sizeToContent() override {}
 
 private:
     // The largest step at which the window, frame and all, fits the screen.
     int largestFittingStep() const;
+    // The size the zoom keys step from: the chosen step, or the scale of a
+    // size given by hand.
+    int shownPercent() const;
+    // Sizes the window for the step about its centre, on the screen.
     void applyZoom(int percent);
     // The player's choice: applied and kept.
     void chooseZoom(int percent);
+    // Sizes the window itself: not a size given by hand.
+    void resizeHere(const QRect& geometry);
+    // Writes the kept size, saying once if it cannot.
+    void keep();
 
     ClGameInterface& gameInterface;
     const QByteArray zoomFile; // empty when nothing is saved
     int zoomPercent;
-    QPoint placeBeforeFullScreen;
+    zoom::Kept kept;           // as the file holds it, or is about to
+    QTimer keepWhenSettled;    // a size dragged by the border is kept when the drag rests
+    QRect normalBeforeFullScreen;
     bool opened = false;
+    bool sizing = false;
 };
 
 // Makes one of the game's dialogs or message boxes a window over the game's,

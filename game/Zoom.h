@@ -1,7 +1,8 @@
 #pragma once
 // How large the player wants the game's window: one of a few steps, in
 // percent of its own size, kept between runs in a small file of its own
-// beside "config.dat" as the percent in decimal ("150").
+// beside "config.dat" as the percent in decimal ("150"), followed, when the
+// player sized the window by hand, by its size ("150 1280x900").
 #include <array>
 #include <string>
 
@@ -20,10 +21,19 @@ int smaller(int percent);
 // areaWidth x areaHeight; the smallest step when none does.
 int largestFitting(int width, int height, int areaWidth, int areaHeight);
 
-// The step kept in the file; the normal size when there is none, or the
-// file holds anything but a step.
-int load(const std::string& path);
-// Keeps the step, under the folder's lock like every shared file of the game.
-bool save(const std::string& path, int percent, Failure& failure);
+// The window's size as kept: the step, and the size the player gave the
+// window by hand (0 x 0 when it has the step's size).
+struct Kept {
+    int percent = kNormal;
+    int width = 0;
+    int height = 0;
+    bool operator==(const Kept&) const = default;
+};
+
+// What the file keeps; the normal size when there is none, or the file holds
+// anything but a step, or a step and a size.
+Kept load(const std::string& path);
+// Keeps the size, under the folder's lock like every shared file of the game.
+bool save(const std::string& path, const Kept& kept, Failure& failure);
 
 } // namespace zoom

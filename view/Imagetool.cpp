@@ -1,12 +1,18 @@
 #include "Imagetool.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QPainter>
 #include <QWidget>
+
+namespace {
+// A scale this near a whole one is that one: 1.5 x 2 is 3, not a little more.
+constexpr qreal kScaleTolerance = 1e-6;
+} // namespace
 
 int bitmapScale(const QWidget* widget)
 {
@@ -15,7 +21,9 @@ int bitmapScale(const QWidget* widget)
     if (const QGraphicsProxyWidget* proxy = widget->window()->graphicsProxyWidget(); proxy && proxy->scene())
         if (const auto views = proxy->scene()->views(); !views.isEmpty())
             ratio = views.first()->devicePixelRatioF() * views.first()->transform().m11();
-    return ratio > 1 ? 2 : 1;
+    // The art is drawn at the scale shown or the next larger one it has, so
+    // it is only ever made smaller; never above the largest it has.
+    return std::clamp(int(std::ceil(ratio - kScaleTolerance)), 1, kLargestArtScale);
 }
 
 QImage makeBitmap(QSize logicalSize, int scale)
@@ -28,10 +36,10 @@ QImage makeBitmap(QSize logicalSize, int scale)
 
 QImage loadArt(const QString& path, int scale)
 {
-    if (scale == 2) {
-        QImage large(QString(path).replace(".png", "@2x.png"));
+    if (scale > 1) {
+        QImage large(QString(path).replace(".png", QString("@%1x.png").arg(scale)));
         if (!large.isNull()) {
-            large.setDevicePixelRatio(2);
+            large.setDevicePixelRatio(scale);
             return large;
         }
     }

@@ -25,7 +25,6 @@ TImgBtn::TImgBtn(QWidget* owner, int scale)
     , scale(scale)
 {
     setAttribute(Qt::WA_NoSystemBackground);
-    setCursor(Qt::PointingHandCursor);
 }
 
 void TImgBtn::SetPic(const QImage& picture)

@@ -42,7 +42,7 @@ TEST(Sharedfolder, AGameStoppedInItsSaveIsNeitherWrittenOverNorWaitedFor)
     const std::function<bool()> writes[] = {
         [&] { return mine.saveMerged(record, failure); },
         [&] { return choices.saveFields(settings, ClSettings::kBrickStyle, &failure); },
-        [&] { return zoom::save(dir + "/" + zoom::kFileName, 200, failure); },
+        [&] { return zoom::save(dir + "/" + zoom::kFileName, {200}, failure); },
     };
     for (const auto& write : writes) {
         failure = {};

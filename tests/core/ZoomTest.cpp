@@ -3,19 +3,27 @@
 #include "Fixtures.h"
 #include "game/Zoom.h"
 
-// The file holds the percent in decimal; anything else, or no file, is the normal size.
+// The file holds the percent in decimal, and a size given by hand after it;
+// an older file's bare percent still reads. Anything else, or no file, is the
+// normal size.
 TEST(Zoom, KeptInItsFileAndAnythingElseReadsAsNormal)
 {
     const std::string path = fixtures::freshFolder("zoom") + "/" + zoom::kFileName;
-    EXPECT_EQ(zoom::load(path), zoom::kNormal);
+    EXPECT_EQ(zoom::load(path), zoom::Kept());
     Failure failure;
-    ASSERT_TRUE(zoom::save(path, 300, failure)) << failure.why;
-    EXPECT_EQ(fixtures::contentOf(path), "300\n");
-    EXPECT_EQ(zoom::load(path), 300);
-    for (const std::string& bad : std::initializer_list<std::string>{
-             "", "175\n", "-150", "1.5", "0150", " 200", "200 200", "99999999999999999999", std::string(1000, '2')}) {
-        fixtures::put(path, bad);
-        EXPECT_EQ(zoom::load(path), zoom::kNormal) << bad;
+    for (const auto& [kept, text] : std::initializer_list<std::pair<zoom::Kept, std::string>>{
+             {{300}, "300\n"}, {{150, 1280, 900}, "150 1280x900\n"}}) {
+        ASSERT_TRUE(zoom::save(path, kept, failure)) << failure.why;
+        EXPECT_EQ(fixtures::contentOf(path), text);
+        EXPECT_EQ(zoom::load(path), kept) << text;
     }
-    EXPECT_EQ(zoom::load(fixtures::freshFolder("zoom-folder")), zoom::kNormal);
+    fixtures::put(path, "200\r\n");
+    EXPECT_EQ(zoom::load(path), zoom::Kept{200});
+    for (const std::string& bad : std::initializer_list<std::string>{
+             "", "175\n", "-150", "1.5", "0150", " 200", "200 200", "200 0x480", "200 640x", "200 0640x480",
+             "200 640x480x2", "200  640x480", "200 123456x480", "99999999999999999999", std::string(1000, '2')}) {
+        fixtures::put(path, bad);
+        EXPECT_EQ(zoom::load(path), zoom::Kept()) << bad;
+    }
+    EXPECT_EQ(zoom::load(fixtures::freshFolder("zoom-folder")), zoom::Kept());
 }

@@ -1,12 +1,17 @@
+#include <QAction>
 #include <QDir>
+#include <QShortcut>
 #include <QRegularExpression>
 #include <QTest>
 
 #include "Window.h"
+#include "app/Keynames.h"
+#include "app/Zoomview.h"
 
 // A key has one name, word for word, in the tooltips, the help, the manual
 // page and the README: every key a tooltip names is a key of the help, and
-// every key of the help is named in the manual page and in the README.
+// every key of the help is named in the manual page and in the README. The
+// help's table of all the keys holds every key of the game's windows.
 namespace {
 QString read(const QString& path)
 {
@@ -36,6 +41,19 @@ private slots:
 
         Window window;
         window.open();
+        TGameView view(*window.form, *window.form->gameInterface);
+        const QString keyboardPage = read(SOURCE_DIR "/resources/help/keyboard.html");
+        const QSet<QString> allTheKeys =
+            matches("<kbd>([^<]+)</kbd>", keyboardPage.section("id=\"keys\"", 1).section("</table>", 0, 0));
+        QList<QKeySequence> gameKeys;
+        for (const QAction* action : window.form->findChildren<QAction*>() + view.findChildren<QAction*>())
+            gameKeys += action->shortcuts();
+        for (const QShortcut* shortcut : window.form->findChildren<QShortcut*>())
+            gameKeys += shortcut->key();
+        // The button's keys, the window's own and the zoom's are all read.
+        QVERIFY(gameKeys.contains(Qt::Key_S) && gameKeys.contains(Qt::Key_O) && gameKeys.contains(Qt::Key_F11));
+        for (const QKeySequence& key : gameKeys)
+            QVERIFY2(allTheKeys.contains(keyName(key)), qPrintable(keyName(key) + " is missing from All the keys"));
         const auto buttons = window.board().findChildren<TImgBtn*>();
         QCOMPARE(buttons.size(), 8);
         for (const TImgBtn* button : buttons) // "Next Game (Right, Page Down)"

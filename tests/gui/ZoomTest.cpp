@@ -1,11 +1,17 @@
 #include <optional>
 
+#include <QCheckBox>
+#include <QListWidget>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
 #include "Window.h"
 #include "app/Chooseform.h"
+#include "app/Dialogstyle.h"
 #include "app/Gamewindow.h"
+#include "app/Optionform.h"
+#include "app/Selectform.h"
 #include "app/Problemreport.h"
 #include "app/Zoomview.h"
 
@@ -25,6 +31,14 @@ struct ZoomedGame {
     ~ZoomedGame() { problemReport().setReceiver(nullptr); }
     TGameView& view() { return game.view; }
     void keys(QKeyCombination key) { QTest::keyClick(&game.view, key.key(), key.keyboardModifiers()); }
+    // As the player has it: a step, or full screen (0).
+    void size(int percent)
+    {
+        if (percent == 0)
+            return keys(Qt::Key_F11);
+        while (view().zoom() < percent)
+            keys(Qt::CTRL | Qt::Key_Plus);
+    }
     QImage screen() { return game.view.grab().toImage().convertToFormat(QImage::Format_RGB32); }
     ClGameControl& play() { return *game.form.gameInterface->gameControl; }
 
@@ -95,21 +109,114 @@ private slots:
             QCOMPARE(zoomFile(*folder), QByteArray("300\n"));
         }
         QCOMPARE(QFileInfo(folder->path("config.dat")).size(), qint64(ClSettings::kSize));
-        ZoomedGame game(*folder, {1000, 800});
-        QCOMPARE(game.view().zoom(), 150);
-        game.keys(Qt::CTRL | Qt::Key_Plus);
-        QCOMPARE(game.view().zoom(), 150);
-        QCOMPARE(zoomFile(*folder), QByteArray("300\n"));
+        {
+            ZoomedGame game(*folder, {1000, 800});
+            QCOMPARE(game.view().zoom(), 150);
+            game.keys(Qt::CTRL | Qt::Key_Plus);
+            QCOMPARE(game.view().zoom(), 150);
+            QCOMPARE(zoomFile(*folder), QByteArray("300\n"));
 
-        game.keys(Qt::Key_F11);
-        QVERIFY(game.view().isFullScreen());
-        const QSize screen = game.view().screen()->geometry().size();
-        QTRY_COMPARE(game.view().shownScale(), std::min(screen.width() / 640.0, screen.height() / 480.0));
-        game.keys(Qt::Key_F11);
-        QTRY_COMPARE(game.view().size(), QSize(960, 720));
-        game.keys(Qt::CTRL | Qt::Key_Minus);
-        QCOMPARE(game.view().size(), QSize(640, 480));
-        QCOMPARE(zoomFile(*folder), QByteArray("100\n"));
+            // Back from full screen, again and again, the window stands exactly where it stood.
+            const QRect normal = game.view().frameGeometry();
+            for (int toggle = 0; toggle < 3; ++toggle) {
+                game.keys(Qt::Key_F11);
+                QVERIFY(game.view().isFullScreen());
+                const QSize screen = game.view().screen()->geometry().size();
+                QTRY_COMPARE(game.view().shownScale(), std::min(screen.width() / 640.0, screen.height() / 480.0));
+                game.keys(Qt::Key_F11);
+                QTRY_COMPARE(game.view().frameGeometry(), normal);
+            }
+            game.keys(Qt::CTRL | Qt::Key_Minus);
+            QCOMPARE(game.view().size(), QSize(640, 480));
+            QCOMPARE(zoomFile(*folder), QByteArray("100\n"));
+            // Sized by its border, the game fits itself in, and the size is kept;
+            // the zoom keys step on from the scale shown.
+            game.view().resize(900, 600);
+            QCOMPARE(game.view().shownScale(), 1.25);
+            game.keys(Qt::CTRL | Qt::Key_Plus);
+            QCOMPARE(game.view().size(), QSize(960, 720));
+            game.view().resize(900, 600);
+        }
+        {
+            QCOMPARE(zoomFile(*folder), QByteArray("150 900x600\n"));
+            ZoomedGame game(*folder, {1000, 800});
+            QCOMPARE(game.view().size(), QSize(900, 600));
+        }
+    }
+
+    // At every size a dialog's keys work in it exactly as at 1x, and none
+    // reaches the game behind it: the chosen piece stays as it lay. The
+    // About box closes on Escape and on Enter.
+    void dialogKeysStayInTheDialogAtEveryZoom_data()
+    {
+        QTest::addColumn<int>("percent");
+        for (int percent : {100, 150, 200, 0})
+            QTest::newRow(percent ? qPrintable(QString("%1%").arg(percent)) : "full screen") << percent;
+    }
+    void dialogKeysStayInTheDialogAtEveryZoom()
+    {
+        QFETCH(int, percent);
+        ZoomedGame game(*folder);
+        game.size(percent);
+        for (Qt::Key key : {Qt::Key_P, Qt::Key_Tab})
+            game.keys(key);
+        const ClPiece before = *game.play().pieceInFileOrder(0);
+        // What the dialog shows after its keys.
+        const auto group = [](QWidget* d) {
+            const auto* select = static_cast<TFormSelection*>(d);
+            return QString::number(select->RadioButton3->isChecked() * 3 + select->RadioButton2->isChecked() * 2);
+        };
+        const auto brick = [](QWidget* d) {
+            const auto* options = static_cast<TFormOption*>(d);
+            return QString("%1 %2").arg(options->cbSound->isChecked()).arg(options->lvBrick->currentRow());
+        };
+        const auto none = [](QWidget*) { return QString(); };
+        const struct {
+            Qt::Key opens;
+            QList<Qt::Key> keys;
+            std::function<QString(QWidget*)> shown;
+            QString expected;
+            Qt::Key closes; // or, without one, a click where Select's Cancel has always stood
+            int result;
+        } dialogs[] = {
+            {Qt::Key_S, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Space}, group, "2", Qt::Key_unknown, mrCancel},
+            {Qt::Key_O, {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Right, Qt::Key_Left, Qt::Key_Right}, brick,
+             "0 1", Qt::Key_Escape, QDialog::Rejected},
+            {Qt::Key_A, {Qt::Key_Left, Qt::Key_Up, Qt::Key_Space}, none, "", Qt::Key_Escape, QDialog::Rejected},
+            {Qt::Key_A, {Qt::Key_Down, Qt::Key_Tab}, none, "", Qt::Key_Return, mrOk},
+        };
+        for (const auto& dialog : dialogs) {
+            QString shown;
+            int result = -1; // while the dialog stays open
+            QTimer::singleShot(0, [&] {
+                QWidget* window = QApplication::activeModalWidget();
+                QVERIFY(window);
+                window->activateWindow();
+                QTRY_COMPARE(QApplication::activeWindow(), window);
+                QCOMPARE(window->size() != shownWidget(window)->size(), percent != 100);
+                // Through the window system, as a key pressed on the keyboard.
+                for (Qt::Key key : dialog.keys)
+                    QTest::keyClick(window->windowHandle(), key);
+                shown = dialog.shown(shownWidget(window));
+                const double scale = double(window->width()) / shownWidget(window)->width();
+                if (dialog.closes == Qt::Key_unknown)
+                    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, QPoint(136 + 40, 124 + 30) * scale);
+                else
+                    QTest::keyClick(window->windowHandle(), dialog.closes);
+                if (window->isVisible())
+                    return window->close(), void();
+                result = static_cast<QDialog*>(shownWidget(window))->result();
+            });
+            game.view().activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&game.view()));
+            game.keys(dialog.opens);
+            QCOMPARE(shown, dialog.expected);
+            QCOMPARE(result, dialog.result);
+        }
+        QCOMPARE(game.game.form.currentGroup, 0);
+        const ClPiece& after = *game.play().pieceInFileOrder(0);
+        QCOMPARE(QList<int>({after.x, after.y, after.angle, after.flipped}),
+                 QList<int>({before.x, before.y, before.angle, before.flipped}));
     }
 
     // A dialog opens at the game's scale, and its keys reach it.

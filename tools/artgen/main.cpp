@@ -17,7 +17,7 @@ int main(int argc, char **argv)
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
 
-    for (int scale : {1, 2}) {
+    for (int scale : {1, 2, 3, 4}) {
         art::writeBricks(out + "/bricks", scale);
         art::writeButtons(out + "/buttons", scale);
         art::writeAbout(out, scale);
