@@ -12,6 +12,7 @@
 #include "Aboutbox.h"
 #include "Chooseform.h"
 #include "Helpwindow.h"
+#include "Keyplay.h"
 #include "Keynames.h"
 #include "game/Displaynames.h"
 #include "game/Playerchoices.h"
@@ -36,34 +37,6 @@ bool desktopOpensChm()
     query.start("xdg-mime", {"query", "default", "application/vnd.ms-htmlhelp"});
     return query.waitForFinished(2000) && query.exitCode() == 0 && !query.readAllStandardOutput().trimmed().isEmpty();
 }
-// File units (half bricks) across one whole brick.
-constexpr int kBrickColumns = 2;
-// The keys of keyboard play and what each does to the board.
-const struct {
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-    void (*play)(TFrameGameBoard& board);
-} kPlayKeys[] = {
-    {Qt::Key_Tab, Qt::NoModifier, [](TFrameGameBoard& b) { b.ChoosePiece(+1); }},
-    // Shift+Tab, which the window system sends as Backtab.
-    {Qt::Key_Backtab, Qt::ShiftModifier, [](TFrameGameBoard& b) { b.ChoosePiece(-1); }},
-    {Qt::Key_Tab, Qt::ShiftModifier, [](TFrameGameBoard& b) { b.ChoosePiece(-1); }},
-    {Qt::Key_Left, Qt::NoModifier, [](TFrameGameBoard& b) { b.MoveChosenPiece(-1, 0); }},
-    {Qt::Key_Right, Qt::NoModifier, [](TFrameGameBoard& b) { b.MoveChosenPiece(+1, 0); }},
-    {Qt::Key_Up, Qt::NoModifier, [](TFrameGameBoard& b) { b.MoveChosenPiece(0, -1); }},
-    {Qt::Key_Down, Qt::NoModifier, [](TFrameGameBoard& b) { b.MoveChosenPiece(0, +1); }},
-    // With Shift a whole brick across: two half-brick file units. A row is one already.
-    {Qt::Key_Left, Qt::ShiftModifier, [](TFrameGameBoard& b) { b.MoveChosenPiece(-kBrickColumns, 0); }},
-    {Qt::Key_Right, Qt::ShiftModifier, [](TFrameGameBoard& b) { b.MoveChosenPiece(+kBrickColumns, 0); }},
-    {Qt::Key_Up, Qt::ShiftModifier, [](TFrameGameBoard& b) { b.MoveChosenPiece(0, -1); }},
-    {Qt::Key_Down, Qt::ShiftModifier, [](TFrameGameBoard& b) { b.MoveChosenPiece(0, +1); }},
-    {Qt::Key_Space, Qt::NoModifier, [](TFrameGameBoard& b) { b.TurnChosenPiece(TurnWay::On); }},
-    {Qt::Key_Space, Qt::ShiftModifier, [](TFrameGameBoard& b) { b.TurnChosenPiece(TurnWay::Back); }},
-    {Qt::Key_Return, Qt::NoModifier, [](TFrameGameBoard& b) { b.DropChosenPiece(); }},
-    {Qt::Key_Enter, Qt::NoModifier, [](TFrameGameBoard& b) { b.DropChosenPiece(); }},
-    {Qt::Key_Escape, Qt::NoModifier, [](TFrameGameBoard& b) { b.PutChosenPieceBack(); }},
-};
-
 // A file's address with its name's bytes kept exactly, UTF-8 or not.
 QUrl fileUrl(const QByteArray& path)
 {
@@ -122,7 +95,7 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
         [this](const QString& note) { FrameGameBoard1->ShowNote(note); });
     // In play the arrows belong to the pieces: the filter takes them before any
     // shortcut sees them. Between puzzles Left and Right step.
-    QCoreApplication::instance()->installEventFilter(this);
+    keyPlay = new TKeyPlay(*this, *FrameGameBoard1, *gameInterface);
 
     // Every button has keys, named in its tooltip and in the help.
     const char* const leaves = "leave this puzzle";
@@ -158,7 +131,7 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
     }
     gameInterface->reportProblem = [](const QString& message) { problemReport().add(message); };
 
-    gameInterface->background = makeBitmap(size(), FrameGameBoard1->scale);
+    gameInterface->background = makeBitmap(size(), FrameGameBoard1->pixelScale);
     gameInterface->reportBadPicture = [this](const QByteArray& fileName, const QString& why) {
         problemReport().add(QString("The picture \"%1\" cannot be shown: %2.").arg(displayFileName(fileName), why));
     };
@@ -178,31 +151,6 @@ void TFormMain::setKeys(QAction* action, const QList<QKeySequence>& keys, const 
     }
     for (const QKeySequence& key : keys)
         safeKeys->add(key, losesMoves, [action] { action->trigger(); });
-}
-
-bool TFormMain::eventFilter(QObject* watched, QEvent* event)
-{
-    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) && watched->isWidgetType()
-        && shownWidget(static_cast<QWidget*>(watched)->window()) == this)
-        return playKey(static_cast<QKeyEvent*>(event));
-    return QWidget::eventFilter(watched, event);
-}
-
-bool TFormMain::playKey(QKeyEvent* key)
-{
-    TFrameGameBoard& board = *FrameGameBoard1;
-    if (!board.PaintBox1->isEnabled())
-        return false;
-    // The keypad's arrows and Enter play as the others do.
-    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
-    for (const auto& playKey : kPlayKeys)
-        if (key->key() == playKey.key && modifiers == playKey.modifiers) {
-            if (key->type() == QEvent::KeyPress)
-                playKey.play(board);
-            key->accept();
-            return true;
-        }
-    return false;
 }
 
 QAction* TFormMain::addAction(const QString& caption, const QString& hint, void (TFormMain::*handler)())
@@ -226,7 +174,7 @@ void TFormMain::showEvent(QShowEvent* event)
 void TFormMain::rescaleBitmaps()
 {
     const int scale = bitmapScale(this);
-    if (scale == FrameGameBoard1->scale)
+    if (scale == FrameGameBoard1->pixelScale)
         return;
     // Until the next puzzle paints a picture afresh, the one shown is scaled smoothly.
     QImage& background = gameInterface->background;

@@ -12,6 +12,7 @@
 class QAction;
 class QKeyEvent;
 class TFrameGameBoard;
+class TKeyPlay;
 class TSafeKeys;
 
 class TFormMain : public QWidget {
@@ -41,8 +42,10 @@ public:
     void redoExecute();
 
     TFrameGameBoard* FrameGameBoard1;
+    // Keyboard play on the board; made after the keys pressed twice, so that
+    // in play it takes the arrows before they do.
+    TKeyPlay* keyPlay;
     std::int32_t currentGroup = 0;
-    const std::int32_t scale = kBrickScale;
     std::unique_ptr<ClGameInterface> gameInterface;
     QAction* playGame;
     QAction* prevGame;
@@ -66,13 +69,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    // The keys of keyboard play, pressed in the window that shows this one,
-    // go to the board while a puzzle is in play, before any shortcut or
-    // focus change sees them.
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool playKey(QKeyEvent* key);
     // Loads a group's puzzle file and converts it to play units; says so
     // when it cannot.
     bool loadGroup(std::int32_t group);

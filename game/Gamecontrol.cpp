@@ -113,6 +113,11 @@ ClPiece* ClGameControl::pickInFileOrder(std::size_t index)
 
 ClPiece* ClGameControl::pieceInFileOrder(std::size_t index)
 {
+    return const_cast<ClPiece*>(std::as_const(*this).pieceInFileOrder(index));
+}
+
+const ClPiece* ClGameControl::pieceInFileOrder(std::size_t index) const
+{
     const bool known = index < fileOrder.size() && fileOrder[index] < puzzle.pieces.size();
     return known ? &puzzle.pieces[fileOrder[index]] : nullptr;
 }

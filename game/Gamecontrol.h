@@ -59,6 +59,7 @@ public:
     ClPiece* pickInFileOrder(std::size_t index);
     // The piece at this place in the puzzle file, not picked; null when none.
     ClPiece* pieceInFileOrder(std::size_t index);
+    const ClPiece* pieceInFileOrder(std::size_t index) const;
     bool canMoveTo(const ClPiece* piece, std::int32_t x, std::int32_t y) const;
     // A step of the keys: the piece's position moved by the file units each
     // way asked for (a half brick across, a row down), then, when that lies

@@ -72,23 +72,23 @@ void dropInputMeanwhile()
 
 TFrameGameBoard::TFrameGameBoard(QWidget* parent)
     : TFrameBoard(parent)
-    , scale(bitmapScale(this))
+    , pixelScale(bitmapScale(this))
 {
     setFixedSize(kWindowWidth, kWindowHeight);
     imgBack->setGeometry(0, 0, kWindowWidth, kWindowHeight);
-    imgBack->picture = makeBitmap(imgBack->size(), scale);
+    imgBack->picture = makeBitmap(imgBack->size(), pixelScale);
     PaintBox1->setGeometry(0, kFieldTop, kWindowWidth, kWindowHeight - kFieldTop);
     PaintBox1->setEnabled(false);
     PaintBox1->OnPaint = [this](QPainter& canvas, const QRect& dirty) { PaintBox1Paint(canvas, dirty); };
     PaintBox1->OnMouseDown = [this](Qt::MouseButton b, int x, int y) { PaintBox1MouseDown(b, x, y); };
     PaintBox1->OnMouseMove = [this](int x, int y) { PaintBox1MouseMove(x, y); };
     PaintBox1->OnMouseUp = [this](Qt::MouseButton b, int x, int y) { PaintBox1MouseUp(b, x, y); };
-    backBuffer = makeBitmap(PaintBox1->size(), scale);
+    backBuffer = makeBitmap(PaintBox1->size(), pixelScale);
 
 
     int left = 0;
     for (TImgBtn** button : {&imgSelect, &imgPlay, &imgPrev, &imgNext, &imgOption, &imgHelp, &imgAbout, &imgHint}) {
-        *button = new TImgBtn(this, scale);
+        *button = new TImgBtn(this, pixelScale);
         (*button)->setGeometry(left, 0, kButtonWidth, kButtonHeight);
         left += kButtonWidth;
     }
@@ -117,7 +117,7 @@ const QImage& TFrameGameBoard::brickImage() const
     const int style = isBrickStyle(setting) ? setting : 0;
     QImage& image = ImageList1[std::size_t(style)];
     if (image.isNull())
-        image = loadArt(QString(":/bricks/brick%1.png").arg(style, 2, 10, QChar('0')), scale)
+        image = loadArt(QString(":/bricks/brick%1.png").arg(style, 2, 10, QChar('0')), pixelScale)
                     .convertToFormat(QImage::Format_RGB32);
     return image;
 }
@@ -214,13 +214,13 @@ void TFrameGameBoard::ShowLevelPicture()
 {
     chosenPiece.reset();
     landedPiece.reset();
-    keysCarry = false;
     imgHint->hide();
     imgBack->picture = gameInterface->background.copy();
     drawCaption();
     imgBack->update();
     PaintBox1->repaint();
     PaintBox1->setEnabled(false);
+    emit levelPictureShown();
 }
 
 void TFrameGameBoard::ShowPuzzle()
@@ -236,15 +236,15 @@ void TFrameGameBoard::ShowPuzzle()
 
 void TFrameGameBoard::setBitmapScale(int newScale)
 {
-    scale = newScale;
+    pixelScale = newScale;
     ImageList1 = {};
     for (TImgBtn* button : findChildren<TImgBtn*>(QString(), Qt::FindDirectChildrenOnly))
-        button->setScale(scale);
+        button->setScale(pixelScale);
     if (PaintBox1->isEnabled())
         ShowPuzzle();
     else
         ShowLevelPicture();
-    backBuffer = makeBitmap(PaintBox1->size(), scale);
+    backBuffer = makeBitmap(PaintBox1->size(), pixelScale);
     if (dragging)
         buildBackBuffer();
 }
@@ -257,7 +257,7 @@ HintResult TFrameGameBoard::ShowHint()
     if (!given.piece)
         return given;
     slideMovedPieces(before);
-    playSound(Sound::Drop);
+    PlaySound(Sound::Drop);
     RedrawPieces();
     if (given.complete)
         runSolveSequence();
@@ -271,8 +271,8 @@ void TFrameGameBoard::ShowHistoryStep(const std::function<PlayOutcome()>& step)
     if (outcome.change == PieceChange::None)
         return;
     slideMovedPieces(before);
-    playSound(Sound::Drop);
-    showOutcome(outcome);
+    PlaySound(Sound::Drop);
+    ShowMove(outcome);
 }
 
 std::vector<QPoint> TFrameGameBoard::pieceCorners() const
@@ -346,7 +346,7 @@ QString TFrameGameBoard::note() const
     return noteLabel->isVisible() ? noteLabel->text() : QString();
 }
 
-void TFrameGameBoard::playSound(Sound sound)
+void TFrameGameBoard::PlaySound(Sound sound)
 {
     if (soundPlayer && gameInterface && gameInterface->settings.soundOn != 0)
         soundPlayer->playSound(sound);
@@ -356,7 +356,7 @@ PlayOutcome TFrameGameBoard::TurnPiece(int column, int row, ClPiece* piece, Turn
 {
     const PlayOutcome outcome = gameInterface->turn(piece, column, row, way);
     if (outcome.change == PieceChange::Turned)
-        playSound(Sound::Turn);
+        PlaySound(Sound::Turn);
     return outcome;
 }
 
@@ -391,7 +391,7 @@ void TFrameGameBoard::EraseHeldPiece()
 void TFrameGameBoard::buildBackBuffer()
 {
     backBuffer = imgBack->picture.copy(devicePixels(imgBack->picture, PaintBox1->geometry()));
-    backBuffer.setDevicePixelRatio(scale);
+    backBuffer.setDevicePixelRatio(pixelScale);
     QPainter painter(&backBuffer);
     const ClPiece* apart = pieceApart();
     for (const ClPiece& piece : game()->puzzle.pieces)
@@ -407,9 +407,10 @@ void TFrameGameBoard::PaintBox1MouseDown(Qt::MouseButton button, int x, int y)
     const int ch = cellHeight();
     if (cw <= 0 || ch <= 0)
         return;
-    // A piece the keys carry is let go first: the mouse's gesture is a step of its own.
-    if (carryingChosenPiece()) {
-        showOutcome(gameInterface->letGo());
+    // A piece held between gestures is one the keys carry: it is let go
+    // first, so the mouse's gesture is a step of its own.
+    if (heldPiece()) {
+        ShowMove(gameInterface->letGo());
         if (!PaintBox1->isEnabled())
             return;
     }
@@ -428,7 +429,7 @@ void TFrameGameBoard::PaintBox1MouseDown(Qt::MouseButton button, int x, int y)
         return;
     buildBackBuffer();
     heldPieceShown = true;
-    playSound(Sound::Pick);
+    PlaySound(Sound::Pick);
 }
 
 void TFrameGameBoard::PaintBox1MouseMove(int x, int y)
@@ -454,7 +455,7 @@ void TFrameGameBoard::PaintBox1MouseUp(Qt::MouseButton button, int x, int y)
         return;
     EraseHeldPiece();
     if (pressedButton == Qt::LeftButton)
-        playSound(Sound::Drop);
+        PlaySound(Sound::Drop);
     ClPiece* held = heldPiece();
     const QPoint cell = targetCell(x, y);
     PlayOutcome outcome;
@@ -472,7 +473,7 @@ void TFrameGameBoard::PaintBox1MouseUp(Qt::MouseButton button, int x, int y)
 
 void TFrameGameBoard::runSolveSequence()
 {
-    playSound(Sound::Solve);
+    PlaySound(Sound::Solve);
     PaintBox1->setEnabled(false);
     PaintBox1->hide();
     const QImage copy = imgBack->picture.copy();
@@ -494,91 +495,18 @@ void TFrameGameBoard::runSolveSequence()
     ShowLevelPicture();
 }
 
-void TFrameGameBoard::showOutcome(const PlayOutcome& outcome)
+void TFrameGameBoard::ShowMove(const PlayOutcome& outcome)
 {
-    keysCarry = false;
     // Painted when the keys come to rest, not once for each key.
     PaintBox1->update();
     if (outcome.complete)
         runSolveSequence();
 }
 
-bool TFrameGameBoard::carryingChosenPiece() const
+void TFrameGameBoard::ShowChosenPiece(std::optional<std::size_t> filePiece)
 {
-    ClGameControl* control = game();
-    // Anything else that lets go (a hint, undo, a restart) ends the carrying.
-    return keysCarry && chosenPiece && heldPiece() && heldPiece() == control->pieceInFileOrder(*chosenPiece);
-}
-
-ClPiece* TFrameGameBoard::liftChosenPiece()
-{
-    if (carryingChosenPiece())
-        return heldPiece();
-    if (!chosenPiece || !PaintBox1->isEnabled() || dragging)
-        return nullptr;
-    ClPiece* piece = game()->pickInFileOrder(*chosenPiece);
-    keysCarry = piece != nullptr;
-    if (piece)
-        pickedUpAt = {piece->x, piece->y};
-    return piece;
-}
-
-void TFrameGameBoard::ChoosePiece(int step)
-{
-    if (!PaintBox1->isEnabled() || dragging || !game()->isValid())
-        return;
-    if (carryingChosenPiece()) {
-        DropChosenPiece();
-        if (!PaintBox1->isEnabled())
-            return; // that drop finished the wall
-    }
-    const auto count = std::ptrdiff_t(game()->puzzle.pieces.size());
-    if (count == 0)
-        return;
-    const std::ptrdiff_t from = chosenPiece ? std::ptrdiff_t(*chosenPiece) : (step > 0 ? -1 : 0);
-    chosenPiece = std::size_t(((from + step) % count + count) % count);
+    chosenPiece = filePiece;
     PaintBox1->update();
-}
-
-void TFrameGameBoard::MoveChosenPiece(int columns, int rows)
-{
-    const bool picked = !carryingChosenPiece();
-    ClPiece* piece = liftChosenPiece();
-    if (!piece)
-        return;
-    if (picked)
-        playSound(Sound::Pick);
-    if (const auto place = game()->stepInField(piece, columns, rows))
-        game()->movePiece(piece, place->x, place->y);
-    PaintBox1->update();
-}
-
-void TFrameGameBoard::TurnChosenPiece(TurnWay way)
-{
-    ClPiece* piece = liftChosenPiece();
-    if (!piece)
-        return;
-    const ClPoints bricks = piece->cells();
-    const ClPoint first = bricks.empty() ? ClPoint{piece->x, piece->y} : bricks.front();
-    showOutcome(TurnPiece(first.x, first.y, piece, way));
-}
-
-void TFrameGameBoard::DropChosenPiece()
-{
-    ClPiece* piece = liftChosenPiece();
-    if (!piece)
-        return;
-    playSound(Sound::Drop);
-    showOutcome(gameInterface->drop(piece, piece->x, piece->y));
-}
-
-void TFrameGameBoard::PutChosenPieceBack()
-{
-    if (!carryingChosenPiece())
-        return;
-    game()->movePiece(heldPiece(), pickedUpAt.x, pickedUpAt.y);
-    playSound(Sound::Drop);
-    showOutcome(gameInterface->letGo());
 }
 
 namespace {

@@ -46,24 +46,13 @@ public:
     // where they lay to their places.
     void ShowHistoryStep(const std::function<PlayOutcome()>& step);
 
-    // Keyboard play on the puzzle in play, by the mouse's rules and through
-    // the same moves. The chosen piece is known by its place in the puzzle
-    // file and carries a mark. Choosing steps through the pieces (the
-    // first choice is the first piece, or the last going back) and puts a
-    // piece the keys carry down first.
-    void ChoosePiece(int step);
-    // Moves the chosen piece by a file unit (half a brick across, a row
-    // down), inside the field the mouse may reach. The first move picks it
-    // up, as a press of the mouse would.
-    void MoveChosenPiece(int columns, int rows);
-    // A right click on its first brick.
-    void TurnChosenPiece(TurnWay way);
-    // Lets go of it where it lies, snapping as a mouse release would.
-    void DropChosenPiece();
-    // Back where the keys picked it up.
-    void PutChosenPieceBack();
-    // The chosen piece's place in the puzzle file; none until the first choice.
-    std::optional<std::size_t> chosenPiece;
+    // The keys' choice, marked on the field; none takes the mark away.
+    void ShowChosenPiece(std::optional<std::size_t> filePiece);
+    // The end of a move of the keys: the field drawn as it now lies, and a
+    // wall the move completed run through the solve sequence.
+    void ShowMove(const PlayOutcome& outcome);
+    // Heard when sound is on.
+    void PlaySound(Sound sound);
 
     static constexpr int kBrickImages = 12;
     // The brick images, decoded on first use.
@@ -85,7 +74,7 @@ public:
 
     // Device pixels per logical pixel of the board's bitmaps (2 on HiDPI
     // screens and when the window is shown larger).
-    int scale;
+    int pixelScale;
     ClSoundPlayer* soundPlayer = nullptr;
     // Milliseconds the fade of a solved wall takes.
     int fadeMilliseconds = 750;
@@ -93,6 +82,10 @@ public:
     int slideMilliseconds = 300;
     // Milliseconds a piece that slid stays marked after it lands.
     int landedMarkMilliseconds = 1000;
+
+signals:
+    // Play has ended: the level picture is shown.
+    void levelPictureShown();
 
 private:
     void PaintBox1Paint(QPainter& canvas, const QRect& dirty);
@@ -107,14 +100,8 @@ private:
     // the last one stays marked for a moment.
     void slideMovedPieces(const std::vector<QPoint>& before);
     void slidePiece(const ClPiece& piece, QPoint from);
-    // The chosen piece, picked if the keys do not carry it yet.
-    ClPiece* liftChosenPiece();
-    bool carryingChosenPiece() const;
-    // The end of a gesture of the keys or of a step of the history.
-    void showOutcome(const PlayOutcome& outcome);
     void drawMark(QPainter& canvas, const ClPiece* piece) const;
     void drawCaption();
-    void playSound(Sound sound);
     const QImage& brickImage() const;
     QRect brickRect(const ClPoint& anchor) const;
     // The top-left corner of the piece's bricks, in pixels.
@@ -133,7 +120,6 @@ private:
     std::optional<std::size_t> landedPiece;
     QTimer* landedMarkTimer;
     QLabel* noteLabel;
-    // The keys hold the chosen piece, picked up at this play position.
-    bool keysCarry = false;
-    ClPoint pickedUpAt;
+    // The piece the keys chose, by its place in the file.
+    std::optional<std::size_t> chosenPiece;
 };

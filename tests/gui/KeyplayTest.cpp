@@ -3,6 +3,7 @@
 #include "Soundrecorder.h"
 #include "Window.h"
 #include "app/Keynames.h"
+#include "app/Keyplay.h"
 #include "game/Playerchoices.h"
 
 // Keyboard play and undo on the small test group, puzzle 0, through real key
@@ -54,7 +55,7 @@ private slots:
         QCOMPARE(placeOf(1), (ClPoint{40, 56}));
         QCOMPARE(sounds.played, (std::vector<Sound>{Sound::Pick, Sound::Drop}));
         press(Qt::Key_Tab);
-        QCOMPARE(board.chosenPiece, std::optional<std::size_t>(0)); // the bar, though second in the list
+        QCOMPARE(form().keyPlay->chosen(), std::optional<std::size_t>(0)); // the bar, though second in the list
 
         // The bar up ten rows and one file unit right, then dropped there:
         // off the bond it stays; a unit back left it snaps into its place.
@@ -132,8 +133,8 @@ private slots:
         const QPoint besideEll = pixelOf(ell.x, ell.y, -1, 10);
         for (int style = 0; style < kBrickStyles; ++style) {
             form().gameInterface->settings.brickStyle = style;
-            window->board().chosenPiece.reset();
-            window->board().ShowPuzzle();
+            window->board().ShowLevelPicture(); // play ends: nothing chosen
+            form().playGameExecute();
             const QImage unmarked = window->screen();
             press(Qt::Key_Tab);
             const QImage marked = window->screen();
