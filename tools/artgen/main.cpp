@@ -1,5 +1,5 @@
 // artgen OUTDIR: draws every picture the game uses into OUTDIR (the resources folder).
-#include "art.h"
+#include "Art.h"
 
 #include <QGuiApplication>
 

@@ -1,9 +1,9 @@
 // Writes the game's sounds and music: soundgen OUTDIR (the resources folder).
 // Same bytes on every run, so regenerated files only change when this code does.
-#include "effects.h"
-#include "midi_writer.h"
-#include "tunes.h"
-#include "wav_writer.h"
+#include "Effects.h"
+#include "Midiwriter.h"
+#include "Tunes.h"
+#include "Wavwriter.h"
 
 #include <exception>
 #include <filesystem>

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "Fixtures.h"
+#include "../core/Fixtures.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "score.h"
+#include "Score.h"
 
 #include <array>
 #include <charconv>

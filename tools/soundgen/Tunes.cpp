@@ -1,6 +1,6 @@
-#include "tunes.h"
+#include "Tunes.h"
 
-#include "score.h"
+#include "Score.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "effects.h"
+#include "Effects.h"
 
 namespace effects {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "midi_writer.h"
+#include "Midiwriter.h"
 
 #include <string_view>
 #include <vector>

@@ -1,6 +1,6 @@
 // The program icon: a small wall with one brick dropping into its gap. One list of
 // shapes feeds both the SVG text and the QPainter drawing of every PNG size.
-#include "art.h"
+#include "Art.h"
 
 #include <QFile>
 #include <QLinearGradient>

@@ -1,5 +1,5 @@
 // Toolbar and dialog buttons: a script word on black, in three states.
-#include "art.h"
+#include "Art.h"
 
 #include <QFont>
 #include <QLinearGradient>

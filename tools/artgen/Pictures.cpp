@@ -1,6 +1,6 @@
 // Background pictures shown through the gap and when a puzzle is solved: painted
 // landscapes built from gradients, noise and layered silhouettes.
-#include "art.h"
+#include "Art.h"
 
 #include <QLinearGradient>
 #include <QPainter>

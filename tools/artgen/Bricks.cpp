@@ -1,6 +1,6 @@
 // Brick faces: one shading routine with a per-style surface pattern, used for the
 // wall bricks, the piece icons and the about box.
-#include "art.h"
+#include "Art.h"
 
 #include <QPainter>
 

@@ -105,4 +105,4 @@ private slots:
 };
 
 QTEST_MAIN(MusicRulesTest)
-#include "Musicrulestest.moc"
+#include "MusicrulesTest.moc"

@@ -1,4 +1,4 @@
-#include "wav_writer.h"
+#include "Wavwriter.h"
 
 #include <algorithm>
 #include <cmath>

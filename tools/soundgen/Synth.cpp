@@ -1,4 +1,4 @@
-#include "synth.h"
+#include "Synth.h"
 
 #include <algorithm>
 #include <cmath>

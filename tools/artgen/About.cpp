@@ -1,7 +1,7 @@
 // The about box picture: the title over a dimmed brick wall with a golden brick
 // dropping into its gap. The game draws links at the lower left and a caption
 // along the top right, so those areas are kept dark and quiet.
-#include "art.h"
+#include "Art.h"
 
 #include <QFont>
 #include <QLinearGradient>

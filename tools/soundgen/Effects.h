@@ -1,6 +1,6 @@
 #pragma once
 
-#include "synth.h"
+#include "Synth.h"
 
 // The game's sound effects, 22050 Hz mono.
 namespace effects {

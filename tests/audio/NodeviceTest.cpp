@@ -34,4 +34,4 @@ private slots:
 };
 
 QTEST_MAIN(NoDeviceTest)
-#include "Nodevicetest.moc"
+#include "NodeviceTest.moc"

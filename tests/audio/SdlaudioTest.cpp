@@ -192,4 +192,4 @@ private slots:
 };
 
 QTEST_MAIN(SdlAudioTest)
-#include "Sdlaudiotest.moc"
+#include "SdlaudioTest.moc"

@@ -1,4 +1,4 @@
-#include "midi_writer.h"
+#include "Midiwriter.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "art.h"
+#include "Art.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "midi_writer.h"
-#include "synth.h"
+#include "Midiwriter.h"
+#include "Synth.h"
 
 #include <vector>
 
