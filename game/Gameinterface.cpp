@@ -16,10 +16,6 @@
 #include "model/Jpegscan.h"
 
 namespace {
-// Folders that belong to the package manager or the administrator: the game
-// writes nothing there, whoever runs it.
-constexpr const char* kSystemFolders[] = {"/usr", "/etc", "/bin", "/sbin", "/lib", "/lib32", "/lib64",
-                                          "/libx32", "/boot", "/dev", "/proc", "/sys"};
 // A decoded picture's pixels, and at most a bitmap file's.
 constexpr qint64 kBytesPerPixel = 4;
 constexpr qint64 kMiB = 1 << 20;
@@ -29,7 +25,6 @@ constexpr std::size_t kLargestPicture = ClGameInterface::kMostPixelsDecodedWhole
 // A guard behind the pixel limits, for decoders that allocate more than the
 // largest picture decoded whole.
 constexpr int kAllocationLimitMb = int((ClGameInterface::kMostPixelsDecodedWhole * kBytesPerPixel + kMiB - 1) / kMiB);
-constexpr char kSettingsName[] = "config.dat";
 // What a killed write left behind is this old at least; a younger one may
 // still be on its way to its rename.
 constexpr int kLeftoverSeconds = 60;
@@ -58,32 +53,19 @@ QByteArrayList pathsOf(const std::vector<std::string>& paths)
     return list;
 }
 
-bool isSystemFolder(const std::string& folder)
+// Why nothing is saved, for the player; empty when all is well.
+QString problemOf(const SettingsPlace& place)
 {
-    if (folder == "/")
-        return true;
-    for (const std::string system : kSystemFolders)
-        if (folder == system || folder.starts_with(system + '/'))
-            return true;
-    return false;
-}
-
-// The folder as it really is, links resolved, judged by the part that exists.
-std::string resolvedAsFarAsItExists(const std::string& folder)
-{
-    std::string existing = folder, rest;
-    while (!fileaccess::exists(existing) && fileaccess::folderOf(existing) != existing) {
-        rest = "/" + fileaccess::fileNameOf(existing) + rest;
-        existing = fileaccess::folderOf(existing);
+    switch (place.problem) {
+    case SettingsPlace::Problem::None:
+        return {};
+    case SettingsPlace::Problem::NoHomeFolder:
+        return "Settings and solved puzzles are not saved: there is no home folder for them.";
+    case SettingsPlace::Problem::UnusableFolder:
+        break;
     }
-    const std::string real = fileaccess::resolved(existing);
-    return real.empty() ? folder : (real == "/" ? rest : real + rest);
-}
-
-QString notSavedProblem(const std::string& folder, const std::string& why)
-{
     return QString("Settings and solved puzzles are not saved: the folder \"%1\" cannot be used (%2).")
-        .arg(displayName(pathOf(folder)), QString::fromStdString(why));
+        .arg(displayName(pathOf(place.unusableFolder)), QString::fromStdString(place.why));
 }
 } // namespace
 
@@ -93,47 +75,9 @@ QByteArray defaultProgramFolder()
     return program.empty() ? QByteArray("./") : pathOf(fileaccess::folderOf(program) + '/');
 }
 
-QByteArray userSettingsFolder()
-{
-    const char* configHome = std::getenv("XDG_CONFIG_HOME");
-    if (configHome && configHome[0] == '/')
-        return pathOf(fileaccess::joinPath(configHome, "Wallwright"));
-    const std::string home = fileaccess::homeFolder();
-    if (home.empty())
-        return {};
-    return pathOf(fileaccess::joinPath(fileaccess::joinPath(home, ".config"), "Wallwright"));
-}
-
-SettingsPlace settingsPlaceFor(const QByteArray& programFolder, const QByteArray& userFolder)
-{
-    const std::string folder = bytes(programFolder);
-    const std::string beside = fileaccess::joinPath(folder, kSettingsName);
-    Failure failure;
-    if (!isSystemFolder(resolvedAsFarAsItExists(folder)) && fileaccess::isOwnFolder(folder)
-        && fileaccess::canCreateFileIn(folder, failure))
-        return {pathOf(beside), pathOf(beside), {}};
-    const std::string user = bytes(userFolder);
-    if (user.empty())
-        return {pathOf(beside), {}, "Settings and solved puzzles are not saved: there is no home folder for them."};
-    const std::string own = fileaccess::joinPath(user, kSettingsName);
-    if (isSystemFolder(resolvedAsFarAsItExists(user)))
-        failure = {FailureKind::Refused, "it is a system folder"};
-    else if (fileaccess::makeOwnFolders(user, failure) && fileaccess::canCreateFileIn(user, failure)) {
-        // Only a first run takes the seed: a record of the player's own is never replaced.
-        std::string seed;
-        Failure seedFailure;
-        if (!fileaccess::exists(own) && fileaccess::readStart(beside, ClSettings::kSize, seed, seedFailure))
-            fileaccess::writeFile(own, seed, seedFailure);
-        return {pathOf(own), pathOf(own), {}};
-    }
-    // Read what there is, write nothing.
-    const bool ownIsThere = fileaccess::isOwnFolder(user) && fileaccess::isRegularFile(own);
-    return {pathOf(ownIsThere ? own : beside), {}, notSavedProblem(user, failure.why)};
-}
-
 ClGameInterface::ClGameInterface(const QByteArray& folder)
     : programFolder(folder.endsWith('/') ? folder : folder + '/')
-    , place(settingsPlaceFor(programFolder, userSettingsFolder()))
+    , place(settingsPlaceFor(bytes(programFolder), userSettingsFolder()))
     , progressFile(pathBesideSettings(ClProgress::kFileName))
     , gameControl(std::make_unique<ClGameControl>())
 {
@@ -149,18 +93,18 @@ ClGameInterface::ClGameInterface(const QByteArray& folder)
     saves.deferred = [this] { retryTimer.start(); };
     loadProgress();
     Failure failure;
-    if (!place.readFrom.isEmpty() && !settings.loadFrom(bytes(place.readFrom), &failure) && failure
+    if (!place.readFrom.empty() && !settings.loadFrom(place.readFrom, &failure) && failure
         && failure.kind != FailureKind::Missing)
         settingsProblem = QString("The settings file \"%1\" cannot be read: %2.")
-                              .arg(displayName(place.readFrom), QString::fromStdString(failure.why));
+                              .arg(displayName(pathOf(place.readFrom)), QString::fromStdString(failure.why));
     std::string target;
     failure = {};
-    saveRefused = place.saveTo.isEmpty() || !fileaccess::canReplace(bytes(place.saveTo), target, failure);
-    if (!place.problem.isEmpty())
-        settingsProblem = place.problem;
+    saveRefused = place.saveTo.empty() || !fileaccess::canReplace(place.saveTo, target, failure);
+    if (place.problem != SettingsPlace::Problem::None)
+        settingsProblem = problemOf(place);
     else if (saveRefused && settingsProblem.isEmpty())
         settingsProblem = QString("The settings file \"%1\" is left as it is and settings are not saved: %2.")
-                              .arg(displayName(place.saveTo), QString::fromStdString(failure.why));
+                              .arg(displayName(pathOf(place.saveTo)), QString::fromStdString(failure.why));
     if (!saveRefused)
         removeLeftovers();
     collectMediaFiles();
@@ -168,12 +112,13 @@ ClGameInterface::ClGameInterface(const QByteArray& folder)
 
 void ClGameInterface::removeLeftovers()
 {
-    const std::string folder = fileaccess::folderOf(bytes(place.saveTo));
+    const std::string folder = fileaccess::folderOf(place.saveTo);
     // Every writer holds this lock while its temporary file exists.
     const fileaccess::FolderLock lock(folder);
     if (!lock.held())
         return;
-    for (const char* name : {kSettingsName, ClProgress::kFileName, zoom::kFileName})
+    for (const std::string name : {fileaccess::fileNameOf(place.saveTo), std::string(ClProgress::kFileName),
+                                   std::string(zoom::kFileName)})
         fileaccess::removeLeftovers(folder, name, kLeftoverSeconds);
 }
 
@@ -182,7 +127,7 @@ ClGameInterface::~ClGameInterface()
     // Changes were saved as they were made; this writes those kept since,
     // and makes the file of a first run.
     saves.deferred = {};
-    if (!saveRefused && !fileaccess::exists(bytes(place.saveTo)))
+    if (!saveRefused && !fileaccess::exists(place.saveTo))
         settingsChanged(0);
     if (saves.finish(kExitPatience))
         return;
@@ -194,13 +139,12 @@ ClGameInterface::~ClGameInterface()
 
 QByteArray ClGameInterface::settingsPath() const
 {
-    return place.saveTo;
+    return pathOf(place.saveTo);
 }
 
 QByteArray ClGameInterface::pathBesideSettings(const char* name) const
 {
-    return place.saveTo.isEmpty() ? QByteArray()
-                                  : pathOf(fileaccess::joinPath(fileaccess::folderOf(bytes(place.saveTo)), name));
+    return pathOf(place.beside(name));
 }
 
 void ClGameInterface::keep(const QByteArray& file, const QString& what, ClPendingSaves::Save write)
@@ -231,9 +175,9 @@ void ClGameInterface::settingsChanged(ClSettings::Fields fields)
     unsavedFields |= fields;
     if (saveRefused)
         return; // said when the window opened
-    keep(place.saveTo, "The settings", [this](Failure& failure) {
+    keep(pathOf(place.saveTo), "The settings", [this](Failure& failure) {
         // Every field changed since the last write that went through.
-        if (!settings.saveFields(bytes(place.saveTo), unsavedFields, &failure))
+        if (!settings.saveFields(place.saveTo, unsavedFields, &failure))
             return false;
         unsavedFields = 0;
         return true;

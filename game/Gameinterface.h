@@ -19,13 +19,7 @@
 #include "Pendingsaves.h"
 #include "Progress.h"
 #include "Settings.h"
-
-// Where "config.dat" and the record of solved puzzles are kept.
-struct SettingsPlace {
-    QByteArray readFrom; // the settings file read at start; may be empty
-    QByteArray saveTo;   // the settings file written; empty: nothing is saved
-    QString problem;     // why nothing is saved, for the player; empty when all is well
-};
+#include "Settingsplace.h"
 
 class ClGameInterface {
 public:
@@ -172,14 +166,3 @@ private:
 
 // The folder of the running program's own file, links resolved.
 QByteArray defaultProgramFolder();
-
-// Where "config.dat" is kept: beside the program when the program folder
-// belongs to the player and a file can be made there (a build folder, a
-// copy in one's home), never in a system folder such as /usr. Otherwise in
-// userFolder, which a first run creates and seeds with the program folder's
-// copy, when it is the player's own and writable. When it is not, nothing
-// is saved and the problem says why; the settings are still read.
-SettingsPlace settingsPlaceFor(const QByteArray& programFolder, const QByteArray& userFolder);
-
-// $XDG_CONFIG_HOME/Wallwright, or ~/.config/Wallwright.
-QByteArray userSettingsFolder();

@@ -113,59 +113,6 @@ private slots:
         QVERIFY(QFileInfo(userHome->filePath("file")).isFile());
     }
 
-    // A system folder is never written even when it could be; with no
-    // usable user folder nothing is written at all, the game's own copy is
-    // still read, and the player is told which folder failed and why.
-    void aSystemFolderIsOnlyRead()
-    {
-        const SettingsPlace usual = settingsPlaceFor("/usr/lib/wallwright/", QFile::encodeName(userFolder));
-        QCOMPARE(usual.saveTo, QFile::encodeName(QDir(userFolder).filePath("config.dat")));
-        QVERIFY(usual.problem.isEmpty());
-
-        QFile(userHome->filePath("plain")).open(QIODevice::WriteOnly);
-        const QByteArray beside = "/usr/lib/wallwright/config.dat";
-        QTemporaryDir foreign;
-        if (geteuid() == 0)
-            QVERIFY(::chown(QFile::encodeName(foreign.path()).constData(), 65534, 65534) == 0);
-        const struct {
-            QByteArray userFolder;
-            const char* problem; // a part of what the player is told
-        } unusable[] = {
-            {QFile::encodeName(userHome->filePath("plain/Wallwright")), "plain/Wallwright"},
-            {"/usr/share/Wallwright", "it is a system folder"},
-            {QFile::encodeName(foreign.filePath("Wallwright")), geteuid() == 0 ? "belongs to another user" : ""},
-            {QByteArray(), "no home folder"},
-        };
-        for (const auto& u : unusable) {
-            if (u.userFolder.startsWith(QFile::encodeName(foreign.path())) && geteuid() != 0)
-                continue; // the probe's folder is the tester's own
-            const SettingsPlace place = settingsPlaceFor("/usr/lib/wallwright/", u.userFolder);
-            QCOMPARE(place.readFrom, beside);
-            QVERIFY2(place.saveTo.isEmpty(), u.userFolder.constData());
-            QVERIFY2(place.problem.contains(u.problem), qPrintable(place.problem));
-        }
-        QVERIFY(!QFileInfo::exists(foreign.filePath("Wallwright")));
-    }
-
-    // The player's own settings folder made read-only: its settings are
-    // still read, nothing is written, and the folder is named once. Root
-    // writes anyway, so this runs as an ordinary user only.
-    void aReadOnlyUserFolderIsReadAndNamed()
-    {
-        if (geteuid() == 0)
-            QSKIP("folder permissions do not stop root");
-        QDir().mkpath(userFolder);
-        const QString own = QDir(userFolder).filePath("config.dat");
-        saveGroup(own, 2);
-        QVERIFY(::chmod(QFile::encodeName(userFolder).constData(), 0555) == 0);
-        const auto restore = qScopeGuard([&] { (void)::chmod(QFile::encodeName(userFolder).constData(), 0755); });
-        const SettingsPlace place = settingsPlaceFor("/usr/lib/wallwright/", QFile::encodeName(userFolder));
-        QCOMPARE(place.readFrom, QFile::encodeName(own));
-        QVERIFY(place.saveTo.isEmpty());
-        QVERIFY2(place.problem.contains(userFolder), qPrintable(place.problem));
-        QVERIFY2(place.problem.contains("permission denied"), qPrintable(place.problem));
-    }
-
 private:
     std::unique_ptr<QTemporaryDir> userHome;
     QString userFolder;

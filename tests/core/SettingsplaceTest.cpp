@@ -1,0 +1,93 @@
+// Where the settings go: never into a system folder, judged by the folder
+// as it really is and by whole parts of its path; into the player's own
+// folder when the program's cannot be used; nowhere, said why, when neither can.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "Fixtures.h"
+#include "game/Settingsplace.h"
+
+namespace fs = std::filesystem;
+
+TEST(Settingsplace, SystemFoldersAreJudgedAsTheyReallyAreByWholeParts)
+{
+    const std::string dir = fixtures::freshFolder("system-look");
+    fs::create_directory_symlink("/usr/share", dir + "/linked");
+    const struct {
+        std::string folder;
+        bool system;
+    } cases[] = {
+        {"/", true},           {"/usr", true},          {"/usr/lib/wallwright", true},
+        {"/etc/", true},       {"/lib64/x", true},      {dir + "/linked/Wallwright", true},
+        {"/devel/games", false}, {"/library/x", false}, {"/usrlocal", false},
+        {"/etcetera/a", false},  {"/binder", false},    {dir, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(isSystemFolder(c.folder), c.system) << c.folder;
+}
+
+// A program folder in /usr sends the settings to the user's folder; with no
+// usable user folder nothing is written at all, the game's own copy is
+// still read, and the place says which folder failed and why.
+TEST(Settingsplace, ASystemProgramFolderIsOnlyRead)
+{
+    const std::string home = fixtures::freshFolder("place-home");
+    const SettingsPlace usual = settingsPlaceFor("/usr/lib/wallwright/", home + "/Wallwright");
+    EXPECT_EQ(usual.saveTo, home + "/Wallwright/config.dat");
+    EXPECT_EQ(usual.problem, SettingsPlace::Problem::None);
+    EXPECT_EQ(usual.beside("progress.dat"), home + "/Wallwright/progress.dat");
+
+    fixtures::put(home + "/plain", "");
+    const std::string foreign = fixtures::freshFolder("place-foreign");
+    const bool root = ::geteuid() == 0;
+    if (root)
+        ASSERT_EQ(::chown(foreign.c_str(), 65534, 65534), 0);
+    fs::create_directory_symlink("/usr/share", home + "/linked");
+    const struct {
+        std::string userFolder;
+        SettingsPlace::Problem problem;
+        std::string why; // a part of it
+    } unusable[] = {
+        {home + "/plain/Wallwright", SettingsPlace::Problem::UnusableFolder, "a file stands where a folder"},
+        {"/usr/share/Wallwright", SettingsPlace::Problem::UnusableFolder, "it is a system folder"},
+        {home + "/linked/Wallwright", SettingsPlace::Problem::UnusableFolder, "it is a system folder"},
+        {foreign + "/Wallwright", SettingsPlace::Problem::UnusableFolder, root ? "belongs to another user" : ""},
+        {"", SettingsPlace::Problem::NoHomeFolder, ""},
+    };
+    for (const auto& u : unusable) {
+        if (u.userFolder.starts_with(foreign) && !root)
+            continue; // the probe's folder is the tester's own
+        const SettingsPlace place = settingsPlaceFor("/usr/lib/wallwright/", u.userFolder);
+        EXPECT_EQ(place.readFrom, "/usr/lib/wallwright/config.dat") << u.userFolder;
+        EXPECT_TRUE(place.saveTo.empty()) << u.userFolder;
+        EXPECT_EQ(place.beside("progress.dat"), "") << u.userFolder;
+        EXPECT_EQ(place.problem, u.problem) << u.userFolder;
+        if (u.problem == SettingsPlace::Problem::UnusableFolder)
+            EXPECT_EQ(place.unusableFolder, u.userFolder);
+        EXPECT_NE(place.why.find(u.why), std::string::npos) << place.why;
+    }
+    EXPECT_FALSE(fs::exists(foreign + "/Wallwright"));
+}
+
+// The player's own settings folder made read-only: its settings are still
+// read, nothing is written, and the folder is named. Root writes anyway, so
+// this runs as an ordinary user only.
+TEST(Settingsplace, AReadOnlyUserFolderIsReadAndNamed)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "folder permissions do not stop root";
+    const std::string folder = fixtures::freshFolder("place-read-only") + "/Wallwright";
+    fs::create_directory(folder);
+    fixtures::put(folder + "/config.dat", "x");
+    ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
+    const SettingsPlace place = settingsPlaceFor("/usr/lib/wallwright/", folder);
+    ::chmod(folder.c_str(), 0755);
+    EXPECT_EQ(place.readFrom, folder + "/config.dat");
+    EXPECT_TRUE(place.saveTo.empty());
+    EXPECT_EQ(place.unusableFolder, folder);
+    EXPECT_EQ(place.why, "permission denied");
+}
