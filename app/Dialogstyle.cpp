@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <QPalette>
 
-#include "Zoomview.h"
+#include "Scaledwindow.h"
 #include "view/Imagetool.h"
 #include "view/Imgbtn.h"
 #include "view/Layout.h"

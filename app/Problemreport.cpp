@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "Zoomview.h"
+#include "Scaledwindow.h"
 
 TProblemReport& problemReport()
 {

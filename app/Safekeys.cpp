@@ -1,6 +1,6 @@
 #include "Safekeys.h"
 
-#include "Zoomview.h"
+#include "Scaledwindow.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -6,7 +6,7 @@
 
 #include "Window.h"
 #include "app/Keynames.h"
-#include "app/Zoomview.h"
+#include "app/Gameview.h"
 
 // A key has one name, word for word, in the tooltips, the help, the manual
 // page and the README: every key a tooltip names is a key of the help, and

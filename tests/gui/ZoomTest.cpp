@@ -13,7 +13,7 @@
 #include "app/Optionform.h"
 #include "app/Selectform.h"
 #include "app/Problemreport.h"
-#include "app/Zoomview.h"
+#include "app/Scaledwindow.h"
 
 namespace {
 // The game as the program runs it, on a throw-away program folder whose only

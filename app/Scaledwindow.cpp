@@ -1,26 +1,17 @@
-#include "Zoomview.h"
+#include "Scaledwindow.h"
 
 #include <algorithm>
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGraphicsProxyWidget>
-#include <QScreen>
 #include <QWindow>
 
-#include "Problemreport.h"
-#include "game/Gameinterface.h"
-#include "game/Zoom.h"
-
 namespace {
-QPointer<TGameView> gameView;
-
-QSize windowFrame(const QWidget& window)
-{
-    const QMargins frame = window.windowHandle() ? window.windowHandle()->frameMargins() : QMargins();
-    return {frame.left() + frame.right(), frame.top() + frame.bottom()};
-}
+// The window the game's dialogs are shown over and scaled to, and the part
+// of the screen they must fit into.
+QPointer<TScaledWindow> gameWindow;
+std::function<QRect()> gameWindowArea;
 
 // Gives the keys back to the game's window when a dialog closes: a window
 // manager does that, an X server without one does not.
@@ -29,12 +20,18 @@ public:
     using QObject::QObject;
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::Hide && gameView && gameView->isVisible())
-            gameView->activateWindow();
+        if (event->type() == QEvent::Hide && gameWindow && gameWindow->isVisible())
+            gameWindow->activateWindow();
         return false;
     }
 };
 } // namespace
+
+QSize windowFrame(const QWidget& window)
+{
+    const QMargins frame = window.windowHandle() ? window.windowHandle()->frameMargins() : QMargins();
+    return {frame.left() + frame.right(), frame.top() + frame.bottom()};
+}
 
 TScaledWindow::TScaledWindow(QWidget& content, double scale, QWidget* parent)
     : QGraphicsView(parent)
@@ -218,172 +215,15 @@ void TScaledWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-TGameView::TGameView(QWidget& game, ClGameInterface& gameInterface)
-    : TScaledWindow(game, 1)
-    , availableArea([this] { return screen()->availableGeometry(); })
-    , gameInterface(gameInterface)
-    , zoomFile(gameInterface.pathBesideSettings(zoom::kFileName))
-    , kept(zoomFile.isEmpty() ? zoom::Kept() : zoom::load(zoomFile.toStdString()))
+void scaleDialogsTo(TScaledWindow& window, std::function<QRect()> availableArea)
 {
-    zoomPercent = kept.percent;
-    gameView = this;
-    // A desktop window: sized by its border, maximised, down to half the game.
-    setWindowFlags((windowFlags() | Qt::WindowMaximizeButtonHint) & ~Qt::MSWindowsFixedSizeDialogHint);
-    setMinimumSize(contentSize() / 2);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    keepWhenSettled.setSingleShot(true);
-    keepWhenSettled.setInterval(500);
-    connect(&keepWhenSettled, &QTimer::timeout, this, &TGameView::keep);
-    const struct {
-        QList<QKeySequence> keys;
-        void (TGameView::*handler)();
-    } keys[] = {
-        {{Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal}, &TGameView::zoomIn},
-        {{Qt::CTRL | Qt::Key_Minus}, &TGameView::zoomOut},
-        {{Qt::CTRL | Qt::Key_0}, &TGameView::zoomReset},
-        {{Qt::Key_F11}, &TGameView::toggleFullScreen},
-    };
-    for (const auto& k : keys) {
-        auto* action = new QAction(this);
-        action->setShortcuts(k.keys);
-        connect(action, &QAction::triggered, this, k.handler);
-        addAction(action);
-    }
-}
-
-TGameView::~TGameView()
-{
-    if (keepWhenSettled.isActive())
-        keep();
-}
-
-void TGameView::showEvent(QShowEvent* event)
-{
-    if (!opened) {
-        const QSize handSize(kept.width, kept.height);
-        const QSize area = availableArea().size() - windowFrame(*this);
-        if (!handSize.isEmpty() && handSize.width() <= area.width() && handSize.height() <= area.height())
-            resizeHere(QRect(QPoint(), handSize));
-        else
-            applyZoom(std::min(zoomPercent, largestFittingStep()));
-        move(availableArea().center() - rect().center());
-        opened = true;
-    }
-    TScaledWindow::showEvent(event);
-}
-
-void TGameView::resizeEvent(QResizeEvent* event)
-{
-    TScaledWindow::resizeEvent(event);
-    if (!opened || sizing || windowState() != Qt::WindowNoState)
-        return;
-    zoom::Kept now{zoomPercent};
-    if (size() != contentSize() * zoomPercent / 100)
-        now = {zoomPercent, width(), height()};
-    if (now == kept)
-        return;
-    kept = now;
-    keepWhenSettled.start();
-}
-
-int TGameView::largestFittingStep() const
-{
-    const QSize area = availableArea().size() - windowFrame(*this);
-    const QSize game = contentSize();
-    return zoom::largestFitting(game.width(), game.height(), area.width(), area.height());
-}
-
-int TGameView::shownPercent() const
-{
-    return kept.width == 0 || isMaximized() ? zoomPercent : qRound(shownScale() * 100);
-}
-
-void TGameView::resizeHere(const QRect& geometry)
-{
-    sizing = true;
-    setGeometry(geometry);
-    sizing = false;
-}
-
-void TGameView::applyZoom(int percent)
-{
-    zoomPercent = percent;
-    const QRect before = frameGeometry();
-    resizeHere(QRect(geometry().topLeft(), contentSize() * percent / 100));
-    if (!opened)
-        return;
-    // The window grows or shrinks about its centre, and stays on the screen.
-    const QRect area = availableArea();
-    QRect after(QPoint(), size() + windowFrame(*this));
-    after.moveCenter(before.center());
-    after.moveLeft(std::clamp(after.left(), area.left(), std::max(area.left(), area.right() + 1 - after.width())));
-    after.moveTop(std::clamp(after.top(), area.top(), std::max(area.top(), area.bottom() + 1 - after.height())));
-    move(after.topLeft());
-}
-
-void TGameView::chooseZoom(int percent)
-{
-    if (isFullScreen())
-        toggleFullScreen();
-    if (isMaximized())
-        showNormal();
-    if (percent == zoomPercent && kept.width == 0)
-        return;
-    applyZoom(percent);
-    kept = {percent};
-    keep();
-}
-
-void TGameView::keep()
-{
-    keepWhenSettled.stop();
-    if (!zoomFile.isEmpty())
-        gameInterface.keep(zoomFile, "The size of the window", [file = zoomFile.toStdString(), kept = kept](Failure& failure) {
-            return zoom::save(file, kept, failure);
-        });
-}
-
-void TGameView::zoomIn()
-{
-    const int larger = zoom::larger(shownPercent());
-    if (larger <= largestFittingStep())
-        chooseZoom(larger);
-}
-
-void TGameView::zoomOut()
-{
-    chooseZoom(zoom::smaller(shownPercent()));
-}
-
-void TGameView::zoomReset()
-{
-    chooseZoom(zoom::kNormal);
-}
-
-void TGameView::toggleFullScreen()
-{
-    if (isFullScreen()) {
-        // Back exactly where the window was: its own geometry, which the
-        // frame goes round, not the frame's corner, which the window
-        // manager draws anew.
-        sizing = true;
-        setWindowState(windowState() & ~Qt::WindowFullScreen);
-        if (!isMaximized())
-            setGeometry(normalBeforeFullScreen);
-        sizing = false;
-        return;
-    }
-    normalBeforeFullScreen = isMaximized() ? normalGeometry() : geometry();
-    sizing = true;
-    // Where no window manager makes it so, the window covers the screen itself.
-    setGeometry(screen()->geometry());
-    setWindowState(windowState() | Qt::WindowFullScreen);
-    sizing = false;
+    gameWindow = &window;
+    gameWindowArea = std::move(availableArea);
 }
 
 void showAtGameScale(QWidget& dialog)
 {
-    if (!gameView)
+    if (!gameWindow)
         return;
     // A window made for one of the game's widgets is drawn inside the game's
     // view from the start; it is taken out, to be a window over the game's.
@@ -391,15 +231,15 @@ void showAtGameScale(QWidget& dialog)
         inside->setWidget(nullptr);
         delete inside;
     }
-    dialog.setParent(gameView, dialog.windowFlags() | Qt::BypassGraphicsProxyWidget);
+    dialog.setParent(gameWindow, dialog.windowFlags() | Qt::BypassGraphicsProxyWidget);
     dialog.installEventFilter(new KeysBackOnHide(&dialog));
     // As large as the game, as long as it fits the screen.
-    const QSize area = gameView->availableArea().size() - windowFrame(*gameView);
-    const double scale = std::min({gameView->shownScale(), double(area.width()) / dialog.width(),
+    const QSize area = gameWindowArea().size() - windowFrame(*gameWindow);
+    const double scale = std::min({gameWindow->shownScale(), double(area.width()) / dialog.width(),
                                    double(area.height()) / dialog.height()});
     if (scale <= 1)
         return;
-    auto* window = new TScaledWindow(dialog, scale, gameView);
+    auto* window = new TScaledWindow(dialog, scale, gameWindow);
     window->setAttribute(Qt::WA_QuitOnClose, false);
     QObject::connect(&dialog, &QObject::destroyed, window, &QObject::deleteLater);
 }
