@@ -46,7 +46,8 @@ QByteArrayList pathsOf(const std::vector<std::string>& paths)
     return list;
 }
 
-bool isSystemFolder(const std::string& folder)
+// Judged by whole parts of the path: "/usrlocal" is no part of "/usr".
+bool isSystemPath(const std::string& folder)
 {
     if (folder == "/")
         return true;
@@ -65,7 +66,10 @@ std::string resolvedAsFarAsItExists(const std::string& folder)
         existing = fileaccess::folderOf(existing);
     }
     const std::string real = fileaccess::resolved(existing);
-    return real.empty() ? folder : (real == "/" ? rest : real + rest);
+    if (real.empty())
+        return folder;
+    // The root itself stays "/", or it would pass for no folder at all.
+    return real == "/" && !rest.empty() ? rest : real + rest;
 }
 
 QString notSavedProblem(const std::string& folder, const std::string& why)
@@ -91,6 +95,11 @@ QString displayFileName(const QByteArray& path)
     return displayName(path.mid(path.lastIndexOf('/') + 1));
 }
 
+bool isSystemFolder(const QByteArray& folder)
+{
+    return isSystemPath(resolvedAsFarAsItExists(bytes(folder)));
+}
+
 QByteArray userSettingsFolder()
 {
     const char* configHome = std::getenv("XDG_CONFIG_HOME");
@@ -107,14 +116,14 @@ SettingsPlace settingsPlaceFor(const QByteArray& programFolder, const QByteArray
     const std::string folder = bytes(programFolder);
     const std::string beside = fileaccess::joinPath(folder, kSettingsName);
     Failure failure;
-    if (!isSystemFolder(resolvedAsFarAsItExists(folder)) && fileaccess::isOwnFolder(folder)
+    if (!isSystemFolder(programFolder) && fileaccess::isOwnFolder(folder)
         && fileaccess::canCreateFileIn(folder, failure))
         return {pathOf(beside), pathOf(beside), {}};
     const std::string user = bytes(userFolder);
     if (user.empty())
         return {pathOf(beside), {}, "Settings and solved puzzles are not saved: there is no home folder for them."};
     const std::string own = fileaccess::joinPath(user, kSettingsName);
-    if (isSystemFolder(resolvedAsFarAsItExists(user)))
+    if (isSystemFolder(userFolder))
         failure = {FailureKind::Refused, "it is a system folder"};
     else if (fileaccess::makeOwnFolders(user, failure) && fileaccess::canCreateFileIn(user, failure)) {
         // Only a first run takes the seed: a record of the player's own is never replaced.

@@ -154,5 +154,10 @@ QString displayFileName(const QByteArray& path);
 // is saved and the problem says why; the settings are still read.
 SettingsPlace settingsPlaceFor(const QByteArray& programFolder, const QByteArray& userFolder);
 
+// Whether the folder, its links resolved as far as it exists, lies in a
+// folder of the package manager or the administrator (/usr, /etc, ...),
+// where the game writes nothing.
+bool isSystemFolder(const QByteArray& folder);
+
 // $XDG_CONFIG_HOME/Wallwright, or ~/.config/Wallwright.
 QByteArray userSettingsFolder();

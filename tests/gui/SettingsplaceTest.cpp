@@ -1,6 +1,8 @@
 // Where "config.dat" lives: beside a program whose folder is the player's
 // own and writable, else in the user's configuration folder, seeded once
 // from the program folder.
+#include <fcntl.h>
+#include <ctime>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +11,7 @@
 
 #include "Programfolder.h"
 #include "game/Gameinterface.h"
+#include "game/Zoom.h"
 
 namespace {
 void saveGroup(const QString& path, std::int32_t group)
@@ -47,13 +50,21 @@ private slots:
     void anOwnWritableProgramFolderKeepsItsOwnSettings()
     {
         ProgramFolder folder;
-        // What killed writes left there goes when the game starts.
-        const QString killed = folder.path(".progress.dat.41-1-77.tmp");
-        fixtures::put(killed.toStdString(), std::string(1000, 'x'));
-        QFile old(killed);
-        QVERIFY(old.open(QIODevice::ReadWrite));
-        QVERIFY(old.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
-        old.close();
+        // What killed writes of any of the game's files left there goes when
+        // the game starts, once old enough that no writer is still at it.
+        const auto leftover = [&](const char* target, int serial, int secondsOld) {
+            const QString path = folder.path(QString(".%1.41-%2-77.tmp").arg(target).arg(serial));
+            fixtures::put(path.toStdString(), std::string(1000, 'x'));
+            const timespec then{std::time(nullptr) - secondsOld, 0};
+            const timespec times[2] = {then, then};
+            (void)::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0);
+            return path;
+        };
+        QStringList killed, young;
+        for (const char* target : {"config.dat", ClProgress::kFileName, zoom::kFileName}) {
+            killed << leftover(target, 1, 75);
+            young << leftover(target, 2, 45);
+        }
         {
             ClGameInterface game(folder.bytes());
             QCOMPARE(game.settingsPath(), QFile::encodeName(folder.path("config.dat")));
@@ -61,7 +72,10 @@ private slots:
         }
         QCOMPARE(savedGroup(folder.path("config.dat")), 2);
         QVERIFY(!QFileInfo::exists(userFolder));
-        QVERIFY(!QFileInfo::exists(killed));
+        for (const QString& path : killed)
+            QVERIFY2(!QFileInfo::exists(path), qPrintable(path));
+        for (const QString& path : young)
+            QVERIFY2(QFileInfo::exists(path), qPrintable(path));
     }
 
     // Read-only for the player, or someone else's (an installed game, even
@@ -123,6 +137,8 @@ private slots:
         QVERIFY(usual.problem.isEmpty());
 
         QFile(userHome->filePath("plain")).open(QIODevice::WriteOnly);
+        const QString linked = userHome->filePath("linked");
+        QVERIFY(QFile::link("/usr/share", linked));
         const QByteArray beside = "/usr/lib/wallwright/config.dat";
         QTemporaryDir foreign;
         if (geteuid() == 0)
@@ -133,6 +149,8 @@ private slots:
         } unusable[] = {
             {QFile::encodeName(userHome->filePath("plain/Wallwright")), "plain/Wallwright"},
             {"/usr/share/Wallwright", "it is a system folder"},
+            {QFile::encodeName(linked), "it is a system folder"},
+            {QFile::encodeName(linked + "/Wallwright"), "it is a system folder"},
             {QFile::encodeName(foreign.filePath("Wallwright")), geteuid() == 0 ? "belongs to another user" : ""},
             {QByteArray(), "no home folder"},
         };
@@ -145,6 +163,30 @@ private slots:
             QVERIFY2(place.problem.contains(u.problem), qPrintable(place.problem));
         }
         QVERIFY(!QFileInfo::exists(foreign.filePath("Wallwright")));
+
+        // A program folder that links into one is one too, even for root.
+        QVERIFY(QFile::link("/usr/lib", userHome->filePath("program")));
+        const SettingsPlace viaLink = settingsPlaceFor(QFile::encodeName(userHome->filePath("program/")),
+                                                       QFile::encodeName(userFolder));
+        QCOMPARE(viaLink.saveTo, QFile::encodeName(QDir(userFolder).filePath("config.dat")));
+    }
+
+    // System folders are told by whole parts of the path, after links.
+    void systemFoldersAreToldByWholePartsOfThePath()
+    {
+        QVERIFY(QFile::link("/etc", userHome->filePath("settings")));
+        const struct {
+            QByteArray folder;
+            bool system;
+        } folders[] = {
+            {"/", true}, {"/usr", true}, {"/usr/", true}, {"/usr/share/no-such-game", true}, {"/etc/x/y", true},
+            {"/lib64", true}, {"/sys", true}, {QFile::encodeName(userHome->filePath("settings/Wallwright")), true},
+            {"/usr/../tmp/x", false}, {"/usrlocal", false}, {"/etcetera/x", false}, {"/devel/x", false},
+            {"/library/Wallwright", false}, {"/binaries", false}, {"/home/usr", false},
+            {QFile::encodeName(userHome->filePath("usr")), false},
+        };
+        for (const auto& f : folders)
+            QVERIFY2(isSystemFolder(f.folder) == f.system, f.folder.constData());
     }
 
     // The player's own settings folder made read-only: its settings are
