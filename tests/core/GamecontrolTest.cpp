@@ -274,22 +274,77 @@ TEST_F(Game, UndoAndRedoTakeBackWholeGesturesAndKeepTheGridInStep)
     EXPECT_FALSE(game.canUndo());
 }
 
-// The keys step by file units inside the field canMoveTo allows; a piece a
-// turn left reaching out of it comes back in with the first step, whichever way.
+// The keys step by file units inside the field canMoveTo allows, up to its
+// last row and column exactly; a piece a turn left reaching out of it comes
+// back in with the first step, whichever way. The bar's bricks reach 16 right
+// of its position; rows stop a brick short of the grid's 80.
 TEST_F(Game, KeyStepsStayInTheFieldAndBringAStrayPieceBack)
 {
     ClPiece* bar = game.pickPiece(8, 48);
-    EXPECT_EQ(game.stepInField(bar, 1, 0), (ClPoint{12, 48}));
-    EXPECT_EQ(game.stepInField(bar, 0, -1), (ClPoint{8, 44}));
-    game.movePiece(bar, 0, 75); // the last row the field allows
-    EXPECT_EQ(game.stepInField(bar, 0, 1), std::nullopt);
-    EXPECT_EQ(game.stepInField(bar, -1, 0), std::nullopt);
-    game.movePiece(bar, 63, 8); // its last brick at the grid's right edge
-    EXPECT_EQ(game.stepInField(bar, 1, 0), std::nullopt);
+    const struct {
+        ClPoint from, step;
+        std::optional<ClPoint> to;
+    } steps[] = {
+        {{8, 48}, {1, 0}, ClPoint{12, 48}},  {{8, 48}, {0, -1}, ClPoint{8, 44}},
+        {{0, 71}, {0, 1}, ClPoint{0, 75}},   {{0, 75}, {0, 1}, std::nullopt}, // the last row, and one past
+        {{59, 8}, {1, 0}, ClPoint{63, 8}},   {{63, 8}, {1, 0}, std::nullopt}, // the last column, and one past
+        {{4, 4}, {-1, -1}, ClPoint{0, 0}},   {{0, 0}, {-1, 0}, std::nullopt}, {{0, 0}, {0, -1}, std::nullopt},
+        {{59, 71}, {1, 1}, ClPoint{63, 75}}, {{63, 75}, {1, 1}, std::nullopt},
+        {{-10, 78}, {1, 0}, ClPoint{2, 74}}, {{-10, 78}, {0, -1}, ClPoint{2, 74}},
+        {{70, 8}, {0, 1}, ClPoint{62, 12}},
+    };
+    for (const auto& [from, step, to] : steps) {
+        game.movePiece(bar, from.x, from.y);
+        EXPECT_EQ(game.stepInField(bar, step.x, step.y), to) << from.x << ", " << from.y << " by " << step.x
+                                                              << ", " << step.y;
+        if (to) {
+            EXPECT_TRUE(game.canMoveTo(bar, to->x, to->y));
+        }
+    }
+}
 
-    game.movePiece(bar, -10, 78);
-    EXPECT_EQ(game.stepInField(bar, 1, 0), (ClPoint{2, 74}));
-    EXPECT_EQ(game.stepInField(bar, 0, -1), (ClPoint{2, 74}));
-    game.movePiece(bar, 70, 8);
-    EXPECT_EQ(game.stepInField(bar, 0, 1), (ClPoint{62, 12}));
+// Undo takes back exactly one change: a change still held is that change
+// alone; a turn, a mirroring or both come back to the very cells and
+// position, whichever brick was clicked.
+TEST_F(Game, UndoTakesBackExactlyOneChange)
+{
+    game.snapPiece(game.pickPiece(8, 48), 8, 8);
+    game.letGo();
+    const std::vector<ClPoints> barPlaced = cellsOf(game);
+    ClPiece* ell = game.pickPiece(40, 56);
+    game.movePiece(ell, 44, 60);
+    game.movePiece(ell, 48, 64);
+    EXPECT_EQ(game.undo().change, PieceChange::Moved);
+    EXPECT_EQ(cellsOf(game), barPlaced);
+    EXPECT_TRUE(gridIsRebuiltFromScratch(game));
+    EXPECT_EQ(game.redo().change, PieceChange::Moved);
+    EXPECT_EQ(game.pieceInFileOrder(1)->x, 48);
+
+    using State = std::tuple<ClPoints, std::int32_t, std::int32_t, std::int32_t, std::int32_t>;
+    const auto stateOf = [](const ClPiece* piece) {
+        return State{piece->cells(), piece->x, piece->y, piece->angle, piece->flipped};
+    };
+    // An L that mirrors into other cells: its third brick a half brick further out.
+    game.gameData->shapes[1].points = {{0, 0}, {8, 0}, {12, 4}};
+    for (const std::int32_t shapeIndex : {0, 3, 4}) // turns, mirrors, turns then mirrors
+        for (std::size_t brick = 0; brick < 3; ++brick)
+            for (int clicks = 1; clicks <= 2; ++clicks) {
+                game.gameData->puzzles[0].pieces[1].shapeIndex = shapeIndex;
+                game.restart();
+                ell = game.pickInFileOrder(1);
+                for (int click = 1; click < clicks; ++click)
+                    game.turnPiece(ell, ell->cells()[brick].x + 1, ell->cells()[brick].y + 1);
+                game.letGo();
+                ell = game.pickInFileOrder(1);
+                const State before = stateOf(ell);
+                game.turnPiece(ell, ell->cells()[brick].x + 1, ell->cells()[brick].y + 1);
+                game.letGo();
+                const State after = stateOf(game.pieceInFileOrder(1));
+                ASSERT_NE(after, before);
+                game.undo();
+                EXPECT_EQ(stateOf(game.pieceInFileOrder(1)), before) << shapeIndex << " at brick " << brick;
+                EXPECT_TRUE(gridIsRebuiltFromScratch(game));
+                game.redo();
+                EXPECT_EQ(stateOf(game.pieceInFileOrder(1)), after) << shapeIndex << " at brick " << brick;
+            }
 }

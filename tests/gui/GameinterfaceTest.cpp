@@ -1,3 +1,5 @@
+#include <functional>
+
 #include <QBuffer>
 #include <QFile>
 #include <QImageWriter>
@@ -46,6 +48,17 @@ struct Game : ClGameInterface {
         background.fill(Qt::black);
         reportBadPicture = [this](const QByteArray& name, const QString& why) { reports << name + ": " + why; };
     }
+    // The folder's group open and this puzzle of it in play from its start.
+    bool play(std::int32_t puzzle)
+    {
+        ClGameData& data = *gameControl->gameData;
+        if (!data.checkerboard && !(data.load(QFile::decodeName(programFolder + "Brick0.gam").toStdString())
+                                     && data.rescaleToPlayUnits()))
+            return false;
+        selectPuzzle(puzzle);
+        restart();
+        return gameControl->isValid() != nullptr;
+    }
     QStringList reports;
 };
 } // namespace
@@ -53,28 +66,119 @@ struct Game : ClGameInterface {
 class GameinterfaceTest : public QObject {
     Q_OBJECT
 private slots:
-    // A hint that only takes a wrong piece back out is help all the same, and
-    // stays help when it is undone: a puzzle finished after it earns the
-    // outlined star, not the gold one.
-    void aTakeBackHintCountsAsHelp()
+    // However the last brick goes in, by a drop, a right click, a key's drop,
+    // a let-go or a redo after a held move, the solve is recorded alike, on
+    // disk too. A hint counts as help, also one that only took a wrong piece
+    // back out and was undone; a restart after it makes a fresh play.
+    void howTheWallIsFinishedDecidesWhatIsRecorded()
+    {
+        using Finish = std::function<PlayOutcome(Game&, ClGameControl&)>;
+        // The small game's first puzzle: the L from (40, 56) to (32, 8), the
+        // bar from (8, 48) to (8, 8).
+        const auto ellInPlace = [](Game& game, ClGameControl& control) {
+            QCOMPARE(game.drop(control.pickPiece(40, 56), 32, 8).change, PieceChange::Snapped);
+        };
+        const auto barHeldAt = [](ClGameControl& control, ClPoint at) {
+            ClPiece* bar = control.pickPiece(8, 48);
+            control.movePiece(bar, at.x, at.y);
+            return bar;
+        };
+        const auto byHints = [](Game& game, ClGameControl&) {
+            HintResult result;
+            for (int hints = 0; hints < 10 && !result.complete; ++hints)
+                result = game.hint();
+            return PlayOutcome{PieceChange::Snapped, result.complete};
+        };
+        const struct {
+            const char* name;
+            Finish finish;
+            Solved recorded;
+        } finishes[] = {
+            {"drop", [&](Game& game, ClGameControl& control) {
+                 ellInPlace(game, control);
+                 return game.drop(control.pickPiece(8, 48), 9, 9);
+             }, Solved::Alone},
+            // A brick too far left, turned about its last brick, lands in place.
+            {"right click", [&](Game& game, ClGameControl& control) {
+                 ellInPlace(game, control);
+                 return game.turn(barHeldAt(control, {-8, 8}), 8 + 7, 8 + 3);
+             }, Solved::Alone},
+            {"key drop", [&](Game& game, ClGameControl& control) {
+                 ellInPlace(game, control);
+                 ClPiece* bar = barHeldAt(control, {8, 8});
+                 return game.drop(bar, bar->x, bar->y);
+             }, Solved::Alone},
+            {"let go", [&](Game& game, ClGameControl& control) {
+                 ellInPlace(game, control);
+                 barHeldAt(control, {8, 8});
+                 return game.letGo();
+             }, Solved::Alone},
+            {"redo", [&](Game& game, ClGameControl& control) {
+                 ellInPlace(game, control);
+                 barHeldAt(control, {8, 8});
+                 return game.redo();
+             }, Solved::Alone},
+            {"hints", byHints, Solved::WithHelp},
+            {"hint, restart, alone", [&](Game& game, ClGameControl& control) {
+                 if (game.hint().outcome != HintOutcome::Placed)
+                     return PlayOutcome{};
+                 game.restart();
+                 ellInPlace(game, control);
+                 return game.drop(control.pickPiece(8, 48), 8, 8);
+             }, Solved::Alone},
+            // The bar two bricks right of its place leaves room for no L.
+            {"take-back hint undone", [&](Game& game, ClGameControl& control) {
+                 game.drop(control.pickPiece(8, 48), 24, 8);
+                 if (game.hint().outcome != HintOutcome::TookBack || game.undo().change != PieceChange::Moved)
+                     return PlayOutcome{};
+                 game.drop(control.pickPiece(24, 8), 8, 8);
+                 return game.drop(control.pickPiece(40, 56), 32, 8);
+             }, Solved::WithHelp},
+        };
+        for (const auto& finish : finishes) {
+            ProgramFolder folder;
+            {
+                Game game(folder);
+                QVERIFY(game.play(0));
+                QVERIFY2(finish.finish(game, *game.gameControl).complete, finish.name);
+                QVERIFY2(game.solvedState() == finish.recorded, finish.name);
+                QVERIFY2(!game.puzzleHasMoves(), finish.name); // a solve ends the history
+            }
+            Game reopened(folder);
+            QVERIFY(reopened.play(0));
+            QVERIFY2(reopened.solvedState() == finish.recorded, finish.name);
+            QVERIFY(reopened.play(1));
+            QCOMPARE(reopened.solvedState(), Solved::No);
+        }
+    }
+
+    // A record at its limit takes no new puzzle, and says so once, not at
+    // every solve; the game plays on.
+    void aFullRecordIsSaidOnce()
     {
         ProgramFolder folder;
+        ClGameFile group;
+        fixtures::fillSmallGame(group);
+        fixtures::put(folder.path(ClProgress::kFileName).toStdString(), fixtures::fullProgress(group.puzzles[2]));
         Game game(folder);
-        ClGameControl& control = *game.gameControl;
-        QVERIFY(control.gameData->load(folder.path("Brick0.gam").toStdString()) && control.gameData->rescaleToPlayUnits());
-        game.selectPuzzle(0);
-        game.restart();
-        // The bar two bricks right of its place leaves room for no L.
-        const auto dropAt = [&](ClPoint start, ClPoint place) {
-            return game.drop(control.pickPiece(start.x, start.y), place.x, place.y);
-        };
-        QCOMPARE(dropAt({8, 48}, {24, 8}).change, PieceChange::Snapped);
-        const HintResult hint = game.hint();
-        QCOMPARE(hint.outcome, HintOutcome::TookBack);
-        QCOMPARE(game.undo().change, PieceChange::Moved);
-        dropAt({24, 8}, {8, 8});
-        QVERIFY(dropAt({40, 56}, {32, 8}).complete);
+        QStringList told;
+        game.reportProblem = [&](const QString& message) { told << message; };
+        for (const std::int32_t puzzle : {0, 1}) {
+            QVERIFY(game.play(puzzle));
+            QVERIFY(game.drop(game.gameControl->pickPiece(40, 56), 32, 8 + puzzle * kBrickScale).change
+                    == PieceChange::Snapped);
+            QVERIFY(game.drop(game.gameControl->pickPiece(8, 48), 8, 8 + puzzle * kBrickScale).complete);
+            QCOMPARE(game.solvedState(), Solved::No);
+        }
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told[0].contains(QString::number(ClProgress::kMostEntries)), qPrintable(told[0]));
+        // Upgrades still go in.
+        QVERIFY(game.play(2));
         QCOMPARE(game.solvedState(), Solved::WithHelp);
+        game.drop(game.gameControl->pickPiece(40, 56), 32, 8 + 2 * kBrickScale);
+        QVERIFY(game.drop(game.gameControl->pickPiece(8, 48), 8, 8 + 2 * kBrickScale).complete);
+        QCOMPARE(game.solvedState(), Solved::Alone);
+        QCOMPARE(told.size(), 1);
     }
 
     void picturesAreListedBitmapsFirstAndOnlyGoodLowerCaseOnesPainted()
