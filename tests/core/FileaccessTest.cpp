@@ -25,9 +25,11 @@ namespace fs = std::filesystem;
 // The core's open(), fsync() and rename() calls on their way to the system
 // (the test program links with --wrap for each), so that how a file is
 // written can be seen, and a rename can be made to fail.
+// Never destroyed: the coverage build's runtime still opens its files after
+// static objects are gone.
 namespace {
-std::string calls; // 'o', 'f' or 'r' for each call
-std::string temporaryName; // the last temporary file opened, and its flags
+std::string& calls = *new std::string; // 'o', 'f' or 'r' for each call
+std::string& temporaryName = *new std::string; // the last temporary file opened, and its flags
 int temporaryFlags = 0;
 bool failRename = false;
 } // namespace
