@@ -204,6 +204,42 @@ TEST(DamagedGroup, PiecesWithoutUsableShapesOrPlacesPlayWithoutHarm)
     EXPECT_TRUE(last.complete);
 }
 
+// Before any group is open, or with one of no puzzles, every operation is
+// refused with its empty result, and nothing is held.
+TEST(DamagedGroup, WithoutAPuzzleEveryOperationIsRefused)
+{
+    ClGameFile empty;
+    fixtures::fillSmallGame(empty);
+    empty.header.puzzleCount = 0;
+    empty.puzzles.clear();
+    const std::string path = fixtures::tempPath("no-puzzles.gam");
+    ASSERT_TRUE(empty.save(path));
+    for (const bool opened : {false, true}) {
+        ClGameControl game;
+        if (opened) {
+            ASSERT_TRUE(game.gameData->load(path) && game.gameData->rescaleToPlayUnits());
+        }
+        game.restart();
+        EXPECT_EQ(game.isValid(), nullptr);
+        EXPECT_TRUE(game.nextPuzzle()); // already the last, and the first
+        EXPECT_TRUE(game.prevPuzzle());
+        EXPECT_FALSE(game.selectPuzzle(0));
+        EXPECT_EQ(game.pickPiece(8, 48), nullptr);
+        EXPECT_EQ(game.pickInFileOrder(0), nullptr);
+        ClPiece stray = fixtures::piece(0, 0, 0, 0, 0);
+        // With no field at all, there is no place for a piece either.
+        EXPECT_EQ(game.canMoveTo(&stray, 0, 0), opened);
+        EXPECT_EQ(game.stepInField(&stray, 1, 0).has_value(), opened);
+        for (const PlayOutcome outcome : {game.movePiece(&stray, 4, 4), game.snapPiece(&stray, 4, 4),
+                                          game.turnPiece(nullptr, 0, 0), game.undo(), game.redo()})
+            EXPECT_EQ(outcome.change, PieceChange::None);
+        game.flipPiece(nullptr);
+        game.rotatePiece(nullptr, 90);
+        EXPECT_FALSE(game.canUndo());
+        EXPECT_EQ(game.selectedPiece, nullptr);
+    }
+}
+
 TEST(DamagedGroup, ZeroAndNegativeGridsHaveNoWallAndRefuseEveryMove)
 {
     for (const auto& [width, height] : {std::pair{0, 20}, std::pair{20, 0}, std::pair{-4, -4}}) {

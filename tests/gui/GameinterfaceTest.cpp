@@ -119,6 +119,13 @@ private slots:
                  return game.redo();
              }, Solved::Alone},
             {"hints", byHints, Solved::WithHelp},
+            // Solved alone once, a later solve with help takes nothing away.
+            {"alone, then with hints", [&](Game& game, ClGameControl& control) {
+                 ellInPlace(game, control);
+                 game.drop(control.pickPiece(8, 48), 8, 8);
+                 game.restart();
+                 return byHints(game, control);
+             }, Solved::Alone},
             {"hint, restart, alone", [&](Game& game, ClGameControl& control) {
                  if (game.hint().outcome != HintOutcome::Placed)
                      return PlayOutcome{};
