@@ -197,7 +197,16 @@ TEST(Fileaccess, LeftoversOfKilledWritesAreRemovedWhenOld)
     EXPECT_EQ(fileaccess::removeLeftovers(dir, "config.dat", 60), 1);
     EXPECT_FALSE(fs::exists(stale));
 
-    // The writer's own names are what the pattern knows.
+    // The writer's own names are what the pattern knows: three runs of
+    // digits after the target's name, nothing else.
+    const std::pair<std::string, bool> names[] = {
+        {".config.dat.1-22-333.tmp", true}, {".config.dat.1-2.tmp", false},     {".config.dat.1-2-3-4.tmp", false},
+        {".config.dat.-1-2.tmp", false},    {".config.dat.1--2.tmp", false},    {".config.dat.1-2-.tmp", false},
+        {".config.dat.1-2a-3.tmp", false},  {".config.dat..tmp", false},        {".config.dat.1-2-3.tm", false},
+        {"config.dat.1-2-3.tmp", false},    {".config.data.1-2-3.tmp", false},  {".progress.dat.1-2-3.tmp", false},
+    };
+    for (const auto& [name, known] : names)
+        EXPECT_EQ(fileaccess::isTemporaryNameFor(name, "config.dat"), known) << name;
     Failure failure;
     ASSERT_TRUE(fileaccess::writeFile(dir + "/progress.dat", "x", failure));
     EXPECT_TRUE(fileaccess::isTemporaryNameFor(fs::path(temporaryName).filename(), "progress.dat")) << temporaryName;
@@ -235,6 +244,10 @@ TEST(Fileaccess, FoldersAreMadeWholeAndLocksNeverThroughALink)
     fs::create_symlink(dir + "/target", linkedLock + "/" + fileaccess::FolderLock::kFileName);
     EXPECT_FALSE(fileaccess::FolderLock(linkedLock).held());
     EXPECT_FALSE(fs::exists(dir + "/target"));
+    const std::string fifoLock = dir + "/fifo-lock"; // opens without blocking, yet is no file
+    fs::create_directories(fifoLock);
+    ASSERT_EQ(::mkfifo((fifoLock + "/" + fileaccess::FolderLock::kFileName).c_str(), 0644), 0);
+    EXPECT_FALSE(fileaccess::FolderLock(fifoLock).held());
     EXPECT_TRUE(fileaccess::FolderLock(dir).held());
 }
 
