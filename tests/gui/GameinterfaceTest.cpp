@@ -179,13 +179,6 @@ private slots:
         }
         QCOMPARE(told.size(), 1);
         QVERIFY2(told[0].contains(QString::number(ClProgress::kMostEntries)), qPrintable(told[0]));
-        // Upgrades still go in.
-        QVERIFY(game.play(2));
-        QCOMPARE(game.solvedState(), Solved::WithHelp);
-        game.drop(game.gameControl->pickPiece(40, 56), 32, 8 + 2 * kBrickScale);
-        QVERIFY(game.drop(game.gameControl->pickPiece(8, 48), 8, 8 + 2 * kBrickScale).complete);
-        QCOMPARE(game.solvedState(), Solved::Alone);
-        QCOMPARE(told.size(), 1);
     }
 
     void picturesAreListedBitmapsFirstAndOnlyGoodLowerCaseOnesPainted()
