@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 
-.PHONY: all deps configure build run test mutations test-asan fuzz package test-install bench puzzles clean
+.PHONY: all deps configure build run test mutations test-asan coverage fuzz package test-install bench puzzles clean
 
 all: build
 
@@ -48,6 +48,25 @@ test-asan: deps
 	@[ -f $(ASAN_DIR)/build.ninja ] || cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DWALLWRIGHT_SANITIZE=ON
 	cmake --build $(ASAN_DIR)
 	cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy $(SANITIZER_RUN) ctest --output-on-failure
+
+# The whole suite in an instrumented build folder of its own, then gcovr's
+# line and branch coverage of each source folder and of all of them.
+COVERAGE_DIR ?= build-coverage
+COVERAGE_FOLDERS = model game view app tools
+GCOVR = gcovr --root . --exclude-throw-branches --exclude-unreachable-branches
+coverage: deps
+	@tools/install-deps.sh gcovr
+	@[ -f $(COVERAGE_DIR)/build.ninja ] || cmake -S . -B $(COVERAGE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DWALLWRIGHT_COVERAGE=ON
+	cmake --build $(COVERAGE_DIR)
+	find $(COVERAGE_DIR) -name '*.gcda' -delete
+	cd $(COVERAGE_DIR) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure
+	$(GCOVR) -j 2 $(foreach f,$(COVERAGE_FOLDERS),--filter '$(f)/') --exclude '(tests|bench|fuzz)/' \
+		--exclude '.*_autogen/' --exclude '(.*/)?(moc|qrc)_[^/]*$$' --json $(COVERAGE_DIR)/coverage.json $(COVERAGE_DIR)
+	@for folder in $(COVERAGE_FOLDERS) ""; do \
+		echo "== $${folder:-total}$${folder:+/}"; \
+		$(GCOVR) --add-tracefile $(COVERAGE_DIR)/coverage.json --filter "$${folder:-.*}/" --print-summary --txt /dev/null \
+			| grep -E '^(lines|branches):'; \
+	done
 
 # libFuzzer on the loaders and on play, each for FUZZ_SECONDS; clang only.
 FUZZ_DIR ?= build-fuzz

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 
-#include "Zoomview.h"
+#include "Scaledwindow.h"
 #include "game/Gameinterface.h"
 #include "view/Gameboardframe.h"
 

@@ -5,11 +5,16 @@
 
 #include <fcntl.h>
 #include <sys/mount.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/stat.h>
+#include <pwd.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <cstdarg>
+#include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <string_view>
@@ -25,9 +30,11 @@ namespace fs = std::filesystem;
 // The core's open(), pread(), fsync() and rename() calls on their way to
 // the system (the test program links with --wrap for each), so that how a
 // file is read and written can be seen, and a rename can be made to fail.
+// Never destroyed: the coverage build's runtime still opens its files after
+// static objects are gone.
 namespace {
-std::string calls; // 'o', 'p', 'f' or 'r' for each call
-std::string temporaryName; // the last temporary file opened, and its flags
+std::string& calls = *new std::string; // 'o', 'p', 'f' or 'r' for each call
+std::string& temporaryName = *new std::string; // the last temporary file opened, and its flags
 int temporaryFlags = 0;
 bool failRename = false;
 } // namespace
@@ -70,7 +77,7 @@ extern "C" int __wrap_rename(const char* from, const char* to)
 }
 
 // What is no file: a folder, a FIFO (no writer: a blocking open would
-// hang) and, where the test may make one, a device of the test's own with
+// hang), a socket and, where the test may make one, a device of the test's own with
 // the null device's numbers: no test goes near the machine's real devices.
 std::vector<std::pair<std::string, std::string>> oddEntries(const std::string& dir, const std::string& ending)
 {
@@ -78,6 +85,13 @@ std::vector<std::pair<std::string, std::string>> oddEntries(const std::string& d
                                                               {dir + "/fifo" + ending, "it is a FIFO, not a file"}};
     fs::create_directories(cases[0].first);
     EXPECT_EQ(::mkfifo(cases[1].first.c_str(), 0644), 0);
+    sockaddr_un address{.sun_family = AF_UNIX, .sun_path = {}};
+    const std::string socketPath = dir + "/socket" + ending;
+    std::strncpy(address.sun_path, socketPath.c_str(), sizeof address.sun_path - 1);
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    if (::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0)
+        cases.emplace_back(socketPath, "it is a socket, not a file");
+    ::close(listener);
     if (::mknod((dir + "/device" + ending).c_str(), S_IFCHR | 0666, ::makedev(1, 3)) == 0)
         cases.emplace_back(dir + "/device" + ending, "it is a device, not a file");
     return cases;
@@ -162,9 +176,14 @@ TEST(Fileaccess, WhatMayNotBeReplacedIsLeftAsItWas)
     fixtures::put(dir + "/readonly.dat", "mine");
     ::chmod((dir + "/readonly.dat").c_str(), 0444);
     fs::create_symlink(dir + "/nowhere/x.dat", dir + "/dangling.dat");
+    fs::create_symlink("loop-b.dat", dir + "/loop-a.dat");
+    fs::create_symlink("loop-a.dat", dir + "/loop-b.dat");
     auto cases = oddEntries(dir, ".dat");
     cases.emplace_back(dir + "/readonly.dat", "it is read-only"); // even for root
     cases.emplace_back(dir + "/dangling.dat", "it is a link to a missing file");
+    cases.emplace_back(dir + "/loop-a.dat", "it is a link that leads round in circles");
+    cases.emplace_back(dir + "/readonly.dat/x.dat", "not a directory");
+    cases.emplace_back(dir + "/nowhere/config.dat", "no file can be made beside it (it is missing)");
     const std::size_t entries = fixtures::entriesIn(dir);
     for (const auto& [path, why] : cases) {
         Failure failure;
@@ -193,7 +212,16 @@ TEST(Fileaccess, LeftoversOfKilledWritesAreRemovedWhenOld)
     EXPECT_EQ(fileaccess::removeLeftovers(dir, "config.dat", 60), 1);
     EXPECT_FALSE(fs::exists(stale));
 
-    // The writer's own names are what the pattern knows.
+    // The writer's own names are what the pattern knows: three runs of
+    // digits after the target's name, nothing else.
+    const std::pair<std::string, bool> names[] = {
+        {".config.dat.1-22-333.tmp", true}, {".config.dat.1-2.tmp", false},     {".config.dat.1-2-3-4.tmp", false},
+        {".config.dat.-1-2.tmp", false},    {".config.dat.1--2.tmp", false},    {".config.dat.1-2-.tmp", false},
+        {".config.dat.1-2a-3.tmp", false},  {".config.dat..tmp", false},        {".config.dat.1-2-3.tm", false},
+        {"config.dat.1-2-3.tmp", false},    {".config.data.1-2-3.tmp", false},  {".progress.dat.1-2-3.tmp", false},
+    };
+    for (const auto& [name, known] : names)
+        EXPECT_EQ(fileaccess::isTemporaryNameFor(name, "config.dat"), known) << name;
     Failure failure;
     ASSERT_TRUE(fileaccess::writeFile(dir + "/progress.dat", "x", failure));
     EXPECT_TRUE(fileaccess::isTemporaryNameFor(fs::path(temporaryName).filename(), "progress.dat")) << temporaryName;
@@ -209,14 +237,32 @@ TEST(Fileaccess, FoldersAreMadeWholeAndLocksNeverThroughALink)
     EXPECT_TRUE(fileaccess::makeOwnFolders(dir + "/a/b/c", failure)) << failure.why;
     EXPECT_TRUE(fs::is_directory(dir + "/a/b/c"));
     fixtures::put(dir + "/file", "");
-    EXPECT_FALSE(fileaccess::makeOwnFolders(dir + "/file/x", failure));
-    EXPECT_EQ(failure.kind, FailureKind::NotRegular);
+    ASSERT_EQ(::mkfifo((dir + "/fifo").c_str(), 0644), 0);
+    const std::pair<std::string, std::string> notFolders[] = {
+        {dir + "/file/x", "a file stands where a folder above it should be"},
+        {dir + "/file", "it is a file, not a folder"},
+        {dir + "/fifo", "it is a FIFO, not a folder"},
+    };
+    for (const auto& [path, why] : notFolders) {
+        EXPECT_FALSE(fileaccess::makeOwnFolders(path, failure));
+        EXPECT_EQ(failure.kind, FailureKind::NotRegular);
+        EXPECT_EQ(failure.why, why);
+    }
+    EXPECT_TRUE(fileaccess::listFolder(dir + "/none").empty());
+    // Nothing to set aside: said, and nothing made.
+    std::string asideAs;
+    EXPECT_FALSE(fileaccess::setAside(dir + "/none", ".damaged", asideAs, failure));
+    EXPECT_EQ(failure.why, "it is missing");
 
     const std::string linkedLock = dir + "/linked";
     fs::create_directories(linkedLock);
     fs::create_symlink(dir + "/target", linkedLock + "/" + fileaccess::FolderLock::kFileName);
     EXPECT_FALSE(fileaccess::FolderLock(linkedLock).held());
     EXPECT_FALSE(fs::exists(dir + "/target"));
+    const std::string fifoLock = dir + "/fifo-lock"; // opens without blocking, yet is no file
+    fs::create_directories(fifoLock);
+    ASSERT_EQ(::mkfifo((fifoLock + "/" + fileaccess::FolderLock::kFileName).c_str(), 0644), 0);
+    EXPECT_FALSE(fileaccess::FolderLock(fifoLock).held());
     EXPECT_TRUE(fileaccess::FolderLock(dir).held());
 }
 
@@ -235,4 +281,28 @@ TEST(Fileaccess, AFullDiskKeepsTheOldFileAndSaysSo)
     EXPECT_EQ(fixtures::contentOf(path), "old");
     EXPECT_EQ(fixtures::entriesIn(dir), 1u);
     ::umount(dir.c_str());
+}
+
+// Paths are put together and taken apart at their last separator; the home
+// folder comes from $HOME, else from the user database.
+TEST(Fileaccess, PathsAreJoinedAndSplitAtTheirLastSeparator)
+{
+    using fileaccess::fileNameOf, fileaccess::folderOf, fileaccess::joinPath;
+    const std::tuple<std::string, std::string, std::string> paths[] = {
+        // path, its folder, its name
+        {"a/b/c.dat", "a/b", "c.dat"}, {"/c.dat", "/", "c.dat"}, {"c.dat", ".", "c.dat"}, {"/a/", "/a", ""}};
+    for (const auto& [path, folder, name] : paths) {
+        EXPECT_EQ(folderOf(path), folder) << path;
+        EXPECT_EQ(fileNameOf(path), name) << path;
+    }
+    EXPECT_EQ(joinPath("a", "b"), "a/b");
+    EXPECT_EQ(joinPath("a/", "b"), "a/b");
+    EXPECT_EQ(joinPath("", "b"), "b");
+
+    const char* set = std::getenv("HOME");
+    const std::string saved = set ? set : "";
+    ::setenv("HOME", "relative/home", 1);
+    const passwd* user = ::getpwuid(::geteuid());
+    EXPECT_EQ(fileaccess::homeFolder(), user && user->pw_dir ? user->pw_dir : "");
+    set ? ::setenv("HOME", saved.c_str(), 1) : ::unsetenv("HOME");
 }

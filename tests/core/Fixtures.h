@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -13,6 +14,7 @@
 
 #include "Temporaryfolder.h"
 #include "game/Gamecontrol.h"
+#include "game/Progress.h"
 #include "model/Fileaccess.h"
 #include "model/Gamefile.h"
 
@@ -124,6 +126,25 @@ inline std::string hex(const std::string& bytes)
         text += digits[c & 15];
     }
     return text;
+}
+
+// A record of solved puzzles at its limit: puzzles of no group, then `last`
+// solved with help.
+inline std::string fullProgress(const ClPuzzle& last)
+{
+    ClProgress one;
+    one.record(last, true);
+    const std::string single = one.toBytes(); // a header, then the one entry
+    std::string bytes = single.substr(0, ClProgress::kHeaderSize);
+    const std::uint32_t count = ClProgress::kMostEntries;
+    std::memcpy(bytes.data() + 12, &count, 4); // little-endian, as stored
+    std::string entry = single.substr(ClProgress::kHeaderSize);
+    bytes.reserve(ClProgress::kLargestFile);
+    for (std::uint32_t i = 1; i < count; ++i) {
+        std::memcpy(entry.data(), &i, 4); // distinct keys, none of them a group's
+        bytes += entry;
+    }
+    return bytes + single.substr(ClProgress::kHeaderSize);
 }
 
 // Runs `work` in a child process of its own, as a second running game

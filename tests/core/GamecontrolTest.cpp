@@ -212,6 +212,38 @@ TEST(DamagedGroup, PiecesWithoutUsableShapesOrPlacesPlayWithoutHarm)
     EXPECT_TRUE(last.complete);
 }
 
+// Before any group is open, or with one of no puzzles, every operation is
+// refused with its empty result, and nothing is held.
+TEST(DamagedGroup, WithoutAPuzzleEveryOperationIsRefused)
+{
+    ClGameFile empty;
+    fixtures::fillSmallGame(empty);
+    empty.header.puzzleCount = 0;
+    empty.puzzles.clear();
+    const std::string path = fixtures::tempPath("no-puzzles.gam");
+    ASSERT_TRUE(empty.save(path));
+    for (const bool opened : {false, true}) {
+        ClGameControl game;
+        if (opened) {
+            ASSERT_TRUE(game.gameData->load(path) && game.gameData->rescaleToPlayUnits());
+        }
+        game.restart();
+        EXPECT_EQ(game.isValid(), nullptr);
+        EXPECT_TRUE(game.nextPuzzle()); // already the last, and the first
+        EXPECT_TRUE(game.prevPuzzle());
+        EXPECT_FALSE(game.selectPuzzle(0));
+        EXPECT_EQ(game.pickPiece(8, 48), nullptr);
+        EXPECT_EQ(game.pickInFileOrder(0), nullptr);
+        ClPiece stray = fixtures::piece(0, 0, 0, 0, 0);
+        // With no field at all, there is no place for a piece either.
+        EXPECT_EQ(game.stepInField(&stray, 1, 0).has_value(), opened);
+        for (const PlayOutcome outcome : {game.movePiece(&stray, 4, 4), game.snapPiece(&stray, 4, 4),
+                                          game.turnPiece(nullptr, 0, 0), game.undo(), game.redo()})
+            EXPECT_EQ(outcome.change, PieceChange::None);
+        EXPECT_FALSE(game.canUndo());
+    }
+}
+
 TEST(DamagedGroup, ZeroAndNegativeGridsHaveNoWallAndRefuseEveryMove)
 {
     for (const auto& [width, height] : {std::pair{0, 20}, std::pair{20, 0}, std::pair{-4, -4}}) {
@@ -267,9 +299,6 @@ TEST_F(Game, UndoAndRedoTakeBackWholeGesturesAndKeepTheGridInStep)
     game.undo();
     game.movePiece(game.pickPiece(40, 56), 44, 56);
     EXPECT_EQ(game.redo().change, PieceChange::None);
-    EXPECT_EQ(game.undo().change, PieceChange::Moved); // the held move, as a step
-    EXPECT_EQ(cellsOf(game), seen[1]);
-    EXPECT_TRUE(gridIsRebuiltFromScratch(game));
 
     // Restarting or stepping starts afresh: nothing of the puzzle before is
     // left to undo. (A solved wall ending the history is played in KeyplayTest.)
@@ -282,22 +311,74 @@ TEST_F(Game, UndoAndRedoTakeBackWholeGesturesAndKeepTheGridInStep)
     EXPECT_FALSE(game.canUndo());
 }
 
-// The keys step by file units inside the field canMoveTo allows; a piece a
-// turn left reaching out of it comes back in with the first step, whichever way.
+// The keys step by file units inside the field canMoveTo allows, up to its
+// last row and column exactly; a piece a turn left reaching out of it comes
+// back in with the first step, whichever way. The bar's bricks reach 16 right
+// of its position; rows stop a brick short of the grid's 80.
 TEST_F(Game, KeyStepsStayInTheFieldAndBringAStrayPieceBack)
 {
     ClPiece* bar = game.pickPiece(8, 48);
-    EXPECT_EQ(game.stepInField(bar, 1, 0), (ClPoint{12, 48}));
-    EXPECT_EQ(game.stepInField(bar, 0, -1), (ClPoint{8, 44}));
-    game.movePiece(bar, 0, 75); // the last row the field allows
-    EXPECT_EQ(game.stepInField(bar, 0, 1), std::nullopt);
-    EXPECT_EQ(game.stepInField(bar, -1, 0), std::nullopt);
-    game.movePiece(bar, 63, 8); // its last brick at the grid's right edge
-    EXPECT_EQ(game.stepInField(bar, 1, 0), std::nullopt);
+    const struct {
+        ClPoint from, step;
+        std::optional<ClPoint> to;
+    } steps[] = {
+        {{8, 48}, {1, 0}, ClPoint{12, 48}},  {{8, 48}, {0, -1}, ClPoint{8, 44}},
+        {{0, 71}, {0, 1}, ClPoint{0, 75}},   {{0, 75}, {0, 1}, std::nullopt}, // the last row, and one past
+        {{59, 8}, {1, 0}, ClPoint{63, 8}},   {{63, 8}, {1, 0}, std::nullopt}, // the last column, and one past
+        {{4, 4}, {-1, -1}, ClPoint{0, 0}},   {{0, 0}, {-1, 0}, std::nullopt}, {{0, 0}, {0, -1}, std::nullopt},
+        {{59, 71}, {1, 1}, ClPoint{63, 75}}, {{63, 75}, {1, 1}, std::nullopt},
+        {{-10, 78}, {1, 0}, ClPoint{2, 74}}, {{-10, 78}, {0, -1}, ClPoint{2, 74}},
+        {{70, 8}, {0, 1}, ClPoint{62, 12}},
+    };
+    for (const auto& [from, step, to] : steps) {
+        game.movePiece(bar, from.x, from.y);
+        EXPECT_EQ(game.stepInField(bar, step.x, step.y), to) << from.x << ", " << from.y << " by " << step.x
+                                                              << ", " << step.y;
+    }
+}
 
-    game.movePiece(bar, -10, 78);
-    EXPECT_EQ(game.stepInField(bar, 1, 0), (ClPoint{2, 74}));
-    EXPECT_EQ(game.stepInField(bar, 0, -1), (ClPoint{2, 74}));
-    game.movePiece(bar, 70, 8);
-    EXPECT_EQ(game.stepInField(bar, 0, 1), (ClPoint{62, 12}));
+// Undo takes back exactly one change: a change still held is that change
+// alone; a turn, a mirroring or both come back to the very cells and
+// position, whichever brick was clicked.
+TEST_F(Game, UndoTakesBackExactlyOneChange)
+{
+    game.snapPiece(game.pickPiece(8, 48), 8, 8);
+    game.letGo();
+    const std::vector<ClPoints> barPlaced = cellsOf(game);
+    ClPiece* ell = game.pickPiece(40, 56);
+    game.movePiece(ell, 44, 60);
+    game.movePiece(ell, 48, 64);
+    EXPECT_EQ(game.undo().change, PieceChange::Moved);
+    EXPECT_EQ(cellsOf(game), barPlaced);
+    EXPECT_TRUE(gridIsRebuiltFromScratch(game));
+    EXPECT_EQ(game.redo().change, PieceChange::Moved);
+    EXPECT_EQ(game.pieceInFileOrder(1)->x, 48);
+
+    using State = std::tuple<ClPoints, std::int32_t, std::int32_t, std::int32_t, std::int32_t>;
+    const auto stateOf = [](const ClPiece* piece) {
+        return State{piece->cells(), piece->x, piece->y, piece->angle, piece->flipped};
+    };
+    // An L that mirrors into other cells: its third brick a half brick further out.
+    game.gameData->shapes[1].points = {{0, 0}, {8, 0}, {12, 4}};
+    for (const std::int32_t shapeIndex : {0, 3, 4}) // turns, mirrors, turns then mirrors
+        for (std::size_t brick = 0; brick < 3; ++brick)
+            for (int clicks = 1; clicks <= 2; ++clicks) {
+                game.gameData->puzzles[0].pieces[1].shapeIndex = shapeIndex;
+                game.restart();
+                ell = game.pickInFileOrder(1);
+                for (int click = 1; click < clicks; ++click)
+                    game.turnPiece(ell, ell->cells()[brick].x + 1, ell->cells()[brick].y + 1);
+                game.letGo();
+                ell = game.pickInFileOrder(1);
+                const State before = stateOf(ell);
+                game.turnPiece(ell, ell->cells()[brick].x + 1, ell->cells()[brick].y + 1);
+                game.letGo();
+                const State after = stateOf(game.pieceInFileOrder(1));
+                ASSERT_NE(after, before);
+                game.undo();
+                EXPECT_EQ(stateOf(game.pieceInFileOrder(1)), before) << shapeIndex << " at brick " << brick;
+                EXPECT_TRUE(gridIsRebuiltFromScratch(game));
+                game.redo();
+                EXPECT_EQ(stateOf(game.pieceInFileOrder(1)), after) << shapeIndex << " at brick " << brick;
+            }
 }

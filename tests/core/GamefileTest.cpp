@@ -44,6 +44,9 @@ TEST(Gamefile, FailuresNameTheRecordAndChangeNothing)
         {bytes.size(), firstPuzzle, 2000000000, "ends inside puzzle record 0"},
         {bytes.size(), firstPuzzle, -2, "has a count out of range in puzzle record 0"},
         {bytes.size(), firstPuzzle + 144 + 2 * 36, -1, "has a count out of range in puzzle record 0"},
+        // Counts one past what the file holds, each at the end of the file.
+        {bytes.size(), bytes.size() - 4, 1, "ends inside puzzle record 2"},
+        {bytes.size(), bytes.size() - 220, 3, "ends inside puzzle record 2"},
     };
     for (const auto& damage : damages) {
         std::string bad = bytes.substr(0, damage.length);
@@ -80,7 +83,7 @@ TEST(Gamefile, RoundTripKeepsOddValuesAndOpaqueBytes)
     file.puzzles[1].puzzleBlock.fill(0xa5);
     file.puzzles[1].puzzleWord3 = std::numeric_limits<std::int32_t>::min();
     file.puzzles[1].pieces[0].flipped = 5; // any non-zero value means mirrored, kept as it is
-    file.puzzles[1].pieces[1].shapeIndex = 9; // no such shape
+    file.puzzles[1].pieces[1].shapeIndex = 9;
     file.puzzles[2].extraPoints = {{-1, 2}, {3, -4}};
 
     const std::string path = fixtures::tempPath("roundtrip.gam");
@@ -99,6 +102,28 @@ TEST(Gamefile, RoundTripKeepsOddValuesAndOpaqueBytes)
     EXPECT_TRUE(copy.shapes[1].points.empty());
     EXPECT_EQ(copy.puzzles[1].puzzleBlock[100], 0xa5);
     EXPECT_EQ(copy.puzzles[1].pieces[0].flipped, 5);
-    EXPECT_EQ(copy.puzzles[1].pieces[1].shape, nullptr);
     EXPECT_EQ(copy.puzzles[2].extraPoints, file.puzzles[2].extraPoints);
+}
+
+// A piece's shape index points into the file's shape table: the last shape
+// is linked, one past it and anything outside is no shape, and such a piece
+// has no bricks.
+TEST(Gamefile, ShapeIndicesAreCheckedAgainstTheShapeTable)
+{
+    const struct {
+        std::int32_t shapeIndex;
+        bool linked;
+    } indices[] = {{0, true}, {1, true}, {2, false}, {-1, false}, {INT32_MAX, false}, {INT32_MIN, false}};
+    const std::string path = fixtures::tempPath("indices.gam");
+    for (const auto& [shapeIndex, linked] : indices) {
+        ClGameFile file;
+        fixtures::fillSmallGame(file);
+        file.puzzles[2].pieces[1].shapeIndex = shapeIndex;
+        ASSERT_TRUE(file.save(path));
+        ClGameFile loaded;
+        ASSERT_TRUE(loaded.load(path)) << shapeIndex;
+        const ClPiece& piece = loaded.puzzles[2].pieces[1];
+        EXPECT_EQ(piece.shape, linked ? &loaded.shapes[std::size_t(shapeIndex)] : nullptr) << shapeIndex;
+        EXPECT_EQ(piece.cells().empty(), !linked) << shapeIndex;
+    }
 }

@@ -52,6 +52,10 @@ TEST(Jpegscan, OnlyAFrameDecodedAsItIsReadIsNotHeldWhole)
         {"four colours (CMYK), three first", kStart + frame(0xC0, 4) + scan(3), true},
         {"progressive", kStart + kApp0 + frame(0xC2, 3) + scan(1), true},
         {"arithmetic coded", kStart + frame(0xC9, 3) + scan(3), true},
+        {"lone markers before the frame", kStart + std::string{char(0xFF), char(0xD0), char(0xFF), 1} + frame(0xC2, 3),
+         true},
+        {"tables named like frames are none", kStart + segment(0xC8, "xx") + segment(0xCC, "xx") + frame(0xC0, 3) + scan(3),
+         false},
         // What cannot be told is left to the decoder, which says what is wrong.
         {"a scan before any frame", kStart + scan(1) + frame(0xC0, 3), false},
         {"frame cut short", kStart + frame(0xC0, 3).substr(0, 9), false},

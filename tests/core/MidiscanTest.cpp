@@ -122,6 +122,10 @@ TEST(Midiscan, DamagedFilesAreRefusedWithAReason)
     } cases[] = {
         {"empty", "", "cut short"},
         {"no tracks", header(0, 480), "has no tracks"},
+        {"a header too short", "MThd" + bigEndian(5, 4) + header(1, 480).substr(8), "cut short"},
+        {"a track fewer than the header says", header(2, 480) + track(note), "cut short"},
+        {"a meta event without its type", header(1, 480) + track(std::string("\x00\xff", 2)), "damaged"},
+        {"more notes than can be played", oneTrackTune(chord(int(kMostEvents) + 1)), "too many notes"},
         {"no ticks a quarter", header(1, 0) + track(note), "damaged"},
         {"a track past the file's end", header(1, 480) + "MTrk" + bigEndian(100, 4) + note, "cut short"},
         {"an event cut short", header(1, 480) + track(note.substr(0, 3)), "damaged"},

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "model/Gamefile.h"
 
 namespace {
@@ -23,6 +25,15 @@ TEST(Point, RotationRoundsHalvesAwayFromZeroAndMirrorTruncatesTowardZero)
 
     EXPECT_EQ(mirrored({{1, 0}, {3, 5}}, 2.5f), (ClPoints{{4, 0}, {2, 5}}));
     EXPECT_EQ(mirrored({{1, 0}}, 0.25f), (ClPoints{{0, 0}})); // 2 * 0.25 - 1 = -0.5 truncates to 0, not -1
+    // A damaged file's huge or NaN axis stops at the limits, or at 0.
+    EXPECT_EQ(mirrored({{1, 0}, {-1, 0}}, 3e38f), (ClPoints{{INT32_MAX, 0}, {INT32_MAX, 0}}));
+    EXPECT_EQ(mirrored({{1, 0}}, -3e38f), (ClPoints{{INT32_MIN, 0}}));
+    EXPECT_EQ(mirrored({{1, 0}}, std::numeric_limits<float>::quiet_NaN()), (ClPoints{{0, 0}}));
+
+    // The corner of the box around the points, which need not be one of them.
+    EXPECT_EQ(cornerOf({{4, 0}, {0, 4}, {2, 2}}), (ClPoint{0, 0}));
+    EXPECT_EQ(cornerOf({{5, 7}}), (ClPoint{5, 7}));
+    EXPECT_EQ(cornerOf({}), (ClPoint{0, 0}));
 }
 
 // Mirroring comes first, in the shape's own frame; the two orders differ.

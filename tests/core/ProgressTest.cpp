@@ -65,18 +65,7 @@ TEST(Progress, AFullRecordStaysReadable)
     const std::string path = fixtures::freshFolder("progress-full") + "/" + ClProgress::kFileName;
     ClGameFile group;
     fixtures::fillSmallGame(group);
-    ClProgress one;
-    one.record(group.puzzles[0], true);
-    const std::string single = one.toBytes(); // a header, then the group's first puzzle
-    std::string bytes = single.substr(0, ClProgress::kHeaderSize);
-    const std::uint32_t count = ClProgress::kMostEntries;
-    std::memcpy(bytes.data() + 12, &count, 4); // little-endian, as stored
-    std::string entry = single.substr(ClProgress::kHeaderSize);
-    for (std::uint32_t i = 1; i < count; ++i) {
-        std::memcpy(entry.data(), &i, 4); // distinct keys, none of them the group's
-        bytes += entry;
-    }
-    fixtures::put(path, bytes + single.substr(ClProgress::kHeaderSize)); // the group's puzzle last
+    fixtures::put(path, fixtures::fullProgress(group.puzzles[0]));
 
     ClProgress progress;
     Failure failure;

@@ -25,6 +25,7 @@ TEST(Settingsplace, SystemFoldersAreJudgedAsTheyReallyAreByWholeParts)
         {"/etc/", true},       {"/lib64/x", true},      {dir + "/linked/Wallwright", true},
         {"/devel/games", false}, {"/library/x", false}, {"/usrlocal", false},
         {"/etcetera/a", false},  {"/binder", false},    {dir, false},
+        {"/usr/../tmp/x", false}, {"/home/usr", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(isSystemFolder(c.folder), c.system) << c.folder;
@@ -71,6 +72,10 @@ TEST(Settingsplace, ASystemProgramFolderIsOnlyRead)
         EXPECT_NE(place.why.find(u.why), std::string::npos) << place.why;
     }
     EXPECT_FALSE(fs::exists(foreign + "/Wallwright"));
+
+    // A program folder that links into one is one too, even for root.
+    fs::create_directory_symlink("/usr/lib", home + "/program");
+    EXPECT_EQ(settingsPlaceFor(home + "/program/", home + "/Wallwright").saveTo, home + "/Wallwright/config.dat");
 }
 
 // The player's own settings folder made read-only: its settings are still

@@ -27,3 +27,23 @@ TEST(Zoom, KeptInItsFileAndAnythingElseReadsAsNormal)
     }
     EXPECT_EQ(zoom::load(fixtures::freshFolder("zoom-folder")), zoom::Kept());
 }
+
+// The largest step that fits, tried at exactly the size it needs, a pixel
+// short either way, and for no step at all.
+TEST(Zoom, TheLargestStepThatFitsTheArea)
+{
+    constexpr int width = 640, height = 480;
+    for (std::size_t k = 0; k < zoom::kSteps.size(); ++k) {
+        const int step = zoom::kSteps[k];
+        const int below = k > 0 ? zoom::kSteps[k - 1] : step;
+        const int areaWidth = width * step / 100, areaHeight = height * step / 100;
+        EXPECT_EQ(zoom::largestFitting(width, height, areaWidth, areaHeight), step);
+        EXPECT_EQ(zoom::largestFitting(width, height, areaWidth + 1, areaHeight + 1), step);
+        EXPECT_EQ(zoom::largestFitting(width, height, areaWidth - 1, areaHeight), below) << step;
+        EXPECT_EQ(zoom::largestFitting(width, height, areaWidth, areaHeight - 1), below) << step;
+        EXPECT_EQ(zoom::larger(step), zoom::kSteps[std::min(k + 1, zoom::kSteps.size() - 1)]);
+        EXPECT_EQ(zoom::smaller(step), below);
+    }
+    EXPECT_EQ(zoom::largestFitting(width, height, 1 << 30, 1 << 30), zoom::kSteps.back());
+    EXPECT_EQ(zoom::largestFitting(width, height, 0, 0), zoom::kSteps.front());
+}

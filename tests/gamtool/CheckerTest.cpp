@@ -134,6 +134,48 @@ TEST(Checker, NamesEveryFaultOfABrokenFile)
         {[](ClGameFile& file) { file.header.headerBlockA.fill(0); }, {"names none of the four groups"}},
         {[](ClGameFile& file) { file.shapes[4].points[3] = {0, 1000000}; },
          {"shape 4: it spreads wider than the field"}},
+        {[](ClGameFile& file) { file.header.rotateStep = 90; },
+         {"the header's grid, cell size or turning step differ from the group's"}},
+        {[](ClGameFile& file) { file.puzzles.resize(std::size_t(file.header.puzzleCount = kMinPuzzles - 1)); },
+         {": has " + std::to_string(kMinPuzzles - 1) + " puzzles, fewer than " + std::to_string(kMinPuzzles)}},
+        {[](ClGameFile& file) { file.shapes.resize(std::size_t(file.header.shapeCount = kShapeCount - 1)); },
+         {": has " + std::to_string(kShapeCount - 1) + " shapes, not " + std::to_string(kShapeCount)}},
+        {[](ClGameFile& file) { file.shapes[2].points.resize(2); }, {"shape 2: has 2 bricks, not 3 to 5"}},
+        {[](ClGameFile& file) { file.shapes[2].points = {{2, 0}, {4, 0}, {3, 1}}; },
+         {"shape 2: its smallest x and y are not 0"}},
+        {[](ClGameFile& file) { file.shapes[2].points = {{0, 0}, {0, 0}, {1, 1}}; }, {"shape 2: repeats an anchor"}},
+        {[](ClGameFile& file) { file.shapes[2].points = {{0, 0}, {2, 0}, {1, 0}}; },
+         {"shape 2: its anchors are not on one bond"}},
+        {[](ClGameFile& file) { file.shapes[3].points[3] = {9, 1}; }, {"shape 3: its bricks are not connected"}},
+        {[](ClGameFile& file) { file.shapes[2].centerX += 1; },
+         {"shape 2: its centre or mirror axis is not in its middle on whole or half units"}},
+        // The cup would only turn, the diamond never.
+        {[](ClGameFile& file) { std::swap(file.shapes[0], file.shapes[1]); },
+         {"shape 0: is only turned, so it must look the same mirrored but not turned",
+          "shape 1: is never turned, so it must look the same turned and mirrored"}},
+        {[](ClGameFile& file) { file.puzzles[0].pieces[0].shapeIndex = kShapeCount; },
+         {"puzzle 1 piece 1: names no shape of the table"}},
+        {[](ClGameFile& file) { file.puzzles[0].pieces[0].x += 1; },
+         {"puzzle 1: the solution's bricks leave the field's bond or overlap"}},
+        {[](ClGameFile& file) { file.puzzles[0].pieces[0].startX = -100; },
+         {"puzzle 1 piece 1: start brick (-100", "is no brick place of the field"}},
+        // Every piece starts as it lies in the solution.
+        {[](ClGameFile& file) {
+             for (auto& puzzle : file.puzzles)
+                 for (auto& piece : puzzle.pieces) {
+                     piece.startAngle = piece.angle;
+                     piece.startFlipped = piece.flipped;
+                 }
+         },
+         {"puzzle 1: no piece starts turned", "puzzle 1: it can be solved without turning a piece",
+          ": only 0 of "}},
+        {[](ClGameFile& file) { file.puzzles[0].pieces[0].x = file.puzzles[0].pieces[0].y = 0; },
+         {"puzzle 1: its gap is not one connected region"}},
+        {[](ClGameFile& file) {
+             ASSERT_TRUE(file.load(std::string(PUZZLE_DIR) + "/Brick1.gam"));
+             putText(file.header.headerBlockA, "Solid Wall (One Set)");
+         },
+         {"puzzle 1: its gap encloses wall"}},
     };
     const std::string brokenPath = fixtures::tempPath("broken.gam");
     for (const auto& fault : faults) {

@@ -102,11 +102,28 @@ TEST(Gamtool, CopyIsByteForByteAndEveryOtherOutcomeHasItsExitStatus)
         {{"check", path}, 1, "the output cannot be written: Broken pipe", true},
         // Puzzle 1 runs out of steps; puzzle 2, the last, is decided.
         {{"solve", lastDecided, "--limit", "1", "--steps", "1"}, 3, "puzzle 2: at least 1 tiling"},
+        // The last puzzle can be named, one past it not.
+        {{"solve", path, "--puzzle", "3"}, 0, "puzzle 3: "},
+        {{"solve", path, "--puzzle", "4"}, 1, "copy.gam: has no puzzle 4"},
+        {{"solve", path, "--puzzle"}, 2, "usage:"},
+        {{"generate", "--group", "0", "--seed", "1", "-o"}, 2, "usage:"},
         {{"frobnicate"}, 2, ""},
     };
     for (const auto& expected : runs) {
         const ToolRun run = gamtool(expected.arguments, expected.outputUnread);
         EXPECT_EQ(run.status, expected.status) << expected.arguments[0];
         EXPECT_NE(run.output.find(expected.said), std::string::npos) << run.output;
+    }
+
+    // Every file given is checked and reported, in order, a bad one in the
+    // middle included, and any bad one fails the whole run.
+    const std::string shipped = PUZZLE_DIR;
+    const ToolRun checked = gamtool({"check", shipped + "/Brick0.gam", cut, shipped + "/Brick3.gam"});
+    EXPECT_EQ(checked.status, 1);
+    std::size_t at = 0;
+    for (const char* said : {"Brick0.gam: group 0 \"Solid Wall (One Set)\": 60 puzzles checked\n",
+                                     "cut-cli.gam: ends inside shape record 1\n", "Brick3.gam: group 3 "}) {
+        at = checked.output.find(said, at);
+        EXPECT_NE(at, std::string::npos) << said << " in\n" << checked.output;
     }
 }

@@ -1,3 +1,6 @@
+#include <functional>
+#include <optional>
+
 #include <QBuffer>
 #include <QtEndian>
 #include <QFile>
@@ -63,6 +66,17 @@ struct Game : ClGameInterface {
         background.fill(Qt::black);
         reportBadPicture = [this](const QByteArray& name, const QString& why) { reports << name + ": " + why; };
     }
+    // The folder's group open and this puzzle of it in play from its start.
+    bool play(std::int32_t puzzle)
+    {
+        ClGameData& data = *gameControl->gameData;
+        if (!data.checkerboard && !(data.load(QFile::decodeName(programFolder + "Brick0.gam").toStdString())
+                                     && data.rescaleToPlayUnits()))
+            return false;
+        selectPuzzle(puzzle);
+        restart();
+        return gameControl->isValid() != nullptr;
+    }
     QStringList reports;
 };
 } // namespace
@@ -70,28 +84,105 @@ struct Game : ClGameInterface {
 class GameinterfaceTest : public QObject {
     Q_OBJECT
 private slots:
-    // A hint that only takes a wrong piece back out is help all the same, and
-    // stays help when it is undone: a puzzle finished after it earns the
-    // outlined star, not the gold one.
-    void aTakeBackHintCountsAsHelp()
+    // However the last brick goes in, by a drop, a right click, a key's drop,
+    // a let-go or a redo after a held move, the solve is recorded alike, on
+    // disk too. A hint counts as help, also one that only took a wrong piece
+    // back out and was undone; a restart after it makes a fresh play.
+    void howTheWallIsFinishedDecidesWhatIsRecorded()
+    {
+        // The small game's first puzzle: the L from (40, 56) to (32, 8), the
+        // bar from (8, 48) to (8, 8). Where a row holds the bar somewhere, the
+        // L is in place first and the row's move on the bar finishes the wall.
+        const auto solveAlone = [](Game& game, ClGameControl& control) {
+            game.drop(control.pickPiece(40, 56), 32, 8);
+            return game.drop(control.pickPiece(8, 48), 8, 8);
+        };
+        const auto byHints = [](Game& game) {
+            HintResult result;
+            for (int hints = 0; hints < 10 && !result.complete; ++hints)
+                result = game.hint();
+            return PlayOutcome{PieceChange::Snapped, result.complete};
+        };
+        const struct {
+            const char* name;
+            std::optional<ClPoint> barHeldAt;
+            std::function<PlayOutcome(Game&, ClGameControl&, ClPiece* bar)> finish;
+            Solved recorded;
+        } finishes[] = {
+            {"drop", ClPoint{8, 48}, [](Game& game, ClGameControl&, ClPiece* bar) { return game.drop(bar, 9, 9); },
+             Solved::Alone},
+            // A brick too far left, turned about its last brick, lands in place.
+            {"right click", ClPoint{-8, 8},
+             [](Game& game, ClGameControl&, ClPiece* bar) { return game.turn(bar, 8 + 7, 8 + 3); }, Solved::Alone},
+            {"key drop", ClPoint{8, 8},
+             [](Game& game, ClGameControl&, ClPiece* bar) { return game.drop(bar, bar->x, bar->y); }, Solved::Alone},
+            {"let go", ClPoint{8, 8}, [](Game& game, ClGameControl&, ClPiece*) { return game.letGo(); }, Solved::Alone},
+            {"redo", ClPoint{8, 8}, [](Game& game, ClGameControl&, ClPiece*) { return game.redo(); }, Solved::Alone},
+            {"hints", {}, [&](Game& game, ClGameControl&, ClPiece*) { return byHints(game); }, Solved::WithHelp},
+            // Solved alone once, a later solve with help takes nothing away.
+            {"alone, then with hints", {}, [&](Game& game, ClGameControl& control, ClPiece*) {
+                 solveAlone(game, control);
+                 game.restart();
+                 return byHints(game);
+             }, Solved::Alone},
+            {"hint, restart, alone", {}, [&](Game& game, ClGameControl& control, ClPiece*) {
+                 game.hint();
+                 game.restart();
+                 return solveAlone(game, control);
+             }, Solved::Alone},
+            // The bar two bricks right of its place leaves room for no L.
+            {"take-back hint undone", {}, [&](Game& game, ClGameControl& control, ClPiece*) {
+                 game.drop(control.pickPiece(8, 48), 24, 8);
+                 if (game.hint().outcome != HintOutcome::TookBack || game.undo().change != PieceChange::Moved)
+                     return PlayOutcome{};
+                 game.drop(control.pickPiece(24, 8), 8, 8);
+                 return game.drop(control.pickPiece(40, 56), 32, 8);
+             }, Solved::WithHelp},
+        };
+        for (const auto& finish : finishes) {
+            ProgramFolder folder;
+            {
+                Game game(folder);
+                QVERIFY(game.play(0));
+                ClGameControl& control = *game.gameControl;
+                ClPiece* bar = nullptr;
+                if (finish.barHeldAt) {
+                    QCOMPARE(game.drop(control.pickPiece(40, 56), 32, 8).change, PieceChange::Snapped);
+                    bar = control.pickPiece(8, 48);
+                    control.movePiece(bar, finish.barHeldAt->x, finish.barHeldAt->y);
+                }
+                QVERIFY2(finish.finish(game, control, bar).complete, finish.name);
+                QVERIFY2(game.solvedState() == finish.recorded, finish.name);
+                QVERIFY2(!game.puzzleHasMoves(), finish.name); // a solve ends the history
+            }
+            Game reopened(folder);
+            QVERIFY(reopened.play(0));
+            QVERIFY2(reopened.solvedState() == finish.recorded, finish.name);
+            QVERIFY(reopened.play(1));
+            QCOMPARE(reopened.solvedState(), Solved::No);
+        }
+    }
+
+    // A record at its limit takes no new puzzle, and says so once, not at
+    // every solve; the game plays on.
+    void aFullRecordIsSaidOnce()
     {
         ProgramFolder folder;
+        ClGameFile group;
+        fixtures::fillSmallGame(group);
+        fixtures::put(folder.path(ClProgress::kFileName).toStdString(), fixtures::fullProgress(group.puzzles[2]));
         Game game(folder);
-        ClGameControl& control = *game.gameControl;
-        QVERIFY(control.gameData->load(folder.path("Brick0.gam").toStdString()) && control.gameData->rescaleToPlayUnits());
-        game.selectPuzzle(0);
-        game.restart();
-        // The bar two bricks right of its place leaves room for no L.
-        const auto dropAt = [&](ClPoint start, ClPoint place) {
-            return game.drop(control.pickPiece(start.x, start.y), place.x, place.y);
-        };
-        QCOMPARE(dropAt({8, 48}, {24, 8}).change, PieceChange::Snapped);
-        const HintResult hint = game.hint();
-        QCOMPARE(hint.outcome, HintOutcome::TookBack);
-        QCOMPARE(game.undo().change, PieceChange::Moved);
-        dropAt({24, 8}, {8, 8});
-        QVERIFY(dropAt({40, 56}, {32, 8}).complete);
-        QCOMPARE(game.solvedState(), Solved::WithHelp);
+        QStringList told;
+        game.reportProblem = [&](const QString& message) { told << message; };
+        for (const std::int32_t puzzle : {0, 1}) {
+            QVERIFY(game.play(puzzle));
+            QVERIFY(game.drop(game.gameControl->pickPiece(40, 56), 32, 8 + puzzle * kBrickScale).change
+                    == PieceChange::Snapped);
+            QVERIFY(game.drop(game.gameControl->pickPiece(8, 48), 8, 8 + puzzle * kBrickScale).complete);
+            QCOMPARE(game.solvedState(), Solved::No);
+        }
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told[0].contains(QString::number(ClProgress::kMostEntries)), qPrintable(told[0]));
     }
 
     // A lock held by a stopped game: steps and a solve go on at once and are

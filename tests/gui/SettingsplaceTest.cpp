@@ -1,6 +1,8 @@
 // Where "config.dat" lives: beside a program whose folder is the player's
 // own and writable, else in the user's configuration folder, seeded once
 // from the program folder.
+#include <fcntl.h>
+#include <ctime>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +11,7 @@
 
 #include "Programfolder.h"
 #include "game/Gameinterface.h"
+#include "game/Zoom.h"
 
 namespace {
 void saveGroup(const QString& path, std::int32_t group)
@@ -47,13 +50,21 @@ private slots:
     void anOwnWritableProgramFolderKeepsItsOwnSettings()
     {
         ProgramFolder folder;
-        // What killed writes left there goes when the game starts.
-        const QString killed = folder.path(".progress.dat.41-1-77.tmp");
-        fixtures::put(killed.toStdString(), std::string(1000, 'x'));
-        QFile old(killed);
-        QVERIFY(old.open(QIODevice::ReadWrite));
-        QVERIFY(old.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
-        old.close();
+        // What killed writes of any of the game's files left there goes when
+        // the game starts, once old enough that no writer is still at it.
+        const auto leftover = [&](const char* target, int serial, int secondsOld) {
+            const QString path = folder.path(QString(".%1.41-%2-77.tmp").arg(target).arg(serial));
+            fixtures::put(path.toStdString(), std::string(1000, 'x'));
+            const timespec then{std::time(nullptr) - secondsOld, 0};
+            const timespec times[2] = {then, then};
+            (void)::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0);
+            return path;
+        };
+        QStringList killed, young;
+        for (const char* target : {"config.dat", ClProgress::kFileName, zoom::kFileName}) {
+            killed << leftover(target, 1, 75);
+            young << leftover(target, 2, 45);
+        }
         {
             ClGameInterface game(folder.bytes());
             QCOMPARE(game.settingsPath(), QFile::encodeName(folder.path("config.dat")));
@@ -61,7 +72,10 @@ private slots:
         }
         QCOMPARE(savedGroup(folder.path("config.dat")), 2);
         QVERIFY(!QFileInfo::exists(userFolder));
-        QVERIFY(!QFileInfo::exists(killed));
+        for (const QString& path : killed)
+            QVERIFY2(!QFileInfo::exists(path), qPrintable(path));
+        for (const QString& path : young)
+            QVERIFY2(QFileInfo::exists(path), qPrintable(path));
     }
 
     // Read-only for the player, or someone else's (an installed game, even
