@@ -1,11 +1,11 @@
-#include "Aboutbox.h"
+#include "app/Aboutbox.h"
 
 #include <QDesktopServices>
 #include <QEvent>
 #include <QLabel>
 #include <QUrl>
 
-#include "Dialogstyle.h"
+#include "app/Dialogstyle.h"
 #include "view/Imagetool.h"
 #include "view/Imgbtn.h"
 

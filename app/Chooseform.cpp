@@ -1,4 +1,4 @@
-#include "Chooseform.h"
+#include "app/Chooseform.h"
 
 #include <algorithm>
 
@@ -8,7 +8,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
-#include "Dialogstyle.h"
+#include "app/Dialogstyle.h"
 #include "view/Layout.h"
 #include "view/Solvedmark.h"
 

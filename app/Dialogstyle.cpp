@@ -1,9 +1,9 @@
-#include "Dialogstyle.h"
+#include "app/Dialogstyle.h"
 
 #include <QKeyEvent>
 #include <QPalette>
 
-#include "Scaledwindow.h"
+#include "app/Scaledwindow.h"
 #include "view/Imagetool.h"
 #include "view/Imgbtn.h"
 #include "view/Layout.h"

@@ -1,4 +1,4 @@
-#include "Gameview.h"
+#include "app/Gameview.h"
 
 #include <algorithm>
 

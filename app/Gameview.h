@@ -8,7 +8,7 @@
 #include <QByteArray>
 #include <QTimer>
 
-#include "Scaledwindow.h"
+#include "app/Scaledwindow.h"
 #include "game/Zoom.h"
 
 class ClGameInterface;

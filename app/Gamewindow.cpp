@@ -1,9 +1,9 @@
-#include "Gamewindow.h"
+#include "app/Gamewindow.h"
 
 #include <QApplication>
 #include <QIcon>
 
-#include "Problemreport.h"
+#include "app/Problemreport.h"
 #include "app/audio/Audiodevice.h"
 #include "view/Gameboardframe.h"
 

@@ -5,8 +5,8 @@
 // The program and its benchmarks build it here.
 #include <QByteArray>
 
-#include "Gameview.h"
-#include "Mainform.h"
+#include "app/Gameview.h"
+#include "app/Mainform.h"
 #include "app/audio/Musicform.h"
 #include "app/audio/Sdlsoundplayer.h"
 

@@ -1,8 +1,8 @@
-#include "Helpwindow.h"
+#include "app/Helpwindow.h"
 
 #include <QTextBrowser>
 
-#include "Dialogstyle.h"
+#include "app/Dialogstyle.h"
 #include "view/Imagetool.h"
 #include "view/Imgbtn.h"
 #include "view/Layout.h"

@@ -1,4 +1,4 @@
-#include "Keynames.h"
+#include "app/Keynames.h"
 
 #include <QStringList>
 

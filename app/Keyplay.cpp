@@ -1,9 +1,9 @@
-#include "Keyplay.h"
+#include "app/Keyplay.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 
-#include "Scaledwindow.h"
+#include "app/Scaledwindow.h"
 #include "game/Gameinterface.h"
 #include "view/Gameboardframe.h"
 

@@ -1,4 +1,4 @@
-#include "Mainform.h"
+#include "app/Mainform.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -9,20 +9,20 @@
 #include <QProcess>
 #include <QTimer>
 
-#include "Aboutbox.h"
-#include "Chooseform.h"
-#include "Helpwindow.h"
-#include "Keyplay.h"
-#include "Keynames.h"
+#include "app/Aboutbox.h"
+#include "app/Chooseform.h"
+#include "app/Helpwindow.h"
+#include "app/Keyplay.h"
+#include "app/Keynames.h"
 #include "game/Displaynames.h"
 #include "game/Playerchoices.h"
 #include "model/Fileaccess.h"
-#include "Optionform.h"
-#include "Problemreport.h"
-#include "Safekeys.h"
-#include "Scaledwindow.h"
-#include "Selectform.h"
-#include "Webbrowser.h"
+#include "app/Optionform.h"
+#include "app/Problemreport.h"
+#include "app/Safekeys.h"
+#include "app/Scaledwindow.h"
+#include "app/Selectform.h"
+#include "app/Webbrowser.h"
 #include "view/Gameboardframe.h"
 #include "view/Imagetool.h"
 #include "view/Imgbtn.h"

@@ -1,10 +1,10 @@
-#include "Optionform.h"
+#include "app/Optionform.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 
-#include "Dialogstyle.h"
+#include "app/Dialogstyle.h"
 #include "game/Playerchoices.h"
 
 TFormOption::TFormOption(QWidget* owner)

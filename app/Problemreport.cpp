@@ -1,10 +1,10 @@
-#include "Problemreport.h"
+#include "app/Problemreport.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
 
-#include "Scaledwindow.h"
+#include "app/Scaledwindow.h"
 
 TProblemReport& problemReport()
 {

@@ -1,4 +1,4 @@
-#include "Quitsignals.h"
+#include "app/Quitsignals.h"
 
 #include <fcntl.h>
 #include <signal.h>

@@ -1,13 +1,13 @@
-#include "Safekeys.h"
+#include "app/Safekeys.h"
 
-#include "Scaledwindow.h"
+#include "app/Scaledwindow.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QShortcut>
 #include <QWidget>
 
-#include "Keynames.h"
+#include "app/Keynames.h"
 
 namespace {
 bool isModifierKey(int key)

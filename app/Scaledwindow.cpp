@@ -1,4 +1,4 @@
-#include "Scaledwindow.h"
+#include "app/Scaledwindow.h"
 
 #include <algorithm>
 

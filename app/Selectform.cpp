@@ -1,4 +1,4 @@
-#include "Selectform.h"
+#include "app/Selectform.h"
 
 #include <algorithm>
 
@@ -8,8 +8,8 @@
 #include <QRadioButton>
 #include <QShortcut>
 
-#include "Chooseform.h"
-#include "Dialogstyle.h"
+#include "app/Chooseform.h"
+#include "app/Dialogstyle.h"
 #include "game/Playerchoices.h"
 #include "view/Imgbtn.h"
 #include "view/Layout.h"

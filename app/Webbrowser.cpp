@@ -1,4 +1,4 @@
-#include "Webbrowser.h"
+#include "app/Webbrowser.h"
 
 #include <QFile>
 #include <QStandardPaths>

@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QByteArrayList>
 
-#include "Gamewindow.h"
-#include "Quitsignals.h"
+#include "app/Gamewindow.h"
+#include "app/Quitsignals.h"
 
 namespace {
 // The toolkit's words while it looks for a display: kept back, and shown

@@ -1,4 +1,4 @@
-#include "Checkerboard.h"
+#include "game/Checkerboard.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "../model/Gamefile.h"
+#include "model/Gamefile.h"
 
 class ClPositions {
 public:

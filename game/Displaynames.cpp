@@ -1,4 +1,4 @@
-#include "Displaynames.h"
+#include "game/Displaynames.h"
 
 QString displayName(const QByteArray& path)
 {

@@ -1,8 +1,8 @@
-#include "Folderlisting.h"
+#include "game/Folderlisting.h"
 
 #include <algorithm>
 
-#include "../model/Fileaccess.h"
+#include "model/Fileaccess.h"
 
 namespace {
 char lowerAscii(char c)

@@ -1,10 +1,10 @@
-#include "Gamecontrol.h"
+#include "game/Gamecontrol.h"
 
 #include <algorithm>
 #include <numeric>
 #include <utility>
 
-#include "Checkerboard.h"
+#include "game/Checkerboard.h"
 
 ClGameControl::ClGameControl()
     : gameData(std::make_unique<ClGameData>())

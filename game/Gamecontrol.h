@@ -5,9 +5,9 @@
 #include <memory>
 #include <optional>
 
-#include "Gamedata.h"
-#include "History.h"
-#include "Turnrule.h"
+#include "game/Gamedata.h"
+#include "game/History.h"
+#include "game/Turnrule.h"
 
 // What a piece operation did to the piece.
 enum class PieceChange {

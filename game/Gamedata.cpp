@@ -1,6 +1,6 @@
-#include "Gamedata.h"
+#include "game/Gamedata.h"
 
-#include "Checkerboard.h"
+#include "game/Checkerboard.h"
 
 ClGameData::ClGameData() = default;
 ClGameData::~ClGameData() = default;

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "../model/Gamefile.h"
+#include "model/Gamefile.h"
 
 class ClCheckerboard;
 

@@ -1,4 +1,4 @@
-#include "Gameinterface.h"
+#include "game/Gameinterface.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -8,10 +8,10 @@
 #include <QImageReader>
 #include <QPainter>
 
-#include "Displaynames.h"
-#include "Folderlisting.h"
-#include "Gamerandom.h"
-#include "Zoom.h"
+#include "game/Displaynames.h"
+#include "game/Folderlisting.h"
+#include "game/Gamerandom.h"
+#include "game/Zoom.h"
 #include "model/Fileaccess.h"
 #include "model/Jpegscan.h"
 

@@ -14,12 +14,12 @@
 #include <QString>
 #include <QTimer>
 
-#include "Gamecontrol.h"
-#include "Hint.h"
-#include "Pendingsaves.h"
-#include "Progress.h"
-#include "Settings.h"
-#include "Settingsplace.h"
+#include "game/Gamecontrol.h"
+#include "game/Hint.h"
+#include "game/Pendingsaves.h"
+#include "game/Progress.h"
+#include "game/Settings.h"
+#include "game/Settingsplace.h"
 
 class ClGameInterface {
 public:

@@ -1,4 +1,4 @@
-#include "Gamerandom.h"
+#include "game/Gamerandom.h"
 
 #include <chrono>
 #include <random>

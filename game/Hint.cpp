@@ -1,10 +1,10 @@
-#include "Hint.h"
+#include "game/Hint.h"
 
 #include <algorithm>
 
-#include "Checkerboard.h"
-#include "Orientations.h"
-#include "Solver.h"
+#include "game/Checkerboard.h"
+#include "game/Orientations.h"
+#include "game/Solver.h"
 
 namespace {
 

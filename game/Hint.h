@@ -4,7 +4,7 @@
 // when those pieces allow no solution, one of them taken back out.
 #include <cstdint>
 
-#include "Gamecontrol.h"
+#include "game/Gamecontrol.h"
 
 enum class HintOutcome {
     Placed,    // a piece now stands in its place of a solution

@@ -1,4 +1,4 @@
-#include "History.h"
+#include "game/History.h"
 
 void ClHistory::start(Placements placements)
 {

@@ -1,9 +1,9 @@
-#include "Orientations.h"
+#include "game/Orientations.h"
 
 #include <algorithm>
 
-#include "Regions.h"
-#include "Turnrule.h"
+#include "game/Regions.h"
+#include "game/Turnrule.h"
 
 std::vector<Orientation> reachableOrientations(const ClPiece& piece, std::int32_t rotateStep)
 {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "../model/Gamefile.h"
+#include "model/Gamefile.h"
 
 struct Orientation {
     std::int32_t angle = 0;

@@ -1,4 +1,4 @@
-#include "Pendingsaves.h"
+#include "game/Pendingsaves.h"
 
 #include <algorithm>
 #include <thread>

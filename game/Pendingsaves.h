@@ -10,7 +10,7 @@
 #include <set>
 #include <string>
 
-#include "../model/Failure.h"
+#include "model/Failure.h"
 
 class ClPendingSaves {
 public:

@@ -1,11 +1,11 @@
-#include "Progress.h"
+#include "game/Progress.h"
 
 #include <algorithm>
 #include <cstring>
 #include <sstream>
 
-#include "../model/Binaryio.h"
-#include "../model/Fileaccess.h"
+#include "model/Binaryio.h"
+#include "model/Fileaccess.h"
 
 namespace {
 constexpr std::uint64_t kFnvPrime = 0x100000001b3ULL;

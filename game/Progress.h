@@ -8,8 +8,8 @@
 #include <map>
 #include <string>
 
-#include "../model/Failure.h"
-#include "../model/Gamefile.h"
+#include "model/Failure.h"
+#include "model/Gamefile.h"
 
 enum class Solved : std::int32_t { No = 0, WithHelp = 1, Alone = 2 };
 

@@ -1,4 +1,4 @@
-#include "Regions.h"
+#include "game/Regions.h"
 
 #include <algorithm>
 #include <bit>

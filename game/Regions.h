@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "../model/Point.h"
+#include "model/Point.h"
 
 // Every shipped group plays on a field of 20 x 20 file units: ten bricks a
 // row, twenty rows.

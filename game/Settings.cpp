@@ -1,9 +1,9 @@
-#include "Settings.h"
+#include "game/Settings.h"
 
 #include <algorithm>
 
-#include "../model/Binaryio.h"
-#include "../model/Fileaccess.h"
+#include "model/Binaryio.h"
+#include "model/Fileaccess.h"
 
 namespace {
 constexpr std::size_t kFirstBlock = 40;

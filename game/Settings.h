@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "../model/Failure.h"
+#include "model/Failure.h"
 
 class ClSettings {
 public:

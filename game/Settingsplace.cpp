@@ -1,8 +1,8 @@
-#include "Settingsplace.h"
+#include "game/Settingsplace.h"
 
 #include <cstdlib>
 
-#include "Settings.h"
+#include "game/Settings.h"
 #include "model/Fileaccess.h"
 
 namespace {

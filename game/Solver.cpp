@@ -1,8 +1,8 @@
-#include "Solver.h"
+#include "game/Solver.h"
 
 #include <algorithm>
 
-#include "Orientations.h"
+#include "game/Orientations.h"
 
 bool gapOf(const ClPuzzle& puzzle, PlaceSet& gap, Failure* failure)
 {

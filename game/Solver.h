@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "Regions.h"
-#include "../model/Gamefile.h"
+#include "game/Regions.h"
+#include "model/Gamefile.h"
 
 // Pieces that can take the same cells are interchangeable: swapping two of
 // them gives no new tiling.

@@ -1,4 +1,4 @@
-#include "Turnrule.h"
+#include "game/Turnrule.h"
 
 TurnRule turnRuleOf(std::int32_t shapeIndex)
 {

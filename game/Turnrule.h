@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "../model/Gamefile.h"
+#include "model/Gamefile.h"
 
 // What a right click does to a piece, by its shape index.
 enum class TurnRule {

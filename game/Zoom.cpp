@@ -1,10 +1,10 @@
-#include "Zoom.h"
+#include "game/Zoom.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <string_view>
 
-#include "../model/Fileaccess.h"
+#include "model/Fileaccess.h"
 
 namespace zoom {
 

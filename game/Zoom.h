@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "../model/Failure.h"
+#include "model/Failure.h"
 
 namespace zoom {
 

@@ -1,4 +1,4 @@
-#include "Fileaccess.h"
+#include "model/Fileaccess.h"
 
 #include <dirent.h>
 #include <fcntl.h>

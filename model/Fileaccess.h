@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Failure.h"
+#include "model/Failure.h"
 
 namespace fileaccess {
 

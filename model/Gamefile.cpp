@@ -1,12 +1,12 @@
-#include "Gamefile.h"
+#include "model/Gamefile.h"
 
 #include <algorithm>
 #include <istream>
 #include <ostream>
 #include <sstream>
 
-#include "Binaryio.h"
-#include "Fileaccess.h"
+#include "model/Binaryio.h"
+#include "model/Fileaccess.h"
 
 using namespace binaryio;
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "Failure.h"
+#include "model/Failure.h"
 
-#include "Point.h"
+#include "model/Point.h"
 
 struct ClGameHeader {
     static constexpr std::int64_t kSize = 232;

@@ -1,4 +1,4 @@
-#include "Jpegscan.h"
+#include "model/Jpegscan.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "Midiscan.h"
+#include "model/Midiscan.h"
 
 #include <algorithm>
 #include <deque>

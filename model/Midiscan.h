@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "Failure.h"
+#include "model/Failure.h"
 
 struct MidiScan {
     // None when the file may be played; otherwise why not: damaged, or

@@ -1,4 +1,4 @@
-#include "Point.h"
+#include "model/Point.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "Boardframe.h"
+#include "view/Boardframe.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>

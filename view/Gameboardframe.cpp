@@ -1,4 +1,4 @@
-#include "Gameboardframe.h"
+#include "view/Gameboardframe.h"
 
 #include <algorithm>
 
@@ -8,14 +8,14 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "Layout.h"
+#include "view/Layout.h"
 #include "game/Playerchoices.h"
 #include <QThread>
 
-#include "Imagetool.h"
-#include "Imgbtn.h"
-#include "Solvedmark.h"
-#include "Soundplayer.h"
+#include "view/Imagetool.h"
+#include "view/Imgbtn.h"
+#include "view/Solvedmark.h"
+#include "view/Soundplayer.h"
 #include "game/Checkerboard.h"
 
 namespace {

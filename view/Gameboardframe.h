@@ -8,8 +8,8 @@
 
 #include <QTimer>
 
-#include "Boardframe.h"
-#include "Soundplayer.h"
+#include "view/Boardframe.h"
+#include "view/Soundplayer.h"
 
 class QLabel;
 class TImgBtn;

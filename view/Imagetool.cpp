@@ -1,4 +1,4 @@
-#include "Imagetool.h"
+#include "view/Imagetool.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
-#include "Imgbtn.h"
+#include "view/Imgbtn.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "Imagetool.h"
+#include "view/Imagetool.h"
 
 namespace {
 // Black pixels become see-through, so the lettering stands on the picture behind.

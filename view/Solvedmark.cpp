@@ -1,11 +1,11 @@
-#include "Solvedmark.h"
+#include "view/Solvedmark.h"
 
 #include <cmath>
 
 #include <QPainter>
 #include <QPolygonF>
 
-#include "Layout.h"
+#include "view/Layout.h"
 
 namespace {
 const QColor kStarColour(255, 200, 0);

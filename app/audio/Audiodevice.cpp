@@ -1,4 +1,4 @@
-#include "Audiodevice.h"
+#include "app/audio/Audiodevice.h"
 
 #include <cstdio>
 #include <string>

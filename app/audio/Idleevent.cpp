@@ -1,4 +1,4 @@
-#include "Idleevent.h"
+#include "app/audio/Idleevent.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "Mediaplayer.h"
+#include "app/audio/Mediaplayer.h"
 
 #include <atomic>
 #include <chrono>
@@ -6,7 +6,7 @@
 
 #include <SDL_mixer.h>
 
-#include "Audiodevice.h"
+#include "app/audio/Audiodevice.h"
 #include "model/Fileaccess.h"
 #include "model/Midiscan.h"
 

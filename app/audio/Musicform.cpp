@@ -1,6 +1,6 @@
-#include "Musicform.h"
+#include "app/audio/Musicform.h"
 
-#include "Idleevent.h"
+#include "app/audio/Idleevent.h"
 #include "game/Displaynames.h"
 #include "game/Gamerandom.h"
 

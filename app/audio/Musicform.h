@@ -7,7 +7,7 @@
 #include <QSet>
 #include <QWidget>
 
-#include "Mediaplayer.h"
+#include "app/audio/Mediaplayer.h"
 
 class TFormMusic : public QWidget {
     Q_OBJECT

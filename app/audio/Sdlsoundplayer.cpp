@@ -1,9 +1,9 @@
-#include "Sdlsoundplayer.h"
+#include "app/audio/Sdlsoundplayer.h"
 
 #include <QFile>
 #include <SDL_mixer.h>
 
-#include "Audiodevice.h"
+#include "app/audio/Audiodevice.h"
 
 namespace {
 Mix_Chunk* loadChunk(Sound sound)

@@ -1,4 +1,4 @@
-#include "Checker.h"
+#include "tools/gamtool/Checker.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,10 +7,10 @@
 #include <optional>
 #include <sstream>
 
-#include "Difficulty.h"
-#include "Groups.h"
+#include "tools/gamtool/Difficulty.h"
+#include "tools/gamtool/Groups.h"
 #include "game/Regions.h"
-#include "Shapes.h"
+#include "tools/gamtool/Shapes.h"
 #include "game/Solver.h"
 #include "game/Gamecontrol.h"
 

@@ -1,4 +1,4 @@
-#include "Difficulty.h"
+#include "tools/gamtool/Difficulty.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,9 +6,9 @@
 #include <limits>
 #include <sstream>
 
-#include "Groups.h"
+#include "tools/gamtool/Groups.h"
 #include "game/Regions.h"
-#include "Shapes.h"
+#include "tools/gamtool/Shapes.h"
 #include "game/Solver.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "Dump.h"
+#include "tools/gamtool/Dump.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "Generator.h"
+#include "tools/gamtool/Generator.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,9 +7,9 @@
 #include <random>
 #include <set>
 
-#include "Difficulty.h"
+#include "tools/gamtool/Difficulty.h"
 #include "game/Regions.h"
-#include "Shapes.h"
+#include "tools/gamtool/Shapes.h"
 
 namespace {
 

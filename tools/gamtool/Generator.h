@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "Groups.h"
+#include "tools/gamtool/Groups.h"
 #include "model/Gamefile.h"
 
 // The same arguments always give the same content. False (with the reason in

@@ -1,4 +1,4 @@
-#include "Groups.h"
+#include "tools/gamtool/Groups.h"
 
 #include "game/Regions.h"
 

@@ -1,4 +1,4 @@
-#include "Shapes.h"
+#include "tools/gamtool/Shapes.h"
 
 #include <algorithm>
 #include <cmath>

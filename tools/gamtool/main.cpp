@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "Checker.h"
-#include "Difficulty.h"
-#include "Dump.h"
-#include "Generator.h"
-#include "Groups.h"
+#include "tools/gamtool/Checker.h"
+#include "tools/gamtool/Difficulty.h"
+#include "tools/gamtool/Dump.h"
+#include "tools/gamtool/Generator.h"
+#include "tools/gamtool/Groups.h"
 #include "game/Solver.h"
 #include "model/Gamefile.h"
 
