@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QByteArrayList>
 
-#include "app/Gamewindow.h"
+#include "app/Gameparts.h"
 #include "app/Quitsignals.h"
 
 namespace {
@@ -37,7 +37,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s\n", message.constData());
     setUpApplication();
     quitOnSignals(&app);
-    TGameWindow game;
+    GameParts game;
     game.form.show();
     return app.exec();
 }

@@ -11,7 +11,7 @@
 #include <QTimer>
 
 #include "Firstframe.h"
-#include "app/Gamewindow.h"
+#include "app/Gameparts.h"
 #include "view/Gameboardframe.h"
 
 namespace {
@@ -66,7 +66,7 @@ int main(int argc, char** argv)
     setUpApplication();
     const QByteArray folder = argc > 1 ? QByteArray(argv[1]) : defaultProgramFolder();
     const bool play = argc > 2 && QByteArray(argv[2]) == "--play";
-    TGameWindow game(folder);
+    GameParts game(folder);
     TFormMain& form = game.form;
     FirstFrameReport::watch(&form);
     form.show();

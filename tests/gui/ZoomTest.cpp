@@ -9,7 +9,7 @@
 #include "Window.h"
 #include "app/Chooseform.h"
 #include "app/Dialogstyle.h"
-#include "app/Gamewindow.h"
+#include "app/Gameparts.h"
 #include "app/Optionform.h"
 #include "app/Selectform.h"
 #include "app/Problemreport.h"
@@ -42,7 +42,7 @@ struct ZoomedGame {
     QImage screen() { return game.view.grab().toImage().convertToFormat(QImage::Format_RGB32); }
     ClGameControl& play() { return *game.form.gameInterface->gameControl; }
 
-    TGameWindow game;
+    GameParts game;
     QStringList problems;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
-// The game as the program runs it: the application's name, menu id and
+// The game as the program runs it, a set of parts rather than a window of
+// its own: the application's name, menu id and
 // icon, then the main window with its sound effects, the window that shows
 // it at the player's zoom, and the hidden music window, wired together.
 // The program and its benchmarks build it here.
@@ -12,11 +13,11 @@
 
 void setUpApplication();
 
-struct TGameWindow {
-    explicit TGameWindow(const QByteArray& programFolder = defaultProgramFolder());
-    ~TGameWindow();
-    TGameWindow(const TGameWindow&) = delete;
-    TGameWindow& operator=(const TGameWindow&) = delete;
+struct GameParts {
+    explicit GameParts(const QByteArray& programFolder = defaultProgramFolder());
+    ~GameParts();
+    GameParts(const GameParts&) = delete;
+    GameParts& operator=(const GameParts&) = delete;
 
     ClSdlSoundPlayer soundEffects; // outlives the board that plays it
     TFormMain form;

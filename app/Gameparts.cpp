@@ -1,4 +1,4 @@
-#include "app/Gamewindow.h"
+#include "app/Gameparts.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -18,7 +18,7 @@ void setUpApplication()
     QApplication::setWindowIcon(icon);
 }
 
-TGameWindow::TGameWindow(const QByteArray& programFolder)
+GameParts::GameParts(const QByteArray& programFolder)
     : form(programFolder)
     , view(form, *form.gameInterface)
 {
@@ -31,7 +31,7 @@ TGameWindow::TGameWindow(const QByteArray& programFolder)
     form.gameInterface->musicPlayer = PlayMusic;
 }
 
-TGameWindow::~TGameWindow()
+GameParts::~GameParts()
 {
     audiodevice::reportProblemsTo(nullptr);
     FormMusic = nullptr;
