@@ -20,8 +20,12 @@ void onQuitSignal(int signalNumber)
     const int saved = errno;
     char byte = char(signalNumber);
     [[maybe_unused]] const ssize_t sent = ::write(signalPipe[1], &byte, 1);
-    // The next one is not waited for.
-    ::signal(signalNumber, SIG_DFL);
+    // The next one, of any kind, is not waited for; one the caller ignored stays ignored.
+    for (int quitSignal : kQuitSignals) {
+        struct sigaction now {};
+        if (::sigaction(quitSignal, nullptr, &now) == 0 && now.sa_handler == onQuitSignal)
+            ::signal(quitSignal, SIG_DFL);
+    }
     errno = saved;
 }
 } // namespace

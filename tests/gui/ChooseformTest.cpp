@@ -44,6 +44,7 @@ private slots:
             {"a typed number", {Qt::Key_3, Qt::Key_7, Qt::Key_Return}, 36},
             {"a digit past the end starts anew, Backspace takes one back",
              {Qt::Key_5, Qt::Key_9, Qt::Key_9, Qt::Key_4, Qt::Key_Backspace, Qt::Key_1, Qt::Key_Return}, 90},
+            {"the last number", {Qt::Key_1, Qt::Key_3, Qt::Key_0, Qt::Key_Return}, 129},
             {"Escape", {Qt::Key_3, Qt::Key_Escape}, -7},
         };
         std::vector<Solved> marks(130, Solved::No);
@@ -65,6 +66,8 @@ private slots:
             const bool confirmed = ShowChooser(shown, "Group", marks);
             QVERIFY2(confirmed == (chosen != -7) && shown == chosen && focused && inSight, what);
         }
+        // With every puzzle solved, the current tile starts on the one shown.
+        QCOMPARE(TFormChoose("Group", std::vector<Solved>(130, Solved::Alone), 77).tiles->current(), 77);
     }
 
     // Key G over the shipped first group: the chooser shows the record of

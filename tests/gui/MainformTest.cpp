@@ -1,5 +1,6 @@
 #include <sys/stat.h>
 
+#include <QDesktopServices>
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
@@ -7,6 +8,7 @@
 #include <QTimer>
 
 #include "Window.h"
+#include "app/Aboutbox.h"
 #include "app/Optionform.h"
 #include "app/Problemreport.h"
 #include "app/Selectform.h"
@@ -32,6 +34,15 @@ void answerDialogWith(const char* buttonName)
         Mouse(dialog).click(button->geometry().center());
     });
 }
+// The addresses the desktop was asked to open.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public slots:
+    void open(const QUrl& url) { urls << url; }
+
+public:
+    QList<QUrl> urls;
+};
 } // namespace
 
 class MainformTest : public QObject {
@@ -111,6 +122,7 @@ private slots:
                 QCOMPARE(actionsOf(b.playing, [&] { QTest::keyClick(&form, key); }), expected);
         }
         QCOMPARE(actionsOf(false, [&] { QTest::keyClick(&form, Qt::Key_H); }), QStringList()); // no hint unless in play
+        QVERIFY2(window.problems.isEmpty(), qPrintable(window.problems.join("; "))); // the hints worked: no warning
 
         form.showOptions = [&](std::int32_t& sound, std::int32_t& music, std::int32_t& style) {
             QTimer::singleShot(0, [] {
@@ -399,6 +411,23 @@ private slots:
         QCOMPARE(shown.size(), 1);
         QVERIFY(!QApplication::activeModalWidget());
         shown[0]->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        report.add("Problem 10."); // a closed box's list is done with
+        QCOMPARE(report.text(), QString("Problem 10."));
+    }
+
+    // The About box's lines open the web page and a mail to the support address.
+    void theAboutBoxOpensItsAddresses()
+    {
+        UrlRecorder desktop;
+        for (const char* scheme : {"mailto", "https"})
+            QDesktopServices::setUrlHandler(scheme, &desktop, "open");
+        TFormAboutBox box;
+        Mouse(&box).click(box.lblMail->geometry().center());
+        Mouse(&box).click(box.Comments->geometry().center());
+        for (const char* scheme : {"mailto", "https"})
+            QDesktopServices::unsetUrlHandler(scheme);
+        QCOMPARE(desktop.urls, QList<QUrl>({QUrl("mailto:help@wallwright.example"), QUrl("https://wallwright.example")}));
     }
 
     // Ok and Return confirm, Cancel and Escape cancel; only a confirm carries

@@ -53,14 +53,15 @@ private slots:
         QTest::newRow("G") << Qt::Key_G << "Press G again to choose another puzzle.";
     }
 
-    // With moves, the first press only says what a second would do; the
-    // second does it.
+    // With moves, the first press only says what a second would do, and the
+    // key held down repeating is no second press; the second does it.
     void keysThatLoseMovesAskTwice()
     {
         QFETCH(Qt::Key, key);
         QFETCH(QString, note);
         play(true);
         press(key);
+        QTest::simulateEvent(window->form.get(), true, key, {}, {}, true);
         QCOMPARE(board().note(), note);
         QVERIFY(board().PaintBox1->isEnabled() && window->form->gameInterface->puzzleHasMoves());
         QCOMPARE(puzzle(), 1);
@@ -70,8 +71,9 @@ private slots:
         QVERIFY(!window->dialogs.isEmpty() || puzzle() != 1 || !window->form->gameInterface->puzzleHasMoves());
     }
 
-    // Any other key or a click in between forgets the first press; a button
-    // acts at once, moves or not, and forgets the question.
+    // Any other key, a click or the window losing the keys in between forgets
+    // the first press; a button acts at once, moves or not, and forgets the
+    // question.
     void anythingElseInBetweenForgetsTheFirstPress()
     {
         play(true);
@@ -83,6 +85,14 @@ private slots:
             [&] { press(Qt::Key_O); },
             [&] { press(Qt::Key_PageDown, Qt::ShiftModifier); },
             [&] { Mouse(window->form.get()).click(pixelOf(70, 70)); },
+            [&] {
+                QWidget other;
+                other.show();
+                other.activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(&other));
+                window->form->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(window->form.get()));
+            },
         };
         for (const auto& interruption : interruptions) {
             QVERIFY(askingNextPuzzle());

@@ -61,13 +61,17 @@ private slots:
     // At 1x the window shows the game's pixels unchanged; at 2x the bricks come
     // from the large art, in the same places (the art itself as HidpiTest checks
     // it). The mouse works in the game's own pixels: a drop snaps exactly as at
-    // 1x, and the buttons light up under it. The play key reaches the game
-    // through the window that shows it.
+    // 1x, and the buttons light up under it, keeping their lit face through a
+    // zoom. The play key reaches the game through the window that shows it.
     void atTwiceTheSizeTheGameIsDrawnSharperAndPlaysAsAt1x()
     {
         ZoomedGame game(*folder);
         QCOMPARE(game.screen(), game.game.form.grab().toImage().convertToFormat(QImage::Format_RGB32));
+        const TImgBtn& play = *game.game.form.FrameGameBoard1->imgPlay;
+        Mouse(&game.view()).move(QPoint(130, 30)); // over Play at 1x and at 1.5x
         game.keys(Qt::CTRL | Qt::Key_Plus);
+        QCOMPARE(play.shownPicture(), play.PicUp());
+        QCOMPARE(play.shownPicture().devicePixelRatio(), 2.0); // at 1.5x from the large art
         game.keys(Qt::CTRL | Qt::Key_Equal);
         QCOMPARE(game.view().zoom(), 200);
         // Puzzle 0's bar lies at window pixels (64, 120).
@@ -90,7 +94,6 @@ private slots:
         FadeFrames fade(game.view().viewport(), *game.game.form.FrameGameBoard1);
         mouse.drag(pixelOf(40, 56, 1, 1) * 2, pixelOf(33, 9, 1, 1) * 2);
         QCOMPARE(fade.colours.size(), 26);
-        const TImgBtn& play = *game.game.form.FrameGameBoard1->imgPlay;
         mouse.move(QPoint(120, 30) * 2);
         QCOMPARE(play.shownPicture(), play.PicUp());
         QCOMPARE(play.shownPicture().devicePixelRatio(), 2.0);
@@ -99,13 +102,14 @@ private slots:
     // The zoom is kept over a restart in a file of its own. Remembered at 3x,
     // on a smaller screen the window opens at the largest step the screen
     // takes, and grows no further; the choice is kept until the player makes
-    // another. Full screen fills the screen at any size.
+    // another. Full screen fills the screen at any size; Ctrl+0 returns to
+    // the game's own size. A step that fits the screen exactly is reached.
     void theZoomIsKeptAndOpensAtTheLargestStepThatFits()
     {
         {
             ZoomedGame game(*folder);
-            for (int step = 0; step < 3; ++step)
-                game.keys(Qt::CTRL | Qt::Key_Plus);
+            for (const Qt::Key key : {Qt::Key_Plus, Qt::Key_Plus, Qt::Key_Plus, Qt::Key_Minus, Qt::Key_Plus})
+                game.keys(Qt::CTRL | key);
             QCOMPARE(zoomFile(*folder), QByteArray("300\n"));
         }
         QCOMPARE(QFileInfo(folder->path("config.dat")).size(), qint64(ClSettings::kSize));
@@ -126,7 +130,7 @@ private slots:
                 game.keys(Qt::Key_F11);
                 QTRY_COMPARE(game.view().frameGeometry(), normal);
             }
-            game.keys(Qt::CTRL | Qt::Key_Minus);
+            game.keys(Qt::CTRL | Qt::Key_0);
             QCOMPARE(game.view().size(), QSize(640, 480));
             QCOMPARE(zoomFile(*folder), QByteArray("100\n"));
             // Sized by its border, the game fits itself in, and the size is kept;
@@ -142,6 +146,13 @@ private slots:
             ZoomedGame game(*folder, {1000, 800});
             QCOMPARE(game.view().size(), QSize(900, 600));
         }
+        // A step that fits the screen exactly is reached.
+        ZoomedGame exact(*folder);
+        const QMargins frame = exact.view().windowHandle()->frameMargins();
+        exact.view().availableArea = [frame] { return QRect(0, 0, 1280, 960).marginsAdded(frame); };
+        for (int step = 0; step < 3; ++step)
+            exact.keys(Qt::CTRL | Qt::Key_Plus);
+        QCOMPARE(exact.view().zoom(), 200);
     }
 
     // At every size a dialog's keys work in it exactly as at 1x, and none
@@ -219,19 +230,30 @@ private slots:
                  QList<int>({before.x, before.y, before.angle, before.flipped}));
     }
 
-    // A dialog opens at the game's scale, and its keys reach it.
+    // A dialog opens at the scale the game is shown at, zoomed or in full
+    // screen, and its keys reach it.
+    void dialogsFollowTheZoom_data()
+    {
+        QTest::addColumn<bool>("fullScreen");
+        QTest::newRow("at 2x") << false;
+        QTest::newRow("in full screen") << true;
+    }
     void dialogsFollowTheZoom()
     {
+        QFETCH(bool, fullScreen);
         ZoomedGame game(*folder);
-        game.view().zoomIn();
-        game.view().zoomIn();
+        if (fullScreen)
+            game.view().toggleFullScreen();
+        else
+            game.view().zoomIn(), game.view().zoomIn();
+        QTRY_VERIFY(game.view().shownScale() > 1);
         QTimer::singleShot(0, [&] {
             QWidget* window = QApplication::activeModalWidget();
             const auto* chooser = game.view().findChild<TFormChoose*>();
             QVERIFY(window && chooser);
             window->activateWindow();
             QTRY_COMPARE(QApplication::activeWindow(), window);
-            QCOMPARE(window->size(), chooser->size() * 2);
+            QCOMPARE(window->size(), (QSizeF(chooser->size()) * game.view().shownScale()).toSize());
             for (Qt::Key key : {Qt::Key_Right, Qt::Key_Return})
                 QTest::keyClick(window, key);
         });
