@@ -52,6 +52,14 @@ TKeyPlay::TKeyPlay(QWidget& window, TFrameGameBoard& board, ClGameInterface& gam
     QCoreApplication::instance()->installEventFilter(this);
 }
 
+QList<QKeySequence> TKeyPlay::keys()
+{
+    QList<QKeySequence> keys;
+    for (const auto& playKey : kPlayKeys)
+        keys << QKeySequence(playKey.modifiers | playKey.key);
+    return keys;
+}
+
 bool TKeyPlay::eventFilter(QObject* watched, QEvent* event)
 {
     // The one way a key reaches the board: pressed in the game's own window,

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <optional>
 
+#include <QKeySequence>
+#include <QList>
 #include <QObject>
 
 #include "game/Gamecontrol.h"
@@ -39,6 +41,9 @@ public:
 
     // The chosen piece's place in the puzzle file; none until the first choice.
     std::optional<std::size_t> chosen() const { return chosenPiece; }
+
+    // Every key of keyboard play, as the help must name them.
+    static QList<QKeySequence> keys();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "Window.h"
+#include "app/Keyplay.h"
 #include "app/Keynames.h"
 #include "app/Gameview.h"
 
@@ -45,13 +46,14 @@ private slots:
         const QString keyboardPage = read(SOURCE_DIR "/resources/help/keyboard.html");
         const QSet<QString> allTheKeys =
             matches("<kbd>([^<]+)</kbd>", keyboardPage.section("id=\"keys\"", 1).section("</table>", 0, 0));
-        QList<QKeySequence> gameKeys;
+        QList<QKeySequence> gameKeys = TKeyPlay::keys();
         for (const QAction* action : window.form->findChildren<QAction*>() + view.findChildren<QAction*>())
             gameKeys += action->shortcuts();
         for (const QShortcut* shortcut : window.form->findChildren<QShortcut*>())
             gameKeys += shortcut->key();
-        // The button's keys, the window's own and the zoom's are all read.
-        QVERIFY(gameKeys.contains(Qt::Key_S) && gameKeys.contains(Qt::Key_O) && gameKeys.contains(Qt::Key_F11));
+        // The button's keys, the window's own, the zoom's and keyboard play's are all read.
+        QVERIFY(gameKeys.contains(Qt::Key_S) && gameKeys.contains(Qt::Key_O) && gameKeys.contains(Qt::Key_F11)
+                && gameKeys.contains(Qt::SHIFT | Qt::Key_Space));
         for (const QKeySequence& key : gameKeys)
             QVERIFY2(allTheKeys.contains(keyName(key)), qPrintable(keyName(key) + " is missing from All the keys"));
         const auto buttons = window.board().findChildren<TImgBtn*>();
