@@ -83,18 +83,12 @@ inline std::size_t entriesIn(const std::string& dir)
     return std::size_t(std::distance(directory_iterator(dir), directory_iterator()));
 }
 
-inline ClGameFile smallGame()
-{
-    ClGameFile file;
-    fillSmallGame(file);
-    return file;
-}
-
 // The small game, changed by `edit` first, saved under `name`: its path, or
 // nothing when it could not be saved.
 inline std::string writeSmallGame(const std::string& name, const std::function<void(ClGameFile&)>& edit = {})
 {
-    ClGameFile file = smallGame();
+    ClGameFile file;
+    fillSmallGame(file);
     if (edit)
         edit(file);
     const std::string path = tempPath(name);

@@ -67,7 +67,8 @@ TEST(Gamefile, FailuresNameTheRecordAndChangeNothing)
 // The counts written are those of what is held, whatever the records claim.
 TEST(Gamefile, RoundTripKeepsOddValuesAndOpaqueBytes)
 {
-    ClGameFile file = fixtures::smallGame();
+    ClGameFile file;
+    fixtures::fillSmallGame(file);
     file.header.puzzleCount = 50;
     file.puzzles[0].pieceCount = 9;
     file.header.headerTag = -123456789;

@@ -19,7 +19,8 @@ namespace fs = std::filesystem;
 
 TEST(Progress, APuzzleIsKnownByItsContentAndHelpIsOutgrown)
 {
-    const ClGameFile group = fixtures::smallGame();
+    ClGameFile group;
+    fixtures::fillSmallGame(group);
     ClProgress progress;
     using Result = ClProgress::RecordResult;
     EXPECT_EQ(progress.record(group.puzzles[1], true), Result::Recorded);
@@ -41,7 +42,8 @@ TEST(Progress, APuzzleIsKnownByItsContentAndHelpIsOutgrown)
 TEST(Progress, TwoGamesAtOnceKeepEachOthersSolvesInTheBytesOlderBuildsWrote)
 {
     const std::string path = fixtures::freshFolder("progress-two") + "/" + ClProgress::kFileName;
-    const ClGameFile group = fixtures::smallGame();
+    ClGameFile group;
+    fixtures::fillSmallGame(group);
     ClProgress first, second;
     Failure failure;
     std::string aside;
@@ -60,7 +62,8 @@ TEST(Progress, TwoGamesAtOnceKeepEachOthersSolvesInTheBytesOlderBuildsWrote)
 TEST(Progress, AFullRecordStaysReadable)
 {
     const std::string path = fixtures::freshFolder("progress-full") + "/" + ClProgress::kFileName;
-    const ClGameFile group = fixtures::smallGame();
+    ClGameFile group;
+    fixtures::fillSmallGame(group);
     fixtures::put(path, fixtures::fullProgress(group.puzzles[0]));
 
     ClProgress progress;
@@ -81,7 +84,8 @@ TEST(Progress, WhatCannotBeReadIsSetAsideNeverLost)
 {
     const std::string dir = fixtures::freshFolder("progress-damaged");
     const std::string path = dir + "/" + ClProgress::kFileName;
-    const ClGameFile group = fixtures::smallGame();
+    ClGameFile group;
+    fixtures::fillSmallGame(group);
     ClProgress good;
     good.record(group.puzzles[0], false);
     const std::string bytes = good.toBytes();

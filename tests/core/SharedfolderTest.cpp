@@ -23,7 +23,8 @@ TEST(Sharedfolder, AGameStoppedInItsSaveIsNeitherWrittenOverNorWaitedFor)
 {
     const std::string dir = fixtures::freshFolder("stopped-game");
     const std::string record = dir + "/" + ClProgress::kFileName, settings = dir + "/config.dat";
-    const ClGameFile group = fixtures::smallGame();
+    ClGameFile group;
+    fixtures::fillSmallGame(group);
     fixtures::StoppedGame other(dir, [&] {
         ClProgress stale;
         stale.record(group.puzzles[0], false);
