@@ -178,6 +178,7 @@ TEST(DamagedGroup, PiecesWithoutUsableShapesOrPlacesPlayWithoutHarm)
         file.puzzles[0].pieces = {fixtures::piece(0, 2, 2, 2, 12), fixtures::piece(-1, 8, 2, 8, 12),
             fixtures::piece(99, 8, 4, 8, 14), fixtures::piece(2, 12, 6, 12, 16), fixtures::piece(3, 16, 6, 16, 16),
             fixtures::piece(0, 1 << 29, -(1 << 29), 1 << 30, 1 << 30)};
+        file.puzzles[0].pieceCount = 6;
     });
     ClGameControl game;
     ASSERT_TRUE(fixtures::startPlay(game, path));

@@ -66,6 +66,7 @@ TEST(Hint, MovesTheRightPieceToTheRightPlace)
     const std::string path = fixtures::writeSmallGame("two-bars.gam", [](ClGameFile& file) {
         file.puzzles[0].pieces = {fixtures::piece(0, 2, 2, 2, 12), fixtures::piece(0, 8, 2, 2, 14),
                                   fixtures::piece(1, 14, 2, 10, 14)};
+        file.puzzles[0].pieceCount = 3;
     });
     constexpr int kStart = -1;
     const struct {
