@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <limits>
 #include <string>
@@ -82,12 +83,16 @@ inline std::size_t entriesIn(const std::string& dir)
     return std::size_t(std::distance(directory_iterator(dir), directory_iterator()));
 }
 
-inline std::string writeSmallGame(const std::string& name)
+// The small game, changed by `edit` first, saved under `name`: its path, or
+// nothing when it could not be saved.
+inline std::string writeSmallGame(const std::string& name, const std::function<void(ClGameFile&)>& edit = {})
 {
     ClGameFile file;
     fillSmallGame(file);
-    file.save(tempPath(name));
-    return tempPath(name);
+    if (edit)
+        edit(file);
+    const std::string path = tempPath(name);
+    return file.save(path) ? path : std::string();
 }
 
 // The group at `path` loaded in play units, its first puzzle laid out for play.
@@ -149,15 +154,20 @@ inline std::string fullProgress(const ClPuzzle& last)
 
 // Runs `work` in a child process of its own, as a second running game
 // would, and returns its exit status: 0 when `work` returned true.
+inline int exitStatusOf(pid_t child)
+{
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
 template <typename Work>
 int inChildProcess(Work work)
 {
     const pid_t child = ::fork();
     if (child == 0)
         ::_exit(work() ? 0 : 1);
-    int status = -1;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return exitStatusOf(child);
 }
 
 // A second running game, in a process of its own, that takes the folder's
@@ -196,10 +206,8 @@ public:
     int resume()
     {
         ::kill(child, SIGCONT);
-        int status = -1;
-        ::waitpid(child, &status, 0);
         finished = true;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        return exitStatusOf(child);
     }
 
 private:

@@ -167,21 +167,19 @@ TEST_F(Game, TurnsKeepTheClickedBrickInPlace)
 // outside the field play without harm, and the rest still finish the wall.
 TEST(DamagedGroup, PiecesWithoutUsableShapesOrPlacesPlayWithoutHarm)
 {
-    ClGameFile file;
-    fixtures::fillSmallGame(file);
-    ClShape nan = fixtures::barShape();
-    nan.centerX = nan.mirrorX = std::numeric_limits<float>::quiet_NaN();
-    ClShape huge = fixtures::barShape();
-    huge.centerY = 3e38f; // infinite once converted to play units
-    huge.mirrorX = -3e38f;
-    file.shapes.insert(file.shapes.end(), {nan, huge});
-    file.header.shapeCount = 4;
-    file.puzzles[0].pieces = {fixtures::piece(0, 2, 2, 2, 12), fixtures::piece(-1, 8, 2, 8, 12),
-        fixtures::piece(99, 8, 4, 8, 14), fixtures::piece(2, 12, 6, 12, 16), fixtures::piece(3, 16, 6, 16, 16),
-        fixtures::piece(0, 1 << 29, -(1 << 29), 1 << 30, 1 << 30)};
-    file.puzzles[0].pieceCount = 6;
-    const std::string path = fixtures::tempPath("damaged.gam");
-    ASSERT_TRUE(file.save(path));
+    const std::string path = fixtures::writeSmallGame("damaged.gam", [](ClGameFile& file) {
+        ClShape nan = fixtures::barShape();
+        nan.centerX = nan.mirrorX = std::numeric_limits<float>::quiet_NaN();
+        ClShape huge = fixtures::barShape();
+        huge.centerY = 3e38f; // infinite once converted to play units
+        huge.mirrorX = -3e38f;
+        file.shapes.insert(file.shapes.end(), {nan, huge});
+        file.header.shapeCount = 4;
+        file.puzzles[0].pieces = {fixtures::piece(0, 2, 2, 2, 12), fixtures::piece(-1, 8, 2, 8, 12),
+            fixtures::piece(99, 8, 4, 8, 14), fixtures::piece(2, 12, 6, 12, 16), fixtures::piece(3, 16, 6, 16, 16),
+            fixtures::piece(0, 1 << 29, -(1 << 29), 1 << 30, 1 << 30)};
+        file.puzzles[0].pieceCount = 6;
+    });
     ClGameControl game;
     ASSERT_TRUE(fixtures::startPlay(game, path));
     const auto& pieces = game.puzzle.pieces;
@@ -216,12 +214,10 @@ TEST(DamagedGroup, PiecesWithoutUsableShapesOrPlacesPlayWithoutHarm)
 // refused with its empty result, and nothing is held.
 TEST(DamagedGroup, WithoutAPuzzleEveryOperationIsRefused)
 {
-    ClGameFile empty;
-    fixtures::fillSmallGame(empty);
-    empty.header.puzzleCount = 0;
-    empty.puzzles.clear();
-    const std::string path = fixtures::tempPath("no-puzzles.gam");
-    ASSERT_TRUE(empty.save(path));
+    const std::string path = fixtures::writeSmallGame("no-puzzles.gam", [](ClGameFile& file) {
+        file.header.puzzleCount = 0;
+        file.puzzles.clear();
+    });
     for (const bool opened : {false, true}) {
         ClGameControl game;
         if (opened) {
@@ -247,14 +243,11 @@ TEST(DamagedGroup, WithoutAPuzzleEveryOperationIsRefused)
 TEST(DamagedGroup, ZeroAndNegativeGridsHaveNoWallAndRefuseEveryMove)
 {
     for (const auto& [width, height] : {std::pair{0, 20}, std::pair{20, 0}, std::pair{-4, -4}}) {
-        ClGameFile file;
-        fixtures::fillSmallGame(file);
-        file.header.gridWidth = width;
-        file.header.gridHeight = height;
-        const std::string path = fixtures::tempPath("zero-grid.gam");
-        ASSERT_TRUE(file.save(path));
         ClGameControl game;
-        ASSERT_TRUE(fixtures::startPlay(game, path));
+        ASSERT_TRUE(fixtures::startPlay(game, fixtures::writeSmallGame("zero-grid.gam", [&](ClGameFile& file) {
+            file.header.gridWidth = width;
+            file.header.gridHeight = height;
+        })));
         // Nothing to fill: an empty wall counts as complete from the start.
         EXPECT_TRUE(game.wallComplete());
         ClPiece* bar = game.pickPiece(8, 48);

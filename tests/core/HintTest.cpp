@@ -63,13 +63,11 @@ TEST(Hint, MovesTheRightPieceToTheRightPlace)
     // Two bars and an L whose gap is one row of bricks from file place (2, 2)
     // to (16, 2) and one below at (15, 3): the bars fill (2, 2) to (12, 2) in
     // one way only, the L the rest.
-    ClGameFile file;
-    fixtures::fillSmallGame(file);
-    file.puzzles[0].pieces = {fixtures::piece(0, 2, 2, 2, 12), fixtures::piece(0, 8, 2, 2, 14),
-                              fixtures::piece(1, 14, 2, 10, 14)};
-    file.puzzles[0].pieceCount = 3;
-    const std::string path = fixtures::tempPath("two-bars.gam");
-    ASSERT_TRUE(file.save(path));
+    const std::string path = fixtures::writeSmallGame("two-bars.gam", [](ClGameFile& file) {
+        file.puzzles[0].pieces = {fixtures::piece(0, 2, 2, 2, 12), fixtures::piece(0, 8, 2, 2, 14),
+                                  fixtures::piece(1, 14, 2, 10, 14)};
+        file.puzzles[0].pieceCount = 3;
+    });
     constexpr int kStart = -1;
     const struct {
         const char* what;

@@ -37,35 +37,26 @@ TEST(Sharedfolder, AGameStoppedInItsSaveIsNeitherWrittenOverNorWaitedFor)
     mine.record(group.puzzles[1], true);
     ClSettings choices;
     choices.brickStyle = 4;
-    Failure failure;
-    // Each says Busy at once and writes nothing.
-    const std::function<bool()> writes[] = {
-        [&] { return mine.saveMerged(record, failure); },
-        [&] { return choices.saveFields(settings, ClSettings::kBrickStyle, &failure); },
-        [&] { return zoom::save(dir + "/" + zoom::kFileName, {200}, failure); },
-    };
-    for (const auto& write : writes) {
-        failure = {};
-        EXPECT_FALSE(write());
-        EXPECT_EQ(failure.kind, FailureKind::Busy);
-    }
-    EXPECT_EQ(fixtures::entriesIn(dir), 1u); // the lock file alone
-
+    // Each is put off at once, as another game at work, and writes nothing.
     ClPendingSaves saves;
     int deferred = 0, said = 0;
     saves.deferred = [&] { ++deferred; };
     saves.failed = [&](const std::string&, const Failure&) { ++said; };
+    const std::string zoomFile = dir + "/" + zoom::kFileName;
     saves.save(record, [&](Failure& why) { return mine.saveMerged(record, why); });
     saves.save(settings, [&](Failure& why) { return choices.saveFields(settings, ClSettings::kBrickStyle, &why); });
+    saves.save(zoomFile, [&](Failure& why) { return zoom::save(zoomFile, {200}, why); });
     EXPECT_FALSE(saves.retry());
-    EXPECT_EQ(saves.files(), (std::set<std::string>{settings, record}));
-    EXPECT_EQ(deferred, 2);
+    EXPECT_EQ(saves.files(), (std::set<std::string>{settings, record, zoomFile}));
+    EXPECT_EQ(deferred, 3);
     EXPECT_EQ(said, 0); // another game at work is nothing to tell the player
+    EXPECT_EQ(fixtures::entriesIn(dir), 1u); // the lock file alone
 
     ASSERT_EQ(other.resume(), 0);
     EXPECT_TRUE(saves.retry());
     EXPECT_FALSE(saves.pending());
     ClProgress onDisk;
+    Failure failure;
     std::string aside;
     ASSERT_EQ(onDisk.load(record, failure, aside), ClProgress::LoadResult::Read);
     EXPECT_EQ(onDisk.stateOf(group.puzzles[0]), Solved::Alone);
@@ -73,6 +64,7 @@ TEST(Sharedfolder, AGameStoppedInItsSaveIsNeitherWrittenOverNorWaitedFor)
     ClSettings read;
     ASSERT_TRUE(read.loadFrom(settings));
     EXPECT_EQ(read.brickStyle, 4);
+    EXPECT_EQ(zoom::load(zoomFile), zoom::Kept{200});
 }
 
 // A lock file that is no plain file is never used, whatever it is, and

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <vector>
@@ -24,10 +23,9 @@ ToolRun gamtool(const std::vector<std::string>& arguments, bool outputUnread = f
     for (const std::string& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
-    ToolRun run;
     int heard[2], unheard[2];
     if (::pipe(heard) != 0 || ::pipe(unheard) != 0)
-        return run;
+        return {};
     ::close(unheard[0]);
     const pid_t child = ::fork();
     if (child == 0) {
@@ -40,13 +38,12 @@ ToolRun gamtool(const std::vector<std::string>& arguments, bool outputUnread = f
     }
     ::close(heard[1]);
     ::close(unheard[1]);
+    ToolRun run;
     char buffer[4096];
     for (ssize_t n; (n = ::read(heard[0], buffer, sizeof buffer)) > 0;)
         run.output.append(buffer, std::size_t(n));
     ::close(heard[0]);
-    int status = 0;
-    if (child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status))
-        run.status = WEXITSTATUS(status);
+    run.status = fixtures::exitStatusOf(child);
     return run;
 }
 
@@ -76,19 +73,14 @@ TEST(Gamtool, CopyIsByteForByteAndEveryOtherOutcomeHasItsExitStatus)
 
     const std::string cut = fixtures::tempPath("cut-cli.gam");
     fixtures::put(cut, fixtures::contentOf(path).substr(0, 300));
-    ClGameFile file;
-    fixtures::fillSmallGame(file);
-    file.puzzles[0].pieces[1] = file.puzzles[0].pieces[0]; // two solutions on one place, inside the field
-    const std::string overlap = fixtures::tempPath("overlap.gam");
-    ASSERT_TRUE(file.save(overlap));
-    fixtures::fillSmallGame(file);
-    file.header.puzzleCount = 2;
-    file.puzzles.resize(2);
-    file.puzzles[1] = file.puzzles[0];
-    file.puzzles[1].pieces.resize(1); // the bar alone: decided at the first step
-    file.puzzles[1].pieceCount = 1;
-    const std::string lastDecided = fixtures::tempPath("last-decided.gam");
-    ASSERT_TRUE(file.save(lastDecided));
+    // Two solutions on one place, inside the field.
+    const std::string overlap = fixtures::writeSmallGame(
+        "overlap.gam", [](ClGameFile& file) { file.puzzles[0].pieces[1] = file.puzzles[0].pieces[0]; });
+    const std::string lastDecided = fixtures::writeSmallGame("last-decided.gam", [](ClGameFile& file) {
+        file.puzzles.resize(2);
+        file.puzzles[1] = file.puzzles[0];
+        file.puzzles[1].pieces.resize(1); // the bar alone: decided at the first step
+    });
     const struct {
         std::vector<std::string> arguments;
         int status;
