@@ -201,13 +201,14 @@ private slots:
         };
         for (const auto& dialog : dialogs) {
             QString shown;
+            std::pair<QSize, QSize> sizes; // the dialog's, and the game's scale of it
             int result = -1; // while the dialog stays open
             QTimer::singleShot(0, [&] {
                 QWidget* window = QApplication::activeModalWidget();
                 QVERIFY(window);
                 window->activateWindow();
                 QTRY_COMPARE(QApplication::activeWindow(), window);
-                QCOMPARE(window->size(), (QSizeF(shownWidget(window)->size()) * game.view().shownScale()).toSize());
+                sizes = {window->size(), (QSizeF(shownWidget(window)->size()) * game.view().shownScale()).toSize()};
                 // Through the window system, as a key pressed on the keyboard.
                 for (Qt::Key key : dialog.keys)
                     QTest::keyClick(window->windowHandle(), key);
@@ -224,6 +225,7 @@ private slots:
             game.view().activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&game.view()));
             game.keys(dialog.opens);
+            QCOMPARE(sizes.first, sizes.second);
             QCOMPARE(shown, dialog.expected);
             QCOMPARE(result, dialog.result);
         }
