@@ -13,12 +13,6 @@
 #include "model/Fileaccess.h"
 
 namespace {
-void putBigEndian(QByteArray& bytes, qsizetype at, int value)
-{
-    bytes[at] = char(value >> 8);
-    bytes[at + 1] = char(value);
-}
-
 enum class PictureLayout { Baseline, Progressive, OneColourAScan, Bitmap };
 
 // A small picture whose header is made to claim width x height pixels, as a
@@ -39,13 +33,13 @@ QByteArray bomb(PictureLayout layout, int width, int height)
         return bytes;
     }
     const qsizetype frame = std::max(bytes.indexOf("\xff\xc0"), bytes.indexOf("\xff\xc2"));
-    putBigEndian(bytes, frame + 5, height);
-    putBigEndian(bytes, frame + 7, width);
+    qToBigEndian<quint16>(height, bytes.data() + frame + 5);
+    qToBigEndian<quint16>(width, bytes.data() + frame + 7);
     if (layout == PictureLayout::OneColourAScan) {
         // The first scan cut down to the first colour, as when each colour
         // has a scan of its own.
         const qsizetype scan = bytes.indexOf("\xff\xda");
-        putBigEndian(bytes, scan + 2, 8);
+        qToBigEndian<quint16>(8, bytes.data() + scan + 2);
         bytes[scan + 4] = 1;
         bytes.remove(scan + 7, 4);
     }
@@ -210,16 +204,11 @@ private slots:
                              .complete;
             return solved;
         };
-        const auto open = [&](ClGameInterface& game) {
-            ClGameControl& control = *game.gameControl;
-            QVERIFY(control.gameData->load(dir + "/Brick0.gam") && control.gameData->rescaleToPlayUnits());
-            game.selectPuzzle(0);
-        };
         QStringList told;
         {
             Game game(folder);
             game.reportProblem = [&](const QString& message) { told << message; };
-            open(game);
+            QVERIFY(game.play(0));
             {
                 fixtures::StoppedGame other(dir, [] { return true; });
                 QVERIFY(other.holdsTheLock());
@@ -245,7 +234,7 @@ private slots:
         }
         QCOMPARE(onDisk(), 0);
         Game again(folder);
-        open(again);
+        QVERIFY(again.play(0));
         QCOMPARE(again.solvedMarks(), (std::vector<Solved>{Solved::Alone, Solved::No, Solved::Alone}));
     }
 

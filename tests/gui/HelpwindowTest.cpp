@@ -17,31 +17,26 @@ void put(const QString& path, const QByteArray& text)
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
 }
 
-// The links of the page shown, in order.
-QStringList linksOf(const QTextBrowser& page)
+// Where each link of the page shown first starts, in order.
+QList<int> linksOf(const QTextBrowser& page)
 {
-    QStringList links;
+    QList<int> starts;
+    QStringList seen;
     for (QTextBlock block = page.document()->begin(); block.isValid(); block = block.next())
         for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment)
-            if (fragment.fragment().charFormat().isAnchor())
-                links << fragment.fragment().charFormat().anchorHref();
-    links.removeDuplicates();
-    return links;
+            if (const QString href = fragment.fragment().charFormat().anchorHref(); !href.isEmpty() && !seen.contains(href))
+                starts << fragment.fragment().position(), seen << href;
+    return starts;
 }
 
-// Clicks the first link to `href` on the page shown, as a player does.
-void clickLink(QTextBrowser& page, const QString& href)
+// Clicks the link that starts at `start` on the page shown, as a player does.
+void clickLink(QTextBrowser& page, int start)
 {
-    for (QTextBlock block = page.document()->begin(); block.isValid(); block = block.next())
-        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment)
-            if (fragment.fragment().charFormat().anchorHref() == href) {
-                QTextCursor cursor(page.document());
-                cursor.setPosition(fragment.fragment().position() + 1);
-                page.setTextCursor(cursor);
-                page.ensureCursorVisible();
-                QTest::mouseClick(page.viewport(), Qt::LeftButton, {}, page.cursorRect(cursor).center());
-                return;
-            }
+    QTextCursor cursor(page.document());
+    cursor.setPosition(start + 1);
+    page.setTextCursor(cursor);
+    page.ensureCursorVisible();
+    QTest::mouseClick(page.viewport(), Qt::LeftButton, {}, page.cursorRect(cursor).center());
 }
 } // namespace
 
@@ -101,7 +96,7 @@ private slots:
                 return;
             ownWindow = true;
             QTextBrowser& page = *help->page;
-            for (const QString& link : linksOf(page)) {
+            for (const int link : linksOf(page)) {
                 clickLink(page, link);
                 const QUrl at = page.source();
                 shown << at.fileName() + (at.hasFragment() ? '#' + at.fragment() : QString()) + ": "
