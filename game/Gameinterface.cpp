@@ -117,7 +117,7 @@ void ClGameInterface::removeLeftovers()
     const fileaccess::FolderLock lock(folder);
     if (!lock.held())
         return;
-    for (const std::string name : {fileaccess::fileNameOf(place.saveTo), std::string(ClProgress::kFileName),
+    for (const std::string& name : {fileaccess::fileNameOf(place.saveTo), std::string(ClProgress::kFileName),
                                    std::string(zoom::kFileName)})
         fileaccess::removeLeftovers(folder, name, kLeftoverSeconds);
 }

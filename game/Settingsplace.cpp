@@ -26,6 +26,25 @@ std::string resolvedAsFarAsItExists(const std::string& folder)
     // The root itself, or a folder below it: no doubled separator.
     return real == "/" ? (rest.empty() ? real : rest) : real + rest;
 }
+
+SettingsPlace placeOfItsOwn(const std::string& settingsFile)
+{
+    SettingsPlace place;
+    place.readFrom = place.saveTo = settingsFile;
+    return place;
+}
+
+// Read from `readFrom`, written nowhere, and why.
+SettingsPlace notSaved(const std::string& readFrom, SettingsPlace::Problem problem, const std::string& folder,
+                       const std::string& why)
+{
+    SettingsPlace place;
+    place.readFrom = readFrom;
+    place.problem = problem;
+    place.unusableFolder = folder;
+    place.why = why;
+    return place;
+}
 } // namespace
 
 std::string SettingsPlace::beside(const std::string& name) const
@@ -60,9 +79,9 @@ SettingsPlace settingsPlaceFor(const std::string& programFolder, const std::stri
     Failure failure;
     if (!isSystemFolder(programFolder) && fileaccess::isOwnFolder(programFolder)
         && fileaccess::canCreateFileIn(programFolder, failure))
-        return {.readFrom = beside, .saveTo = beside};
+        return placeOfItsOwn(beside);
     if (userFolder.empty())
-        return {.readFrom = beside, .problem = SettingsPlace::Problem::NoHomeFolder};
+        return notSaved(beside, SettingsPlace::Problem::NoHomeFolder, {}, {});
     const std::string own = fileaccess::joinPath(userFolder, kSettingsName);
     if (isSystemFolder(userFolder))
         failure = {FailureKind::Refused, "it is a system folder"};
@@ -72,12 +91,9 @@ SettingsPlace settingsPlaceFor(const std::string& programFolder, const std::stri
         Failure seedFailure;
         if (!fileaccess::exists(own) && fileaccess::readStart(beside, ClSettings::kSize, seed, seedFailure))
             fileaccess::writeFile(own, seed, seedFailure);
-        return {.readFrom = own, .saveTo = own};
+        return placeOfItsOwn(own);
     }
     // Read what there is, write nothing.
     const bool ownIsThere = fileaccess::isOwnFolder(userFolder) && fileaccess::isRegularFile(own);
-    return {.readFrom = ownIsThere ? own : beside,
-            .problem = SettingsPlace::Problem::UnusableFolder,
-            .unusableFolder = userFolder,
-            .why = failure.why};
+    return notSaved(ownIsThere ? own : beside, SettingsPlace::Problem::UnusableFolder, userFolder, failure.why);
 }
