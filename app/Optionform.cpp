@@ -6,6 +6,8 @@
 
 #include "app/Dialogstyle.h"
 #include "game/Playerchoices.h"
+#include "view/Articon.h"
+#include "view/Imagetool.h"
 
 TFormOption::TFormOption(QWidget* owner)
     : QDialog(owner)
@@ -29,9 +31,10 @@ TFormOption::TFormOption(QWidget* owner)
     lvBrick->setStyleSheet(QString("QListWidget { background: black; color: white; }"
                                    "QListWidget::item:selected { background: %1; }")
                                .arg(kChosenBackground.name()));
+    const int scale = bitmapScale(this);
     for (int i = 0; i < kBrickStyles; ++i)
-        new QListWidgetItem(QIcon(QString(":/bricks/icon%1.png").arg(i, 2, 10, QChar('0'))), QString::number(i + 1),
-                            lvBrick);
+        new QListWidgetItem(artIcon(QString(":/bricks/icon%1.png").arg(i, 2, 10, QChar('0')), scale),
+                            QString::number(i + 1), lvBrick);
     setTabOrder(cbMusic, cbSound);
     setTabOrder(cbSound, lvBrick);
     ImgBtn1 = addResultButton(*this, "ok", 4, 180, mrOk);

@@ -1,11 +1,12 @@
 // artgen OUTDIR: draws every picture the game uses into OUTDIR (the resources folder).
 #include "Art.h"
+#include "view/Imagetool.h"
 
 #include <QGuiApplication>
 
 #include <cstdio>
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     // Headless: fonts and painting work without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -17,7 +18,7 @@ int main(int argc, char **argv)
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
 
-    for (int scale : {1, 2, 3, 4}) {
+    for (int scale = 1; scale <= kLargestArtScale; ++scale) {
         art::writeBricks(out + "/bricks", scale);
         art::writeButtons(out + "/buttons", scale);
         art::writeAbout(out, scale);
