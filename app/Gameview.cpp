@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QAction>
+#include <QEvent>
 #include <QScreen>
 
 #include "game/Gameinterface.h"
@@ -56,9 +57,22 @@ void TGameView::showEvent(QShowEvent* event)
         else
             applyZoom(std::min(zoomPercent, largestFittingStep()));
         move(availableArea().center() - rect().center());
+        // Maximised over the size it returns to, as the player left it.
+        if (kept.maximised)
+            setWindowState(windowState() | Qt::WindowMaximized);
         opened = true;
     }
     TScaledWindow::showEvent(event);
+}
+
+void TGameView::changeEvent(QEvent* event)
+{
+    TScaledWindow::changeEvent(event);
+    // Full screen is never kept: the window returns to what it was before.
+    if (event->type() != QEvent::WindowStateChange || !opened || isFullScreen() || isMaximized() == kept.maximised)
+        return;
+    kept.maximised = isMaximized();
+    keep();
 }
 
 void TGameView::resizeEvent(QResizeEvent* event)
@@ -69,6 +83,7 @@ void TGameView::resizeEvent(QResizeEvent* event)
     zoom::Kept now{zoomPercent};
     if (size() != contentSize() * zoomPercent / 100)
         now = {zoomPercent, width(), height()};
+    now.maximised = kept.maximised;
     if (now == kept)
         return;
     kept = now;
@@ -116,7 +131,7 @@ void TGameView::chooseZoom(int percent)
         toggleFullScreen();
     if (isMaximized())
         showNormal();
-    if (percent == zoomPercent && kept.width == 0)
+    if (percent == zoomPercent && kept.width == 0 && !kept.maximised)
         return;
     applyZoom(percent);
     kept = {percent};
@@ -127,9 +142,9 @@ void TGameView::keep()
 {
     keepWhenSettled.stop();
     if (!zoomFile.isEmpty())
-        gameInterface.keep(zoomFile, "The size of the window", [file = zoomFile.toStdString(), kept = kept](Failure& failure) {
-            return zoom::save(file, kept, failure);
-        });
+        gameInterface.keep(
+            zoomFile, "The size of the window",
+            [file = zoomFile.toStdString(), kept = kept](Failure& failure) { return zoom::save(file, kept, failure); });
 }
 
 void TGameView::zoomIn()

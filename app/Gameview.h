@@ -39,6 +39,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Maximised or not is kept as the player leaves it.
+    void changeEvent(QEvent* event) override;
     // The game's window keeps whatever size it is given.
     void sizeToContent() override {}
 
@@ -60,8 +62,8 @@ private:
     ClGameInterface& gameInterface;
     const QByteArray zoomFile; // empty when nothing is saved
     int zoomPercent;
-    zoom::Kept kept;           // as the file holds it, or is about to
-    QTimer keepWhenSettled;    // a size dragged by the border is kept when the drag rests
+    zoom::Kept kept;        // as the file holds it, or is about to
+    QTimer keepWhenSettled; // a size dragged by the border is kept when the drag rests
     QRect normalBeforeFullScreen;
     bool opened = false;
     bool sizing = false;

@@ -9,8 +9,10 @@
 namespace zoom {
 
 namespace {
-// "400 99999x99999\n" and a little room: a longer file is no zoom of the game's.
-constexpr std::size_t kLargestFile = 32;
+// "400 99999x99999 maximised\n" and a little room: a longer file is no zoom
+// of the game's.
+constexpr std::size_t kLargestFile = 40;
+constexpr std::string_view kMaximised = " maximised";
 // A window side of more digits is no size of a screen's.
 constexpr std::size_t kSideDigits = 5;
 
@@ -77,6 +79,10 @@ Kept load(const std::string& path)
     kept.percent = takeNumber(text, 3);
     if (!isStep(kept.percent))
         return {};
+    if (text.ends_with(kMaximised)) {
+        kept.maximised = true;
+        text.remove_suffix(kMaximised.size());
+    }
     if (text.empty())
         return kept;
     if (!takeSeparator(text, ' ') || (kept.width = takeNumber(text, kSideDigits)) <= 0 || !takeSeparator(text, 'x')
@@ -90,6 +96,8 @@ bool save(const std::string& path, const Kept& kept, Failure& failure)
     std::string text = std::to_string(kept.percent);
     if (kept.width > 0 && kept.height > 0)
         text += " " + std::to_string(kept.width) + "x" + std::to_string(kept.height);
+    if (kept.maximised)
+        text += kMaximised;
     return fileaccess::underFolderLock(fileaccess::folderOf(path), failure,
                                        [&] { return fileaccess::writeFile(path, text + "\n", failure); });
 }
