@@ -5,8 +5,8 @@
 
 #include "../core/Fixtures.h"
 #include "Checker.h"
-#include "Difficulty.h"
-#include "Generator.h"
+#include "game/Difficulty.h"
+#include "game/Generator.h"
 #include "game/Regions.h"
 #include "game/Solver.h"
 

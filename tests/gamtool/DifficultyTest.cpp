@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "Difficulty.h"
-#include "Shapes.h"
+#include "game/Difficulty.h"
+#include "game/Shapes.h"
 
 namespace {
 

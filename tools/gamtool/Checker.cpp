@@ -7,10 +7,10 @@
 #include <optional>
 #include <sstream>
 
-#include "tools/gamtool/Difficulty.h"
-#include "tools/gamtool/Groups.h"
+#include "game/Difficulty.h"
+#include "game/Groups.h"
 #include "game/Regions.h"
-#include "tools/gamtool/Shapes.h"
+#include "game/Shapes.h"
 #include "game/Solver.h"
 #include "game/Gamecontrol.h"
 

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "tools/gamtool/Checker.h"
-#include "tools/gamtool/Difficulty.h"
+#include "game/Difficulty.h"
 #include "tools/gamtool/Dump.h"
-#include "tools/gamtool/Generator.h"
-#include "tools/gamtool/Groups.h"
+#include "game/Generator.h"
+#include "game/Groups.h"
 #include "game/Solver.h"
 #include "model/Gamefile.h"
 

@@ -1,4 +1,4 @@
-#include "tools/gamtool/Shapes.h"
+#include "game/Shapes.h"
 
 #include <algorithm>
 #include <cmath>

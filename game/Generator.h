@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "tools/gamtool/Groups.h"
+#include "game/Groups.h"
 #include "model/Gamefile.h"
 
 // The same arguments always give the same content. False (with the reason in

@@ -1,4 +1,4 @@
-#include "tools/gamtool/Groups.h"
+#include "game/Groups.h"
 
 #include "game/Regions.h"
 

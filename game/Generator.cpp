@@ -1,4 +1,4 @@
-#include "tools/gamtool/Generator.h"
+#include "game/Generator.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,9 +7,9 @@
 #include <random>
 #include <set>
 
-#include "tools/gamtool/Difficulty.h"
+#include "game/Difficulty.h"
 #include "game/Regions.h"
-#include "tools/gamtool/Shapes.h"
+#include "game/Shapes.h"
 
 namespace {
 

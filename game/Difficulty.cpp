@@ -1,4 +1,4 @@
-#include "tools/gamtool/Difficulty.h"
+#include "game/Difficulty.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,9 +6,9 @@
 #include <limits>
 #include <sstream>
 
-#include "tools/gamtool/Groups.h"
+#include "game/Groups.h"
 #include "game/Regions.h"
-#include "tools/gamtool/Shapes.h"
+#include "game/Shapes.h"
 #include "game/Solver.h"
 
 namespace {
