@@ -36,8 +36,7 @@ public:
 
     double unit() { return below(1u << 20) / double(1u << 20); }
 
-    template <typename T>
-    void shuffle(std::vector<T>& items)
+    template <typename T> void shuffle(std::vector<T>& items)
     {
         for (std::size_t i = items.size(); i > 1; --i)
             std::swap(items[i - 1], items[below(std::uint32_t(i))]);
@@ -186,12 +185,13 @@ private:
                             for (const auto& n : bondNeighbours(p))
                                 contacts += isBrickPlace(n)
                                             && (c.gap.contains(placeIndex(n)) || kept.contains(placeIndex(n)));
-                        const bool starts = c.gap.empty() && (rules.withHole ? contacts > 0
-                                                                             : laid.contains(placeIndex(middle)));
+                        const bool starts = c.gap.empty()
+                                            && (rules.withHole ? contacts > 0 : laid.contains(placeIndex(middle)));
                         if (!starts && (c.gap.empty() || !touching.intersects(laid)))
                             continue;
                         const Spot spot = centreOf(cells);
-                        const double score = contacts - std::hypot(spot.x - kFieldCentre.x, spot.y - kFieldCentre.y) / 40
+                        const double score = contacts
+                                             - std::hypot(spot.x - kFieldCentre.x, spot.y - kFieldCentre.y) / 40
                                              + looseness * random.unit();
                         if (score > bestScore) {
                             bestScore = score;
@@ -362,6 +362,52 @@ std::vector<std::size_t> evenClimb(const std::vector<Candidate>& pool, std::size
 }
 
 } // namespace
+
+namespace {
+// How far a score lies outside the challenge's quarter; 0 inside it.
+double distanceFromChallenge(const GroupRules& rules, Challenge challenge, double score)
+{
+    const auto quarter = std::size_t(challenge);
+    const double floor = quarter == 0 ? -std::numeric_limits<double>::infinity() : rules.quartiles[quarter - 1];
+    const double ceiling = quarter == rules.quartiles.size() ? std::numeric_limits<double>::infinity()
+                                                             : rules.quartiles[quarter];
+    return score < floor ? floor - score : score >= ceiling ? score - ceiling : 0;
+}
+} // namespace
+
+bool generatePuzzle(const GroupRules& rules, std::uint32_t seed, Challenge challenge, ClGameFile& file,
+                    std::string& error)
+{
+    // Enough for the hardest quarter, whose puzzles are the rarest, to turn
+    // up nearly always; the bound keeps the time a player waits short.
+    constexpr int kAttempts = 4000;
+    const std::vector<ClShape> shapes = brickShapes();
+    GroupMaker maker(rules, seed, shapes);
+    std::optional<Candidate> nearest;
+    double nearestDistance = std::numeric_limits<double>::infinity();
+    for (int i = 0; i < kAttempts && nearestDistance > 0; ++i) {
+        auto candidate = maker.next();
+        if (!candidate)
+            continue;
+        const Difficulty difficulty = measureDifficulty(puzzleOf(*candidate, maker, shapes), kRotateStep);
+        if (!difficulty.solvable || difficulty.clicks == 0)
+            continue;
+        const double distance = distanceFromChallenge(rules, challenge, difficulty.score);
+        if (distance < nearestDistance) {
+            nearestDistance = distance;
+            candidate->score = difficulty.score;
+            nearest = std::move(candidate);
+        }
+    }
+    if (!nearest) {
+        error = "no puzzle turned up";
+        return false;
+    }
+    file.header = groupHeader(rules, 1);
+    file.shapes = shapes;
+    file.puzzles = {puzzleOf(*nearest, maker, file.shapes)};
+    return true;
+}
 
 bool generateGroup(const GroupRules& rules, std::uint32_t seed, std::int32_t count, ClGameFile& file,
                    std::string& error)

@@ -12,3 +12,11 @@
 // `error`) when not enough different puzzles turn up.
 bool generateGroup(const GroupRules& rules, std::uint32_t seed, std::int32_t count, ClGameFile& file,
                    std::string& error);
+
+// One puzzle of the group's kind whose difficulty score lies in the
+// challenge's quarter of the shipped group's scores (or, should none turn up
+// in reach, as near it as any that did), proven solvable: `file` holds the
+// group's header and shapes and that puzzle. The same arguments always give
+// the same puzzle. False (with the reason in `error`) when none turns up.
+bool generatePuzzle(const GroupRules& rules, std::uint32_t seed, Challenge challenge, ClGameFile& file,
+                    std::string& error);

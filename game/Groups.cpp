@@ -5,10 +5,10 @@
 namespace {
 
 constexpr GroupRules kGroups[kGroupCount] = {
-    {0, kGroupCaptions[0], false, 1},
-    {1, kGroupCaptions[1], true, 1},
-    {2, kGroupCaptions[2], false, 2},
-    {3, kGroupCaptions[3], true, 2},
+    {0, kGroupCaptions[0], false, 1, {36.05, 52.65, 69.25}},
+    {1, kGroupCaptions[1], true, 1, {37.25, 53.4, 69.55}},
+    {2, kGroupCaptions[2], false, 2, {76.9, 97.6, 118.35}},
+    {3, kGroupCaptions[3], true, 2, {66.1, 88.6, 111.2}},
 };
 
 } // namespace

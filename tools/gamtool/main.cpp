@@ -5,16 +5,18 @@
 #include <cstring>
 #include <iostream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
-#include "tools/gamtool/Checker.h"
 #include "game/Difficulty.h"
-#include "tools/gamtool/Dump.h"
 #include "game/Generator.h"
 #include "game/Groups.h"
+#include "game/Puzzlecode.h"
 #include "game/Solver.h"
 #include "model/Gamefile.h"
+#include "tools/gamtool/Checker.h"
+#include "tools/gamtool/Dump.h"
 
 namespace {
 
@@ -23,10 +25,12 @@ int usage()
     std::cerr << "usage:\n"
                  "  gamtool dump FILE\n"
                  "  gamtool copy IN OUT\n"
-                 "  gamtool generate --group G --seed S [--count N] -o FILE\n"
+                 "  gamtool generate --group G --seed S [--count N | --challenge C] -o FILE\n"
                  "  gamtool solve FILE [--puzzle I] [--limit K] [--steps N] [--stats]\n"
                  "  gamtool check FILE...\n"
-                 "Puzzles are counted from 1; the groups are\n";
+                 "  gamtool fromcode CODE -o FILE\n"
+                 "  gamtool code FILE\n"
+                 "Puzzles are counted from 1; a challenge is easy, medium, hard or expert; the groups are\n";
     for (int group = 0; group < kGroupCount; ++group)
         std::cerr << "  " << group << ": " << kGroupCaptions[std::size_t(group)] << '\n';
     return 2;
@@ -74,6 +78,14 @@ int dump(const std::vector<std::string>& args)
     return 0;
 }
 
+int save(const ClGameFile& file, const std::string& path)
+{
+    Failure failure;
+    if (!file.save(path, &failure))
+        return cannotLoad(path, "cannot be written: " + failure.why);
+    return 0;
+}
+
 int copy(const std::vector<std::string>& args)
 {
     if (args.size() != 2)
@@ -81,34 +93,108 @@ int copy(const std::vector<std::string>& args)
     ClGameFile file;
     if (!file.load(args[0]))
         return cannotLoad(args[0], file.loadFailure().why);
-    Failure failure;
-    if (!file.save(args[1], &failure))
-        return cannotLoad(args[1], "cannot be written: " + failure.why);
-    return 0;
+    return save(file, args[1]);
+}
+
+// The challenges by name, easiest first.
+constexpr const char* kChallengeNames[kChallengeCount] = {"easy", "medium", "hard", "expert"};
+
+std::optional<Challenge> challengeNamed(const std::string& name)
+{
+    for (int c = 0; c < kChallengeCount; ++c)
+        if (name == kChallengeNames[c])
+            return Challenge(c);
+    return std::nullopt;
 }
 
 int generate(const std::vector<std::string>& args)
 {
     std::vector<std::optional<std::string>> options;
-    if (!readOptions(args, 0, {"--group", "--seed", "--count", "-o"}, options) || !options[0] || !options[1]
-        || !options[3])
+    if (!readOptions(args, 0, {"--group", "--seed", "--count", "--challenge", "-o"}, options) || !options[0]
+        || !options[1] || !options[4] || (options[2] && options[3]))
         return usage();
     const auto group = numberOf(*options[0]);
     const auto seed = numberOf(*options[1]);
     const auto count = numberOf(options[2].value_or(std::to_string(kMinPuzzles)));
+    const auto challenge = challengeNamed(options[3].value_or(kChallengeNames[0]));
     if (!group || !groupRules(*group) || !seed || *seed < 0 || *seed > 0xffffffffLL || !count || *count < 1
-        || *count > 1000) {
-        std::cerr << "gamtool: the group is 0 to 3, the seed 0 to 4294967295, the count 1 to 1000\n";
+        || *count > 1000 || !challenge) {
+        std::cerr << "gamtool: the group is 0 to 3, the seed 0 to 4294967295, the count 1 to 1000, the challenge "
+                     "easy, medium, hard or expert\n";
         return 2;
     }
     ClGameFile file;
     std::string error;
-    if (!generateGroup(*groupRules(*group), std::uint32_t(*seed), std::int32_t(*count), file, error))
-        return cannotLoad(*options[3], error);
-    Failure failure;
-    if (!file.save(*options[3], &failure))
-        return cannotLoad(*options[3], "cannot be written: " + failure.why);
-    return 0;
+    const bool made = options[3]
+                          ? makePuzzle({kGeneratorVersion, int(*group), *challenge, std::uint32_t(*seed)}, file, error)
+                          : generateGroup(*groupRules(*group), std::uint32_t(*seed), std::int32_t(*count), file, error);
+    return made ? save(file, *options[4]) : cannotLoad(*options[4], error);
+}
+
+std::string codeProblemText(const CodeReading& reading)
+{
+    switch (reading.problem) {
+    case CodeProblem::WrongLength:
+        return "a code has nine letters and digits";
+    case CodeProblem::UnknownCharacter:
+        return std::string("'") + reading.unknown + "' is in no code";
+    case CodeProblem::Mistyped:
+        return "a character is mistyped";
+    case CodeProblem::UnknownGenerator:
+        return "it was made by another version of the game";
+    case CodeProblem::None:
+        break;
+    }
+    return {};
+}
+
+// The puzzle a code names, as a file of one puzzle.
+int fromCode(const std::vector<std::string>& args)
+{
+    std::vector<std::optional<std::string>> options;
+    if (args.empty() || !readOptions(args, 1, {"-o"}, options) || !options[0])
+        return usage();
+    const CodeReading reading = readCode(args[0]);
+    if (!reading.code)
+        return cannotLoad(args[0], codeProblemText(reading));
+    ClGameFile file;
+    std::string error;
+    if (!makePuzzle(*reading.code, file, error))
+        return cannotLoad(args[0], error);
+    return save(file, *options[0]);
+}
+
+std::string storedBytes(const ClPuzzle& puzzle)
+{
+    std::ostringstream stored(std::ios::binary);
+    puzzle.writeTo(stored);
+    return stored.str();
+}
+
+// Each puzzle's code, when it carries one that makes it again; "-" when not.
+int codes(const std::vector<std::string>& args)
+{
+    if (args.size() != 1)
+        return usage();
+    ClGameFile file;
+    if (!file.load(args[0]))
+        return cannotLoad(args[0], file.loadFailure().why);
+    int status = 0;
+    for (std::size_t p = 0; p < file.puzzles.size(); ++p) {
+        std::cout << "puzzle " << p + 1 << ": ";
+        const auto code = codeOfPuzzle(file.puzzles[p]);
+        if (!code) {
+            std::cout << "-\n";
+            continue;
+        }
+        ClGameFile made;
+        std::string error;
+        const bool same = makePuzzle(*code, made, error) && made.header.rotateStep == file.header.rotateStep
+                          && storedBytes(made.puzzles.front()) == storedBytes(file.puzzles[p]);
+        std::cout << codeText(*code) << (same ? "" : ", which makes another puzzle") << '\n';
+        status = same ? status : 1;
+    }
+    return status;
 }
 
 int solve(std::vector<std::string> args)
@@ -142,14 +228,15 @@ int solve(std::vector<std::string> args)
         Failure failure;
         if (!gapOf(file.puzzles[p], gap, &failure))
             return cannotLoad(args[0], "puzzle " + std::to_string(p + 1) + ": " + failure.why);
-        const TilingCount count =
-            searchTilings(gap, pieceKinds(file.puzzles[p], file.header.rotateStep), *limit, *steps);
+        const TilingCount count = searchTilings(gap, pieceKinds(file.puzzles[p], file.header.rotateStep), *limit,
+                                                *steps);
         const std::int64_t tilings = count.tilings;
         std::cout << "puzzle " << p + 1 << ": ";
         if (count.stepsRanOut)
             std::cout << "undecided after " << count.steps << " search steps, " << tilings << " found so far\n";
         else
-            std::cout << (tilings == *limit ? "at least " : "") << tilings << (tilings == 1 ? " tiling\n" : " tilings\n");
+            std::cout << (tilings == *limit ? "at least " : "") << tilings
+                      << (tilings == 1 ? " tiling\n" : " tilings\n");
         undecided = undecided || count.stepsRanOut;
         if (withStats && !count.stepsRanOut)
             std::cout << "  " << difficultyText(measureDifficulty(file.puzzles[p], file.header.rotateStep)) << '\n';
@@ -180,6 +267,10 @@ int run(const std::string& command, const std::vector<std::string>& args)
         return solve(args);
     if (command == "check")
         return check(args);
+    if (command == "fromcode")
+        return fromCode(args);
+    if (command == "code")
+        return codes(args);
     return usage();
 }
 
