@@ -42,19 +42,14 @@ std::string chord(int count, std::uint32_t delta = 0)
     return out;
 }
 
-std::string meta(std::uint32_t delta, char type, const std::string& data)
-{
-    return quantity(delta) + '\xff' + type + char(data.size()) + data;
-}
-
 std::string tempo(std::uint32_t delta, std::uint32_t microsecondsPerQuarter)
 {
-    return meta(delta, 0x51, bigEndian(microsecondsPerQuarter, 3));
+    return quantity(delta) + "\xff\x51\x03" + bigEndian(microsecondsPerQuarter, 3);
 }
 
 std::string endOfTrack(std::uint32_t delta)
 {
-    return meta(delta, 0x2f, "");
+    return quantity(delta) + std::string("\xff\x2f\x00", 3);
 }
 
 std::string oneTrackTune(const std::string& events, std::uint32_t division = 480)
