@@ -167,14 +167,15 @@ TEST(Fileaccess, WritingMakesANewTemporaryFileFlushesItThenRenames)
         EXPECT_EQ(failure.kind, FailureKind::Io);
     }
     // A file size limit fails the write as a full disk would.
-    EXPECT_EQ(fixtures::inChildProcess([&] {
-                  const rlimit small{16 << 10, 16 << 10};
-                  ::signal(SIGXFSZ, SIG_IGN);
-                  return ::setrlimit(RLIMIT_FSIZE, &small) == 0
-                         && !fileaccess::writeFile(path, std::string(64 << 10, 'x'), failure)
-                         && failure.why == "file too large";
-              }),
-              0);
+    rlimit usual{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &usual), 0);
+    const rlimit small{16 << 10, usual.rlim_max};
+    const auto onTooLarge = ::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    EXPECT_FALSE(fileaccess::writeFile(path, std::string(64 << 10, 'x'), failure));
+    ::setrlimit(RLIMIT_FSIZE, &usual);
+    ::signal(SIGXFSZ, onTooLarge);
+    EXPECT_EQ(failure.why, "file too large");
     EXPECT_EQ(fixtures::contentOf(path), "new");
     EXPECT_EQ(fixtures::entriesIn(dir), 1u);
 
