@@ -22,6 +22,14 @@ std::string generated(int group, std::uint32_t seed, std::int32_t count, const s
     return path;
 }
 
+// Whether the file holds, and the checker's report.
+std::pair<bool, std::string> check(const std::string& path)
+{
+    std::ostringstream out;
+    const bool holds = checkGameFile(path, out);
+    return {holds, out.str()};
+}
+
 } // namespace
 
 // The same arguments give the same bytes, another seed others. The
@@ -56,8 +64,8 @@ TEST(Generator, IsReproducibleAndClimbsEvenlyByADifficultyThatFindsEveryTiling)
 TEST(Checker, NamesEveryFaultOfABrokenFile)
 {
     const std::string soundPath = generated(0, 7, kMinPuzzles, "sound.gam");
-    std::ostringstream soundReport;
-    EXPECT_TRUE(checkGameFile(soundPath, soundReport)) << soundReport.str();
+    const auto [soundHolds, soundReport] = check(soundPath);
+    EXPECT_TRUE(soundHolds) << soundReport;
     const struct {
         std::function<void(ClGameFile&)> breakIt;
         std::vector<std::string> said;
@@ -86,7 +94,8 @@ TEST(Checker, NamesEveryFaultOfABrokenFile)
         {[](ClGameFile& file) { std::swap(file.shapes[3], file.shapes[4]); },
          {"shape 3: is only mirrored, so it must look the same turned", "shape 4: turns through four orientations"}},
         // A centre half a unit off puts the turned cup on the other bond.
-        {[](ClGameFile& file) { file.shapes[0].centerY = 0.5f; }, {"shape 0: turning or mirroring it leaves the bond"}},
+        {[](ClGameFile& file) { file.shapes[0].centerY = 0.5f; },
+         {"shape 0: turning or mirroring it leaves the bond"}},
         {[](ClGameFile& file) { putText(file.header.headerBlockA, "Wall with Hole (One Set)"); },
          {"puzzle 1: its gap encloses no wall"}},
         {[](ClGameFile& file) { putText(file.header.headerBlockA, "Solid Wall (Two Sets)"); },
@@ -123,9 +132,7 @@ TEST(Checker, NamesEveryFaultOfABrokenFile)
          {"puzzle 1 piece 3: the board refuses its start position"}},
         // Damage no generator makes: the file is reported, not trusted.
         {[](ClGameFile& file) { file.header.headerBlockA.fill(0); }, {"names none of the four groups"}},
-        {[](ClGameFile& file) {
-             file.shapes[4].points[3] = {0, 1000000};
-         },
+        {[](ClGameFile& file) { file.shapes[4].points[3] = {0, 1000000}; },
          {"shape 4: it spreads wider than the field"}},
         {[](ClGameFile& file) { file.header.rotateStep = 90; },
          {"the header's grid, cell size or turning step differ from the group's"}},
@@ -134,22 +141,12 @@ TEST(Checker, NamesEveryFaultOfABrokenFile)
         {[](ClGameFile& file) { file.shapes.resize(std::size_t(file.header.shapeCount = kShapeCount - 1)); },
          {": has " + std::to_string(kShapeCount - 1) + " shapes, not " + std::to_string(kShapeCount)}},
         {[](ClGameFile& file) { file.shapes[2].points.resize(2); }, {"shape 2: has 2 bricks, not 3 to 5"}},
-        {[](ClGameFile& file) {
-             file.shapes[2].points = {{2, 0}, {4, 0}, {3, 1}};
-         },
+        {[](ClGameFile& file) { file.shapes[2].points = {{2, 0}, {4, 0}, {3, 1}}; },
          {"shape 2: its smallest x and y are not 0"}},
-        {[](ClGameFile& file) {
-             file.shapes[2].points = {{0, 0}, {0, 0}, {1, 1}};
-         },
-         {"shape 2: repeats an anchor"}},
-        {[](ClGameFile& file) {
-             file.shapes[2].points = {{0, 0}, {2, 0}, {1, 0}};
-         },
+        {[](ClGameFile& file) { file.shapes[2].points = {{0, 0}, {0, 0}, {1, 1}}; }, {"shape 2: repeats an anchor"}},
+        {[](ClGameFile& file) { file.shapes[2].points = {{0, 0}, {2, 0}, {1, 0}}; },
          {"shape 2: its anchors are not on one bond"}},
-        {[](ClGameFile& file) {
-             file.shapes[3].points[3] = {9, 1};
-         },
-         {"shape 3: its bricks are not connected"}},
+        {[](ClGameFile& file) { file.shapes[3].points[3] = {9, 1}; }, {"shape 3: its bricks are not connected"}},
         {[](ClGameFile& file) { file.shapes[2].centerX += 1; },
          {"shape 2: its centre or mirror axis is not in its middle on whole or half units"}},
         // The cup would only turn, the diamond never.
@@ -170,7 +167,8 @@ TEST(Checker, NamesEveryFaultOfABrokenFile)
                      piece.startFlipped = piece.flipped;
                  }
          },
-         {"puzzle 1: no piece starts turned", "puzzle 1: it can be solved without turning a piece", ": only 0 of "}},
+         {"puzzle 1: no piece starts turned", "puzzle 1: it can be solved without turning a piece",
+          ": only 0 of "}},
         {[](ClGameFile& file) { file.puzzles[0].pieces[0].x = file.puzzles[0].pieces[0].y = 0; },
          {"puzzle 1: its gap is not one connected region"}},
         {[](ClGameFile& file) {
@@ -185,9 +183,9 @@ TEST(Checker, NamesEveryFaultOfABrokenFile)
         ASSERT_TRUE(broken.load(soundPath));
         fault.breakIt(broken);
         ASSERT_TRUE(broken.save(brokenPath));
-        std::ostringstream report;
-        EXPECT_FALSE(checkGameFile(brokenPath, report)) << fault.said[0];
+        const auto [holds, report] = check(brokenPath);
+        EXPECT_FALSE(holds) << fault.said[0];
         for (const auto& said : fault.said)
-            EXPECT_NE(report.str().find(said), std::string::npos) << said << " in\n" << report.str();
+            EXPECT_NE(report.find(said), std::string::npos) << said << " in\n" << report;
     }
 }
