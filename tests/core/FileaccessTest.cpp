@@ -1,15 +1,15 @@
 // The file system as players' machines really have it: links, FIFOs,
-// folders and devices where files should be, read-only files and full
-// disks. Every case uses the real thing.
+// folders and devices where files should be, read-only files and writes
+// that fail. Every case but a failing read or flush uses the real thing.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <sys/mount.h>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <sys/stat.h>
 #include <pwd.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <cstdarg>
@@ -29,14 +29,22 @@ namespace fs = std::filesystem;
 
 // The core's open(), pread(), fsync() and rename() calls on their way to
 // the system (the test program links with --wrap for each), so that how a
-// file is read and written can be seen, and a rename can be made to fail.
-// Never destroyed: the coverage build's runtime still opens its files after
-// static objects are gone.
+// file is read and written can be seen, and any but open() made to fail as
+// a failing disk would. Never destroyed: the coverage build's runtime still
+// opens its files after static objects are gone.
 namespace {
-std::string& calls = *new std::string; // 'o', 'p', 'f' or 'r' for each call
+std::string& calls = *new std::string;         // 'o', 'p', 'f' or 'r' for each call
 std::string& temporaryName = *new std::string; // the last temporary file opened, and its flags
 int temporaryFlags = 0;
-bool failRename = false;
+char failing = 0; // the call that fails with an I/O error
+
+bool noted(char call)
+{
+    calls += call;
+    if (call == failing)
+        errno = EIO;
+    return call == failing;
+}
 } // namespace
 extern "C" int __real_open(const char* path, int flags, ...);
 extern "C" int __wrap_open(const char* path, int flags, ...)
@@ -48,7 +56,7 @@ extern "C" int __wrap_open(const char* path, int flags, ...)
         mode = va_arg(arguments, mode_t);
         va_end(arguments);
     }
-    calls += 'o';
+    noted('o');
     if (std::string_view(path).ends_with(".tmp"))
         std::tie(temporaryName, temporaryFlags) = std::pair(path, flags);
     return __real_open(path, flags, mode);
@@ -56,24 +64,17 @@ extern "C" int __wrap_open(const char* path, int flags, ...)
 extern "C" ssize_t __real_pread(int fd, void* buffer, size_t count, off_t offset);
 extern "C" ssize_t __wrap_pread(int fd, void* buffer, size_t count, off_t offset)
 {
-    calls += 'p';
-    return __real_pread(fd, buffer, count, offset);
+    return noted('p') ? -1 : __real_pread(fd, buffer, count, offset);
 }
 extern "C" int __real_fsync(int fd);
 extern "C" int __wrap_fsync(int fd)
 {
-    calls += 'f';
-    return __real_fsync(fd);
+    return noted('f') ? -1 : __real_fsync(fd);
 }
 extern "C" int __real_rename(const char* from, const char* to);
 extern "C" int __wrap_rename(const char* from, const char* to)
 {
-    calls += 'r';
-    if (failRename) {
-        errno = EXDEV;
-        return -1;
-    }
-    return __real_rename(from, to);
+    return noted('r') ? -1 : __real_rename(from, to);
 }
 
 // What is no file: a folder, a FIFO (no writer: a blocking open would
@@ -109,14 +110,17 @@ TEST(Fileaccess, ReadingRefusesWhatIsNoFileWithoutBlockingOrWhatIsTooLarge)
 
     // A file of exactly the limit is read; a game file one byte over it, or
     // a picture of 4 GB (sparse: it costs the disk nothing), is refused
-    // before a byte of it is read.
+    // before a byte of it is read. A file whose size says nothing, as those
+    // of /proc, is refused once it is read past the limit.
     const std::string limitFile = dir + "/limit";
     fixtures::put(limitFile, "12345");
     std::string bytes;
     Failure failure;
     EXPECT_TRUE(fileaccess::readFile(limitFile, 5, bytes, failure)) << failure.why;
     const std::string huge = dir + "/Brick0.gam";
-    { std::ofstream(huge).seekp(std::streamoff(ClGameFile::kLargestFile)) << 'x'; }
+    {
+        std::ofstream(huge).seekp(std::streamoff(ClGameFile::kLargestFile)) << 'x';
+    }
     const std::string picture = dir + "/huge.bmp";
     const int fd = ::open(picture.c_str(), O_WRONLY | O_CREAT, 0644);
     ASSERT_EQ(::ftruncate(fd, off_t(4) << 30), 0);
@@ -128,13 +132,20 @@ TEST(Fileaccess, ReadingRefusesWhatIsNoFileWithoutBlockingOrWhatIsTooLarge)
     EXPECT_FALSE(fileaccess::readFile(picture, std::size_t(64) << 20, bytes, failure));
     EXPECT_EQ(failure.kind, FailureKind::TooLarge);
     EXPECT_EQ(calls.find('p'), std::string::npos) << calls;
+    EXPECT_FALSE(fileaccess::readFile("/proc/self/status", 5, bytes, failure));
+    EXPECT_EQ(failure.kind, FailureKind::TooLarge);
+
+    failing = 'p';
+    EXPECT_FALSE(fileaccess::readFile(limitFile, 5, bytes, failure));
+    failing = 0;
+    EXPECT_EQ(failure.why, "input/output error");
 }
 
 // The temporary file is always made afresh, so a file or a link planted
 // under its name is never written through; it reaches the disk before it
-// takes the old file's place, whose permissions it keeps, and a rename that
-// fails keeps the old file. Nothing is left behind either way. A link is
-// written where it leads and stays a link.
+// takes the old file's place, whose permissions it keeps, and a write, a
+// flush or a rename that fails keeps the old file; nothing is left behind
+// either way. A link is written where it leads and stays a link.
 TEST(Fileaccess, WritingMakesANewTemporaryFileFlushesItThenRenames)
 {
     const std::string dir = fixtures::freshFolder("write-fresh");
@@ -149,10 +160,22 @@ TEST(Fileaccess, WritingMakesANewTemporaryFileFlushesItThenRenames)
     ASSERT_NE(calls.find('r'), std::string::npos);
     EXPECT_LT(calls.find('f'), calls.find('r')) << "the new content must be on disk before it replaces the old";
 
-    failRename = true;
-    EXPECT_FALSE(fileaccess::writeFile(path, "newer", failure));
-    failRename = false;
-    EXPECT_EQ(failure.kind, FailureKind::Io);
+    for (const char call : {'f', 'r'}) {
+        failing = call;
+        EXPECT_FALSE(fileaccess::writeFile(path, "newer", failure));
+        failing = 0;
+        EXPECT_EQ(failure.kind, FailureKind::Io);
+    }
+    // A file size limit fails the write as a full disk would.
+    rlimit usual{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &usual), 0);
+    const rlimit small{16 << 10, usual.rlim_max};
+    const auto onTooLarge = ::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    EXPECT_FALSE(fileaccess::writeFile(path, std::string(64 << 10, 'x'), failure));
+    ::setrlimit(RLIMIT_FSIZE, &usual);
+    ::signal(SIGXFSZ, onTooLarge);
+    EXPECT_EQ(failure.why, "file too large");
     EXPECT_EQ(fixtures::contentOf(path), "new");
     EXPECT_EQ(fixtures::entriesIn(dir), 1u);
 
@@ -178,6 +201,7 @@ TEST(Fileaccess, WhatMayNotBeReplacedIsLeftAsItWas)
     cases.emplace_back(dir + "/loop-a.dat", "it is a link that leads round in circles");
     cases.emplace_back(dir + "/readonly.dat/x.dat", "not a directory");
     cases.emplace_back(dir + "/nowhere/config.dat", "no file can be made beside it (it is missing)");
+    cases.emplace_back("/proc/self/cwd", "it is a folder, not a file"); // a link that states no length
     const std::size_t entries = fixtures::entriesIn(dir);
     for (const auto& [path, why] : cases) {
         Failure failure;
@@ -209,10 +233,10 @@ TEST(Fileaccess, LeftoversOfKilledWritesAreRemovedWhenOld)
     // The writer's own names are what the pattern knows: three runs of
     // digits after the target's name, nothing else.
     const std::pair<std::string, bool> names[] = {
-        {".config.dat.1-22-333.tmp", true}, {".config.dat.1-2.tmp", false},     {".config.dat.1-2-3-4.tmp", false},
-        {".config.dat.-1-2.tmp", false},    {".config.dat.1--2.tmp", false},    {".config.dat.1-2-.tmp", false},
-        {".config.dat.1-2a-3.tmp", false},  {".config.dat..tmp", false},        {".config.dat.1-2-3.tm", false},
-        {"config.dat.1-2-3.tmp", false},    {".config.data.1-2-3.tmp", false},  {".progress.dat.1-2-3.tmp", false},
+        {".config.dat.1-22-333.tmp", true}, {".config.dat.1-2.tmp", false},    {".config.dat.1-2-3-4.tmp", false},
+        {".config.dat.-1-2.tmp", false},    {".config.dat.1--2.tmp", false},   {".config.dat.1-2-.tmp", false},
+        {".config.dat.1-2a-3.tmp", false},  {".config.dat..tmp", false},       {".config.dat.1-2-3.tm", false},
+        {"config.dat.1-2-3.tmp", false},    {".config.data.1-2-3.tmp", false}, {".progress.dat.1-2-3.tmp", false},
     };
     for (const auto& [name, known] : names)
         EXPECT_EQ(fileaccess::isTemporaryNameFor(name, "config.dat"), known) << name;
@@ -221,10 +245,10 @@ TEST(Fileaccess, LeftoversOfKilledWritesAreRemovedWhenOld)
     EXPECT_TRUE(fileaccess::isTemporaryNameFor(fs::path(temporaryName).filename(), "progress.dat")) << temporaryName;
 }
 
-// Folders the game makes are made whole, never through a file; the lock
-// file is never made through a link. (Someone else's and the system's
-// folders are refused in SettingsplaceTest.)
-TEST(Fileaccess, FoldersAreMadeWholeAndLocksNeverThroughALink)
+// Folders the game makes are made whole, never through a file. (Someone
+// else's and the system's folders are refused in SettingsplaceTest, odd lock
+// files in SharedfolderTest.) What is missing is said so, and nothing made.
+TEST(Fileaccess, FoldersAreMadeWholeAndWhatIsMissingIsSaid)
 {
     const std::string dir = fixtures::freshFolder("own-folders");
     Failure failure;
@@ -232,49 +256,32 @@ TEST(Fileaccess, FoldersAreMadeWholeAndLocksNeverThroughALink)
     EXPECT_TRUE(fs::is_directory(dir + "/a/b/c"));
     fixtures::put(dir + "/file", "");
     ASSERT_EQ(::mkfifo((dir + "/fifo").c_str(), 0644), 0);
-    const std::pair<std::string, std::string> notFolders[] = {
-        {dir + "/file/x", "a file stands where a folder above it should be"},
-        {dir + "/file", "it is a file, not a folder"},
-        {dir + "/fifo", "it is a FIFO, not a folder"},
+    const std::tuple<std::string, FailureKind, std::string> notFolders[] = {
+        {dir + "/file/x", FailureKind::NotRegular, "a file stands where a folder above it should be"},
+        {dir + "/file", FailureKind::NotRegular, "it is a file, not a folder"},
+        {dir + "/fifo", FailureKind::NotRegular, "it is a FIFO, not a folder"},
+        {dir + "/" + std::string(300, 'n'), FailureKind::Io, "file name too long"},
     };
-    for (const auto& [path, why] : notFolders) {
+    for (const auto& [path, kind, why] : notFolders) {
         EXPECT_FALSE(fileaccess::makeOwnFolders(path, failure));
-        EXPECT_EQ(failure.kind, FailureKind::NotRegular);
+        EXPECT_EQ(failure.kind, kind);
         EXPECT_EQ(failure.why, why);
     }
-    EXPECT_TRUE(fileaccess::listFolder(dir + "/none").empty());
-    // Nothing to set aside: said, and nothing made.
+    const std::string none = dir + "/none";
+    EXPECT_TRUE(fileaccess::listFolder(none).empty());
+    EXPECT_EQ(fileaccess::resolved(none), "");
+    EXPECT_FALSE(fileaccess::canCreateFileIn(none, failure));
+    EXPECT_EQ(fileaccess::FolderLock(none).failure().kind, FailureKind::Missing);
     std::string asideAs;
-    EXPECT_FALSE(fileaccess::setAside(dir + "/none", ".damaged", asideAs, failure));
+    EXPECT_FALSE(fileaccess::setAside(none, ".damaged", asideAs, failure));
     EXPECT_EQ(failure.why, "it is missing");
-
-    const std::string linkedLock = dir + "/linked";
-    fs::create_directories(linkedLock);
-    fs::create_symlink(dir + "/target", linkedLock + "/" + fileaccess::FolderLock::kFileName);
-    EXPECT_FALSE(fileaccess::FolderLock(linkedLock).held());
-    EXPECT_FALSE(fs::exists(dir + "/target"));
-    const std::string fifoLock = dir + "/fifo-lock"; // opens without blocking, yet is no file
-    fs::create_directories(fifoLock);
-    ASSERT_EQ(::mkfifo((fifoLock + "/" + fileaccess::FolderLock::kFileName).c_str(), 0644), 0);
-    EXPECT_FALSE(fileaccess::FolderLock(fifoLock).held());
-    EXPECT_TRUE(fileaccess::FolderLock(dir).held());
-}
-
-// A real full file system: a tiny tmpfs, which only root may mount.
-TEST(Fileaccess, AFullDiskKeepsTheOldFileAndSaysSo)
-{
-    const std::string dir = fixtures::freshFolder("full-disk");
-    if (::mount("tmpfs", dir.c_str(), "tmpfs", 0, "size=16k") != 0)
-        GTEST_SKIP() << "mounting a small file system needs root";
-    const std::string path = dir + "/Brick0.gam";
-    Failure failure;
-    ASSERT_TRUE(fileaccess::writeFile(path, "old", failure)) << failure.why;
-    EXPECT_FALSE(fileaccess::writeFile(path, std::string(64 << 10, 'x'), failure));
-    EXPECT_EQ(failure.kind, FailureKind::Io);
-    EXPECT_EQ(failure.why, "no space left on device");
-    EXPECT_EQ(fixtures::contentOf(path), "old");
-    EXPECT_EQ(fixtures::entriesIn(dir), 1u);
-    ::umount(dir.c_str());
+    // Every name to set a file aside under taken: said, and the file kept.
+    fixtures::put(none, "");
+    for (int taken = 1; taken <= 100; ++taken)
+        fixtures::put(none + ".damaged" + (taken == 1 ? "" : "-" + std::to_string(taken)), "");
+    EXPECT_FALSE(fileaccess::setAside(none, ".damaged", asideAs, failure));
+    EXPECT_EQ(failure.why, "no free name to set it aside under");
+    EXPECT_TRUE(fs::exists(none));
 }
 
 // Paths are put together and taken apart at their last separator; the home
@@ -282,9 +289,11 @@ TEST(Fileaccess, AFullDiskKeepsTheOldFileAndSaysSo)
 TEST(Fileaccess, PathsAreJoinedAndSplitAtTheirLastSeparator)
 {
     using fileaccess::fileNameOf, fileaccess::folderOf, fileaccess::joinPath;
-    const std::tuple<std::string, std::string, std::string> paths[] = {
-        // path, its folder, its name
-        {"a/b/c.dat", "a/b", "c.dat"}, {"/c.dat", "/", "c.dat"}, {"c.dat", ".", "c.dat"}, {"/a/", "/a", ""}};
+    const std::tuple<std::string, std::string, std::string> paths[] = {// path, its folder, its name
+                                                                       {"a/b/c.dat", "a/b", "c.dat"},
+                                                                       {"/c.dat", "/", "c.dat"},
+                                                                       {"c.dat", ".", "c.dat"},
+                                                                       {"/a/", "/a", ""}};
     for (const auto& [path, folder, name] : paths) {
         EXPECT_EQ(folderOf(path), folder) << path;
         EXPECT_EQ(fileNameOf(path), name) << path;
@@ -295,8 +304,10 @@ TEST(Fileaccess, PathsAreJoinedAndSplitAtTheirLastSeparator)
 
     const char* set = std::getenv("HOME");
     const std::string saved = set ? set : "";
-    ::setenv("HOME", "relative/home", 1);
     const passwd* user = ::getpwuid(::geteuid());
-    EXPECT_EQ(fileaccess::homeFolder(), user && user->pw_dir ? user->pw_dir : "");
+    for (const bool relative : {true, false}) {
+        relative ? ::setenv("HOME", "relative/home", 1) : ::unsetenv("HOME");
+        EXPECT_EQ(fileaccess::homeFolder(), user && user->pw_dir ? user->pw_dir : "");
+    }
     set ? ::setenv("HOME", saved.c_str(), 1) : ::unsetenv("HOME");
 }

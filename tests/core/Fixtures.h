@@ -22,10 +22,12 @@
 namespace fixtures {
 
 // A straight bar of three bricks in one row, centre and axis in its middle.
-inline ClShape barShape() { return {.centerX = 2, .centerY = 0, .mirrorX = 2, .points = {{0, 0}, {2, 0}, {4, 0}}}; }
+inline ClShape barShape()
+{
+    return {.centerX = 2, .centerY = 0, .mirrorX = 2, .points = {{0, 0}, {2, 0}, {4, 0}}};
+}
 
-inline ClPiece piece(std::int32_t shapeIndex, std::int32_t x, std::int32_t y, std::int32_t startX,
-                     std::int32_t startY)
+inline ClPiece piece(std::int32_t shapeIndex, std::int32_t x, std::int32_t y, std::int32_t startX, std::int32_t startY)
 {
     return {.x = x, .y = y, .shapeIndex = shapeIndex, .startX = startX, .startY = startY};
 }
@@ -35,8 +37,13 @@ inline ClPiece piece(std::int32_t shapeIndex, std::int32_t x, std::int32_t y, st
 // brick in) side by side in the wall, starting further down the field.
 inline void fillSmallGame(ClGameFile& file)
 {
-    file.header = {.puzzleCount = 3, .shapeCount = 2, .gridWidth = 20, .gridHeight = 20, .rotateStep = 180,
-                   .cellWidth = 32, .cellHeight = 20};
+    file.header = {.puzzleCount = 3,
+                   .shapeCount = 2,
+                   .gridWidth = 20,
+                   .gridHeight = 20,
+                   .rotateStep = 180,
+                   .cellWidth = 32,
+                   .cellHeight = 20};
     file.shapes = {barShape(), {.centerX = 1, .centerY = 0.5f, .mirrorX = 1, .points = {{0, 0}, {2, 0}, {1, 1}}}};
     file.puzzles.clear();
     for (int i = 0; i < 3; ++i) {
@@ -121,18 +128,6 @@ inline void makeWrongMoves(ClGameControl& game)
     game.selectedPiece = nullptr;
 }
 
-// Bytes as lower-case hex, for pinning stored formats.
-inline std::string hex(const std::string& bytes)
-{
-    static const char digits[] = "0123456789abcdef";
-    std::string text;
-    for (unsigned char c : bytes) {
-        text += digits[c >> 4];
-        text += digits[c & 15];
-    }
-    return text;
-}
-
 // A record of solved puzzles at its limit: puzzles of no group, then `last`
 // solved with help.
 inline std::string fullProgress(const ClPuzzle& last)
@@ -161,8 +156,7 @@ inline int exitStatusOf(pid_t child)
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
-template <typename Work>
-int inChildProcess(Work work)
+template <typename Work> int inChildProcess(Work work)
 {
     const pid_t child = ::fork();
     if (child == 0)
@@ -173,47 +167,41 @@ int inChildProcess(Work work)
 // A second running game, in a process of its own, that takes the folder's
 // lock and is stopped while it holds it, as a suspended laptop or a debugger
 // stops a game in the middle of its save. Continued, it runs `whileHeld`
-// and lets go as it exits.
+// and lets go as it exits; killed if it never was.
 class StoppedGame {
 public:
     template <typename Work>
     StoppedGame(const std::string& folder, Work whileHeld)
+        : child(::fork())
     {
-        child = ::fork();
         if (child == 0) {
             const fileaccess::FolderLock lock(folder);
-            if (!lock.held())
-                ::_exit(2);
-            ::raise(SIGSTOP);
-            ::_exit(whileHeld() ? 0 : 1);
+            if (lock.held())
+                ::raise(SIGSTOP);
+            ::_exit(lock.held() && whileHeld() ? 0 : 1);
         }
         int status = 0;
         holding = child > 0 && ::waitpid(child, &status, WUNTRACED) == child && WIFSTOPPED(status);
     }
     ~StoppedGame()
     {
-        if (child > 0 && !finished) {
-            ::kill(child, SIGKILL);
+        if (holding && ::kill(child, SIGKILL) == 0)
             ::waitpid(child, nullptr, 0);
-        }
     }
-    StoppedGame(const StoppedGame&) = delete;
-    StoppedGame& operator=(const StoppedGame&) = delete;
 
     // Whether it stopped with the lock in hand.
     bool holdsTheLock() const { return holding; }
     // Lets it go on and waits for it to end; 0 when `whileHeld` did its work.
     int resume()
     {
+        holding = false;
         ::kill(child, SIGCONT);
-        finished = true;
         return exitStatusOf(child);
     }
 
 private:
-    pid_t child = -1;
+    pid_t child;
     bool holding = false;
-    bool finished = false;
 };
 
 } // namespace fixtures

@@ -103,23 +103,3 @@ TEST(Gamefile, RoundTripKeepsOddValuesAndOpaqueBytes)
     EXPECT_EQ(copy.puzzles[1].pieces[0].flipped, 5);
     EXPECT_EQ(copy.puzzles[2].extraPoints, file.puzzles[2].extraPoints);
 }
-
-// A piece's shape index points into the file's shape table: the last shape
-// is linked, one past it and anything outside is no shape, and such a piece
-// has no bricks.
-TEST(Gamefile, ShapeIndicesAreCheckedAgainstTheShapeTable)
-{
-    const struct {
-        std::int32_t shapeIndex;
-        bool linked;
-    } indices[] = {{0, true}, {1, true}, {2, false}, {-1, false}, {INT32_MAX, false}, {INT32_MIN, false}};
-    for (const auto& [shapeIndex, linked] : indices) {
-        ClGameFile loaded;
-        ASSERT_TRUE(loaded.load(fixtures::writeSmallGame("indices.gam", [shapeIndex](ClGameFile& file) {
-            file.puzzles[2].pieces[1].shapeIndex = shapeIndex;
-        }))) << shapeIndex;
-        const ClPiece& piece = loaded.puzzles[2].pieces[1];
-        EXPECT_EQ(piece.shape, linked ? &loaded.shapes[std::size_t(shapeIndex)] : nullptr) << shapeIndex;
-        EXPECT_EQ(piece.cells().empty(), !linked) << shapeIndex;
-    }
-}

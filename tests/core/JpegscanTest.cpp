@@ -54,8 +54,8 @@ TEST(Jpegscan, OnlyAFrameDecodedAsItIsReadIsNotHeldWhole)
         {"arithmetic coded", kStart + frame(0xC9, 3) + scan(3), true},
         {"lone markers before the frame", kStart + std::string{char(0xFF), char(0xD0), char(0xFF), 1} + frame(0xC2, 3),
          true},
-        {"tables named like frames are none", kStart + segment(0xC8, "xx") + segment(0xCC, "xx") + frame(0xC0, 3) + scan(3),
-         false},
+        {"tables named like frames are none",
+         kStart + segment(0xC8, "xx") + segment(0xCC, "xx") + frame(0xC0, 3) + scan(3), false},
         // What cannot be told is left to the decoder, which says what is wrong.
         {"a scan before any frame", kStart + scan(1) + frame(0xC0, 3), false},
         {"frame cut short", kStart + frame(0xC0, 3).substr(0, 9), false},
@@ -63,6 +63,9 @@ TEST(Jpegscan, OnlyAFrameDecodedAsItIsReadIsNotHeldWhole)
         {"end of image before a scan", kStart + frame(0xC0, 3) + std::string{char(0xFF), char(0xD9)} + scan(1), false},
         {"a bitmap", "BM" + std::string(60, '\0'), false},
         {"garbage after the start", kStart + "not a marker", false},
+        {"a start alone", kStart, false},
+        {"no start", std::string{char(0xFF), char(0xD9)} + frame(0xC2, 3), false},
+        {"a segment's length cut short", kStart + kApp0.substr(0, 3), false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(jpegDecodesWhole(c.file), c.whole) << c.what;

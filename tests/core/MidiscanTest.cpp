@@ -42,17 +42,15 @@ std::string chord(int count, std::uint32_t delta = 0)
     return out;
 }
 
-std::string meta(std::uint32_t delta, char type, const std::string& data)
-{
-    return quantity(delta) + '\xff' + type + char(data.size()) + data;
-}
-
 std::string tempo(std::uint32_t delta, std::uint32_t microsecondsPerQuarter)
 {
-    return meta(delta, 0x51, bigEndian(microsecondsPerQuarter, 3));
+    return quantity(delta) + "\xff\x51\x03" + bigEndian(microsecondsPerQuarter, 3);
 }
 
-std::string endOfTrack(std::uint32_t delta) { return meta(delta, 0x2f, ""); }
+std::string endOfTrack(std::uint32_t delta)
+{
+    return quantity(delta) + std::string("\xff\x2f\x00", 3);
+}
 
 std::string oneTrackTune(const std::string& events, std::uint32_t division = 480)
 {
@@ -81,7 +79,8 @@ TEST(Midiscan, BurstsUpToTheSynthesizersLimitWithinTheWindowPlay)
         EXPECT_EQ(scan.densestBurst, c.densest) << c.name;
         EXPECT_EQ(scan.notes, c.first + c.second) << c.name;
         if (c.densest > kMostNotesAtOnce)
-            EXPECT_NE(scan.problem.why.find("starts 257 notes at once"), std::string::npos) << c.name << scan.problem.why;
+            EXPECT_NE(scan.problem.why.find("starts 257 notes at once"), std::string::npos)
+                << c.name << scan.problem.why;
         else
             EXPECT_FALSE(scan.problem) << c.name;
     }
@@ -104,10 +103,11 @@ TEST(Midiscan, TheLengthFollowsTheTempoMapToTheLastTracksEnd)
     EXPECT_FALSE(scan.problem) << scan.problem.why;
     EXPECT_NEAR(scan.seconds, 1.5, 1e-9);
 
-    // Running status, a silent note-on (velocity 0) and a chunk of another
-    // kind before the track are all fine.
-    const std::string odd = std::string("\x00\x90\x3c\x64\x00\x40\x64\x00\x3c\x00", 10);
-    scan = scanMidi(header(1, 480) + "XTRA" + bigEndian(2, 4) + "ab" + track(odd + endOfTrack(0)));
+    // Running status, a silent note-on (velocity 0), a system exclusive
+    // message, a program change of one data byte, a chunk of another kind
+    // before the track and a track without its end event are all fine.
+    const std::string odd = std::string("\x00\x90\x3c\x64\x00\x40\x64\x00\x3c\x00\x00\xf0\x01\xf7\x00\xc0\x05", 17);
+    scan = scanMidi(header(1, 480) + "XTRA" + bigEndian(2, 4) + "ab" + track(odd));
     EXPECT_FALSE(scan.problem) << scan.problem.why;
     EXPECT_EQ(scan.notes, 2);
 }
@@ -132,7 +132,14 @@ TEST(Midiscan, DamagedFilesAreRefusedWithAReason)
         {"running status after a meta event", oneTrackTune(tempo(0, 500000) + std::string("\x00\x3c\x64", 3)),
          "damaged"},
         {"a time of five bytes", oneTrackTune("\x80\x80\x80\x80" + note), "damaged"},
-        {"a meta event past the track's end", header(1, 480) + track(std::string("\x00\xff\x01\x10" "ab", 6)),
+        {"a time cut short", header(1, 480) + track("\x81"), "damaged"},
+        {"a time and no event", header(1, 480) + track(std::string("\x00", 1)), "damaged"},
+        {"a data byte with no status before", header(1, 480) + track(std::string("\x00\x3c\x64", 3)), "damaged"},
+        {"a meta event past the track's end",
+         header(1, 480)
+             + track(std::string("\x00\xff\x01\x10"
+                                 "ab",
+                                 6)),
          "damaged"},
     };
     for (const auto& c : cases) {

@@ -2,7 +2,6 @@
 // downgraded, and never lost to a file that cannot be read.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 #include <functional>
 
@@ -11,16 +10,25 @@
 
 namespace fs = std::filesystem;
 
-// Worked out by the first build that stored solves; never to change. The
-// first entry's key is that of the small game's first puzzle.
-#define GOLDEN_FILE                                                                                                \
-    "5757534f4c564544010000000200000036a2eff81b543f8ec744caf1b3a3b46802000000d41d6c6fcaefc01a65c04668623f36f50100" \
-    "0000"
+// Worked out by the first build that stored solves; never to change: a
+// header, then each puzzle's key and how it was solved. The first key is
+// that of the small game's first puzzle.
+const std::string kGoldenFile("WWSOLVED\x01\x00\x00\x00\x02\x00\x00\x00"
+                              "\x36\xa2\xef\xf8\x1b\x54\x3f\x8e\xc7\x44\xca\xf1\xb3\xa3\xb4\x68\x02\x00\x00\x00"
+                              "\xd4\x1d\x6c\x6f\xca\xef\xc0\x1a\x65\xc0\x46\x68\x62\x3f\x36\xf5\x01\x00\x00\x00",
+                              56);
 
-TEST(Progress, APuzzleIsKnownByItsContentAndHelpIsOutgrown)
-{
+// The small game's puzzles and a record file in a fresh folder.
+struct Progress : ::testing::Test {
+    void SetUp() override { fixtures::fillSmallGame(group); }
     ClGameFile group;
-    fixtures::fillSmallGame(group);
+    const std::string path = fixtures::freshFolder("progress") + "/" + ClProgress::kFileName;
+    Failure failure;
+    std::string aside;
+};
+
+TEST_F(Progress, APuzzleIsKnownByItsContentAndHelpIsOutgrown)
+{
     ClProgress progress;
     using Result = ClProgress::RecordResult;
     EXPECT_EQ(progress.record(group.puzzles[1], true), Result::Recorded);
@@ -39,14 +47,9 @@ TEST(Progress, APuzzleIsKnownByItsContentAndHelpIsOutgrown)
 // after the other read the record, and both are kept, alone winning over
 // help. The bytes are those an older build wrote: the key of a puzzle and
 // the layout are pinned, so stars saved before are found again.
-TEST(Progress, TwoGamesAtOnceKeepEachOthersSolvesInTheBytesOlderBuildsWrote)
+TEST_F(Progress, TwoGamesAtOnceKeepEachOthersSolvesInTheBytesOlderBuildsWrote)
 {
-    const std::string path = fixtures::freshFolder("progress-two") + "/" + ClProgress::kFileName;
-    ClGameFile group;
-    fixtures::fillSmallGame(group);
     ClProgress first, second;
-    Failure failure;
-    std::string aside;
     first.load(path, failure, aside);
     second.load(path, failure, aside);
     first.record(group.puzzles[0], true);
@@ -54,21 +57,15 @@ TEST(Progress, TwoGamesAtOnceKeepEachOthersSolvesInTheBytesOlderBuildsWrote)
     second.record(group.puzzles[0], false);
     ASSERT_EQ(fixtures::inChildProcess([&] { return first.saveMerged(path, failure); }), 0);
     ASSERT_EQ(fixtures::inChildProcess([&] { return second.saveMerged(path, failure); }), 0);
-    EXPECT_EQ(fixtures::hex(fixtures::contentOf(path)), GOLDEN_FILE);
+    EXPECT_EQ(fixtures::contentOf(path), kGoldenFile);
 }
 
 // A record at its limit takes no new puzzle but still upgrades, and what it
 // writes is read back, never set aside for its size.
-TEST(Progress, AFullRecordStaysReadable)
+TEST_F(Progress, AFullRecordStaysReadable)
 {
-    const std::string path = fixtures::freshFolder("progress-full") + "/" + ClProgress::kFileName;
-    ClGameFile group;
-    fixtures::fillSmallGame(group);
     fixtures::put(path, fixtures::fullProgress(group.puzzles[0]));
-
     ClProgress progress;
-    Failure failure;
-    std::string aside;
     ASSERT_EQ(progress.load(path, failure, aside), ClProgress::LoadResult::Read) << failure.why;
     EXPECT_EQ(progress.record(group.puzzles[1], false), ClProgress::RecordResult::Full);
     EXPECT_EQ(progress.record(group.puzzles[0], false), ClProgress::RecordResult::Recorded); // an upgrade
@@ -78,38 +75,30 @@ TEST(Progress, AFullRecordStaysReadable)
     EXPECT_EQ(again.stateOf(group.puzzles[0]), Solved::Alone);
 }
 
-// Cut, garbage, no file (a folder), too large: each is kept under a new name
-// with its content, and the record starts afresh.
-TEST(Progress, WhatCannotBeReadIsSetAsideNeverLost)
+// Cut, garbage, a bad state, no file (a folder), too large: each is kept
+// under a new name with its content, and the record starts afresh.
+TEST_F(Progress, WhatCannotBeReadIsSetAsideNeverLost)
 {
-    const std::string dir = fixtures::freshFolder("progress-damaged");
-    const std::string path = dir + "/" + ClProgress::kFileName;
-    ClGameFile group;
-    fixtures::fillSmallGame(group);
     ClProgress good;
     good.record(group.puzzles[0], false);
     const std::string bytes = good.toBytes();
-
     const std::function<void()> damage[] = {
-        [&] { std::ofstream(path, std::ios::binary) << bytes.substr(0, bytes.size() - 1); }, // cut
-        [&] { std::ofstream(path, std::ios::binary) << "Put your own tunes here.\n"; },     // garbage
-        [&] { std::ofstream(path, std::ios::binary) << bytes.substr(0, 16) + std::string(20, '\x7f'); }, // bad state
+        [&] { fixtures::put(path, bytes.substr(0, bytes.size() - 1)); },
+        [&] { fixtures::put(path, "Put your own tunes here.\n"); },
+        [&] { fixtures::put(path, bytes.substr(0, 16) + std::string(20, '\x7f')); },
         [&] { fs::create_directories(path); },
         [&] { std::ofstream(path).seekp(std::streamoff(64 << 20)) << 'x'; }, // sparse and huge
     };
-    int aside = 0;
-    for (const auto& make : damage) {
-        make();
+    for (std::size_t made = 0; made < std::size(damage); ++made) {
+        damage[made]();
         const auto before = fs::symlink_status(path).type();
         const std::string content = before == fs::file_type::regular ? fixtures::contentOf(path) : "";
         ClProgress progress;
         progress.record(group.puzzles[1], false);
-        Failure failure;
-        std::string asideAs;
-        EXPECT_EQ(progress.load(path, failure, asideAs), ClProgress::LoadResult::SetAside) << failure.why;
-        EXPECT_EQ(asideAs, path + ".unreadable" + (++aside == 1 ? "" : "-" + std::to_string(aside)));
-        EXPECT_EQ(fs::symlink_status(asideAs).type(), before);
-        EXPECT_EQ(before == fs::file_type::regular ? fixtures::contentOf(asideAs) : "", content);
+        EXPECT_EQ(progress.load(path, failure, aside), ClProgress::LoadResult::SetAside) << failure.why;
+        EXPECT_EQ(aside, path + ".unreadable" + (made == 0 ? "" : "-" + std::to_string(made + 1)));
+        EXPECT_EQ(fs::symlink_status(aside).type(), before);
+        EXPECT_EQ(before == fs::file_type::regular ? fixtures::contentOf(aside) : "", content);
         EXPECT_EQ(progress.size(), 0u); // afresh
     }
 }

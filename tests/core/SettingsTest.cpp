@@ -4,14 +4,15 @@
 #include "game/Settings.h"
 
 // A record from elsewhere is read at the documented offsets, and written
-// back to the same bytes: a round trip alone would hide a swapped pair.
-TEST(Settings, EveryFieldHasItsOffset)
+// back to the same bytes: a round trip alone would hide a swapped pair. A
+// new record has the defaults' bytes.
+TEST(Settings, EveryFieldHasItsOffsetAndTheDefaultsTheirBytes)
 {
     // The words in the order of their offsets, 4 bytes apart.
-    std::int32_t ClSettings::*const words[] = {&ClSettings::reserved0,  &ClSettings::musicOn,    &ClSettings::soundOn,
-                                               &ClSettings::reserved12, &ClSettings::group,      &ClSettings::lastPuzzle,
-                                               &ClSettings::reserved24, &ClSettings::reserved28, &ClSettings::reserved32,
-                                               &ClSettings::brickStyle};
+    std::int32_t ClSettings::*const words[] = {
+        &ClSettings::reserved0,  &ClSettings::musicOn,    &ClSettings::soundOn,    &ClSettings::reserved12,
+        &ClSettings::group,      &ClSettings::lastPuzzle, &ClSettings::reserved24, &ClSettings::reserved28,
+        &ClSettings::reserved32, &ClSettings::brickStyle};
     ClSettings::Bytes foreign{};
     for (std::size_t i = 0; i < std::size(words); ++i)
         foreign[4 * i] = std::uint8_t(10 + i); // little-endian: the low byte first
@@ -26,42 +27,34 @@ TEST(Settings, EveryFieldHasItsOffset)
     EXPECT_EQ(read.textField1.front(), 0xb2);
     EXPECT_EQ(read.textField2.front(), 0xc3);
     EXPECT_EQ(read.toBytes(), foreign);
-}
 
-TEST(Settings, DefaultsAndTheirBytes)
-{
-    const auto bytes = ClSettings().toBytes();
     // Music and sound on, group, puzzle and style 0, both texts blank and ended by a zero.
-    const std::pair<std::size_t, int> expected[] = {{4, 1},  {8, 1},  {16, 0},    {20, 0},    {28, 1}, {32, 1},
+    const auto bytes = ClSettings().toBytes();
+    const std::pair<std::size_t, int> defaults[] = {{4, 1},  {8, 1},     {16, 0},    {20, 0},  {28, 1}, {32, 1},
                                                     {36, 0}, {168, ' '}, {230, ' '}, {231, 0}, {295, 0}};
-    for (const auto& [at, value] : expected)
+    for (const auto& [at, value] : defaults)
         EXPECT_EQ(bytes[at], value) << "byte " << at;
 }
 
 // A short file fills the record from the start; one record or more loads
-// whole, odd values kept: their users must cope.
-TEST(Settings, ShortAndLongFilesFillTheRecordFromTheStart)
+// whole, odd values kept: their users must cope. Two games at once, as two
+// real processes: each writes only the fields its player changed, so
+// neither puts back what the other changed, and what neither touched stays
+// as the file has it; without a file, the whole record is written.
+TEST(Settings, ShortFilesFillFromTheStartAndTwoGamesNeverUndoEachOthersChanges)
 {
-    const std::string path = fixtures::freshFolder("settings-short") + "/config.dat";
+    const std::string path = fixtures::freshFolder("settings") + "/config.dat";
     ClSettings settings;
     fixtures::put(path, std::string(10, 0x02)); // offsets 0..9: reserved, musicOn, half of soundOn
     EXPECT_FALSE(settings.loadFrom(path));
     EXPECT_EQ(settings.musicOn, 0x02020202);
     EXPECT_EQ(settings.soundOn, 0x0202); // its upper bytes keep those of the default 1
-
     for (const std::size_t size : {std::size_t(ClSettings::kSize), std::size_t(1000)}) {
         fixtures::put(path, std::string(size, 0x7f));
         EXPECT_TRUE(settings.loadFrom(path));
         EXPECT_EQ(settings.textField2.back(), 0x7f);
     }
-}
 
-// Two games at once, as two real processes: each writes only the fields its
-// player changed, so neither puts back what the other changed, and what
-// neither touched stays as the file has it.
-TEST(Settings, TwoGamesAtOnceNeverUndoEachOthersChanges)
-{
-    const std::string path = fixtures::freshFolder("settings-two") + "/config.dat";
     ClSettings start;
     start.reserved24 = 77; // a field neither game changes
     start.lastPuzzle = 5;
@@ -75,8 +68,7 @@ TEST(Settings, TwoGamesAtOnceNeverUndoEachOthersChanges)
     const auto saveSecond = [&] { return second.saveFields(path, ClSettings::kMusicOn | ClSettings::kLastPuzzle); };
     ASSERT_EQ(fixtures::inChildProcess([&] { return first.saveFields(path, ClSettings::kBrickStyle); }), 0);
     ASSERT_EQ(fixtures::inChildProcess(saveSecond), 0);
-    // The first quits last, with nothing left unsaved.
-    ASSERT_TRUE(first.saveFields(path, 0));
+    ASSERT_TRUE(first.saveFields(path, 0)); // the first quits last, with nothing left unsaved
     ClSettings onDisk;
     ASSERT_TRUE(onDisk.loadFrom(path));
     EXPECT_EQ(onDisk.brickStyle, 3);
@@ -84,7 +76,6 @@ TEST(Settings, TwoGamesAtOnceNeverUndoEachOthersChanges)
     EXPECT_EQ(onDisk.lastPuzzle, 9);
     EXPECT_EQ(onDisk.reserved24, 77);
 
-    // Without a file, the whole record is written.
     ASSERT_TRUE(first.saveFields(path + ".new", 0));
     const auto whole = first.toBytes();
     EXPECT_EQ(fixtures::contentOf(path + ".new"), std::string(whole.begin(), whole.end()));

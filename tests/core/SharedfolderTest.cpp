@@ -49,7 +49,7 @@ TEST(Sharedfolder, AGameStoppedInItsSaveIsNeitherWrittenOverNorWaitedFor)
     EXPECT_FALSE(saves.retry());
     EXPECT_EQ(saves.files(), (std::set<std::string>{settings, record, zoomFile}));
     EXPECT_EQ(deferred, 3);
-    EXPECT_EQ(said, 0); // another game at work is nothing to tell the player
+    EXPECT_EQ(said, 0);                      // another game at work is nothing to tell the player
     EXPECT_EQ(fixtures::entriesIn(dir), 1u); // the lock file alone
 
     ASSERT_EQ(other.resume(), 0);
@@ -94,10 +94,11 @@ TEST(Sharedfolder, ALockFileThatIsNoPlainFileStopsEveryWriteAndIsSaidOnce)
         std::vector<FailureKind> said;
         saves.failed = [&](const std::string&, const Failure& failure) { said.push_back(failure.kind); };
         ClSettings settings;
-        for (const char* name : {"config.dat", "other.dat"})
-            saves.save(dir + "/" + name, [&, file = dir + "/" + name](Failure& why) {
-                return settings.saveFields(file, ClSettings::kGroup, &why);
-            });
+        const auto save = [&](const std::string& file) {
+            saves.save(file, [&, file](Failure& why) { return settings.saveFields(file, ClSettings::kGroup, &why); });
+        };
+        save(dir + "/config.dat");
+        save(dir + "/other.dat");
         EXPECT_FALSE(saves.retry());
         EXPECT_FALSE(saves.finish(std::chrono::milliseconds(0)));
         EXPECT_EQ(said, std::vector<FailureKind>{FailureKind::NotRegular});
@@ -109,8 +110,7 @@ TEST(Sharedfolder, ALockFileThatIsNoPlainFileStopsEveryWriteAndIsSaidOnce)
         EXPECT_TRUE(fs::exists(dir + "/config.dat") && fs::exists(dir + "/other.dat"));
         fs::remove(lock);
         c.make(lock); // broken again after a save went through: news again
-        saves.save(dir + "/config.dat",
-                   [&](Failure& why) { return settings.saveFields(dir + "/config.dat", ClSettings::kGroup, &why); });
+        save(dir + "/config.dat");
         EXPECT_EQ(said.size(), 2u);
     }
 }

@@ -49,24 +49,20 @@ ToolRun gamtool(const std::vector<std::string>& arguments, bool outputUnread = f
 
 } // namespace
 
-TEST(Gamtool, DumpShowsFieldsAndTheCellsPlaySees)
-{
-    const std::string path = fixtures::writeSmallGame("dump.gam");
-    const ToolRun run = gamtool({"dump", path});
-    ASSERT_EQ(run.status, 0) << run.output;
-    EXPECT_NE(run.output.find("\"headerBlockA\": \"0000"), std::string::npos);
-    EXPECT_NE(run.output.find("\"centerY\": 0.5"), std::string::npos); // file units
-    // The L of puzzle 0 stands at (8, 2) file units: play units times 4.
-    EXPECT_NE(run.output.find("\"cells\": [[32, 8], [40, 8], [36, 12]]"), std::string::npos);
-}
-
-// A file the tool cannot use, or output lost on its way (a closed pipe here),
+// The dump shows the fields, and the cells play sees. A file the tool
+// cannot use, or output lost on its way (a closed pipe here),
 // fails with 1 and says why; a command line it does not understand fails with
 // 2; exit 3 when any puzzle, not only the last, stays undecided at the step
 // bound. What may not be written over is refused by the file access's own rule.
-TEST(Gamtool, CopyIsByteForByteAndEveryOtherOutcomeHasItsExitStatus)
+TEST(Gamtool, DumpAndCopyShowAndKeepTheBytesAndEveryOtherOutcomeHasItsExitStatus)
 {
     const std::string path = fixtures::writeSmallGame("copy.gam");
+    const ToolRun dump = gamtool({"dump", path});
+    ASSERT_EQ(dump.status, 0) << dump.output;
+    EXPECT_NE(dump.output.find("\"headerBlockA\": \"0000"), std::string::npos);
+    EXPECT_NE(dump.output.find("\"centerY\": 0.5"), std::string::npos); // file units
+    // The L of puzzle 0 stands at (8, 2) file units: play units times 4.
+    EXPECT_NE(dump.output.find("\"cells\": [[32, 8], [40, 8], [36, 12]]"), std::string::npos);
     const std::string copy = fixtures::tempPath("copied.gam");
     EXPECT_EQ(gamtool({"copy", path, copy}).status, 0);
     EXPECT_EQ(fixtures::contentOf(path), fixtures::contentOf(copy));
@@ -114,7 +110,7 @@ TEST(Gamtool, CopyIsByteForByteAndEveryOtherOutcomeHasItsExitStatus)
     EXPECT_EQ(checked.status, 1);
     std::size_t at = 0;
     for (const char* said : {"Brick0.gam: group 0 \"Solid Wall (One Set)\": 60 puzzles checked\n",
-                                     "cut-cli.gam: ends inside shape record 1\n", "Brick3.gam: group 3 "}) {
+                             "cut-cli.gam: ends inside shape record 1\n", "Brick3.gam: group 3 "}) {
         at = checked.output.find(said, at);
         EXPECT_NE(at, std::string::npos) << said << " in\n" << checked.output;
     }
