@@ -45,8 +45,9 @@ TEST(Settingsplace, ASystemProgramFolderIsOnlyRead)
     fixtures::put(home + "/plain", "");
     const std::string foreign = fixtures::freshFolder("place-foreign");
     const bool root = ::geteuid() == 0;
-    if (root)
+    if (root) {
         ASSERT_EQ(::chown(foreign.c_str(), 65534, 65534), 0);
+    }
     fs::create_directory_symlink("/usr/share", home + "/linked");
     const struct {
         std::string userFolder;
@@ -67,8 +68,9 @@ TEST(Settingsplace, ASystemProgramFolderIsOnlyRead)
         EXPECT_TRUE(place.saveTo.empty()) << u.userFolder;
         EXPECT_EQ(place.beside("progress.dat"), "") << u.userFolder;
         EXPECT_EQ(place.problem, u.problem) << u.userFolder;
-        if (u.problem == SettingsPlace::Problem::UnusableFolder)
+        if (u.problem == SettingsPlace::Problem::UnusableFolder) {
             EXPECT_EQ(place.unusableFolder, u.userFolder);
+        }
         EXPECT_NE(place.why.find(u.why), std::string::npos) << place.why;
     }
     EXPECT_FALSE(fs::exists(foreign + "/Wallwright"));

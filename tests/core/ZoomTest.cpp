@@ -12,7 +12,10 @@ TEST(Zoom, KeptInItsFileAndAnythingElseReadsAsNormal)
     EXPECT_EQ(zoom::load(path), zoom::Kept());
     Failure failure;
     for (const auto& [kept, text] : std::initializer_list<std::pair<zoom::Kept, std::string>>{
-             {{300}, "300\n"}, {{150, 1280, 900}, "150 1280x900\n"}}) {
+             {{300}, "300\n"},
+             {{150, 1280, 900}, "150 1280x900\n"},
+             {{200, 0, 0, true}, "200 maximised\n"},
+             {{150, 1280, 900, true}, "150 1280x900 maximised\n"}}) {
         ASSERT_TRUE(zoom::save(path, kept, failure)) << failure.why;
         EXPECT_EQ(fixtures::contentOf(path), text);
         EXPECT_EQ(zoom::load(path), kept) << text;
@@ -21,7 +24,8 @@ TEST(Zoom, KeptInItsFileAndAnythingElseReadsAsNormal)
     EXPECT_EQ(zoom::load(path), zoom::Kept{200});
     for (const std::string& bad : std::initializer_list<std::string>{
              "", "175\n", "-150", "1.5", "0150", " 200", "200 200", "200 0x480", "200 640x", "200 0640x480",
-             "200 640x480x2", "200  640x480", "200 123456x480", "99999999999999999999", std::string(1000, '2')}) {
+             "200 640x480x2", "200  640x480", "200 maximised 640x480", "200maximised", "200 maximisedx", "maximised",
+             "200 123456x480", "99999999999999999999", std::string(1000, '2')}) {
         fixtures::put(path, bad);
         EXPECT_EQ(zoom::load(path), zoom::Kept()) << bad;
     }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "../core/Fixtures.h"
+#include "game/Puzzlecode.h"
 
 namespace {
 
@@ -77,6 +78,11 @@ TEST(Gamtool, DumpAndCopyShowAndKeepTheBytesAndEveryOtherOutcomeHasItsExitStatus
         file.puzzles[1] = file.puzzles[0];
         file.puzzles[1].pieces.resize(1); // the bar alone: decided at the first step
     });
+    // A fresh puzzle's code makes it again; a code on another puzzle is caught.
+    const std::string code = codeText({kGeneratorVersion, 2, Challenge::Hard, 9});
+    const std::string fresh = fixtures::tempPath("fresh.gam"), again = fixtures::tempPath("again.gam");
+    const std::string misnamed = fixtures::writeSmallGame(
+        "misnamed.gam", [&](ClGameFile& file) { putText(file.puzzles[1].puzzleBlock, code); });
     const struct {
         std::vector<std::string> arguments;
         int status;
@@ -96,12 +102,20 @@ TEST(Gamtool, DumpAndCopyShowAndKeepTheBytesAndEveryOtherOutcomeHasItsExitStatus
         {{"solve", path, "--puzzle"}, 2, "usage:"},
         {{"generate", "--group", "0", "--seed", "1", "-o"}, 2, "usage:"},
         {{"frobnicate"}, 2, ""},
+        {{"generate", "--group", "2", "--seed", "9", "--challenge", "hard", "-o", fresh}, 0, ""},
+        {{"code", fresh}, 0, "puzzle 1: " + code + "\n"},
+        {{"fromcode", code, "-o", again}, 0, ""},
+        {{"code", misnamed}, 1, "puzzle 1: -\npuzzle 2: " + code + ", which makes another puzzle\n"},
+        {{"fromcode", "3W0-U00-2DC", "-o", again}, 1, "'U' is in no code"},
+        {{"generate", "--group", "0", "--seed", "1", "--challenge", "easiest", "-o", again}, 2, "challenge"},
+        {{"generate", "--group", "0", "--seed", "1", "--count", "2", "--challenge", "easy", "-o", again}, 2, "usage"},
     };
     for (const auto& expected : runs) {
         const ToolRun run = gamtool(expected.arguments, expected.outputUnread);
         EXPECT_EQ(run.status, expected.status) << expected.arguments[0];
         EXPECT_NE(run.output.find(expected.said), std::string::npos) << run.output;
     }
+    EXPECT_EQ(fixtures::contentOf(fresh), fixtures::contentOf(again));
 
     // Every file given is checked and reported, in order, a bad one in the
     // middle included, and any bad one fails the whole run.
