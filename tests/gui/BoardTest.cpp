@@ -1,6 +1,9 @@
 #include <cmath>
 
 #include <QDir>
+#include <QEnterEvent>
+#include <QPainter>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "Window.h"
@@ -38,7 +41,7 @@ Legibility legibility(const QImage& drawn, const QImage& picture, const QRect& a
         const QRgb c = drawn.pixel(p);
         const double share = double(qRed(c)) / qRed(ink);
         return share >= 0.8 && std::abs(qGreen(c) - share * qGreen(ink)) <= 12
-            && std::abs(qBlue(c) - share * qBlue(ink)) <= 12;
+               && std::abs(qBlue(c) - share * qBlue(ink)) <= 12;
     };
     Legibility result;
     for (int y = area.top(); y <= area.bottom(); ++y)
@@ -97,25 +100,53 @@ private slots:
     }
 
     // The level picture shows the finished wall's pieces on the picture (no
-    // shaded wall, as PlaythroughTest checks), under a caption naming the level.
+    // shaded wall, as PlaythroughTest checks), under a caption that names
+    // puzzle N level N + 1, beside a star that points up once it is solved.
     void levelPictureShowsThePiecesUnderACaptionInYellow()
     {
         Window window;
         TFormMain& form = window.open();
         const QImage screen = window.screen(); // the bar at file place (2,2), the rest picture
         QCOMPARE(rgb(screen.pixel(64 + 10, 80 + 40 + 10)), brick(0, 10, 10));
+        const auto inkOf = [](const QImage& picture, QRgb colour) {
+            QList<QPoint> ink;
+            for (int y = 0; y < kFieldTop + 10; ++y)
+                for (int x = 0; x < 200; ++x)
+                    if (rgb(picture.pixel(x, y)) == rgb(colour))
+                        ink << QPoint(x, y);
+            return ink;
+        };
+        const QImage& drawn = window.board().imgBack->picture;
         // Its text starts at (10, 60), just below the button row: the ink
         // begins within a few pixels of there and nowhere above or left of it.
-        QRect ink;
-        for (int y = 0; y < 120; ++y)
-            for (int x = 0; x < 200; ++x)
-                if (window.wallPixel(x, y) == (qRgb(255, 255, 0) & 0xffffff))
-                    ink |= QRect(x, y, 1, 1);
+        const QRect ink = QPolygon(inkOf(drawn, qRgb(255, 255, 0))).boundingRect();
         QVERIFY2(ink.top() >= 60 && ink.top() <= 66 && ink.left() >= 10 && ink.left() <= 12 && ink.width() > 20,
                  qPrintable(QString("ink from (%1, %2)").arg(ink.left()).arg(ink.top())));
-        const QImage first = window.board().imgBack->picture.copy(0, 60, 120, 20);
-        form.nextGameExecute();
-        QVERIFY(window.board().imgBack->picture.copy(0, 60, 120, 20) != first); // "Level: 2"
+        for (const std::int32_t index : {0, 2}) {
+            form.gameInterface->selectPuzzle(index);
+            window.board().ShowLevelPicture();
+            QImage expected(drawn.size(), QImage::Format_RGB32);
+            expected.fill(Qt::black);
+            QPainter painter(&expected);
+            QFont font = painter.font();
+            font.setPixelSize(16);
+            painter.setFont(font);
+            painter.setPen(Qt::yellow);
+            painter.drawText(QRect(10, 60, 400, kCaptionHeight), Qt::AlignLeft | Qt::AlignTop,
+                             QString("Level: %1").arg(index + 1));
+            painter.end();
+            QCOMPARE(inkOf(drawn, qRgb(255, 255, 0)), inkOf(expected, qRgb(255, 255, 0)));
+        }
+        form.gameInterface->progress.record(window.game().gameData->puzzles[2], false);
+        window.board().ShowLevelPicture();
+        const QList<QPoint> gold = inkOf(drawn, qRgb(255, 200, 0));
+        const QRect star = QPolygon(gold).boundingRect();
+        QVERIFY(star.width() > 8);
+        const auto goldNearTheMiddleOfRow = [&](int y) {
+            return std::any_of(gold.begin(), gold.end(),
+                               [&](QPoint p) { return p.y() == y && std::abs(p.x() - star.center().x()) <= 1; });
+        };
+        QVERIFY(goldNearTheMiddleOfRow(star.top()) && !goldNearTheMiddleOfRow(star.bottom()));
     }
 
     // The yellow caption and the gold star read well on every picture the
@@ -160,6 +191,72 @@ private slots:
         window.game().selectedPiece = nullptr;
         window.board().RedrawPieces();
         QCOMPARE(rgb(window.screen().pixel(probe)), brick(0, 0, 10));
+    }
+
+    // Run again with QT_SCALE_FACTOR=2, on a screen of two device pixels to
+    // each of the window's: the window is twice as large, and the bricks,
+    // shaded or not, come from their twice-as-large drawings.
+    void bricksAreDrawnFromTheArtOfTheScreensScale()
+    {
+        const auto ratio = int(qApp->devicePixelRatio());
+        Window window;
+        TFormMain& form = window.open();
+        const QImage screen = window.screen();
+        QCOMPARE(screen.size(), QSize(kWindowWidth, kWindowHeight) * ratio);
+        // Puzzle 0's bar lies at file place (2, 2): window pixels (64, 120).
+        const QImage art(ratio == 2 ? ":/bricks/brick00@2x.png" : ":/bricks/brick00.png");
+        for (const QPoint inBrick : {QPoint(1, 1), QPoint(25, 9), QPoint(62, 18)})
+            QCOMPARE(rgb(screen.pixel(QPoint(64, 120) * ratio + inBrick * ratio + QPoint(1, 1))),
+                     rgb(art.pixel(inBrick * ratio + QPoint(1, 1))));
+        form.playGameExecute();
+        QCOMPARE(window.board().imgBack->picture.size(), screen.size());
+        QCOMPARE(rgb(window.board().imgBack->picture.pixel(3, kFieldTop * ratio + 3)), shaded(art.pixel(3, 3)));
+    }
+
+    // A button shows its up picture under the mouse, down while pressed (also
+    // when the click is heard), plain when the mouse leaves; dragging out
+    // cancels and coming back presses again. Black is see-through.
+    void buttonPicturesFollowTheMouseAndOnlyAReleaseOnTheButtonClicks()
+    {
+        QWidget window;
+        window.resize(200, 100);
+        TImgBtn button(&window);
+        button.setGeometry(0, 0, 80, 60);
+        const auto face = [](QRgb colour) {
+            QImage image(80, 60, QImage::Format_RGB32);
+            image.fill(colour);
+            return image;
+        };
+        button.SetPicDown(face(qRgb(0, 0, 200)));
+        button.SetPicUp(face(qRgb(0, 200, 0)));
+        button.SetPic(face(qRgb(200, 0, 0)));
+        const auto shown = [&] { return button.shownPicture().pixel(10, 10); };
+        const QRgb up = button.PicUp().pixel(10, 10), down = button.PicDown().pixel(10, 10),
+                   plain = button.Pic().pixel(10, 10);
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QEvent leave(QEvent::Leave);
+        QSignalSpy clicks(&button, &TImgBtn::OnClick);
+        QRgb seenAtClick = 0;
+        connect(&button, &TImgBtn::OnClick, this, [&] { seenAtClick = shown(); });
+        QApplication::sendEvent(&button, &enter);
+        QCOMPARE(shown(), up);
+        Mouse mouse(&window);
+        mouse.click({40, 30});
+        QCOMPARE(std::pair(seenAtClick, shown()), std::pair(down, up));
+        QApplication::sendEvent(&button, &leave);
+        QCOMPARE(shown(), plain);
+
+        QApplication::sendEvent(&button, &enter);
+        mouse.press({40, 30});
+        for (const QPoint at : {QPoint(150, 30), QPoint(40, 30), QPoint(150, 30)}) {
+            mouse.move(at);
+            QCOMPARE(shown(), at.x() < 80 ? down : plain);
+        }
+        mouse.release({150, 30});
+        QCOMPARE(shown(), plain);
+        QCOMPARE(clicks.count(), 1);
+        button.SetPic(face(qRgb(0, 0, 0)));
+        QCOMPARE(qAlpha(button.Pic().pixel(1, 1)), 0);
     }
 };
 
