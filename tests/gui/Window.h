@@ -4,6 +4,7 @@
 #include <memory>
 
 #include <QTest>
+#include <QTimer>
 
 #include "Mouse.h"
 #include "Programfolder.h"
@@ -60,6 +61,19 @@ struct Window {
     QStringList problems;
     QStringList dialogs;
 };
+
+// Answers the next modal dialog, once it is open, with `answer(dialog)`, and
+// ends it if it is still open then, so that a test fails instead of waiting.
+template <typename Dialog = QDialog, typename Answer> void whenOpen(Answer answer)
+{
+    QTimer::singleShot(0, [answer] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        answer(*dialog);
+        if (dialog->isVisible())
+            dialog->done(0);
+    });
+}
 
 // The window pixel at (dx, dy) from a play position of the test group, whose
 // play unit is 8 x 5 pixels of the paint box below the button row.
