@@ -12,27 +12,6 @@
 // (8, 48), place in the wall at (8, 8)) and an L (shape 1, never turns, file
 // piece 1, start (40, 56), place (32, 8)).
 
-// Where the piece a hint moves is drawn, at every repaint of the field while
-// it slides, and the field it slides over.
-struct SlideFrames : QObject {
-    explicit SlideFrames(TFrameGameBoard& board)
-        : board(board)
-    {
-        board.PaintBox1->installEventFilter(this);
-    }
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            origins << QPoint(board.dragLeft, board.dragTop);
-            field = board.backBuffer.copy();
-        }
-        return false;
-    }
-    TFrameGameBoard& board;
-    QList<QPoint> origins;
-    QImage field;
-};
-
 // Long enough that a slide or fade paced by it would never end in the suite's time.
 constexpr int kAnHour = 3'600'000;
 
@@ -136,7 +115,8 @@ private slots:
         // pace. Keys typed meanwhile are dropped.
         QVERIFY(QTest::qWaitForWindowExposed(&form())); // else no frame is painted
         const QRgb wall = rgb(window->board().imgBack->picture.pixel(20, 110)), picture = qRgb(0, 0, 255) & 0xffffff;
-        FadeFrames fade(window->board().imgBack, window->board(), QPoint(20, 110));
+        QList<QRgb> fade;
+        const auto spy = fadeFrames(window->board().imgBack, window->board(), fade, QPoint(20, 110));
         window->board().slideMilliseconds = kAnHour;
         typeMeanwhile(&form());
         mouse->drag(pixelOf(25, 9, 1, 1), pixelOf(33, 9, 1, 1));
@@ -145,13 +125,12 @@ private slots:
         QCOMPARE(game().puzzleIndex, 0);
         // Each channel mixed exactly, so a weight off by one percent shows.
         const auto mixed = [](int from, int to, int weight) { return (from * (100 - weight) + to * weight) / 100; };
-        QCOMPARE(fade.colours.size(), 26);
+        QCOMPARE(fade.size(), 26);
         QVERIFY(qRed(wall) > 40);
-        for (int k = 0; k < fade.colours.size(); ++k)
-            QCOMPARE(fade.colours[k],
-                     qRgb(mixed(qRed(wall), qRed(picture), 4 * k), mixed(qGreen(wall), qGreen(picture), 4 * k),
-                          mixed(qBlue(wall), qBlue(picture), 4 * k))
-                         & 0xffffff);
+        for (int k = 0; k < fade.size(); ++k)
+            QCOMPARE(fade[k], qRgb(mixed(qRed(wall), qRed(picture), 4 * k), mixed(qGreen(wall), qGreen(picture), 4 * k),
+                                   mixed(qBlue(wall), qBlue(picture), 4 * k))
+                                  & 0xffffff);
         QCOMPARE(sounds.played.back(), Sound::Solve);
         QVERIFY(!window->board().PaintBox1->isEnabled());
     }
@@ -192,7 +171,14 @@ private slots:
             QCoreApplication::postEvent(board.imgPlay,
                                         new QMouseEvent(type, QPointF(atPlay - board.imgPlay->pos()), QPointF(atPlay),
                                                         Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-        SlideFrames frames(board);
+        // Where the hinted piece is drawn at every repaint of the field while
+        // it slides, and the field it slides over.
+        QList<QPoint> origins;
+        QImage field;
+        const PaintSpy frames(board.PaintBox1, [&] {
+            origins << QPoint(board.dragLeft, board.dragTop);
+            field = board.backBuffer.copy();
+        });
         board.fadeMilliseconds = kAnHour;
         typeMeanwhile(&form());
         const HintResult given = board.ShowHint();
@@ -204,19 +190,18 @@ private slots:
         const auto pixels = [](ClPoint p) { return QPoint(p.x * 8, p.y * 5); };
         const QPoint travel = pixels(cornerOf(before.pieces[index].cells())) - pixels(cornerOf(given.piece->cells()));
         const QPoint origin = pixels({given.piece->x, given.piece->y});
-        QVERIFY(frames.origins.size() > 8);
-        QCOMPARE(frames.origins.first(), origin + travel);
-        QCOMPARE(frames.origins.last(), origin);
-        for (qsizetype k = 1; k < frames.origins.size(); ++k) // steadily nearer
-            QVERIFY((origin - frames.origins[k]).manhattanLength()
-                    <= (origin - frames.origins[k - 1]).manhattanLength());
+        QVERIFY(origins.size() > 8);
+        QCOMPARE(origins.first(), origin + travel);
+        QCOMPARE(origins.last(), origin);
+        for (qsizetype k = 1; k < origins.size(); ++k) // steadily nearer
+            QVERIFY((origin - origins[k]).manhattanLength() <= (origin - origins[k - 1]).manhattanLength());
         // Drawn in its place, and its start left bare.
         const QImage screen = window->screen();
         const ClPoint brick = given.piece->cells().front(), start = before.pieces[index].cells().front();
         QVERIFY(rgb(screen.pixel(pixelOf(brick.x, brick.y, 4, 2))) != (qRgb(0, 0, 255) & 0xffffff));
         QCOMPARE(rgb(screen.pixel(pixelOf(start.x, start.y, 4, 2))),
                  window->wallPixel(start.x * 8 + 4, kFieldTop + start.y * 5 + 2));
-        QCOMPARE(rgb(frames.field.pixel(brick.x * 8 + 4, brick.y * 5 + 2)),
+        QCOMPARE(rgb(field.pixel(brick.x * 8 + 4, brick.y * 5 + 2)),
                  window->wallPixel(brick.x * 8 + 4, kFieldTop + brick.y * 5 + 2));
         QVERIFY(board.PaintBox1->isEnabled()); // the click on Play was dropped
 
@@ -225,11 +210,11 @@ private slots:
         const QRgb markColour = rgb(qRgb(255, 255, 0));
         QCOMPARE(rgb(screen.pixel(pixelOf(brick.x, brick.y, -1, 10))), markColour);
         board.landedMarkMilliseconds = 0;
-        frames.origins.clear();
+        origins.clear();
         form().undoExecute();
-        QVERIFY(frames.origins.size() > 8);
-        QCOMPARE(frames.origins.first(), origin);
-        QCOMPARE(frames.origins.last(), pixels({before.pieces[index].x, before.pieces[index].y}));
+        QVERIFY(origins.size() > 8);
+        QCOMPARE(origins.first(), origin);
+        QCOMPARE(origins.last(), pixels({before.pieces[index].x, before.pieces[index].y}));
         const QPoint startRim = pixelOf(start.x, start.y, -1, 10);
         QCOMPARE(rgb(window->screen().pixel(startRim)), markColour);
         QCoreApplication::processEvents();

@@ -1,6 +1,7 @@
 #pragma once
 // The real main window on a throw-away program folder whose only picture is
 // plain blue, with the dialogs and the error box answered by the test.
+#include <functional>
 #include <memory>
 
 #include <QTest>
@@ -93,22 +94,29 @@ inline QRgb shaded(QRgb pixel)
     return qRgb(qRed(pixel) * 60 / 100, qGreen(pixel) * 60 / 100, qBlue(pixel) * 60 / 100) & 0xffffff;
 }
 
-// The board's bitmap at one pixel, at every painting of `painted` while the
-// pieces are hidden: the fade's frames.
-struct FadeFrames : QObject {
-    FadeFrames(QWidget* painted, const TFrameGameBoard& board, QPoint pixel = {})
-        : board(board)
-        , pixel(pixel)
+// Runs `seen` at every painting of `painted`.
+struct PaintSpy : QObject {
+    PaintSpy(QWidget* painted, std::function<void()> seen)
+        : seen(std::move(seen))
     {
         painted->installEventFilter(this);
     }
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && !board.PaintBox1->isVisible())
-            colours << rgb(board.imgBack->picture.pixel(pixel));
+        if (event->type() == QEvent::Paint)
+            seen();
         return false;
     }
-    const TFrameGameBoard& board;
-    QPoint pixel;
-    QList<QRgb> colours;
+    std::function<void()> seen;
 };
+
+// The board's bitmap at one pixel, at every painting of `painted` while the
+// pieces are hidden: the fade's frames.
+inline std::unique_ptr<PaintSpy> fadeFrames(QWidget* painted, const TFrameGameBoard& board, QList<QRgb>& colours,
+                                            QPoint pixel = {})
+{
+    return std::make_unique<PaintSpy>(painted, [&board, &colours, pixel] {
+        if (!board.PaintBox1->isVisible())
+            colours << rgb(board.imgBack->picture.pixel(pixel));
+    });
+}

@@ -11,9 +11,9 @@
 #include "app/Dialogstyle.h"
 #include "app/Gameparts.h"
 #include "app/Optionform.h"
-#include "app/Selectform.h"
 #include "app/Problemreport.h"
 #include "app/Scaledwindow.h"
+#include "app/Selectform.h"
 
 namespace {
 // The game as the program runs it, on a throw-away program folder whose only
@@ -91,9 +91,10 @@ private slots:
         // fade reaches the screen though no events run meanwhile.
         game.game.form.FrameGameBoard1->fadeMilliseconds = 0;
         QVERIFY(QTest::qWaitForWindowExposed(&game.view()));
-        FadeFrames fade(game.view().viewport(), *game.game.form.FrameGameBoard1);
+        QList<QRgb> fade;
+        const auto spy = fadeFrames(game.view().viewport(), *game.game.form.FrameGameBoard1, fade);
         mouse.drag(pixelOf(40, 56, 1, 1) * 2, pixelOf(33, 9, 1, 1) * 2);
-        QCOMPARE(fade.colours.size(), 26);
+        QCOMPARE(fade.size(), 26);
         mouse.move(QPoint(120, 30) * 2);
         QCOMPARE(play.shownPicture(), play.PicUp());
         QCOMPARE(play.shownPicture().devicePixelRatio(), 2.0);
@@ -193,8 +194,12 @@ private slots:
             int result;
         } dialogs[] = {
             {Qt::Key_S, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Space}, group, "2", Qt::Key_unknown, mrCancel},
-            {Qt::Key_O, {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Right, Qt::Key_Left, Qt::Key_Right}, brick,
-             "0 1", Qt::Key_Escape, QDialog::Rejected},
+            {Qt::Key_O,
+             {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Right, Qt::Key_Left, Qt::Key_Right},
+             brick,
+             "0 1",
+             Qt::Key_Escape,
+             QDialog::Rejected},
             {Qt::Key_A, {Qt::Key_Left, Qt::Key_Up, Qt::Key_Space}, none, "", Qt::Key_Escape, QDialog::Rejected},
             {Qt::Key_A, {Qt::Key_Down, Qt::Key_Tab}, none, "", Qt::Key_Return, mrOk},
             {Qt::Key_G, {Qt::Key_Right, Qt::Key_Right, Qt::Key_Left}, tile, "1", Qt::Key_Escape, QDialog::Rejected},
@@ -202,7 +207,7 @@ private slots:
         for (const auto& dialog : dialogs) {
             QString shown;
             std::pair<QSize, QSize> sizes; // the dialog's, and the game's scale of it
-            int result = -1; // while the dialog stays open
+            int result = -1;               // while the dialog stays open
             QTimer::singleShot(0, [&] {
                 QWidget* window = QApplication::activeModalWidget();
                 QVERIFY(window);
