@@ -54,14 +54,6 @@ QRgb backgroundPixel(const ClGameInterface& game)
     return game.background.pixel(5, 5) & 0xffffff;
 }
 
-void saveGroup(const QString& path, std::int32_t group)
-{
-    ClSettings settings;
-    settings.group = group;
-    Failure failure;
-    QVERIFY2(settings.saveTo(path.toStdString(), &failure), failure.why.c_str());
-}
-
 std::int32_t savedGroup(const QString& path)
 {
     ClSettings settings;
@@ -95,6 +87,13 @@ struct Game : ClGameInterface {
         restart();
         return gameControl->isValid() != nullptr;
     }
+    // The small game's puzzle in play solved alone: the L from (40, 56), then
+    // the bar from (8, 48), each into its place in the puzzle's row.
+    PlayOutcome solveByHand(std::int32_t puzzle = 0)
+    {
+        drop(gameControl->pickPiece(40, 56), 32, 8 + puzzle * kBrickScale);
+        return drop(gameControl->pickPiece(8, 48), 8, 8 + puzzle * kBrickScale);
+    }
     QStringList reports;
 };
 } // namespace
@@ -120,10 +119,6 @@ private slots:
         // The small game's first puzzle: the L from (40, 56) to (32, 8), the
         // bar from (8, 48) to (8, 8). Where a row holds the bar somewhere, the
         // L is in place first and the row's move on the bar finishes the wall.
-        const auto solveAlone = [](Game& game) {
-            game.drop(game.gameControl->pickPiece(40, 56), 32, 8);
-            return game.drop(game.gameControl->pickPiece(8, 48), 8, 8);
-        };
         const auto byHints = [](Game& game) {
             HintResult result;
             for (int hints = 0; hints < 10 && !result.complete; ++hints)
@@ -150,7 +145,7 @@ private slots:
              [&](Game& game, ClPiece*) {
                  game.hint();
                  game.restart();
-                 return solveAlone(game);
+                 return game.solveByHand();
              },
              Solved::Alone},
             // The bar two bricks right of its place leaves room for no L.
@@ -203,9 +198,7 @@ private slots:
         game.reportProblem = [&](const QString& message) { told << message; };
         for (const std::int32_t puzzle : {0, 1}) {
             QVERIFY(game.play(puzzle));
-            QVERIFY(game.drop(game.gameControl->pickPiece(40, 56), 32, 8 + puzzle * kBrickScale).change
-                    == PieceChange::Snapped);
-            QVERIFY(game.drop(game.gameControl->pickPiece(8, 48), 8, 8 + puzzle * kBrickScale).complete);
+            QVERIFY(game.solveByHand(puzzle).complete);
             QCOMPARE(game.solvedState(), Solved::No);
         }
         QCOMPARE(told.size(), 1);
@@ -227,8 +220,7 @@ private slots:
             QVERIFY(game.play(0));
             std::filesystem::remove(lock);
             std::filesystem::create_directory(lock);
-            QVERIFY(game.drop(game.gameControl->pickPiece(40, 56), 32, 8).change == PieceChange::Snapped);
-            QVERIFY(game.drop(game.gameControl->pickPiece(8, 48), 8, 8).complete);
+            QVERIFY(game.solveByHand().complete);
             game.goToPuzzle(2);
             QVERIFY(game.savesPending());
             QCOMPARE(told.size(), 1);
@@ -348,7 +340,9 @@ private slots:
     void aForeignOrReadOnlyProgramFolderSendsTheSettingsToTheUser()
     {
         ProgramFolder folder;
-        saveGroup(folder.path("config.dat"), 3);
+        ClSettings seeded;
+        seeded.group = 3;
+        QVERIFY(seeded.saveTo(folder.path("config.dat").toStdString()));
         const std::string seed = fixtures::contentOf(folder.path("config.dat").toStdString());
         const QByteArray path = folder.bytes();
         QVERIFY(lockOut(path));
@@ -371,19 +365,12 @@ private slots:
         const QStringList before = QDir(folder.path("")).entryList(QDir::AllEntries | QDir::Hidden);
         QStringList told;
         {
-            ClGameInterface game(path);
+            Game game(folder);
             game.reportProblem = [&](const QString& message) { told << message; };
             QVERIFY(game.settingsProblem.contains("not saved"));
             game.settings.brickStyle = 4;
             game.settingsChanged(ClSettings::kBrickStyle);
-            QVERIFY(game.gameControl->gameData->load(path.toStdString() + "/Brick0.gam"));
-            game.gameControl->gameData->rescaleToPlayUnits();
-            game.gameControl->selectPuzzle(0);
-            game.restart();
-            bool solved = false;
-            for (int hints = 0; hints < 10 && !solved; ++hints)
-                solved = game.hint().complete;
-            QVERIFY(solved);
+            QVERIFY(game.play(0) && game.solveByHand().complete);
         }
         QCOMPARE(told, QStringList());
         QCOMPARE(QDir(folder.path("")).entryList(QDir::AllEntries | QDir::Hidden), before);
