@@ -25,8 +25,7 @@ void put(const QString& path, const QByteArray& text)
 
 QString read(const QString& path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    return QString::fromStdString(fixtures::contentOf(path.toStdString()));
 }
 
 // What the pattern's groups caught, at each place it matches.
