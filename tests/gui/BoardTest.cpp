@@ -1,61 +1,54 @@
 #include <cmath>
 
 #include <QDir>
+#include <QEnterEvent>
+#include <QPainter>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "Window.h"
 #include "game/Checkerboard.h"
 
 namespace {
-// The contrast ratio of two colours as WCAG 2 defines it.
-double contrast(QRgb a, QRgb b)
+// How legible ink of one colour drawn over a picture is: the lowest WCAG 2
+// contrast between the ink and any pixel two steps around it, and how many
+// ink pixels there are. Ink is what the drawing changed to that colour, at
+// least four fifths of it where its edge blends into darkness; the blended
+// edge itself is not counted as around.
+std::pair<double, int> legibility(const QImage& drawn, const QImage& picture, const QRect& area, QRgb ink)
 {
     const auto luminance = [](QRgb colour) {
-        const auto linear = [](int channel) {
+        double sum = 0;
+        for (const auto& [channel, weight] :
+             {std::pair{qRed(colour), 0.2126}, {qGreen(colour), 0.7152}, {qBlue(colour), 0.0722}}) {
             const double c = channel / 255.0;
-            return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) + 0.0722 * linear(qBlue(colour));
+            sum += weight * (c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+        }
+        return sum + 0.05;
     };
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-// How legible ink of one colour drawn over a picture is: the lowest contrast
-// between the ink and any pixel two steps around it. Ink is what the
-// drawing changed to that colour, at least four fifths of it where its edge
-// blends into darkness; the blended edge itself is not counted as around.
-struct Legibility {
-    int inkPixels = 0;
-    double worst = 1e9;
-};
-
-Legibility legibility(const QImage& drawn, const QImage& picture, const QRect& area, QRgb ink)
-{
     const auto isInk = [&](QPoint p) {
         if (!area.contains(p) || drawn.pixel(p) == picture.pixel(p))
             return false;
         const QRgb c = drawn.pixel(p);
         const double share = double(qRed(c)) / qRed(ink);
         return share >= 0.8 && std::abs(qGreen(c) - share * qGreen(ink)) <= 12
-            && std::abs(qBlue(c) - share * qBlue(ink)) <= 12;
+               && std::abs(qBlue(c) - share * qBlue(ink)) <= 12;
     };
-    Legibility result;
+    double worst = 1e9;
+    int inkPixels = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x) {
-            if (isInk({x, y})) {
-                ++result.inkPixels;
-                continue;
-            }
-            int nearest = 100; // squared distance to the nearest ink
-            for (int dy = -2; dy <= 2; ++dy)
+            int nearest = isInk({x, y}) ? 0 : 100; // squared distance to the nearest ink
+            inkPixels += nearest == 0;
+            for (int dy = -2; dy <= 2 && nearest; ++dy)
                 for (int dx = -2; dx <= 2; ++dx)
                     if (isInk({x + dx, y + dy}))
                         nearest = std::min(nearest, dx * dx + dy * dy);
+            const double a = luminance(ink), b = luminance(drawn.pixel(x, y));
             if (nearest == 4 || nearest == 5)
-                result.worst = std::min(result.worst, contrast(ink, drawn.pixel(x, y)));
+                worst = std::min(worst, std::max(a, b) / std::min(a, b));
         }
-    return result;
+    return {worst, inkPixels};
 }
 } // namespace
 
@@ -97,25 +90,53 @@ private slots:
     }
 
     // The level picture shows the finished wall's pieces on the picture (no
-    // shaded wall, as PlaythroughTest checks), under a caption naming the level.
+    // shaded wall, as PlaythroughTest checks), under a caption that names
+    // puzzle N level N + 1, beside a star that points up once it is solved.
     void levelPictureShowsThePiecesUnderACaptionInYellow()
     {
         Window window;
         TFormMain& form = window.open();
         const QImage screen = window.screen(); // the bar at file place (2,2), the rest picture
         QCOMPARE(rgb(screen.pixel(64 + 10, 80 + 40 + 10)), brick(0, 10, 10));
+        const auto inkOf = [](const QImage& picture, QRgb colour) {
+            QList<QPoint> ink;
+            for (int y = 0; y < kFieldTop + 10; ++y)
+                for (int x = 0; x < 200; ++x)
+                    if (rgb(picture.pixel(x, y)) == rgb(colour))
+                        ink << QPoint(x, y);
+            return ink;
+        };
+        const QImage& drawn = window.board().imgBack->picture;
         // Its text starts at (10, 60), just below the button row: the ink
         // begins within a few pixels of there and nowhere above or left of it.
-        QRect ink;
-        for (int y = 0; y < 120; ++y)
-            for (int x = 0; x < 200; ++x)
-                if (window.wallPixel(x, y) == (qRgb(255, 255, 0) & 0xffffff))
-                    ink |= QRect(x, y, 1, 1);
+        const QRect ink = QPolygon(inkOf(drawn, qRgb(255, 255, 0))).boundingRect();
         QVERIFY2(ink.top() >= 60 && ink.top() <= 66 && ink.left() >= 10 && ink.left() <= 12 && ink.width() > 20,
                  qPrintable(QString("ink from (%1, %2)").arg(ink.left()).arg(ink.top())));
-        const QImage first = window.board().imgBack->picture.copy(0, 60, 120, 20);
-        form.nextGameExecute();
-        QVERIFY(window.board().imgBack->picture.copy(0, 60, 120, 20) != first); // "Level: 2"
+        for (const std::int32_t index : {0, 2}) {
+            form.gameInterface->selectPuzzle(index);
+            window.board().ShowLevelPicture();
+            QImage expected(drawn.size(), QImage::Format_RGB32);
+            expected.fill(Qt::black);
+            QPainter painter(&expected);
+            QFont font = painter.font();
+            font.setPixelSize(16);
+            painter.setFont(font);
+            painter.setPen(Qt::yellow);
+            painter.drawText(QRect(10, 60, 400, kCaptionHeight), Qt::AlignLeft | Qt::AlignTop,
+                             QString("Level: %1").arg(index + 1));
+            painter.end();
+            QCOMPARE(inkOf(drawn, qRgb(255, 255, 0)), inkOf(expected, qRgb(255, 255, 0)));
+        }
+        form.gameInterface->progress.record(window.game().gameData->puzzles[2], false);
+        window.board().ShowLevelPicture();
+        const QList<QPoint> gold = inkOf(drawn, qRgb(255, 200, 0));
+        const QRect star = QPolygon(gold).boundingRect();
+        QVERIFY(star.width() > 8);
+        const auto goldNearTheMiddleOfRow = [&](int y) {
+            return std::any_of(gold.begin(), gold.end(),
+                               [&](QPoint p) { return p.y() == y && std::abs(p.x() - star.center().x()) <= 1; });
+        };
+        QVERIFY(goldNearTheMiddleOfRow(star.top()) && !goldNearTheMiddleOfRow(star.bottom()));
     }
 
     // The yellow caption and the gold star read well on every picture the
@@ -133,12 +154,12 @@ private slots:
             game.loadBackground(QFile::encodeName(picture.filePath()));
             window.board().ShowLevelPicture();
             const QImage& drawn = window.board().imgBack->picture;
-            const Legibility caption = legibility(drawn, game.background, strip, qRgb(255, 255, 0));
-            const Legibility star = legibility(drawn, game.background, strip, qRgb(255, 200, 0));
+            const auto [caption, captionInk] = legibility(drawn, game.background, strip, qRgb(255, 255, 0));
+            const auto [star, starInk] = legibility(drawn, game.background, strip, qRgb(255, 200, 0));
             const QString where = picture.fileName();
-            QVERIFY2(caption.inkPixels > 50 && star.inkPixels > 50, qPrintable(where));
-            QVERIFY2(caption.worst >= 4.5, qPrintable(QString("%1: caption %2:1").arg(where).arg(caption.worst)));
-            QVERIFY2(star.worst >= 3, qPrintable(QString("%1: star %2:1").arg(where).arg(star.worst)));
+            QVERIFY2(captionInk > 50 && starInk > 50, qPrintable(where));
+            QVERIFY2(caption >= 4.5, qPrintable(QString("%1: caption %2:1").arg(where).arg(caption)));
+            QVERIFY2(star >= 3, qPrintable(QString("%1: star %2:1").arg(where).arg(star)));
         }
         QVERIFY2(window.problems.isEmpty(), qPrintable(window.problems.join("; "))); // every shipped picture loads
     }
@@ -160,6 +181,72 @@ private slots:
         window.game().selectedPiece = nullptr;
         window.board().RedrawPieces();
         QCOMPARE(rgb(window.screen().pixel(probe)), brick(0, 0, 10));
+    }
+
+    // Run again with QT_SCALE_FACTOR=2, on a screen of two device pixels to
+    // each of the window's: the window is twice as large, and the bricks,
+    // shaded or not, come from their twice-as-large drawings.
+    void bricksAreDrawnFromTheArtOfTheScreensScale()
+    {
+        const auto ratio = int(qApp->devicePixelRatio());
+        Window window;
+        TFormMain& form = window.open();
+        const QImage screen = window.screen();
+        QCOMPARE(screen.size(), QSize(kWindowWidth, kWindowHeight) * ratio);
+        // Puzzle 0's bar lies at file place (2, 2): window pixels (64, 120).
+        const QImage art(ratio == 2 ? ":/bricks/brick00@2x.png" : ":/bricks/brick00.png");
+        for (const QPoint inBrick : {QPoint(1, 1), QPoint(25, 9), QPoint(62, 18)})
+            QCOMPARE(rgb(screen.pixel(QPoint(64, 120) * ratio + inBrick * ratio + QPoint(1, 1))),
+                     rgb(art.pixel(inBrick * ratio + QPoint(1, 1))));
+        form.playGameExecute();
+        QCOMPARE(window.board().imgBack->picture.size(), screen.size());
+        QCOMPARE(rgb(window.board().imgBack->picture.pixel(3, kFieldTop * ratio + 3)), shaded(art.pixel(3, 3)));
+    }
+
+    // A button shows its up picture under the mouse, down while pressed (also
+    // when the click is heard), plain when the mouse leaves; dragging out
+    // cancels and coming back presses again. Black is see-through.
+    void buttonPicturesFollowTheMouseAndOnlyAReleaseOnTheButtonClicks()
+    {
+        QWidget window;
+        window.resize(200, 100);
+        TImgBtn button(&window);
+        button.setGeometry(0, 0, 80, 60);
+        const auto face = [](QRgb colour) {
+            QImage image(80, 60, QImage::Format_RGB32);
+            image.fill(colour);
+            return image;
+        };
+        button.SetPicDown(face(qRgb(0, 0, 200)));
+        button.SetPicUp(face(qRgb(0, 200, 0)));
+        button.SetPic(face(qRgb(200, 0, 0)));
+        const auto shown = [&] { return button.shownPicture().pixel(10, 10); };
+        const QRgb up = button.PicUp().pixel(10, 10), down = button.PicDown().pixel(10, 10),
+                   plain = button.Pic().pixel(10, 10);
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QEvent leave(QEvent::Leave);
+        QSignalSpy clicks(&button, &TImgBtn::OnClick);
+        QRgb seenAtClick = 0;
+        connect(&button, &TImgBtn::OnClick, this, [&] { seenAtClick = shown(); });
+        QApplication::sendEvent(&button, &enter);
+        QCOMPARE(shown(), up);
+        Mouse mouse(&window);
+        mouse.click({40, 30});
+        QCOMPARE(std::pair(seenAtClick, shown()), std::pair(down, up));
+        QApplication::sendEvent(&button, &leave);
+        QCOMPARE(shown(), plain);
+
+        QApplication::sendEvent(&button, &enter);
+        mouse.press({40, 30});
+        for (const QPoint at : {QPoint(150, 30), QPoint(40, 30), QPoint(150, 30)}) {
+            mouse.move(at);
+            QCOMPARE(shown(), at.x() < 80 ? down : plain);
+        }
+        mouse.release({150, 30});
+        QCOMPARE(shown(), plain);
+        QCOMPARE(clicks.count(), 1);
+        button.SetPic(face(qRgb(0, 0, 0)));
+        QCOMPARE(qAlpha(button.Pic().pixel(1, 1)), 0);
     }
 };
 

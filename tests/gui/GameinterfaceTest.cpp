@@ -1,19 +1,30 @@
+// The game's state between the window and the files: what a solve records,
+// what waits for the folder, which pictures are shown, and where
+// "config.dat" lives: beside a program whose folder is the player's own and
+// writable, else in the user's configuration folder, seeded once from the
+// program folder.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <ctime>
 #include <functional>
 #include <optional>
 
 #include <QBuffer>
-#include <QtEndian>
 #include <QFile>
 #include <QImageWriter>
 #include <QTest>
+#include <QtEndian>
 
 #include "Programfolder.h"
 #include "game/Gameinterface.h"
 #include "game/Gamerandom.h"
+#include "game/Zoom.h"
 #include "model/Fileaccess.h"
 
 namespace {
-enum class PictureLayout { Baseline, Progressive, OneColourAScan, Bitmap };
+enum class PictureLayout { Baseline, Progressive, Bitmap };
 
 // A small picture whose header is made to claim width x height pixels, as a
 // decompression bomb does: a few bytes that promise gigabytes.
@@ -35,14 +46,6 @@ QByteArray bomb(PictureLayout layout, int width, int height)
     const qsizetype frame = std::max(bytes.indexOf("\xff\xc0"), bytes.indexOf("\xff\xc2"));
     qToBigEndian<quint16>(height, bytes.data() + frame + 5);
     qToBigEndian<quint16>(width, bytes.data() + frame + 7);
-    if (layout == PictureLayout::OneColourAScan) {
-        // The first scan cut down to the first colour, as when each colour
-        // has a scan of its own.
-        const qsizetype scan = bytes.indexOf("\xff\xda");
-        qToBigEndian<quint16>(8, bytes.data() + scan + 2);
-        bytes[scan + 4] = 1;
-        bytes.remove(scan + 7, 4);
-    }
     return bytes;
 }
 
@@ -51,6 +54,19 @@ QRgb backgroundPixel(const ClGameInterface& game)
     return game.background.pixel(5, 5) & 0xffffff;
 }
 
+std::int32_t savedGroup(const QString& path)
+{
+    ClSettings settings;
+    settings.group = -1;
+    return settings.loadFrom(path.toStdString()) ? settings.group : -1;
+}
+
+// The program folder closed to the game: someone else's when root runs the
+// test (an installed game), else read-only.
+bool lockOut(const QByteArray& folder)
+{
+    return geteuid() == 0 ? ::chown(folder.constData(), 65534, 65534) == 0 : ::chmod(folder.constData(), 0555) == 0;
+}
 // The game on the folder, its background black and its bad pictures noted.
 struct Game : ClGameInterface {
     explicit Game(const ProgramFolder& folder)
@@ -64,12 +80,19 @@ struct Game : ClGameInterface {
     bool play(std::int32_t puzzle)
     {
         ClGameData& data = *gameControl->gameData;
-        if (!data.checkerboard && !(data.load(QFile::decodeName(programFolder + "Brick0.gam").toStdString())
-                                     && data.rescaleToPlayUnits()))
+        if (!data.checkerboard
+            && !(data.load(QFile::decodeName(programFolder + "Brick0.gam").toStdString()) && data.rescaleToPlayUnits()))
             return false;
         selectPuzzle(puzzle);
         restart();
         return gameControl->isValid() != nullptr;
+    }
+    // The small game's puzzle in play solved alone: the L from (40, 56), then
+    // the bar from (8, 48), each into its place in the puzzle's row.
+    PlayOutcome solveByHand(std::int32_t puzzle = 0)
+    {
+        drop(gameControl->pickPiece(40, 56), 32, 8 + puzzle * kBrickScale);
+        return drop(gameControl->pickPiece(8, 48), 8, 8 + puzzle * kBrickScale);
     }
     QStringList reports;
 };
@@ -78,19 +101,24 @@ struct Game : ClGameInterface {
 class GameinterfaceTest : public QObject {
     Q_OBJECT
 private slots:
+    // Each in a user configuration folder of its own.
+    void init()
+    {
+        userHome = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", userHome->path().toUtf8());
+        userFolder = userHome->filePath("Wallwright");
+    }
+
     // However the last brick goes in, by a drop, a right click, a key's drop,
     // a let-go or a redo after a held move, the solve is recorded alike, on
     // disk too. A hint counts as help, also one that only took a wrong piece
-    // back out and was undone; a restart after it makes a fresh play.
+    // back out and was undone; a restart after it makes a fresh play. (That
+    // help never takes a solve alone away, the core's record test shows.)
     void howTheWallIsFinishedDecidesWhatIsRecorded()
     {
         // The small game's first puzzle: the L from (40, 56) to (32, 8), the
         // bar from (8, 48) to (8, 8). Where a row holds the bar somewhere, the
         // L is in place first and the row's move on the bar finishes the wall.
-        const auto solveAlone = [](Game& game, ClGameControl& control) {
-            game.drop(control.pickPiece(40, 56), 32, 8);
-            return game.drop(control.pickPiece(8, 48), 8, 8);
-        };
         const auto byHints = [](Game& game) {
             HintResult result;
             for (int hints = 0; hints < 10 && !result.complete; ++hints)
@@ -100,38 +128,38 @@ private slots:
         const struct {
             const char* name;
             std::optional<ClPoint> barHeldAt;
-            std::function<PlayOutcome(Game&, ClGameControl&, ClPiece* bar)> finish;
+            std::function<PlayOutcome(Game&, ClPiece* bar)> finish;
             Solved recorded;
         } finishes[] = {
-            {"drop", ClPoint{8, 48}, [](Game& game, ClGameControl&, ClPiece* bar) { return game.drop(bar, 9, 9); },
-             Solved::Alone},
+            {"drop", ClPoint{8, 48}, [](Game& game, ClPiece* bar) { return game.drop(bar, 9, 9); }, Solved::Alone},
             // A brick too far left, turned about its last brick, lands in place.
-            {"right click", ClPoint{-8, 8},
-             [](Game& game, ClGameControl&, ClPiece* bar) { return game.turn(bar, 8 + 7, 8 + 3); }, Solved::Alone},
-            {"key drop", ClPoint{8, 8},
-             [](Game& game, ClGameControl&, ClPiece* bar) { return game.drop(bar, bar->x, bar->y); }, Solved::Alone},
-            {"let go", ClPoint{8, 8}, [](Game& game, ClGameControl&, ClPiece*) { return game.letGo(); }, Solved::Alone},
-            {"redo", ClPoint{8, 8}, [](Game& game, ClGameControl&, ClPiece*) { return game.redo(); }, Solved::Alone},
-            {"hints", {}, [&](Game& game, ClGameControl&, ClPiece*) { return byHints(game); }, Solved::WithHelp},
-            // Solved alone once, a later solve with help takes nothing away.
-            {"alone, then with hints", {}, [&](Game& game, ClGameControl& control, ClPiece*) {
-                 solveAlone(game, control);
-                 game.restart();
-                 return byHints(game);
-             }, Solved::Alone},
-            {"hint, restart, alone", {}, [&](Game& game, ClGameControl& control, ClPiece*) {
+            {"right click", ClPoint{-8, 8}, [](Game& game, ClPiece* bar) { return game.turn(bar, 8 + 7, 8 + 3); },
+             Solved::Alone},
+            {"key drop", ClPoint{8, 8}, [](Game& game, ClPiece* bar) { return game.drop(bar, bar->x, bar->y); },
+             Solved::Alone},
+            {"let go", ClPoint{8, 8}, [](Game& game, ClPiece*) { return game.letGo(); }, Solved::Alone},
+            {"redo", ClPoint{8, 8}, [](Game& game, ClPiece*) { return game.redo(); }, Solved::Alone},
+            {"hints", {}, [&](Game& game, ClPiece*) { return byHints(game); }, Solved::WithHelp},
+            {"hint, restart, alone",
+             {},
+             [&](Game& game, ClPiece*) {
                  game.hint();
                  game.restart();
-                 return solveAlone(game, control);
-             }, Solved::Alone},
+                 return game.solveByHand();
+             },
+             Solved::Alone},
             // The bar two bricks right of its place leaves room for no L.
-            {"take-back hint undone", {}, [&](Game& game, ClGameControl& control, ClPiece*) {
+            {"take-back hint undone",
+             {},
+             [&](Game& game, ClPiece*) {
+                 ClGameControl& control = *game.gameControl;
                  game.drop(control.pickPiece(8, 48), 24, 8);
                  if (game.hint().outcome != HintOutcome::TookBack || game.undo().change != PieceChange::Moved)
                      return PlayOutcome{};
                  game.drop(control.pickPiece(24, 8), 8, 8);
                  return game.drop(control.pickPiece(40, 56), 32, 8);
-             }, Solved::WithHelp},
+             },
+             Solved::WithHelp},
         };
         for (const auto& finish : finishes) {
             ProgramFolder folder;
@@ -145,7 +173,7 @@ private slots:
                     bar = control.pickPiece(8, 48);
                     control.movePiece(bar, finish.barHeldAt->x, finish.barHeldAt->y);
                 }
-                QVERIFY2(finish.finish(game, control, bar).complete, finish.name);
+                QVERIFY2(finish.finish(game, bar).complete, finish.name);
                 QVERIFY2(game.solvedState() == finish.recorded, finish.name);
                 QVERIFY2(!game.puzzleHasMoves(), finish.name); // a solve ends the history
             }
@@ -170,72 +198,39 @@ private slots:
         game.reportProblem = [&](const QString& message) { told << message; };
         for (const std::int32_t puzzle : {0, 1}) {
             QVERIFY(game.play(puzzle));
-            QVERIFY(game.drop(game.gameControl->pickPiece(40, 56), 32, 8 + puzzle * kBrickScale).change
-                    == PieceChange::Snapped);
-            QVERIFY(game.drop(game.gameControl->pickPiece(8, 48), 8, 8 + puzzle * kBrickScale).complete);
+            QVERIFY(game.solveByHand(puzzle).complete);
             QCOMPARE(game.solvedState(), Solved::No);
         }
         QCOMPARE(told.size(), 1);
         QVERIFY2(told[0].contains(QString::number(ClProgress::kMostEntries)), qPrintable(told[0]));
     }
 
-    // A lock held by a stopped game: steps and a solve go on at once and are
-    // kept, then written when it lets go. A folder that refuses the write
-    // (its lock file turned into a folder) is said once for all that waits;
-    // what is kept then is written at exit at the latest.
+    // A folder that refuses the write (its lock file turned into a folder):
+    // a solve and a step go on at once, the refusal is said once for all
+    // that waits, and what is kept is written at exit at the latest. (How
+    // saves wait for another game's lock, the core's shared-folder test shows.)
     void changesThatCannotBeWrittenAreKeptUntilTheyCanBe()
     {
         ProgramFolder folder;
-        const std::string dir = folder.bytes().toStdString();
-        const std::string lock = dir + "/" + fileaccess::FolderLock::kFileName;
-        const auto onDisk = [&] {
-            ClSettings settings;
-            settings.lastPuzzle = -1;
-            settings.loadFrom(dir + "/config.dat");
-            return settings.lastPuzzle;
-        };
-        const auto solve = [](ClGameInterface& game) {
-            game.restart();
-            ClGameControl& control = *game.gameControl;
-            bool solved = false;
-            for (const ClPiece& place : control.gameData->puzzles[std::size_t(control.puzzleIndex)].pieces)
-                solved = game.drop(control.pickPiece(place.startX * kBrickScale, place.startY * kBrickScale),
-                                   place.x * kBrickScale, place.y * kBrickScale)
-                             .complete;
-            return solved;
-        };
+        const std::string lock = folder.bytes().toStdString() + "/" + fileaccess::FolderLock::kFileName;
         QStringList told;
         {
             Game game(folder);
             game.reportProblem = [&](const QString& message) { told << message; };
             QVERIFY(game.play(0));
-            {
-                fixtures::StoppedGame other(dir, [] { return true; });
-                QVERIFY(other.holdsTheLock());
-                game.goToPuzzle(2);
-                QVERIFY(solve(game));
-                QVERIFY(game.savesPending());
-                QCOMPARE(onDisk(), -1);
-                QVERIFY(!QFile::exists(folder.path("progress.dat")));
-                QVERIFY(!game.retrySaves());
-                QCOMPARE(other.resume(), 0);
-            }
-            QVERIFY(game.retrySaves());
-            QCOMPARE(onDisk(), 2);
-            QVERIFY(told.isEmpty());
-
             std::filesystem::remove(lock);
             std::filesystem::create_directory(lock);
-            game.goToPuzzle(0);
-            QVERIFY(solve(game));
+            QVERIFY(game.solveByHand().complete);
+            game.goToPuzzle(2);
+            QVERIFY(game.savesPending());
             QCOMPARE(told.size(), 1);
             QVERIFY(told[0].contains(".wallwright.lock"));
             std::filesystem::remove(lock);
         }
-        QCOMPARE(onDisk(), 0);
         Game again(folder);
+        QCOMPARE(again.settings.lastPuzzle, 2);
         QVERIFY(again.play(0));
-        QCOMPARE(again.solvedMarks(), (std::vector<Solved>{Solved::Alone, Solved::No, Solved::Alone}));
+        QCOMPARE(again.solvedMarks(), (std::vector<Solved>{Solved::Alone, Solved::No, Solved::No}));
     }
 
     void picturesAreListedBitmapsFirstAndOnlyGoodLowerCaseOnesPainted()
@@ -259,8 +254,8 @@ private slots:
         QVERIFY(game.musicFiles[0].endsWith("tune.mid"));
 
         // Straight from the list: a dropped name leaves it while it is being reported.
-        game.loadBackground(game.pictureFiles[2]); // upper-case extension: listed, never painted
-        game.loadBackground(game.pictureFiles[1]); // a folder: nothing to paint, nor to say
+        game.loadBackground(game.pictureFiles[2]);     // upper-case extension: listed, never painted
+        game.loadBackground(game.pictureFiles[1]);     // a folder: nothing to paint, nor to say
         game.loadBackground(game.pictureFiles.last()); // undecodable: said once, and dropped
         game.loadBackground(QFile::encodeName(folder.path("Picture/broken.jpg")));
         QCOMPARE(backgroundPixel(game), 0u); // the former background stays
@@ -287,7 +282,7 @@ private slots:
     // holds whole may claim up to a 6000 x 4000 photo; a JPEG with every
     // colour in its first scan decodes scaled as it is read and may claim
     // more, which only decoding straight to the background's size keeps in
-    // memory.
+    // memory (which JPEGs those are, the core's scan test tells).
     void aPictureClaimingTooManyPixelsIsRefusedUndecoded_data()
     {
         QTest::addColumn<QByteArray>("picture");
@@ -296,7 +291,6 @@ private slots:
         const auto scaled = int(ClGameInterface::kMostPixelsDecodedScaled / 10000);
         QTest::newRow("progressive JPEG one row over") << bomb(PictureLayout::Progressive, 6000, whole + 1) << true;
         QTest::newRow("progressive JPEG at the limit") << bomb(PictureLayout::Progressive, 6000, whole) << false;
-        QTest::newRow("one colour a scan, one row over") << bomb(PictureLayout::OneColourAScan, 6000, whole + 1) << true;
         QTest::newRow("bitmap one row over") << bomb(PictureLayout::Bitmap, 6000, whole + 1) << true;
         QTest::newRow("baseline JPEG one row over") << bomb(PictureLayout::Baseline, 10000, scaled + 1) << true;
         QTest::newRow("baseline JPEG at the limit") << bomb(PictureLayout::Baseline, 10000, scaled) << false;
@@ -314,6 +308,78 @@ private slots:
         QVERIFY(!refused || game.reports[0].contains("more than the game decodes"));
         QCOMPARE(game.pictureFiles.isEmpty(), refused);
     }
+
+    void anOwnWritableProgramFolderKeepsItsOwnSettings()
+    {
+        ProgramFolder folder;
+        // What killed writes of any of the game's files left there goes when
+        // the game starts, once old enough that no writer is still at it
+        // (how old, the core's file test shows).
+        QStringList killed;
+        for (const char* target : {"config.dat", ClProgress::kFileName, zoom::kFileName}) {
+            killed << folder.path(QString(".%1.41-1-77.tmp").arg(target));
+            fixtures::put(killed.last().toStdString(), std::string(1000, 'x'));
+            const timespec then{std::time(nullptr) - 3600, 0}, times[2] = {then, then};
+            (void)::utimensat(AT_FDCWD, QFile::encodeName(killed.last()).constData(), times, 0);
+        }
+        {
+            ClGameInterface game(folder.bytes());
+            QCOMPARE(game.settingsPath(), QFile::encodeName(folder.path("config.dat")));
+            game.settings.group = 2;
+        }
+        QCOMPARE(savedGroup(folder.path("config.dat")), 2);
+        QVERIFY(!QFileInfo::exists(userFolder));
+        for (const QString& path : killed)
+            QVERIFY2(!QFileInfo::exists(path), qPrintable(path));
+    }
+
+    // Read-only for the player, or someone else's (an installed game, even
+    // when root runs it): the settings go to the user's folder, seeded once.
+    // With no usable user folder either, the game plays on, says so once,
+    // and writes nothing, not at a change, not at a solve, not at exit.
+    void aForeignOrReadOnlyProgramFolderSendsTheSettingsToTheUser()
+    {
+        ProgramFolder folder;
+        ClSettings seeded;
+        seeded.group = 3;
+        QVERIFY(seeded.saveTo(folder.path("config.dat").toStdString()));
+        const std::string seed = fixtures::contentOf(folder.path("config.dat").toStdString());
+        const QByteArray path = folder.bytes();
+        QVERIFY(lockOut(path));
+        const auto restore = qScopeGuard([&] { (void)::chmod(path.constData(), 0777); });
+
+        const QString own = QDir(userFolder).filePath("config.dat");
+        {
+            ClGameInterface game(path);
+            QCOMPARE(game.settingsPath(), QFile::encodeName(own));
+            QCOMPARE(game.settings.group, 3); // the seed, on the first run
+            game.settings.group = 1;
+            game.settingsChanged(ClSettings::kGroup);
+        }
+        QCOMPARE(savedGroup(own), 1);
+        QCOMPARE(fixtures::contentOf(folder.path("config.dat").toStdString()), seed);
+        QCOMPARE(ClGameInterface(path).settings.group, 1); // the user's copy, not the seed again
+
+        QFile(userHome->filePath("file")).open(QIODevice::WriteOnly);
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(userHome->filePath("file")));
+        const QStringList before = QDir(folder.path("")).entryList(QDir::AllEntries | QDir::Hidden);
+        QStringList told;
+        {
+            Game game(folder);
+            game.reportProblem = [&](const QString& message) { told << message; };
+            QVERIFY(game.settingsProblem.contains("not saved"));
+            game.settings.brickStyle = 4;
+            game.settingsChanged(ClSettings::kBrickStyle);
+            QVERIFY(game.play(0) && game.solveByHand().complete);
+        }
+        QCOMPARE(told, QStringList());
+        QCOMPARE(QDir(folder.path("")).entryList(QDir::AllEntries | QDir::Hidden), before);
+        QVERIFY(QFileInfo(userHome->filePath("file")).isFile());
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> userHome;
+    QString userFolder;
 };
 
 QTEST_MAIN(GameinterfaceTest)

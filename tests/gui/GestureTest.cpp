@@ -3,32 +3,14 @@
 
 #include "Soundrecorder.h"
 #include "Window.h"
+#include "app/Keynames.h"
 #include "app/Keyplay.h"
+#include "game/Playerchoices.h"
 
-// Mouse play on the small test group, puzzle 0: a bar of three bricks (shape 0,
-// start at play (8, 48), place in the wall at (8, 8)) and an L (shape 1, start
-// (40, 56), place (32, 8)).
-
-// Where the piece a hint moves is drawn, at every repaint of the field while
-// it slides, and the field it slides over.
-struct SlideFrames : QObject {
-    explicit SlideFrames(TFrameGameBoard& board)
-        : board(board)
-    {
-        board.PaintBox1->installEventFilter(this);
-    }
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            origins << QPoint(board.dragLeft, board.dragTop);
-            field = board.backBuffer.copy();
-        }
-        return false;
-    }
-    TFrameGameBoard& board;
-    QList<QPoint> origins;
-    QImage field;
-};
+// Play by the mouse and by real key events on the window, on the small test
+// group, puzzle 0: a bar of three bricks (shape 0, file piece 0, start at play
+// (8, 48), place in the wall at (8, 8)) and an L (shape 1, never turns, file
+// piece 1, start (40, 56), place (32, 8)).
 
 // Long enough that a slide or fade paced by it would never end in the suite's time.
 constexpr int kAnHour = 3'600'000;
@@ -50,6 +32,33 @@ private:
     SoundRecorder sounds;
 
     ClPiece& front() { return window->game().puzzle.pieces[0]; }
+    TFormMain& form() { return *window->form; }
+    ClGameControl& game() { return window->game(); }
+    ClPoint placeOf(std::size_t filePiece)
+    {
+        const ClPiece& piece = *game().pieceInFileOrder(filePiece);
+        return {piece.x, piece.y};
+    }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(&form(), key, modifiers);
+    }
+    void press(const QKeySequence& keys) { press(keys[0].key(), keys[0].keyboardModifiers()); }
+    TFrameGameBoard& board() { return window->board(); }
+    std::int32_t puzzle() { return game().puzzleIndex; }
+    // Back at the level picture of the middle puzzle, so both steps can go,
+    // and put in play, with `moves` its first piece dragged a row up.
+    void playTheMiddlePuzzle(bool moves)
+    {
+        form().gameInterface->selectPuzzle(1);
+        board().ShowLevelPicture();
+        window->recordDialogs();
+        press(Qt::Key_P);
+        const ClPoint at = game().puzzle.pieces[0].cells().front();
+        if (moves)
+            mouse->drag(pixelOf(at.x, at.y, 1, 1), pixelOf(at.x, at.y - kBrickScale, 1, 1));
+        QCOMPARE(form().gameInterface->puzzleHasMoves(), moves);
+    }
 
 private slots:
     void init()
@@ -58,11 +67,10 @@ private slots:
         window.reset(); // before the next one takes the problem reports
         window = std::make_unique<Window>();
         QVERIFY(window->openActive()); // else no shortcut reaches it
-        TFormMain& form = *window->form;
-        form.FrameGameBoard1->soundPlayer = &sounds;
-        form.FrameGameBoard1->fadeMilliseconds = 0;
-        form.playGameExecute();
-        mouse = std::make_unique<Mouse>(&form);
+        window->board().soundPlayer = &sounds;
+        window->board().fadeMilliseconds = 0;
+        form().playGameExecute();
+        mouse = std::make_unique<Mouse>(&form());
         sounds.played.clear();
     }
     // Held, the piece follows the mouse from where it was gripped, leaving its
@@ -105,23 +113,24 @@ private slots:
         // Into its own place it snaps, and the wall is complete: it fades
         // into the picture in 26 frames of 0, 4, ..., 100 percent, at its own
         // pace. Keys typed meanwhile are dropped.
-        QVERIFY(QTest::qWaitForWindowExposed(window->form.get())); // else no frame is painted
+        QVERIFY(QTest::qWaitForWindowExposed(&form())); // else no frame is painted
         const QRgb wall = rgb(window->board().imgBack->picture.pixel(20, 110)), picture = qRgb(0, 0, 255) & 0xffffff;
-        FadeFrames fade(window->board().imgBack, window->board(), QPoint(20, 110));
+        QList<QRgb> fade;
+        const auto spy = fadeFrames(window->board().imgBack, window->board(), fade, QPoint(20, 110));
         window->board().slideMilliseconds = kAnHour;
-        typeMeanwhile(window->form.get());
+        typeMeanwhile(&form());
         mouse->drag(pixelOf(25, 9, 1, 1), pixelOf(33, 9, 1, 1));
         window->board().slideMilliseconds = 0;
         QCoreApplication::processEvents();
-        QCOMPARE(window->game().puzzleIndex, 0);
+        QCOMPARE(game().puzzleIndex, 0);
         // Each channel mixed exactly, so a weight off by one percent shows.
         const auto mixed = [](int from, int to, int weight) { return (from * (100 - weight) + to * weight) / 100; };
-        QCOMPARE(fade.colours.size(), 26);
+        QCOMPARE(fade.size(), 26);
         QVERIFY(qRed(wall) > 40);
-        for (int k = 0; k < fade.colours.size(); ++k)
-            QCOMPARE(fade.colours[k], qRgb(mixed(qRed(wall), qRed(picture), 4 * k),
-                                           mixed(qGreen(wall), qGreen(picture), 4 * k),
-                                           mixed(qBlue(wall), qBlue(picture), 4 * k)) & 0xffffff);
+        for (int k = 0; k < fade.size(); ++k)
+            QCOMPARE(fade[k], qRgb(mixed(qRed(wall), qRed(picture), 4 * k), mixed(qGreen(wall), qGreen(picture), 4 * k),
+                                   mixed(qBlue(wall), qBlue(picture), 4 * k))
+                                  & 0xffffff);
         QCOMPARE(sounds.played.back(), Sound::Solve);
         QVERIFY(!window->board().PaintBox1->isEnabled());
     }
@@ -139,9 +148,9 @@ private slots:
         QCOMPARE(front().angle, 180);
         // The L never turns: not a sound of turning.
         mouse->click(pixelOf(40, 56, 2, 2), Qt::RightButton);
-        QCOMPARE(window->game().puzzle.pieces[0].angle, 0);
+        QCOMPARE(game().puzzle.pieces[0].angle, 0);
         QCOMPARE(sounds.played, (std::vector<Sound>{Sound::Pick, Sound::Pick, Sound::Turn, Sound::Pick}));
-        window->form->gameInterface->settings.soundOn = 0;
+        form().gameInterface->settings.soundOn = 0;
         mouse->click(pixelOf(16, 48, 2, 2), Qt::RightButton);
         mouse->drag(pixelOf(8, 48, 1, 1), pixelOf(8, 30, 1, 1));
         QCOMPARE(front().angle, 0);
@@ -155,45 +164,44 @@ private slots:
     void aHintSlidesThePieceToItsPlace()
     {
         TFrameGameBoard& board = window->board();
-        QVERIFY(QTest::qWaitForWindowExposed(window->form.get())); // else no frame is painted
-        const ClPuzzle before = window->game().puzzle;
+        QVERIFY(QTest::qWaitForWindowExposed(&form())); // else no frame is painted
+        const ClPuzzle before = game().puzzle;
         const QPoint atPlay = board.imgPlay->geometry().center();
         for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-            QCoreApplication::postEvent(board.imgPlay, new QMouseEvent(type, QPointF(atPlay - board.imgPlay->pos()),
-                                                                       QPointF(atPlay), Qt::LeftButton,
-                                                                       Qt::LeftButton, Qt::NoModifier));
-        SlideFrames frames(board);
+            QCoreApplication::postEvent(board.imgPlay,
+                                        new QMouseEvent(type, QPointF(atPlay - board.imgPlay->pos()), QPointF(atPlay),
+                                                        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+        // Where the hinted piece is drawn at every repaint of the field while
+        // it slides, and the field it slides over.
+        QList<QPoint> origins;
+        QImage field;
+        const PaintSpy frames(board.PaintBox1, [&] {
+            origins << QPoint(board.dragLeft, board.dragTop);
+            field = board.backBuffer.copy();
+        });
         board.fadeMilliseconds = kAnHour;
-        typeMeanwhile(window->form.get());
+        typeMeanwhile(&form());
         const HintResult given = board.ShowHint();
         QCoreApplication::processEvents();
         QCOMPARE(sounds.played, std::vector<Sound>{Sound::Drop});
-        QVERIFY(!window->form->keyPlay->chosen() && board.note().isEmpty() && window->game().puzzleIndex == 0);
-        const auto& now = window->game().puzzle.pieces;
-        const auto moved = std::count_if(now.begin(), now.end(), [&](const ClPiece& piece) {
-            return std::none_of(before.pieces.begin(), before.pieces.end(),
-                                [&](const ClPiece& lay) { return lay.cells() == piece.cells(); });
-        });
-        QCOMPARE(moved, std::ptrdiff_t(1)); // by the one hint
-
+        QVERIFY(!form().keyPlay->chosen() && board.note().isEmpty() && game().puzzleIndex == 0);
         QVERIFY(given.piece);
-        const auto index = std::size_t(given.piece - window->game().puzzle.pieces.data());
+        const auto index = std::size_t(given.piece - game().puzzle.pieces.data());
         const auto pixels = [](ClPoint p) { return QPoint(p.x * 8, p.y * 5); };
         const QPoint travel = pixels(cornerOf(before.pieces[index].cells())) - pixels(cornerOf(given.piece->cells()));
         const QPoint origin = pixels({given.piece->x, given.piece->y});
-        QVERIFY(frames.origins.size() > 8);
-        QCOMPARE(frames.origins.first(), origin + travel);
-        QCOMPARE(frames.origins.last(), origin);
-        for (qsizetype k = 1; k < frames.origins.size(); ++k) // steadily nearer
-            QVERIFY((origin - frames.origins[k]).manhattanLength()
-                    <= (origin - frames.origins[k - 1]).manhattanLength());
+        QVERIFY(origins.size() > 8);
+        QCOMPARE(origins.first(), origin + travel);
+        QCOMPARE(origins.last(), origin);
+        for (qsizetype k = 1; k < origins.size(); ++k) // steadily nearer
+            QVERIFY((origin - origins[k]).manhattanLength() <= (origin - origins[k - 1]).manhattanLength());
         // Drawn in its place, and its start left bare.
         const QImage screen = window->screen();
         const ClPoint brick = given.piece->cells().front(), start = before.pieces[index].cells().front();
         QVERIFY(rgb(screen.pixel(pixelOf(brick.x, brick.y, 4, 2))) != (qRgb(0, 0, 255) & 0xffffff));
         QCOMPARE(rgb(screen.pixel(pixelOf(start.x, start.y, 4, 2))),
                  window->wallPixel(start.x * 8 + 4, kFieldTop + start.y * 5 + 2));
-        QCOMPARE(rgb(frames.field.pixel(brick.x * 8 + 4, brick.y * 5 + 2)),
+        QCOMPARE(rgb(field.pixel(brick.x * 8 + 4, brick.y * 5 + 2)),
                  window->wallPixel(brick.x * 8 + 4, kFieldTop + brick.y * 5 + 2));
         QVERIFY(board.PaintBox1->isEnabled()); // the click on Play was dropped
 
@@ -202,15 +210,209 @@ private slots:
         const QRgb markColour = rgb(qRgb(255, 255, 0));
         QCOMPARE(rgb(screen.pixel(pixelOf(brick.x, brick.y, -1, 10))), markColour);
         board.landedMarkMilliseconds = 0;
-        frames.origins.clear();
-        window->form->undoExecute();
-        QVERIFY(frames.origins.size() > 8);
-        QCOMPARE(frames.origins.first(), origin);
-        QCOMPARE(frames.origins.last(), pixels({before.pieces[index].x, before.pieces[index].y}));
+        origins.clear();
+        form().undoExecute();
+        QVERIFY(origins.size() > 8);
+        QCOMPARE(origins.first(), origin);
+        QCOMPARE(origins.last(), pixels({before.pieces[index].x, before.pieces[index].y}));
         const QPoint startRim = pixelOf(start.x, start.y, -1, 10);
         QCOMPARE(rgb(window->screen().pixel(startRim)), markColour);
         QCoreApplication::processEvents();
         QVERIFY(rgb(window->screen().pixel(startRim)) != markColour);
+    }
+
+    // Tab goes through the pieces in the file's order, whatever picking did
+    // to the list; the arrows move by file units inside the field; Escape
+    // puts the piece back; Enter snaps it. A wall finished by the keys fades
+    // as one finished by the mouse, and leaves nothing to undo; the level
+    // picture gives the arrows back to the puzzles.
+    void theKeysPlayAWallByTheMouseRules()
+    {
+        auto& board = window->board();
+        press(Qt::Key_Right); // nothing chosen: nothing moves, no puzzle step
+        QCOMPARE(game().puzzleIndex, 0);
+        press(Qt::Key_Backtab, Qt::ShiftModifier); // Shift+Tab as the window system sends it: back from none, the last
+        press(Qt::Key_Down);                       // the L, picked: now first in the list
+        QCOMPARE(placeOf(1), (ClPoint{40, 60}));
+        press(Qt::Key_Escape);
+        QCOMPARE(placeOf(1), (ClPoint{40, 56}));
+        QCOMPARE(sounds.played, (std::vector<Sound>{Sound::Pick, Sound::Drop}));
+        press(Qt::Key_Tab);
+        QCOMPARE(form().keyPlay->chosen(), std::optional<std::size_t>(0)); // the bar, though second in the list
+
+        // The bar up ten rows and one file unit right, then dropped there:
+        // off the bond it stays; a unit back left it snaps into its place.
+        for (int row = 0; row < 10; ++row)
+            press(Qt::Key_Up);
+        press(Qt::Key_Right);
+        press(Qt::Key_Return);
+        QCOMPARE(placeOf(0), (ClPoint{12, 8}));
+        press(Qt::Key_Left);
+        press(Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(placeOf(0), (ClPoint{8, 8}));
+
+        // The L up twelve rows, half of them with Shift, and a whole brick
+        // left with Shift, over its place.
+        press(Qt::Key_Tab);
+        for (int row = 0; row < 12; ++row)
+            press(Qt::Key_Up, row % 2 ? Qt::ShiftModifier : Qt::NoModifier);
+        press(Qt::Key_Left, Qt::ShiftModifier);
+        QVERIFY(board.PaintBox1->isEnabled()); // carried over its place: not yet let go
+        press(Qt::Key_Tab);                    // lets it go first
+        QCOMPARE(sounds.played.back(), Sound::Solve);
+        QVERIFY(!board.PaintBox1->isEnabled());
+        press(kUndoKey);
+        QCOMPARE(placeOf(1), (ClPoint{32, 8}));
+        press(Qt::Key_Right);
+        QCOMPARE(game().puzzleIndex, 1);
+    }
+
+    // Ctrl+Z takes back a drag, a key carry, a turn by Space and a hint, one
+    // step each, and nothing while the mouse holds a piece; both redo keys
+    // bring them back.
+    void undoAndRedoStepThroughTheChanges()
+    {
+        Mouse& mouse = *this->mouse;
+        std::vector<std::vector<ClPoints>> seen;
+        const auto now = [&] {
+            return std::vector<ClPoints>{game().pieceInFileOrder(0)->cells(), game().pieceInFileOrder(1)->cells()};
+        };
+        seen.push_back(now());
+        mouse.drag(pixelOf(8, 48, 1, 1), pixelOf(9, 30, 1, 1));
+        seen.push_back(now());
+        press(Qt::Key_Tab);
+        press(Qt::Key_Right);
+        press(Qt::Key_Right);
+        press(Qt::Key_Return);
+        seen.push_back(now());
+        press(Qt::Key_Space);
+        seen.push_back(now());
+        QCOMPARE(sounds.played.back(), Sound::Turn);
+        press(Qt::Key_Space, Qt::ShiftModifier); // turned back as it lay before
+        QCOMPARE(now(), seen[2]);
+        seen.push_back(now());
+        form().hintExecute();
+        seen.push_back(now());
+        // Ctrl+Z in the middle of a drag leaves the drag to end as it would.
+        const ClPoint bar = game().pieceInFileOrder(0)->cells().front();
+        mouse.press(pixelOf(bar.x, bar.y, 1, 1));
+        mouse.move(pixelOf(bar.x, bar.y + 12, 1, 1));
+        press(Qt::Key_Z, Qt::ControlModifier);
+        mouse.release(pixelOf(bar.x, bar.y + 12, 1, 1));
+        QVERIFY(now() != seen.back());
+        sounds.played.clear();
+
+        for (std::size_t back = seen.size(); back-- > 0;) {
+            press(Qt::Key_Z, Qt::ControlModifier);
+            QVERIFY2(now() == seen[back], qPrintable(QString("undo back to state %1").arg(back)));
+        }
+        QCOMPARE(sounds.played, std::vector<Sound>(seen.size(), Sound::Drop));
+        press(Qt::Key_Z, Qt::ControlModifier); // nothing left: nothing heard
+        QCOMPARE(sounds.played.size(), seen.size());
+
+        press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        press(Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(now(), seen[2]);
+    }
+
+    // The chosen piece carries a bright line on a dark rim around its
+    // bricks, on their rim only, in every brick style; the other pieces none.
+    void theChosenPieceIsMarked()
+    {
+        const ClPoint bar = placeOf(0), ell = placeOf(1);
+        // Just outside the first brick's left edge, and just inside it.
+        const QPoint outside = pixelOf(bar.x, bar.y, -1, 10), inside = pixelOf(bar.x, bar.y, 1, 10);
+        const QPoint besideEll = pixelOf(ell.x, ell.y, -1, 10);
+        // Inside the bar, whose bricks lie in one row, short of its rim: the
+        // mark never reaches there, not even between its bricks.
+        QRect within;
+        for (const ClPoint& brick : game().pieceInFileOrder(0)->cells())
+            within |= QRect(pixelOf(brick.x, brick.y), QSize(2 * kBrickScale * 8, kBrickScale * 5));
+        within.adjust(4, 4, -4, -4);
+        for (int style = 0; style < kBrickStyles; ++style) {
+            form().gameInterface->settings.brickStyle = style;
+            window->board().ShowLevelPicture(); // play ends: nothing chosen
+            form().playGameExecute();
+            const QImage unmarked = window->screen();
+            press(Qt::Key_Tab);
+            const QImage marked = window->screen();
+            QCOMPARE(rgb(marked.pixel(outside)), rgb(qRgb(255, 255, 0)));
+            QVERIFY(qGray(marked.pixel(inside)) < 60 && qGray(unmarked.pixel(inside)) >= 60);
+            QCOMPARE(marked.pixel(besideEll), unmarked.pixel(besideEll));
+            QCOMPARE(marked.copy(within), unmarked.copy(within));
+        }
+    }
+
+    void keysThatLoseMovesAskTwice_data()
+    {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("Page Down") << Qt::Key_PageDown << "Press Page Down again to leave this puzzle.";
+        QTest::newRow("Page Up") << Qt::Key_PageUp << "Press Page Up again to leave this puzzle.";
+        QTest::newRow("P") << Qt::Key_P << "Press P again to start this puzzle afresh.";
+        QTest::newRow("S") << Qt::Key_S << "Press S again to choose another group.";
+        QTest::newRow("G") << Qt::Key_G << "Press G again to choose another puzzle.";
+    }
+
+    // With moves, a key that leaves or restarts the puzzle first only says
+    // what a second press would do, and the key held down repeating is no
+    // second press; the second does it.
+    void keysThatLoseMovesAskTwice()
+    {
+        QFETCH(Qt::Key, key);
+        QFETCH(QString, note);
+        playTheMiddlePuzzle(true);
+        press(key);
+        QTest::simulateEvent(&form(), true, key, {}, {}, true);
+        QCOMPARE(board().note(), note);
+        QVERIFY(board().PaintBox1->isEnabled() && form().gameInterface->puzzleHasMoves());
+        QCOMPARE(puzzle(), 1);
+        QVERIFY(window->dialogs.isEmpty());
+        press(key);
+        QVERIFY(board().note().isEmpty());
+        QVERIFY(!window->dialogs.isEmpty() || puzzle() != 1 || !form().gameInterface->puzzleHasMoves());
+    }
+
+    // Any other key, a click or the window losing the keys in between forgets
+    // the first press; a button acts at once, moves or not, and forgets the
+    // question. Without moves one press of Page Up leaves the puzzle. (In
+    // play the arrows move the chosen piece and never step, as the keyboard
+    // play shows.)
+    void anythingElseInBetweenForgetsTheFirstPress()
+    {
+        playTheMiddlePuzzle(true);
+        const auto askingNextPuzzle = [&] { return board().note().startsWith("Press Page Down again"); };
+        press(Qt::Key_PageDown);
+        const std::function<void()> interruptions[] = {
+            [&] { press(Qt::Key_PageUp); }, // which asks its own question
+            [&] { press(Qt::Key_X); },
+            [&] { press(Qt::Key_O); },
+            [&] { press(Qt::Key_PageDown, Qt::ShiftModifier); },
+            [&] { mouse->click(pixelOf(70, 70)); },
+            [&] {
+                QWidget other;
+                other.show();
+                other.activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(&other));
+                form().activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(&form()));
+            },
+        };
+        for (const auto& interruption : interruptions) {
+            QVERIFY(askingNextPuzzle());
+            interruption();
+            QVERIFY(!askingNextPuzzle());
+            press(Qt::Key_PageDown);
+        }
+        QCOMPARE(puzzle(), 1);
+        QCOMPARE(window->dialogs, QStringList{"option"});
+        mouse->click(board().imgNext->geometry().center());
+        QCOMPARE(puzzle(), 2);
+        QVERIFY(board().note().isEmpty());
+        press(Qt::Key_P);
+        press(Qt::Key_PageUp);
+        QCOMPARE(puzzle(), 1);
+        QVERIFY(board().note().isEmpty());
     }
 };
 

@@ -1,22 +1,41 @@
 // F1 shows the help where the player can read it: in a web browser when the
 // desktop's program for web pages is one, else in the game's own window,
-// whose contents and index lead to every page.
+// whose contents and index lead to every page. A key has one name, word for
+// word, in the tooltips, the help, the manual page and the README.
+#include <QAction>
 #include <QApplication>
+#include <QRegularExpression>
+#include <QShortcut>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTimer>
 
 #include "Window.h"
+#include "app/Gameview.h"
 #include "app/Helpwindow.h"
+#include "app/Keynames.h"
+#include "app/Keyplay.h"
 
 namespace {
 void put(const QString& path, const QByteArray& text)
 {
     QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+    fixtures::put(path.toStdString(), text.toStdString());
 }
 
+QString read(const QString& path)
+{
+    return QString::fromStdString(fixtures::contentOf(path.toStdString()));
+}
+
+// What the pattern's groups caught, at each place it matches.
+QSet<QString> matches(const QString& pattern, const QString& text)
+{
+    QSet<QString> found;
+    for (auto match = QRegularExpression(pattern).globalMatch(text); match.hasNext();)
+        found << match.next().capturedTexts().mid(1).join("");
+    return found;
+}
 // Where each link of the page shown first starts, in order.
 QList<int> linksOf(const QTextBrowser& page)
 {
@@ -24,7 +43,8 @@ QList<int> linksOf(const QTextBrowser& page)
     QStringList seen;
     for (QTextBlock block = page.document()->begin(); block.isValid(); block = block.next())
         for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment)
-            if (const QString href = fragment.fragment().charFormat().anchorHref(); !href.isEmpty() && !seen.contains(href))
+            if (const QString href = fragment.fragment().charFormat().anchorHref();
+                !href.isEmpty() && !seen.contains(href))
                 starts << fragment.fragment().position(), seen << href;
     return starts;
 }
@@ -51,9 +71,10 @@ private slots:
         QTest::addColumn<bool>("desktopAsked");
         const QByteArray browserDefault = "[Default Applications]\ntext/html=gone.desktop;browser.desktop;\n";
         QTest::newRow("no program for web pages") << QByteArray() << QByteArray() << true << false;
-        QTest::newRow("a text editor for web pages")
-            << QByteArray("[Added Associations]\ntext/html=browser.desktop\n[Default Applications]\ntext/html=editor.desktop\n")
-            << QByteArray("[MIME Cache]\ntext/html=browser.desktop;\n") << true << false;
+        QTest::newRow("a text editor for web pages") << QByteArray(
+            "[Added Associations]\ntext/html=browser.desktop\n[Default Applications]\ntext/html=editor.desktop\n")
+                                                     << QByteArray("[MIME Cache]\ntext/html=browser.desktop;\n") << true
+                                                     << false;
         QTest::newRow("a browser") << browserDefault << QByteArray() << true << true;
         QTest::newRow("a browser the desktop cannot start") << browserDefault << QByteArray() << false << true;
         QTest::newRow("a browser in the desktop's cache")
@@ -67,16 +88,14 @@ private slots:
         QFETCH(bool, desktopStarts);
         QFETCH(bool, desktopAsked);
         Window window;
-        const QString desktop = window.folder.path("desktop");
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(desktop + "/config"));
-        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(desktop + "/system-config"));
-        qputenv("XDG_DATA_HOME", QFile::encodeName(desktop + "/data"));
-        qputenv("XDG_DATA_DIRS", QFile::encodeName(desktop + "/system-data"));
-        const QString applications = desktop + "/system-data/applications/";
+        const QString desktop = window.folder.path("desktop/");
+        for (const QString place : {"CONFIG_HOME", "CONFIG_DIRS", "DATA_HOME", "DATA_DIRS"})
+            qputenv(qPrintable("XDG_" + place), QFile::encodeName(desktop + place));
+        const QString applications = desktop + "DATA_DIRS/applications/";
         put(applications + "browser.desktop", "[Desktop Entry]\nName=Browser\nCategories=Network;WebBrowser;\n");
         put(applications + "editor.desktop", "[Desktop Entry]\nName=Editor\nCategories=Utility;TextEditor;\n");
         if (!mimeapps.isEmpty())
-            put(desktop + "/config/mimeapps.list", mimeapps);
+            put(desktop + "CONFIG_HOME/mimeapps.list", mimeapps);
         if (!mimeCache.isEmpty())
             put(applications + "mimeinfo.cache", mimeCache);
         for (const QFileInfo& page : QDir(SOURCE_DIR "/resources/help").entryInfoList(QDir::Files))
@@ -119,6 +138,51 @@ private slots:
             QVERIFY2(!page.endsWith(": empty") && !page.startsWith("index.html"), qPrintable(page));
         QVERIFY(shown.contains("keyboard.html: Playing with the keyboard"));
         QVERIFY(shown.contains("playing.html#undo: How to play"));
+    }
+
+    // Every key a tooltip names is a key of the help, and every key of the
+    // help is named in the manual page and in the README. The help's table
+    // of all the keys holds every key of the game's windows.
+    void keysAreNamedAlikeEverywhere()
+    {
+        QSet<QString> help;
+        for (const QFileInfo& page : QDir(SOURCE_DIR "/resources/help").entryInfoList({"*.html"}))
+            help += matches("<kbd>([^<]+)</kbd>", read(page.filePath()));
+        QVERIFY(help.contains("Page Down") && help.contains("Ctrl+Q"));
+
+        Window window;
+        window.open();
+        TGameView view(*window.form, *window.form->gameInterface);
+        const QString keyboardPage = read(SOURCE_DIR "/resources/help/keyboard.html");
+        const QSet<QString> allTheKeys = matches("<kbd>([^<]+)</kbd>",
+                                                 keyboardPage.section("id=\"keys\"", 1).section("</table>", 0, 0));
+        QList<QKeySequence> gameKeys = TKeyPlay::keys();
+        for (const QAction* action : window.form->findChildren<QAction*>() + view.findChildren<QAction*>())
+            gameKeys += action->shortcuts();
+        for (const QShortcut* shortcut : window.form->findChildren<QShortcut*>())
+            gameKeys += shortcut->key();
+        // The button's keys, the window's own, the zoom's and keyboard play's are all read.
+        QVERIFY(gameKeys.contains(Qt::Key_S) && gameKeys.contains(Qt::Key_O) && gameKeys.contains(Qt::Key_F11)
+                && gameKeys.contains(Qt::SHIFT | Qt::Key_Space));
+        for (const QKeySequence& key : gameKeys)
+            QVERIFY2(allTheKeys.contains(keyName(key)), qPrintable(keyName(key) + " is missing from All the keys"));
+        const auto buttons = window.board().findChildren<TImgBtn*>();
+        QCOMPARE(buttons.size(), 8);
+        for (const TImgBtn* button : buttons) // "Next Game (Right, Page Down)"
+            for (const QString& key : button->toolTip().section('(', 1).section(')', 0, 0).split(", "))
+                QVERIFY2(help.contains(key), qPrintable(button->toolTip()));
+
+        // The manual page names keys as the words of its font macros:
+        // .B Ctrl+Q, .BR "Page Up" ", " Left.
+        QSet<QString> manual;
+        for (const QString& line : read(SOURCE_DIR "/docs/wallwright.6").split('\n'))
+            if (line.startsWith(".B"))
+                manual += matches("\"([^\"]*)\"|([^\\s\"]+)", line.section(' ', 1));
+        const QString readme = read(SOURCE_DIR "/README.md").simplified();
+        for (const QString& key : help) {
+            QVERIFY2(manual.contains(key), qPrintable(key + " is not named so in the manual page"));
+            QVERIFY2(readme.contains("**" + key + "**"), qPrintable(key + " is not named so in the README"));
+        }
     }
 };
 

@@ -23,17 +23,13 @@ void writeConfig(const ProgramFolder& folder, std::int32_t group, std::int32_t l
     settings.saveTo(folder.path("config.dat").toStdString());
 }
 
-// Answers the next modal dialog by clicking one of its image buttons.
-void answerDialogWith(const char* buttonName)
+ClSettings settingsOnDisk(const ProgramFolder& folder)
 {
-    QTimer::singleShot(0, [buttonName] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        QVERIFY(dialog);
-        auto* button = dialog->findChild<TImgBtn*>(buttonName);
-        QVERIFY(button);
-        Mouse(dialog).click(button->geometry().center());
-    });
+    ClSettings settings;
+    settings.loadFrom(folder.path("config.dat").toStdString());
+    return settings;
 }
+
 // The addresses the desktop was asked to open.
 class UrlRecorder : public QObject {
     Q_OBJECT
@@ -164,10 +160,9 @@ private slots:
         QVERIFY(markPixels(window) > outline); // the star is filled now
 
         QStringList shownCounts;
-        QTimer::singleShot(0, [&] {
-            for (QLabel* label : QApplication::activeModalWidget()->findChildren<QLabel*>())
+        whenOpen([&](QDialog& dialog) {
+            for (QLabel* label : dialog.findChildren<QLabel*>())
                 shownCounts << label->text();
-            QApplication::activeModalWidget()->close();
         });
         form.selectGameExecute();
         QCOMPARE(shownCounts, QStringList({"1/3", "0/0", "0/0", "0/0"}));
@@ -184,8 +179,7 @@ private slots:
         QFile::copy(folder.path("Brick0.gam"), folder.path("Brick2.gam"));
         writeConfig(folder, 0, 1, 0);
         const auto onDisk = [&] {
-            ClSettings s;
-            s.loadFrom(folder.path("config.dat").toStdString());
+            const ClSettings s = settingsOnDisk(folder);
             return std::tuple(s.lastPuzzle, s.brickStyle, s.soundOn, s.musicOn, s.group);
         };
         Window first(folder), second(folder);
@@ -216,7 +210,7 @@ private slots:
         }
         QCOMPARE(b.currentGroup, 2);
         QCOMPARE(second.game().gameData->header.cellWidth, 8); // converted once
-        QCOMPARE(second.problems.size(), 1); // the second window took the problems over
+        QCOMPARE(second.problems.size(), 1);                   // the second window took the problems over
         QVERIFY(second.problems[0].contains("Brick3.gam"));
         QCOMPARE(onDisk(), std::tuple(0, 3, 0, 0, 2)); // the new group's first puzzle, for the next start too
         b.showOptions = [](std::int32_t&, std::int32_t& music, std::int32_t&) { return music = 1, false; };
@@ -258,20 +252,14 @@ private slots:
         };
         form.showSelection = [](std::int32_t& group, bool&) { return group = 2, true; };
         const std::function<void()> steps[] = {
-            [&] { form.playGameExecute(); },   [&] { form.prevGameExecute(); },
-            [&] { form.nextGameExecute(); },   [&] { form.chooseGameExecute(); },
-            [&] { form.selectGameExecute(); },
+            [&] { form.playGameExecute(); },   [&] { form.prevGameExecute(); },   [&] { form.nextGameExecute(); },
+            [&] { form.chooseGameExecute(); }, [&] { form.selectGameExecute(); },
         };
         const auto pieces = [&] { // in the file's order
             std::vector<std::pair<int, int>> at;
             for (std::size_t k = 0; const ClPiece* piece = window.game().pieceInFileOrder(k); ++k)
                 at.emplace_back(piece->x, piece->y);
             return at;
-        };
-        const auto lastPuzzleOnDisk = [&] {
-            ClSettings settings;
-            settings.loadFrom(folder.path("config.dat").toStdString());
-            return std::pair(settings.group, settings.lastPuzzle);
         };
         form.playGameExecute();
         ClGameControl& game = window.game();
@@ -289,7 +277,7 @@ private slots:
         QCOMPARE(form.currentGroup, 0);
         QCOMPARE(game.puzzleIndex, 1);
         QCOMPARE(pieces(), left);
-        QCOMPARE(lastPuzzleOnDisk(), std::pair(0, 1));
+        QCOMPARE(std::pair(settingsOnDisk(folder).group, settingsOnDisk(folder).lastPuzzle), std::pair(0, 1));
         form.undoExecute();
         form.undoExecute();
         QCOMPARE(pieces(), before); // its own history came back with it
@@ -314,7 +302,7 @@ private slots:
     {
         const struct {
             std::int32_t group, lastPuzzle, brickStyle, cellWidth, cellHeight;
-        } rows[] = {{4, 3, 12, 32, 20},      {-1, -1, -1, 32, 20}, {INT32_MAX, INT32_MIN, INT32_MAX, 32, 20},
+        } rows[] = {{4, 3, 12, 32, 20},     {-1, -1, -1, 32, 20}, {INT32_MAX, INT32_MIN, INT32_MAX, 32, 20},
                     {0, 0, 0, 1 << 30, 20}, {0, 0, 0, 32, 3},     {0, 0, 0, -32, 20}}; // 3 / 4 is 0 pixels a unit
         for (const auto& row : rows) {
             ProgramFolder folder;
@@ -399,7 +387,8 @@ private slots:
         Mouse(&box).click(box.Comments->geometry().center());
         for (const char* scheme : {"mailto", "https"})
             QDesktopServices::unsetUrlHandler(scheme);
-        QCOMPARE(desktop.urls, QList<QUrl>({QUrl("mailto:help@wallwright.example"), QUrl("https://wallwright.example")}));
+        QCOMPARE(desktop.urls,
+                 QList<QUrl>({QUrl("mailto:help@wallwright.example"), QUrl("https://wallwright.example")}));
     }
 
     // Ok and Return confirm, Cancel and Escape cancel; only a confirm carries
@@ -408,15 +397,17 @@ private slots:
     {
         std::int32_t group = 5, sound = 7, music = 0, style = 9;
         for (const bool ok : {false, true}) {
-            QTimer::singleShot(0, [ok] {
-                QWidget* dialog = QApplication::activeModalWidget();
-                const Qt::Key key = ok ? Qt::Key_Return : Qt::Key_Escape;
-                QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, key);
-                if (dialog->isVisible()) // not heard: end it the other way, so the test fails instead of waiting
-                    static_cast<QDialog*>(dialog)->done(!ok);
+            whenOpen([ok](QDialog& dialog) {
+                QTest::keyClick(dialog.focusWidget() ? dialog.focusWidget() : &dialog,
+                                ok ? Qt::Key_Return : Qt::Key_Escape);
+                QVERIFY(!dialog.isVisible());
             });
             QCOMPARE(ShowSelection(group), ok);
-            answerDialogWith(ok ? "ok" : "cancel");
+            whenOpen([ok](QDialog& dialog) {
+                auto* button = dialog.findChild<TImgBtn*>(ok ? "ok" : "cancel");
+                QVERIFY(button);
+                Mouse(&dialog).click(button->geometry().center());
+            });
             QCOMPARE(ShowOptions(sound, music, style), ok);
             QCOMPARE(std::tuple(group, sound, music, style), ok ? std::tuple(5, 1, 0, 0) : std::tuple(5, 7, 0, 9));
         }

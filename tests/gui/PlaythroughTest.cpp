@@ -1,12 +1,51 @@
 #include <set>
 
+#include <QLabel>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
-#include "Shippedgroups.h"
+#include "Soundrecorder.h"
+#include "Window.h"
+#include "app/Chooseform.h"
+#include "app/Selectform.h"
+#include "game/Playerchoices.h"
+#include "game/Regions.h"
+
+namespace {
+// The brick anchor that comes first row by row: where a piece stands,
+// whichever way it faces.
+ClPoint topLeft(const ClPoints& cells)
+{
+    return *std::min_element(cells.begin(), cells.end(), RowMajorOrder{});
+}
+
+// The folder's group 0 made a copy of a shipped group.
+bool useShippedGroup(ProgramFolder& folder, int group)
+{
+    QFile::remove(folder.path("Brick0.gam"));
+    return QFile::copy(QString(PUZZLE_DIR "/Brick%1.gam").arg(group), folder.path("Brick0.gam"));
+}
+
+// Gold pixels of each tile: none unsolved, a few for the outline, most for the filled star.
+std::vector<int> goldOnTiles(TPuzzleTiles& tiles)
+{
+    const QImage shot = tiles.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    std::vector<int> gold;
+    for (int i = 0; i < tiles.count(); ++i) {
+        const QImage tile = shot.copy(tiles.tileRect(i));
+        const auto* pixels = reinterpret_cast<const QRgb*>(tile.constBits());
+        gold.push_back(int(std::count(pixels, pixels + tile.width() * tile.height(), qRgb(255, 200, 0))));
+    }
+    return gold;
+}
+} // namespace
 
 // Every puzzle of every shipped group, played with the mouse alone as a
-// player would: Play, then for each piece right clicks until it faces the
-// way its place in the wall needs, and a drag into that place.
+// player would: Play, then for each piece
+// right clicks until it faces the way its place in the wall needs, and a
+// drag into that place. And the chooser of a group's puzzles.
 class PlaythroughTest : public QObject {
     Q_OBJECT
 private:
@@ -16,7 +55,10 @@ private:
         ClGameControl& game = window.game();
         mouse.click(window.board().imgPlay->geometry().center());
         for (std::size_t i = 0; i < game.puzzle.pieces.size(); ++i) {
-            const ClPoints wanted = placeInWall(game.gameData->puzzles[std::size_t(index)].pieces[i]);
+            ClPiece inWall = game.gameData->puzzles[std::size_t(index)].pieces[i]; // its place, in file units
+            inWall.x *= kBrickScale;
+            inWall.y *= kBrickScale;
+            const ClPoints wanted = inWall.cells();
             // Picking moves it in the list: it is found by its place in the file.
             const auto cells = [&] { return game.pieceInFileOrder(i)->cells(); };
             // The brick under the mouse keeps its place while the piece turns,
@@ -40,11 +82,32 @@ private:
     }
 
 private slots:
-    void everyShippedPuzzleCanBePlayed_data() { addShippedGroupRows(); }
+    void everyShippedPuzzleCanBePlayed_data()
+    {
+        QTest::addColumn<int>("group");
+        for (int group = 0; group < kGroupCount; ++group)
+            QTest::newRow(qPrintable(QString("group %1").arg(group))) << group;
+    }
+    // Stopping at the first puzzle that fails, and naming it.
     void everyShippedPuzzleCanBePlayed()
     {
         QFETCH(int, group);
-        playEveryPuzzle(group, [this](Window& w, SoundRecorder&, std::int32_t index) { playPuzzle(w, index); });
+        ProgramFolder folder;
+        QVERIFY(useShippedGroup(folder, group));
+        Window window(folder);
+        window.open();
+        SoundRecorder quiet;
+        window.board().soundPlayer = &quiet;
+        window.board().fadeMilliseconds = 0;
+        const auto count = std::int32_t(window.game().gameData->puzzles.size());
+        QVERIFY(count >= 60);
+        for (std::int32_t index = 0; index < count && !QTest::currentTestFailed(); ++index) {
+            window.form->gameInterface->selectPuzzle(index);
+            window.board().ShowLevelPicture();
+            playPuzzle(window, index);
+            if (QTest::currentTestFailed())
+                qWarning("group %d, puzzle %d", group, index + 1);
+        }
     }
 
     // A held piece looks exactly as it does lying, brick by brick, only
@@ -81,6 +144,102 @@ private slots:
             }
         }
         QCOMPARE(shapes.size(), std::size_t(5));
+    }
+
+    // 130 puzzles, the first three solved: the current tile starts on the
+    // fourth, and the rows beyond the sixth scroll into sight.
+    void keysChooseOrCancel()
+    {
+        const struct {
+            const char* what;
+            QList<int> keys;
+            int chosen; // -7: cancelled, the puzzle left as it was
+        } cases[] = {
+            {"Enter at once: the first unsolved", {Qt::Key_Return}, 3},
+            {"arrows, stopping at the edge",
+             {Qt::Key_Down, Qt::Key_Right, Qt::Key_Left, Qt::Key_Left, Qt::Key_Up, Qt::Key_Up, Qt::Key_Enter},
+             2},
+            {"a typed number", {Qt::Key_3, Qt::Key_7, Qt::Key_Return}, 36},
+            {"a digit past the end starts anew, Backspace takes one back",
+             {Qt::Key_5, Qt::Key_9, Qt::Key_9, Qt::Key_4, Qt::Key_Backspace, Qt::Key_1, Qt::Key_Return},
+             90},
+            {"the last number", {Qt::Key_1, Qt::Key_3, Qt::Key_0, Qt::Key_Return}, 129},
+            {"Escape", {Qt::Key_3, Qt::Key_Escape}, -7},
+        };
+        std::vector<Solved> marks(130, Solved::No);
+        marks[0] = marks[2] = Solved::Alone;
+        marks[1] = Solved::WithHelp;
+        for (const auto& [what, keys, chosen] : cases) {
+            bool focused = false, inSight = false;
+            whenOpen<TFormChoose>([&, &keys = keys](TFormChoose& dialog) {
+                focused = dialog.focusWidget() == dialog.tiles;
+                for (int key : keys)
+                    QTest::keyClick(dialog.tiles, Qt::Key(key));
+                const QRect seen(-dialog.tiles->pos(), dialog.scrollBox->viewport()->size());
+                inSight = seen.contains(dialog.tiles->tileRect(dialog.tiles->current()));
+            });
+            std::int32_t shown = -7;
+            const bool confirmed = ShowChooser(shown, "Group", marks);
+            QVERIFY2(confirmed == (chosen != -7) && shown == chosen && focused && inSight, what);
+        }
+        // With every puzzle solved, the current tile starts on the one shown.
+        QCOMPARE(TFormChoose("Group", std::vector<Solved>(130, Solved::Alone), 77).tiles->current(), 77);
+    }
+
+    // Key G over the shipped first group: the chooser shows the record of
+    // solved puzzles; a click goes to puzzle 37, which the next start returns to.
+    void theChoiceIsShownAndKeptOverARestart()
+    {
+        ProgramFolder folder;
+        QVERIFY(useShippedGroup(folder, 0));
+        {
+            Window window(folder);
+            QVERIFY(window.openActive());
+            TFormMain& form = *window.form;
+            for (const auto& [index, withHelp] : {std::pair{0, false}, {1, true}, {2, false}, {4, true}})
+                form.gameInterface->progress.record(window.game().gameData->puzzles[std::size_t(index)], withHelp);
+            whenOpen<TFormChoose>([](TFormChoose& dialog) {
+                QVERIFY(dialog.width() <= kWindowWidth && dialog.height() <= kWindowHeight);
+                QCOMPARE(dialog.scrollBox->verticalScrollBar()->maximum(), 0); // all 60 in sight
+                QCOMPARE(dialog.lblGroup->text() + " " + dialog.lblSolved->text(),
+                         QString("Solid Wall (One Set) 4/60"));
+                QCOMPARE(dialog.tiles->current(), 3);
+                const std::vector<int> gold = goldOnTiles(*dialog.tiles);
+                QVERIFY(gold[1] > 0 && gold[4] == gold[1] && gold[0] > gold[1] && gold[2] == gold[0]);
+                // None on the rest but puzzle 5.
+                QCOMPARE(std::count(gold.begin() + 3, gold.end(), 0), std::ptrdiff_t(56));
+                Mouse(&dialog).click(dialog.tiles->mapTo(&dialog, dialog.tiles->tileRect(36).center()));
+            });
+            QTest::keyClick(&form, kChooseKey);
+            QCOMPARE(form.gameInterface->settings.lastPuzzle, 36);
+        }
+        Window window(folder);
+        window.open();
+        QCOMPARE(window.game().puzzleIndex, 36);
+    }
+
+    // From Select, G (or the Choose button) confirms the group and opens the
+    // chooser on it.
+    void selectLeadsOnToTheChooserOfTheChosenGroup()
+    {
+        ProgramFolder folder;
+        QFile::copy(folder.path("Brick0.gam"), folder.path("Brick1.gam"));
+        Window window(folder);
+        TFormMain& form = window.open();
+        QString shownGroup;
+        form.showChooser = [&](std::int32_t& puzzle, const QString& group, const std::vector<Solved>&) {
+            return shownGroup = group, puzzle = 2, true;
+        };
+        whenOpen<TFormSelection>([](TFormSelection& dialog) {
+            dialog.RadioButton2->setChecked(true);
+            dialog.activateWindow();
+            if (QTest::qWaitForWindowActive(&dialog))
+                QTest::keyClick(&dialog, kChooseKey);
+        });
+        form.selectGameExecute();
+        QCOMPARE(form.currentGroup, 1);
+        QCOMPARE(shownGroup, QString("Wall with Hole (One Set)"));
+        QCOMPARE(window.game().puzzleIndex, 2);
     }
 };
 

@@ -17,14 +17,18 @@ namespace {
 // settings beside its own file), started with the given environment.
 struct RunningGame {
     // `ignored`: a signal the caller ignores, as nohup ignores SIGHUP; 0 for
-    // none. `jpeg`: the folder's one picture, if any.
-    explicit RunningGame(const QStringList& environment, int ignored = 0, const QByteArray& jpeg = {})
+    // none. The folder's one picture is a JPEG cut off halfway, for the
+    // toolkit to warn about when it is shown.
+    explicit RunningGame(const QStringList& environment, int ignored = 0)
     {
-        if (!jpeg.isEmpty()) {
-            QDir(folder.path()).mkpath("Picture");
-            QFile picture(folder.path("Picture/picture.jpg"));
-            QVERIFY(picture.open(QIODevice::WriteOnly) && picture.write(jpeg) == jpeg.size());
-        }
+        QImage picture(64, 48, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        QBuffer jpeg;
+        jpeg.open(QIODevice::WriteOnly);
+        picture.save(&jpeg, "jpg");
+        QDir(folder.path()).mkpath("Picture");
+        fixtures::put(folder.path("Picture/picture.jpg").toStdString(),
+                      jpeg.data().left(jpeg.size() / 2).toStdString());
         QVERIFY(QFile::copy(WALLWRIGHT_PATH, folder.path("wallwright")));
         QFile::setPermissions(folder.path("wallwright"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QProcessEnvironment settings = QProcessEnvironment::systemEnvironment();
@@ -67,16 +71,6 @@ quint64 quitSignalsIn(const QProcess& process, const QByteArray& field)
     return 0;
 }
 
-// A JPEG cut off halfway, for the toolkit to warn about when it is shown.
-QByteArray damagedJpeg()
-{
-    QImage picture(64, 48, QImage::Format_RGB32);
-    picture.fill(Qt::darkCyan);
-    QBuffer jpeg;
-    jpeg.open(QIODevice::WriteOnly);
-    picture.save(&jpeg, "jpg");
-    return jpeg.data().left(jpeg.data().size() / 2);
-}
 } // namespace
 
 class ProcessTest : public QObject {
@@ -103,7 +97,7 @@ private slots:
         QFETCH(int, ignored);
         QFETCH(int, first);
         QFETCH(int, second);
-        RunningGame running({"QT_QPA_PLATFORM=offscreen"}, ignored, damagedJpeg());
+        RunningGame running({"QT_QPA_PLATFORM=offscreen"}, ignored);
         // The signals are caught before the folder's lock is taken.
         const std::string folder = running.folder.bytes().toStdString();
         const std::string lock = fileaccess::joinPath(folder, fileaccess::FolderLock::kFileName);
@@ -145,7 +139,7 @@ private slots:
         QCOMPARE(lines.size(), 1);
         QVERIFY2(lines[0].startsWith("wallwright: no display"), lines[0].constData());
         QCOMPARE(QDir(running.folder.path("")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList({"Brick0.gam", "wallwright"}));
+                 QStringList({"Brick0.gam", "Picture", "wallwright"}));
     }
 };
 

@@ -1,9 +1,11 @@
 #pragma once
 // The real main window on a throw-away program folder whose only picture is
 // plain blue, with the dialogs and the error box answered by the test.
+#include <functional>
 #include <memory>
 
 #include <QTest>
+#include <QTimer>
 
 #include "Mouse.h"
 #include "Programfolder.h"
@@ -61,6 +63,19 @@ struct Window {
     QStringList dialogs;
 };
 
+// Answers the next modal dialog, once it is open, with `answer(dialog)`, and
+// ends it if it is still open then, so that a test fails instead of waiting.
+template <typename Dialog = QDialog, typename Answer> void whenOpen(Answer answer)
+{
+    QTimer::singleShot(0, [answer] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        answer(*dialog);
+        if (dialog->isVisible())
+            dialog->done(0);
+    });
+}
+
 // The window pixel at (dx, dy) from a play position of the test group, whose
 // play unit is 8 x 5 pixels of the paint box below the button row.
 inline QPoint pixelOf(int playX, int playY, int dx = 0, int dy = 0)
@@ -79,22 +94,29 @@ inline QRgb shaded(QRgb pixel)
     return qRgb(qRed(pixel) * 60 / 100, qGreen(pixel) * 60 / 100, qBlue(pixel) * 60 / 100) & 0xffffff;
 }
 
-// The board's bitmap at one pixel, at every painting of `painted` while the
-// pieces are hidden: the fade's frames.
-struct FadeFrames : QObject {
-    FadeFrames(QWidget* painted, const TFrameGameBoard& board, QPoint pixel = {})
-        : board(board)
-        , pixel(pixel)
+// Runs `seen` at every painting of `painted`.
+struct PaintSpy : QObject {
+    PaintSpy(QWidget* painted, std::function<void()> seen)
+        : seen(std::move(seen))
     {
         painted->installEventFilter(this);
     }
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && !board.PaintBox1->isVisible())
-            colours << rgb(board.imgBack->picture.pixel(pixel));
+        if (event->type() == QEvent::Paint)
+            seen();
         return false;
     }
-    const TFrameGameBoard& board;
-    QPoint pixel;
-    QList<QRgb> colours;
+    std::function<void()> seen;
 };
+
+// The board's bitmap at one pixel, at every painting of `painted` while the
+// pieces are hidden: the fade's frames.
+inline std::unique_ptr<PaintSpy> fadeFrames(QWidget* painted, const TFrameGameBoard& board, QList<QRgb>& colours,
+                                            QPoint pixel = {})
+{
+    return std::make_unique<PaintSpy>(painted, [&board, &colours, pixel] {
+        if (!board.PaintBox1->isVisible())
+            colours << rgb(board.imgBack->picture.pixel(pixel));
+    });
+}
