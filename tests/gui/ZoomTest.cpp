@@ -1,6 +1,8 @@
+#include <cstring>
 #include <optional>
 
 #include <QCheckBox>
+#include <QDir>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTest>
@@ -14,6 +16,7 @@
 #include "app/Problemreport.h"
 #include "app/Scaledwindow.h"
 #include "app/Selectform.h"
+#include "view/Imagetool.h"
 
 namespace {
 // The game as the program runs it, on a throw-away program folder whose only
@@ -136,10 +139,18 @@ private slots:
             QCOMPARE(game.view().size(), QSize(960, 720));
             game.view().resize(900, 600);
         }
-        {
-            QCOMPARE(zoomFile(*folder), QByteArray("150 900x600\n"));
+        // Left maximised, the window opens maximised, over the size it
+        // returns to when the player restores it.
+        for (const bool maximised : {true, false}) {
+            QCOMPARE(zoomFile(*folder), QByteArray(maximised ? "150 900x600\n" : "150 900x600 maximised\n"));
             ZoomedGame game(*folder, {1000, 800});
-            QCOMPARE(game.view().size(), QSize(900, 600));
+            QCOMPARE(game.view().isMaximized(), !maximised);
+            if (maximised)
+                game.view().showMaximized();
+            else
+                game.view().showNormal();
+            QTRY_COMPARE(game.view().isMaximized(), maximised);
+            QTRY_COMPARE(game.view().normalGeometry().size(), QSize(900, 600));
         }
         // A step that fits the screen exactly is reached.
         ZoomedGame exact(*folder);
@@ -148,6 +159,43 @@ private slots:
         for (int step = 0; step < 3; ++step)
             exact.keys(Qt::CTRL | Qt::Key_Plus);
         QCOMPARE(exact.view().zoom(), 200);
+    }
+
+    // The brick styles in Options are drawn from the art of the scale shown:
+    // at 2x each is the 2x art pixel for pixel, not the 1x art enlarged.
+    void optionBricksAreDrawnFromTheArtOfTheShownScale()
+    {
+        ZoomedGame game(*folder);
+        game.size(200);
+        QImage shown;
+        QTimer::singleShot(0, [&] {
+            QWidget* window = QApplication::activeModalWidget();
+            QVERIFY(window);
+            shown = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            window->close();
+        });
+        game.keys(Qt::Key_O);
+        const QImage art = loadArt(":/bricks/icon02.png", 2).convertToFormat(QImage::Format_RGB32);
+        const auto showsArtAt = [&](int left, int top) {
+            for (int y = 0; y < art.height(); ++y)
+                if (std::memcmp(shown.constScanLine(top + y) + 4 * left, art.constScanLine(y), 4 * art.width()))
+                    return false;
+            return true;
+        };
+        bool found = false;
+        for (int top = 0; !found && top + art.height() <= shown.height(); ++top)
+            for (int left = 0; !found && left + art.width() <= shown.width(); ++left)
+                found = showsArtAt(left, top);
+        QVERIFY(found);
+        // Every picture has its own art at every scale up to the largest, so
+        // full screen on a 3840 x 2160 screen (4.5x) is drawn from 5x art.
+        for (const char* artFolder : {":/bricks", ":/buttons", ":/"})
+            for (const QString& name : QDir(artFolder).entryList({"*.png"}, QDir::Files))
+                for (int scale = 2; !name.contains('@') && scale <= kLargestArtScale; ++scale) {
+                    const QString path = QDir(artFolder).filePath(name);
+                    QVERIFY(!QImage(path).isNull());
+                    QCOMPARE(loadArt(path, scale).size(), QImage(path).size() * scale);
+                }
     }
 
     // At every size a dialog opens at the scale the game is shown at, zoomed
