@@ -1,7 +1,10 @@
 #include "app/Dialogstyle.h"
 
+#include <algorithm>
+
 #include <QKeyEvent>
 #include <QPalette>
+#include <QRadioButton>
 
 #include "app/Scaledwindow.h"
 #include "view/Imagetool.h"
@@ -62,4 +65,19 @@ TImgBtn* addResultButton(QDialog& dialog, const QString& face, int left, int top
 bool confirmed(QDialog& dialog)
 {
     return dialog.exec() == mrOk;
+}
+
+bool stepRadioButtons(const QKeyEvent& event, const QList<QRadioButton*>& column)
+{
+    const int key = event.key();
+    const int step = key == Qt::Key_Up || key == Qt::Key_Left      ? -1
+                     : key == Qt::Key_Down || key == Qt::Key_Right ? 1
+                                                                   : 0;
+    const auto focused = std::find_if(column.begin(), column.end(), [](QRadioButton* r) { return r->hasFocus(); });
+    if (step == 0 || focused == column.end())
+        return false;
+    const auto next = std::clamp<qsizetype>(focused - column.begin() + step, 0, column.size() - 1);
+    column[next]->setFocus(Qt::OtherFocusReason);
+    column[next]->setChecked(true);
+    return true;
 }

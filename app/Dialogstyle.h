@@ -4,6 +4,8 @@
 #include <QColor>
 #include <QDialog>
 
+class QKeyEvent;
+class QRadioButton;
 class TImgBtn;
 
 // mrChoose: the Select dialog's way on to the puzzle chooser.
@@ -17,3 +19,8 @@ void styleDialog(QDialog& dialog, const QString& caption, int width, int height)
 TImgBtn* addResultButton(QDialog& dialog, const QString& face, int left, int top, ModalResult result);
 // Runs the dialog; closing it through its title bar counts as Cancel.
 bool confirmed(QDialog& dialog);
+// Up and Down (Left and Right) from the focused one of a column of radio
+// buttons choose the one before or after it, as the radio buttons do
+// themselves at 1x but not when the dialog is shown at the game's zoom.
+// False when the key is not one of those or no button has the focus.
+bool stepRadioButtons(const QKeyEvent& event, const QList<QRadioButton*>& column);

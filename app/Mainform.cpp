@@ -1,28 +1,33 @@
 #include "app/Mainform.h"
 
+#include <random>
+
 #include <QAction>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
-#include <QEvent>
 #include <QProcess>
 #include <QTimer>
 
 #include "app/Aboutbox.h"
 #include "app/Chooseform.h"
 #include "app/Helpwindow.h"
-#include "app/Keyplay.h"
 #include "app/Keynames.h"
-#include "game/Displaynames.h"
-#include "game/Playerchoices.h"
-#include "model/Fileaccess.h"
+#include "app/Keyplay.h"
+#include "app/Newpuzzleform.h"
 #include "app/Optionform.h"
 #include "app/Problemreport.h"
 #include "app/Safekeys.h"
 #include "app/Scaledwindow.h"
 #include "app/Selectform.h"
 #include "app/Webbrowser.h"
+#include "game/Displaynames.h"
+#include "game/Playerchoices.h"
+#include "model/Fileaccess.h"
 #include "view/Gameboardframe.h"
 #include "view/Imagetool.h"
 #include "view/Imgbtn.h"
@@ -66,6 +71,8 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
         THelpWindow window(firstPage, this);
         window.exec();
     })
+    , showNewPuzzle(ShowNewPuzzle)
+    , freshSeed([] { return std::uint32_t(std::random_device()()); })
 {
     problemReport().setOwner(this);
     setWindowTitle("Wallwright");
@@ -88,6 +95,10 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
     undoGame->setShortcut(kUndoKey);
     redoGame = addAction("Redo", "Redo", &TFormMain::redoExecute);
     redoGame->setShortcuts(kRedoKeys);
+    newGame = addAction(tr("New Puzzle..."), tr("New Puzzle"), &TFormMain::newPuzzleExecute);
+    newGame->setShortcut(kNewPuzzleKey);
+    copyCode = addAction(tr("Copy Code"), tr("Copy Code"), &TFormMain::copyCodeExecute);
+    copyCode->setShortcut(Qt::CTRL | Qt::Key_C);
 
     auto* board = FrameGameBoard1;
     safeKeys = std::make_unique<TSafeKeys>(
@@ -183,7 +194,6 @@ void TFormMain::rescaleBitmaps()
     FrameGameBoard1->setBitmapScale(scale);
 }
 
-
 bool TFormMain::hasPuzzle() const
 {
     return gameInterface->gameControl->isValid() != nullptr;
@@ -218,10 +228,11 @@ bool TFormMain::loadGroup(std::int32_t group)
     const QByteArray path = gameInterface->groupFilePath(group);
     ClGameData& data = *gameInterface->gameControl->gameData;
     if (!data.load(path.toStdString())) {
-        problemReport().add(QString("The puzzle file \"%1\" %2.").arg(displayFileName(path),
-                                                                      QString::fromStdString(data.loadFailure().why)));
+        problemReport().add(QString("The puzzle file \"%1\" %2.")
+                                .arg(displayFileName(path), QString::fromStdString(data.loadFailure().why)));
         return false;
     }
+    gameInterface->groupLoaded();
     rescaleGameData();
     if (FrameGameBoard1->cellWidth() == 0 || FrameGameBoard1->cellHeight() == 0)
         problemReport().add(QString("The puzzle file \"%1\" has cells of %2 x %3 pixels, which cannot be drawn, so "
@@ -243,6 +254,8 @@ void TFormMain::selectGameExecute()
     bool choosePuzzle = false;
     if (!showSelection(currentGroup, choosePuzzle))
         return;
+    if (currentGroup == remembered && backToGroup())
+        FrameGameBoard1->ShowLevelPicture();
     if (currentGroup != remembered) {
         const std::int32_t chosen = currentGroup;
         currentGroup = remembered;
@@ -270,6 +283,9 @@ bool TFormMain::changeGroup(std::int32_t group)
 
 void TFormMain::chooseGameExecute()
 {
+    // The chooser shows the group's puzzles; a fresh one is left for them.
+    if (backToGroup())
+        FrameGameBoard1->ShowLevelPicture();
     if (!hasPuzzle())
         return;
     std::int32_t puzzle = gameInterface->gameControl->puzzleIndex;
@@ -289,7 +305,8 @@ void TFormMain::playGameExecute()
 
 void TFormMain::prevGameExecute()
 {
-    if (!hasPuzzle() || gameInterface->gameControl->puzzleIndex == 0)
+    // From a fresh puzzle either step leads back to the group's puzzles.
+    if (backToGroup() || !hasPuzzle() || gameInterface->gameControl->puzzleIndex == 0)
         return;
     gameInterface->prevPuzzle();
     FrameGameBoard1->ShowLevelPicture();
@@ -298,7 +315,7 @@ void TFormMain::prevGameExecute()
 void TFormMain::nextGameExecute()
 {
     const ClGameControl& control = *gameInterface->gameControl;
-    if (!hasPuzzle() || control.puzzleIndex == control.gameData->header.puzzleCount - 1)
+    if (backToGroup() || !hasPuzzle() || control.puzzleIndex == control.gameData->header.puzzleCount - 1)
         return;
     gameInterface->nextPuzzle();
     FrameGameBoard1->ShowLevelPicture();
@@ -346,17 +363,63 @@ void TFormMain::undoExecute()
 {
     // With nothing of this play to take back, undo goes back to the puzzle
     // that Play, a step or another group left with its moves.
-    const auto leftGroup = gameInterface->puzzleHasMoves() ? std::nullopt : gameInterface->leftPlayGroup();
-    if (!leftGroup) {
+    const auto left = gameInterface->puzzleHasMoves() ? std::nullopt : gameInterface->leftPlaySource();
+    if (!left) {
         stepHistory(&ClGameInterface::undo);
         return;
     }
-    if (FrameGameBoard1->dragging || (*leftGroup != currentGroup && !changeGroup(*leftGroup)))
+    if (FrameGameBoard1->dragging || (left->group != currentGroup && !changeGroup(left->group)))
+        return;
+    if (!left->fresh)
+        backToGroup();
+    // A fresh puzzle is made again from its code, the same as it was.
+    else if (left->fresh != gameInterface->freshPuzzle() && !playCode(*left->fresh))
         return;
     if (gameInterface->resumeLeftPlay())
         FrameGameBoard1->ShowPuzzle();
     else
         FrameGameBoard1->ShowLevelPicture();
+}
+
+bool TFormMain::backToGroup()
+{
+    if (!gameInterface->freshPuzzle())
+        return false;
+    gameInterface->leavePlay(); // for undo, as any step leaves it
+    if (!loadGroup(currentGroup))
+        return false;
+    const std::int32_t last = gameInterface->settings.lastPuzzle;
+    const auto count = std::int32_t(gameInterface->gameControl->gameData->puzzles.size());
+    gameInterface->selectPuzzle(last >= 0 && last < count ? last : 0);
+    return true;
+}
+
+void TFormMain::newPuzzleExecute()
+{
+    if (FrameGameBoard1->dragging
+        || !showNewPuzzle(lastChallenge, QString::fromUtf8(kGroupCaptions[std::size_t(currentGroup)])))
+        return;
+    playCode({kGeneratorVersion, currentGroup, lastChallenge, freshSeed()});
+}
+
+bool TFormMain::playCode(const PuzzleCode& code)
+{
+    std::string why;
+    if (code.group != currentGroup && !changeGroup(code.group))
+        return false;
+    if (!gameInterface->playFresh(code, why)) {
+        problemReport().add(tr("The puzzle %1 cannot be made: %2.")
+                                .arg(QString::fromStdString(codeText(code)), QString::fromStdString(why)));
+        return false;
+    }
+    FrameGameBoard1->ShowLevelPicture();
+    return true;
+}
+
+void TFormMain::copyCodeExecute()
+{
+    if (const auto& fresh = gameInterface->freshPuzzle())
+        QGuiApplication::clipboard()->setText(QString::fromStdString(codeText(*fresh)));
 }
 
 void TFormMain::redoExecute()

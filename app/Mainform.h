@@ -40,6 +40,12 @@ public:
     // The last change to the puzzle in play taken back, or brought back again.
     void undoExecute();
     void redoExecute();
+    // A fresh puzzle of the group's kind at the challenge the player picks (key N).
+    void newPuzzleExecute();
+    // The fresh puzzle a code makes, in play; false, said, when none can be made.
+    bool playCode(const PuzzleCode& code);
+    // The fresh puzzle's code onto the clipboard (the desktop's copy key).
+    void copyCodeExecute();
 
     TFrameGameBoard* FrameGameBoard1;
     // Keyboard play on the board; made after the keys pressed twice, so that
@@ -56,6 +62,8 @@ public:
     QAction* chooseGame;
     QAction* undoGame;
     QAction* redoGame;
+    QAction* newGame;
+    QAction* copyCode;
 
     // The dialogs and the desktop, replaceable for tests.
     std::function<bool(std::int32_t& group, bool& choosePuzzle)> showSelection;
@@ -65,6 +73,9 @@ public:
     std::function<bool(const QUrl&)> openUrl;
     // The game's own help window, where the desktop cannot show the help.
     std::function<void(const QUrl& firstPage)> showHelp;
+    std::function<bool(Challenge& challenge, const QString& group)> showNewPuzzle;
+    // Where fresh puzzles' seeds come from.
+    std::function<std::uint32_t()> freshSeed;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -78,6 +89,9 @@ private:
     // when its file cannot be loaded.
     bool changeGroup(std::int32_t group);
     void rescaleGameData();
+    // From a fresh puzzle back to the group's, at its remembered puzzle;
+    // false when no fresh puzzle was in play.
+    bool backToGroup();
     bool hasPuzzle() const;
     void stepHistory(PlayOutcome (ClGameInterface::*step)());
     QAction* addAction(const QString& caption, const QString& hint, void (TFormMain::*handler)());
@@ -88,6 +102,7 @@ private:
     // Destroyed before the board and the game it reads.
     std::unique_ptr<TSafeKeys> safeKeys;
 
+    Challenge lastChallenge = Challenge::Easy; // the one a fresh puzzle was last asked at
     bool activated = false;
     bool musicStarted = false;
 };

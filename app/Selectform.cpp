@@ -42,15 +42,8 @@ TFormSelection::TFormSelection(QWidget* owner)
 
 void TFormSelection::keyPressEvent(QKeyEvent* event)
 {
-    const int key = event->key();
-    const int step = key == Qt::Key_Up || key == Qt::Key_Left ? -1 : key == Qt::Key_Down || key == Qt::Key_Right ? 1 : 0;
-    QRadioButton* radios[] = {RadioButton1, RadioButton2, RadioButton3, RadioButton4};
-    const auto focused = std::find_if(std::begin(radios), std::end(radios), [](QRadioButton* r) { return r->hasFocus(); });
-    if (step == 0 || focused == std::end(radios))
-        return QDialog::keyPressEvent(event);
-    const auto next = std::clamp<std::ptrdiff_t>(focused - std::begin(radios) + step, 0, kGroupCount - 1);
-    radios[next]->setFocus(Qt::OtherFocusReason);
-    radios[next]->setChecked(true);
+    if (!stepRadioButtons(*event, {RadioButton1, RadioButton2, RadioButton3, RadioButton4}))
+        QDialog::keyPressEvent(event);
 }
 
 void TFormSelection::widen(int width)
@@ -80,7 +73,8 @@ void TFormSelection::offerChooser()
     const int chooseLeft = kCancelLeft + kButtonWidth + kMargin;
     widen(chooseLeft + kButtonWidth + kMargin);
     imgChoose = addResultButton(*this, "choose", chooseLeft, kButtonsTop, mrChoose);
-    imgChoose->setToolTip(QString("Choose Puzzle (%1)").arg(QKeySequence(kChooseKey).toString(QKeySequence::NativeText)));
+    imgChoose->setToolTip(
+        QString("Choose Puzzle (%1)").arg(QKeySequence(kChooseKey).toString(QKeySequence::NativeText)));
     connect(new QShortcut(kChooseKey, this), &QShortcut::activated, this, [this] { done(mrChoose); });
 }
 

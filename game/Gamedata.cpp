@@ -1,5 +1,7 @@
 #include "game/Gamedata.h"
 
+#include <sstream>
+
 #include "game/Checkerboard.h"
 
 ClGameData::ClGameData() = default;
@@ -7,8 +9,20 @@ ClGameData::~ClGameData() = default;
 
 bool ClGameData::load(const std::string& fileName)
 {
-    if (!ClGameFile::load(fileName))
-        return false;
+    return ClGameFile::load(fileName) && loaded();
+}
+
+bool ClGameData::take(const ClGameFile& made)
+{
+    // Through the bytes of its file: the same reading and the same checks as
+    // a file on disk, and the pieces pointing into our own shape table.
+    std::stringstream bytes(std::ios::in | std::ios::out | std::ios::binary);
+    made.writeContent(bytes);
+    return readContent(bytes) && loaded();
+}
+
+bool ClGameData::loaded()
+{
     checkerboard = std::make_unique<ClCheckerboard>(header.gridWidth, header.gridHeight);
     converted = false;
     return true;

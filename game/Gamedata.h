@@ -19,6 +19,8 @@ public:
     ~ClGameData() override;
 
     bool load(const std::string& fileName) override;
+    // The content of a collection made in memory, as if loaded from its file.
+    bool take(const ClGameFile& made);
 
     // Converts freshly loaded content from file units to play units. Refused
     // (false) when nothing was loaded or the content is converted already, so
@@ -29,5 +31,8 @@ public:
     std::unique_ptr<ClCheckerboard> checkerboard;
 
 private:
+    // Fresh content in file units: a wall grid of its size.
+    bool loaded();
+
     bool converted = false;
 };

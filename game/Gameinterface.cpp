@@ -117,8 +117,8 @@ void ClGameInterface::removeLeftovers()
     const fileaccess::FolderLock lock(folder);
     if (!lock.held())
         return;
-    for (const std::string& name : {fileaccess::fileNameOf(place.saveTo), std::string(ClProgress::kFileName),
-                                   std::string(zoom::kFileName)})
+    for (const std::string& name :
+         {fileaccess::fileNameOf(place.saveTo), std::string(ClProgress::kFileName), std::string(zoom::kFileName)})
         fileaccess::removeLeftovers(folder, name, kLeftoverSeconds);
 }
 
@@ -132,8 +132,9 @@ ClGameInterface::~ClGameInterface()
     if (saves.finish(kExitPatience))
         return;
     for (const std::string& file : saves.files())
-        std::fprintf(stderr, "wallwright: %s could not be saved to %s: another running game holds its folder's "
-                             "lock, or the folder refuses the write.\n",
+        std::fprintf(stderr,
+                     "wallwright: %s could not be saved to %s: another running game holds its folder's "
+                     "lock, or the folder refuses the write.\n",
                      whatIsSaved.value(pathOf(file)).toUtf8().constData(), file.c_str());
 }
 
@@ -224,23 +225,43 @@ void ClGameInterface::restart()
 void ClGameInterface::leavePlay()
 {
     if (puzzleHasMoves())
-        leftPlay = Left{settings.group, gameControl->leavePlay(), helpedThisPlay, background.copy()};
+        leftPlay = Left{shownSource(), ClProgress::keyOf(gameControl->gameData->puzzles[gameControl->puzzleIndex]),
+                        gameControl->leavePlay(), helpedThisPlay, background.copy()};
 }
 
-std::optional<std::int32_t> ClGameInterface::leftPlayGroup() const
+std::optional<ClGameInterface::PuzzleSource> ClGameInterface::leftPlaySource() const
 {
-    return leftPlay ? std::optional(leftPlay->group) : std::nullopt;
+    return leftPlay ? std::optional(leftPlay->source) : std::nullopt;
 }
 
 bool ClGameInterface::resumeLeftPlay()
 {
-    if (!leftPlay || leftPlay->group != settings.group || !gameControl->resumePlay(leftPlay->play))
+    const auto& puzzles = gameControl->gameData->puzzles;
+    const std::int32_t index = leftPlay ? leftPlay->play.puzzleIndex : -1;
+    if (!leftPlay || leftPlay->source != shownSource() || index < 0 || std::size_t(index) >= puzzles.size()
+        || ClProgress::keyOf(puzzles[std::size_t(index)]) != leftPlay->puzzle
+        || !gameControl->resumePlay(leftPlay->play))
         return false;
     helpedThisPlay = leftPlay->helped;
     background = leftPlay->background;
     leftPlay.reset();
-    settings.lastPuzzle = gameControl->puzzleIndex;
-    settingsChanged(ClSettings::kLastPuzzle);
+    rememberPuzzle();
+    return true;
+}
+
+bool ClGameInterface::playFresh(const PuzzleCode& code, std::string& why)
+{
+    ClGameFile made;
+    if (!makePuzzle(code, made, why))
+        return false;
+    leavePlay();
+    ClGameData& data = *gameControl->gameData;
+    if (!data.take(made) || !data.rescaleToPlayUnits()) {
+        why = data.loadFailure().why;
+        return false;
+    }
+    fresh = code;
+    selectPuzzle(0);
     return true;
 }
 
@@ -372,6 +393,14 @@ void ClGameInterface::step(const std::function<void()>& move)
     leavePlay();
     paintRandomBackground();
     move();
+    rememberPuzzle();
+}
+
+void ClGameInterface::rememberPuzzle()
+{
+    // A fresh puzzle is not the group's: the group's place stays as it was.
+    if (fresh)
+        return;
     settings.lastPuzzle = gameControl->puzzleIndex;
     settingsChanged(ClSettings::kLastPuzzle);
 }

@@ -8,8 +8,8 @@
 
 #include <QByteArray>
 #include <QByteArrayList>
-#include <QImage>
 #include <QHash>
+#include <QImage>
 #include <QSet>
 #include <QString>
 #include <QTimer>
@@ -18,6 +18,7 @@
 #include "game/Hint.h"
 #include "game/Pendingsaves.h"
 #include "game/Progress.h"
+#include "game/Puzzlecode.h"
 #include "game/Settings.h"
 #include "game/Settingsplace.h"
 
@@ -38,12 +39,26 @@ public:
     // group): one with moves is kept, with its group and background, so that
     // undo can go back to it until the player moves a piece again.
     void leavePlay();
-    // The group of that puzzle, when undo can go back to one.
-    std::optional<std::int32_t> leftPlayGroup() const;
+    // Where a puzzle comes from: its group, and its code when it is a fresh one.
+    struct PuzzleSource {
+        std::int32_t group = 0;
+        std::optional<PuzzleCode> fresh;
+        bool operator==(const PuzzleSource&) const = default;
+    };
+    // Where that puzzle came from, when undo can go back to one.
+    std::optional<PuzzleSource> leftPlaySource() const;
     // Back in play on it, every piece where it lay and its undo history
-    // behind it, remembered like a step; its group must be the one loaded.
-    // False when there is none or the group no longer holds it.
+    // behind it, remembered like a step; what it came from must be loaded.
+    // False when there is none or what is loaded no longer holds it.
     bool resumeLeftPlay();
+    // A fresh puzzle in play in place of the group's: the one the code makes,
+    // shown like a step. The group's remembered puzzle stays as it was. False,
+    // with the reason, when none can be made.
+    bool playFresh(const PuzzleCode& code, std::string& why);
+    // The fresh puzzle in play; none while the group's puzzles are.
+    const std::optional<PuzzleCode>& freshPuzzle() const { return fresh; }
+    // The group's puzzles were loaded again, in place of a fresh one.
+    void groupLoaded() { fresh.reset(); }
     // The player's moves on the puzzle in play, through the game in play:
     // the held piece dropped at a play cell by the snap rule, turned by a
     // right click at a play point, or let go as it lies; and a hint, after
@@ -155,8 +170,14 @@ private:
     ClPendingSaves saves;
     QHash<QByteArray, QString> whatIsSaved; // by file, for the player
     QTimer retryTimer;
+    PuzzleSource shownSource() const { return {settings.group, fresh}; }
+    // The puzzle in play as the one the group opens on next time, on disk too.
+    void rememberPuzzle();
+
+    std::optional<PuzzleCode> fresh;
     struct Left {
-        std::int32_t group;
+        PuzzleSource source;
+        ClProgress::Key puzzle; // what it was, should the file change meanwhile
         LeftPlay play;
         bool helped;
         QImage background;

@@ -56,8 +56,7 @@ bool readPoints(std::istream& in, ClPoints& points)
 // Reads `count` records. When they cannot all fit, they are read one by one
 // into a scratch record, only to tell where the file ends.
 template <typename Record>
-bool readRecords(std::istream& in, std::int32_t count, std::vector<Record>& out, const char* what,
-                 std::string& error)
+bool readRecords(std::istream& in, std::int32_t count, std::vector<Record>& out, const char* what, std::string& error)
 {
     if (count < 0) {
         error = "has a count out of range in the header";
@@ -108,8 +107,8 @@ bool ClGameHeader::writeTo(std::ostream& out) const
     writeInt32(out, headerTag);
     writeBytes(out, headerBlockA.data(), headerBlockA.size());
     writeBytes(out, headerBlockB.data(), headerBlockB.size());
-    for (std::int32_t v : {puzzleCount, shapeCount, gridWidth, gridHeight, rotateStep, pickMode, cellWidth,
-                           cellHeight, headerSpare})
+    for (std::int32_t v :
+         {puzzleCount, shapeCount, gridWidth, gridHeight, rotateStep, pickMode, cellWidth, cellHeight, headerSpare})
         writeInt32(out, v);
     writeBytes(out, headerBlockC.data(), headerBlockC.size());
     return bool(out);
@@ -173,8 +172,8 @@ ClPiece ClPiece::atStart() const
 bool ClPiece::readFrom(std::istream& in)
 {
     return readInt32(in, x) && readInt32(in, y) && readInt32(in, angle) && readInt32(in, flipped)
-           && readInt32(in, shapeIndex) && readInt32(in, startX) && readInt32(in, startY)
-           && readInt32(in, startAngle) && readInt32(in, startFlipped);
+           && readInt32(in, shapeIndex) && readInt32(in, startX) && readInt32(in, startY) && readInt32(in, startAngle)
+           && readInt32(in, startFlipped);
 }
 
 bool ClPiece::writeTo(std::ostream& out) const
@@ -260,19 +259,23 @@ bool ClGameFile::load(const std::string& fileName)
 bool ClGameFile::save(const std::string& fileName, Failure* failure) const
 {
     std::ostringstream out(std::ios::binary);
-    // Counts come from what is really held, so the file always reads back.
-    ClGameHeader written = header;
-    written.shapeCount = std::int32_t(std::clamp<std::int64_t>(header.shapeCount, 0, std::int64_t(shapes.size())));
-    written.puzzleCount =
-        std::int32_t(std::clamp<std::int64_t>(header.puzzleCount, 0, std::int64_t(puzzles.size())));
-    written.writeTo(out);
-    for (std::int32_t i = 0; i < written.shapeCount; ++i)
-        shapes[std::size_t(i)].writeTo(out);
-    for (std::int32_t i = 0; i < written.puzzleCount; ++i)
-        puzzles[std::size_t(i)].writeTo(out);
+    writeContent(out);
     Failure reason;
     const bool saved = fileaccess::writeFile(fileName, out.view(), reason);
     if (failure)
         *failure = reason;
     return saved;
+}
+
+void ClGameFile::writeContent(std::ostream& out) const
+{
+    // Counts come from what is really held, so the file always reads back.
+    ClGameHeader written = header;
+    written.shapeCount = std::int32_t(std::clamp<std::int64_t>(header.shapeCount, 0, std::int64_t(shapes.size())));
+    written.puzzleCount = std::int32_t(std::clamp<std::int64_t>(header.puzzleCount, 0, std::int64_t(puzzles.size())));
+    written.writeTo(out);
+    for (std::int32_t i = 0; i < written.shapeCount; ++i)
+        shapes[std::size_t(i)].writeTo(out);
+    for (std::int32_t i = 0; i < written.puzzleCount; ++i)
+        puzzles[std::size_t(i)].writeTo(out);
 }

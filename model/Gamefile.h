@@ -107,8 +107,10 @@ public:
     // asked for, when it cannot be written to the end.
     virtual bool save(const std::string& fileName, Failure* failure = nullptr) const;
 
-    // The same reading from any stream; used by load and by tools.
+    // The same reading from any stream, and the bytes save writes; used by
+    // load and save, by tools, and to take in a puzzle made in memory.
     bool readContent(std::istream& in);
+    void writeContent(std::ostream& out) const;
     const Failure& loadFailure() const { return lastFailure; }
 
     ClGameHeader header;

@@ -8,15 +8,15 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "view/Layout.h"
 #include "game/Playerchoices.h"
+#include "view/Layout.h"
 #include <QThread>
 
+#include "game/Checkerboard.h"
 #include "view/Imagetool.h"
 #include "view/Imgbtn.h"
 #include "view/Solvedmark.h"
 #include "view/Soundplayer.h"
-#include "game/Checkerboard.h"
 
 namespace {
 constexpr int kFadeFrames = 26;
@@ -84,7 +84,6 @@ TFrameGameBoard::TFrameGameBoard(QWidget* parent)
     PaintBox1->OnMouseMove = [this](int x, int y) { PaintBox1MouseMove(x, y); };
     PaintBox1->OnMouseUp = [this](Qt::MouseButton b, int x, int y) { PaintBox1MouseUp(b, x, y); };
     backBuffer = makeBitmap(PaintBox1->size(), pixelScale);
-
 
     int left = 0;
     for (TImgBtn** button : {&imgSelect, &imgPlay, &imgPrev, &imgNext, &imgOption, &imgHelp, &imgAbout, &imgHint}) {
@@ -196,7 +195,9 @@ void TFrameGameBoard::drawCaption()
     font.setPixelSize(kCaptionPixelSize);
     painter.setFont(font);
     const int level = game() ? game()->puzzleIndex + 1 : 1;
-    const QString caption = "Level: " + QString::number(level);
+    const auto fresh = gameInterface ? gameInterface->freshPuzzle() : std::nullopt;
+    const QString caption = fresh ? tr("Puzzle %1").arg(QString::fromStdString(codeText(*fresh)))
+                                  : "Level: " + QString::number(level);
     const QRect place(kCaptionLeft, kCaptionTop, kWindowWidth - kCaptionLeft, kCaptionHeight);
     // A dark rim around every letter keeps the yellow readable on any
     // picture, pale sky and yellow leaves alike.

@@ -1,7 +1,9 @@
 #include <sys/stat.h>
 
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTest>
@@ -292,6 +294,49 @@ private slots:
         form.undoExecute();
         QCOMPARE(game.puzzleIndex, (std::array{1, 0, 2, 2, 0}[std::size_t(step)]));
         QCOMPARE(form.currentGroup, step == 4 ? 2 : 0);
+    }
+
+    // N plays the fresh puzzle its code makes, of the group's kind; Ctrl+C
+    // copies the code; the group's place on disk stays. Next goes back to the
+    // group's puzzle, and Ctrl+Z right after brings the fresh puzzle back,
+    // made again from its code, with its piece where it lay.
+    void aFreshPuzzleIsTheOneItsCodeMakesAndLeadsBack()
+    {
+        ProgramFolder folder;
+        writeConfig(folder, 0, 1, 0);
+        Window window(folder);
+        QVERIFY(window.openActive());
+        TFormMain& form = *window.form;
+        form.showNewPuzzle = [](Challenge& challenge, const QString&) { return challenge = Challenge::Hard, true; };
+        form.freshSeed = [] { return 7u; };
+        const PuzzleCode code{kGeneratorVersion, 0, Challenge::Hard, 7};
+        QTest::keyClick(&form, Qt::Key_N);
+        QCOMPARE(form.gameInterface->freshPuzzle(), code);
+        ClGameFile made;
+        std::string why;
+        QVERIFY(makePuzzle(code, made, why));
+        const auto& shown = window.game().gameData->puzzles;
+        QCOMPARE(shown.size(), std::size_t(1));
+        for (std::size_t k = 0; k < made.puzzles[0].pieces.size(); ++k)
+            QCOMPARE(shown[0].pieces[k].startX, made.puzzles[0].pieces[k].startX);
+        QTest::keyClick(&form, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(codeText(code)));
+
+        form.playGameExecute();
+        ClGameControl& game = window.game();
+        const ClPoint cell = game.pieceInFileOrder(0)->cells().front();
+        game.movePiece(game.pickPiece(cell.x, cell.y), 0, 0);
+        form.gameInterface->letGo();
+        const ClPiece moved = *game.pieceInFileOrder(0);
+        QTest::keyClick(&form, Qt::Key_PageDown);
+        QTest::keyClick(&form, Qt::Key_PageDown); // pressed twice: it leaves moves
+        QVERIFY(!form.gameInterface->freshPuzzle());
+        QCOMPARE(game.puzzleIndex, 1);
+        form.undoExecute();
+        QCOMPARE(form.gameInterface->freshPuzzle(), code);
+        QCOMPARE(std::pair(game.pieceInFileOrder(0)->x, game.pieceInFileOrder(0)->y), std::pair(moved.x, moved.y));
+        QCOMPARE(settingsOnDisk(folder).lastPuzzle, 1);
+        QVERIFY(window.problems.isEmpty());
     }
 
     // Settings past every end open the first puzzle of the first group, in

@@ -1,0 +1,62 @@
+#include "app/Newpuzzleform.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QRadioButton>
+
+#include "app/Dialogstyle.h"
+#include "view/Imgbtn.h"
+#include "view/Layout.h"
+
+namespace {
+// Laid out as the Select dialog, which it follows in the game.
+constexpr int kDialogWidth = 225;
+constexpr int kDialogHeight = 186;
+constexpr int kMargin = 8;
+constexpr int kFirstChoiceTop = 28;
+constexpr int kChoicePitch = 22;
+constexpr int kButtonsTop = 124;
+constexpr int kCancelLeft = 136;
+} // namespace
+
+TFormNewPuzzle::TFormNewPuzzle(QWidget* owner)
+    : QDialog(owner)
+{
+    styleDialog(*this, tr("New Puzzle"), kDialogWidth, kDialogHeight);
+    lblGroup = new QLabel(this);
+    lblGroup->setGeometry(kMargin, 4, kDialogWidth - 2 * kMargin, 20);
+    const QString names[kChallengeCount] = {tr("Easy"), tr("Medium"), tr("Hard"), tr("Expert")};
+    for (int c = 0; c < kChallengeCount; ++c) {
+        challenges[c] = new QRadioButton(names[c], this);
+        challenges[c]->setGeometry(20, kFirstChoiceTop + c * kChoicePitch, kDialogWidth - 28, 17);
+    }
+    ImgBtn1 = addResultButton(*this, "ok", kMargin, kButtonsTop, mrOk);
+    ImgBtn2 = addResultButton(*this, "cancel", kCancelLeft, kButtonsTop, mrCancel);
+}
+
+Challenge TFormNewPuzzle::chosen() const
+{
+    for (int c = 0; c < kChallengeCount; ++c)
+        if (challenges[c]->isChecked())
+            return Challenge(c);
+    return Challenge::Easy;
+}
+
+void TFormNewPuzzle::keyPressEvent(QKeyEvent* event)
+{
+    if (!stepRadioButtons(*event, QList<QRadioButton*>(std::begin(challenges), std::end(challenges))))
+        QDialog::keyPressEvent(event);
+}
+
+bool ShowNewPuzzle(Challenge& challenge, const QString& groupCaption)
+{
+    TFormNewPuzzle dialog;
+    dialog.lblGroup->setText(TFormNewPuzzle::tr("A fresh puzzle of %1:").arg(groupCaption));
+    QRadioButton* start = dialog.challenges[int(challenge)];
+    start->setChecked(true);
+    start->setFocus(Qt::OtherFocusReason);
+    if (!confirmed(dialog))
+        return false;
+    challenge = dialog.chosen();
+    return true;
+}
