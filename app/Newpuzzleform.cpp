@@ -51,7 +51,7 @@ void TFormNewPuzzle::keyPressEvent(QKeyEvent* event)
 bool ShowNewPuzzle(Challenge& challenge, const QString& groupCaption)
 {
     TFormNewPuzzle dialog;
-    dialog.lblGroup->setText(TFormNewPuzzle::tr("A fresh puzzle of %1:").arg(groupCaption));
+    dialog.lblGroup->setText(groupCaption); // the kind of puzzle made
     QRadioButton* start = dialog.challenges[int(challenge)];
     start->setChecked(true);
     start->setFocus(Qt::OtherFocusReason);
