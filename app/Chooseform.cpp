@@ -15,14 +15,17 @@
 namespace {
 constexpr int kMargin = 8;
 constexpr int kLineHeight = 20; // the line with the group's caption and count
-constexpr int kVisibleRows = 6; // a group of 60 fits without scrolling
+constexpr int kVisibleRows = 7; // a group of 60 and today's puzzle fit without scrolling
 // A tile: its number at the top, the mark under it.
 constexpr int kNumberTop = 2;
 constexpr int kNumberHeight = 22;
 constexpr int kNumberPixels = 14;
+constexpr int kTodayPixels = 10; // "Today" in the width of a tile
 constexpr int kMarkCentre = kNumberTop + kNumberHeight + 5;
 constexpr int kSolvedWidth = 80;
 constexpr int kScrollBarWidth = 12;
+constexpr int kCodeFieldHeight = 24;
+constexpr int kLongestCode = 16; // nine characters, dashes and room for a slip
 const QColor kTileColour(48, 48, 48);
 const QColor kTileEdge(96, 96, 96);
 
@@ -37,9 +40,10 @@ int firstUnsolved(const std::vector<Solved>& marks, std::int32_t shown)
 }
 } // namespace
 
-TPuzzleTiles::TPuzzleTiles(std::vector<Solved> marks, QWidget* parent)
+TPuzzleTiles::TPuzzleTiles(std::vector<Solved> marks, std::optional<Solved> today, QWidget* parent)
     : QWidget(parent)
     , marks(std::move(marks))
+    , today(today)
 {
     setFixedSize(span(kColumns), span(rows()));
     setFocusPolicy(Qt::StrongFocus);
@@ -80,9 +84,9 @@ void TPuzzleTiles::typeDigit(int digit)
 {
     // Another digit that leads past the last puzzle starts a new number.
     const std::int64_t longer = typedNumber * 10 + digit;
-    if (longer >= 1 && longer <= count())
+    if (longer >= 1 && longer <= numbered())
         typedNumber = longer;
-    else if (digit >= 1 && digit <= count())
+    else if (digit >= 1 && digit <= numbered())
         typedNumber = digit;
     else
         return;
@@ -115,10 +119,15 @@ void TPuzzleTiles::keyPressEvent(QKeyEvent* event)
             emit chosen();
         return;
     default:
-        if (key >= Qt::Key_0 && key <= Qt::Key_9)
+        if (key >= Qt::Key_0 && key <= Qt::Key_9) {
             typeDigit(key - Qt::Key_0);
-        else
+        } else if (key >= Qt::Key_A && key <= Qt::Key_Z && !(event->modifiers() & ~Qt::ShiftModifier)) {
+            // Codes begin with a digit: the number typed so far was a code's start.
+            emit codeStarted((typedNumber > 0 ? QString::number(typedNumber) : QString()) + event->text());
+            typedNumber = 0;
+        } else {
             QWidget::keyPressEvent(event); // Escape goes on to the dialog
+        }
     }
 }
 
@@ -157,18 +166,34 @@ void TPuzzleTiles::paintEvent(QPaintEvent* event)
         painter.setBrush(i == currentTile ? kChosenBackground : kTileColour);
         painter.drawRect(tile.adjusted(0, 0, -1, -1));
         painter.setPen(Qt::white);
+        const bool isToday = i == todayTile();
+        QFont numberFont = font;
+        if (isToday)
+            numberFont.setPixelSize(kTodayPixels);
+        painter.setFont(numberFont);
         painter.drawText(QRect(tile.left(), tile.top() + kNumberTop, kTileSize, kNumberHeight), Qt::AlignCenter,
-                         QString::number(i + 1));
-        drawSolvedMark(painter, QPointF(QRectF(tile).center().x(), tile.top() + kMarkCentre), marks[std::size_t(i)]);
+                         isToday ? tr("Today") : QString::number(i + 1));
+        drawSolvedMark(painter, QPointF(QRectF(tile).center().x(), tile.top() + kMarkCentre),
+                       isToday ? *today : marks[std::size_t(i)]);
     }
 }
 
-TFormChoose::TFormChoose(const QString& group, std::vector<Solved> marks, std::int32_t shown, QWidget* owner)
+void TCodeField::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return QLineEdit::keyPressEvent(event);
+    emit entered(); // the dialog's own Enter would choose the current tile
+}
+
+TFormChoose::TFormChoose(const QString& group, std::vector<Solved> marks, std::int32_t shown,
+                         std::optional<Solved> today, QWidget* owner)
     : QDialog(owner)
+    , groupCaption(group)
 {
     const int solved = int(std::count_if(marks.begin(), marks.end(), [](Solved s) { return s != Solved::No; }));
     const int start = firstUnsolved(marks, shown);
-    tiles = new TPuzzleTiles(std::move(marks));
+    const int all = int(marks.size());
+    tiles = new TPuzzleTiles(std::move(marks), today);
     const bool scrolls = tiles->rows() > kVisibleRows;
     const int boxWidth = tiles->width() + (scrolls ? kScrollBarWidth : 0);
     const int boxHeight = TPuzzleTiles::span(std::clamp(tiles->rows(), 1, kVisibleRows));
@@ -179,7 +204,7 @@ TFormChoose::TFormChoose(const QString& group, std::vector<Solved> marks, std::i
 
     lblGroup = new QLabel(group, this);
     lblGroup->setGeometry(kMargin, kMargin, boxWidth - kSolvedWidth, kLineHeight);
-    lblSolved = new QLabel(QString("%1/%2").arg(solved).arg(tiles->count()), this);
+    lblSolved = new QLabel(QString("%1/%2").arg(solved).arg(all), this);
     lblSolved->setGeometry(width - kMargin - kSolvedWidth, kMargin, kSolvedWidth, kLineHeight);
     lblSolved->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
@@ -205,6 +230,50 @@ TFormChoose::TFormChoose(const QString& group, std::vector<Solved> marks, std::i
 
     ImgBtn1 = addResultButton(*this, "ok", kMargin, buttonsTop, mrOk);
     ImgBtn2 = addResultButton(*this, "cancel", width - kMargin - kButtonWidth, buttonsTop, mrCancel);
+
+    // Between OK and Cancel, a code can be typed: a letter in the tiles starts it.
+    codeField = new TCodeField(this);
+    const int fieldLeft = 2 * kMargin + kButtonWidth;
+    codeField->setGeometry(fieldLeft, buttonsTop + (kButtonHeight - kCodeFieldHeight) / 2, width - 2 * fieldLeft,
+                           kCodeFieldHeight);
+    codeField->setPlaceholderText(tr("Code of a puzzle"));
+    codeField->setMaxLength(kLongestCode);
+    codeField->setStyleSheet(
+        QString("QLineEdit { background: black; color: white; border: 1px solid %1; }").arg(kTileEdge.name()));
+    setTabOrder(tiles, codeField);
+    connect(tiles, &TPuzzleTiles::codeStarted, this, [this](const QString& typed) {
+        codeField->setFocus(Qt::OtherFocusReason);
+        codeField->setText(typed);
+    });
+    connect(codeField, &TCodeField::entered, this, &TFormChoose::enterCode);
+    connect(codeField, &QLineEdit::textEdited, this, [this] { lblGroup->setText(groupCaption); });
+}
+
+void TFormChoose::enterCode()
+{
+    const CodeReading reading = readCode(codeField->text().toStdString());
+    if (reading.code) {
+        code = reading.code;
+        done(mrOk);
+        return;
+    }
+    // Said where the group's name stands, until the code is edited.
+    switch (reading.problem) {
+    case CodeProblem::WrongLength:
+        lblGroup->setText(tr("A code has nine letters and digits."));
+        break;
+    case CodeProblem::UnknownCharacter:
+        lblGroup->setText(tr("\"%1\" is in no code.").arg(QChar(reading.unknown)));
+        break;
+    case CodeProblem::Mistyped:
+        lblGroup->setText(tr("A character of this code is mistyped."));
+        break;
+    case CodeProblem::UnknownGenerator:
+        lblGroup->setText(tr("This code was made by another version of the game."));
+        break;
+    case CodeProblem::None:
+        break;
+    }
 }
 
 void TFormChoose::showEvent(QShowEvent* event)
@@ -222,11 +291,16 @@ void TFormChoose::showCurrent()
     scrollBox->ensureVisible(tile.center().x(), tile.center().y(), margin, margin);
 }
 
-bool ShowChooser(std::int32_t& puzzle, const QString& group, const std::vector<Solved>& marks)
+bool ShowChooser(std::int32_t& puzzle, const QString& group, const std::vector<Solved>& marks, ChooserExtras* extras)
 {
-    TFormChoose dialog(group, marks, puzzle);
-    if (!confirmed(dialog) || dialog.tiles->current() < 0)
+    TFormChoose dialog(group, marks, puzzle, extras ? std::optional(extras->today) : std::nullopt);
+    if (!confirmed(dialog) || (dialog.code ? !extras : dialog.tiles->current() < 0))
         return false;
-    puzzle = dialog.tiles->current();
+    if (dialog.code)
+        extras->code = dialog.code;
+    else if (dialog.tiles->current() == dialog.tiles->todayTile())
+        extras->todayChosen = true; // there is a today tile only with extras
+    else
+        puzzle = dialog.tiles->current();
     return true;
 }

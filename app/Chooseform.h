@@ -2,11 +2,14 @@
 // The puzzle chooser: every puzzle of the open group as a numbered tile with
 // its mark, to go straight to any of them.
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include <QDialog>
+#include <QLineEdit>
 
 #include "game/Progress.h"
+#include "game/Puzzlecode.h"
 
 class QLabel;
 class QScrollArea;
@@ -17,7 +20,9 @@ inline constexpr Qt::Key kChooseKey = Qt::Key_G;
 
 // The tiles, drawn as one widget, so a group of any size costs only the
 // painting of the rows in sight. One tile is current: the arrows move it, a
-// typed number moves it to that puzzle, and Enter or a click chooses.
+// typed number moves it to that puzzle, and Enter or a click chooses. After
+// the numbered tiles may come one for today's puzzle. A letter typed starts
+// a code.
 class TPuzzleTiles : public QWidget {
     Q_OBJECT
 public:
@@ -28,8 +33,12 @@ public:
     // Pixels that a row or column of n tiles takes.
     static constexpr int span(int n) { return n > 0 ? n * kPitch - kGap : 0; }
 
-    explicit TPuzzleTiles(std::vector<Solved> marks, QWidget* parent = nullptr);
-    int count() const { return int(marks.size()); }
+    explicit TPuzzleTiles(std::vector<Solved> marks, std::optional<Solved> today = std::nullopt,
+                          QWidget* parent = nullptr);
+    int count() const { return numbered() + (today ? 1 : 0); }
+    // The group's own puzzles, before today's.
+    int numbered() const { return int(marks.size()); }
+    int todayTile() const { return today ? numbered() : -1; }
     int rows() const { return (count() + kColumns - 1) / kColumns; }
     // The current tile's index, or -1 when there are no tiles.
     int current() const { return currentTile; }
@@ -39,6 +48,8 @@ public:
 signals:
     void chosen();
     void currentMoved(const QRect& tile);
+    // What was typed so far of a code: the number typed before it and the letter.
+    void codeStarted(const QString& typed);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -52,32 +63,64 @@ private:
     void typeDigit(int digit);
 
     std::vector<Solved> marks;
+    std::optional<Solved> today;
     int currentTile = -1;
     int pressedTile = -1;
     std::int64_t typedNumber = 0; // the number typed so far, 0 for none
+};
+
+// Where a code is typed: Enter hands it over, and goes no further.
+class TCodeField : public QLineEdit {
+    Q_OBJECT
+public:
+    using QLineEdit::QLineEdit;
+signals:
+    void entered();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 class TFormChoose : public QDialog {
     Q_OBJECT
 public:
     // The current tile starts on the first unsolved puzzle, or on `shown`
-    // when every one is solved.
-    TFormChoose(const QString& group, std::vector<Solved> marks, std::int32_t shown, QWidget* owner = nullptr);
+    // when every one is solved. With `today`, the tile of today's puzzle
+    // follows the group's, with that mark.
+    TFormChoose(const QString& group, std::vector<Solved> marks, std::int32_t shown,
+                std::optional<Solved> today = std::nullopt, QWidget* owner = nullptr);
     QLabel* lblGroup;
     QLabel* lblSolved; // "solved/all"
     QScrollArea* scrollBox;
     TPuzzleTiles* tiles;
+    TCodeField* codeField;
     TImgBtn* ImgBtn1;
     TImgBtn* ImgBtn2;
+    // The puzzle a code typed and entered makes.
+    std::optional<PuzzleCode> code;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     void showCurrent();
+    void enterCode();
+
+    QString groupCaption;
+};
+
+// Beyond the group's puzzles: today's puzzle with its mark, offered, and
+// what the player chose instead of one of the group's.
+struct ChooserExtras {
+    Solved today = Solved::No;
+    bool todayChosen = false;
+    std::optional<PuzzleCode> code;
 };
 
 // Shows the puzzles of the group named `group`, one mark for each, in order.
 // `puzzle` is the puzzle shown now. When the player goes to a puzzle, puzzle
-// holds its index and the result is true; on Cancel nothing changes.
-bool ShowChooser(std::int32_t& puzzle, const QString& group, const std::vector<Solved>& marks);
+// holds its index and the result is true; on Cancel nothing changes. With
+// extras, today's puzzle is offered and a code can be typed: choosing either
+// says so there instead.
+bool ShowChooser(std::int32_t& puzzle, const QString& group, const std::vector<Solved>& marks,
+                 ChooserExtras* extras = nullptr);

@@ -1,5 +1,6 @@
 #include "app/Mainform.h"
 
+#include <chrono>
 #include <random>
 
 #include <QAction>
@@ -65,7 +66,12 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
         TFormAboutBox box(this);
         box.exec();
     })
-    , showChooser(ShowChooser)
+    , showChooser([](std::int32_t& puzzle, const QString& group, const std::vector<Solved>& marks,
+                     ChooserExtras& extras) { return ShowChooser(puzzle, group, marks, &extras); })
+    , today([] {
+        using namespace std::chrono;
+        return std::int64_t(floor<days>(system_clock::now()).time_since_epoch().count());
+    })
     , openUrl(QDesktopServices::openUrl)
     , showHelp([this](const QUrl& firstPage) {
         THelpWindow window(firstPage, this);
@@ -289,8 +295,15 @@ void TFormMain::chooseGameExecute()
     if (!hasPuzzle())
         return;
     std::int32_t puzzle = gameInterface->gameControl->puzzleIndex;
-    if (!showChooser(puzzle, kGroupCaptions[std::size_t(currentGroup)], gameInterface->solvedMarks()))
+    const PuzzleCode todays = puzzleOfTheDay(currentGroup, today());
+    ChooserExtras extras;
+    extras.today = solvedState(todays);
+    if (!showChooser(puzzle, kGroupCaptions[std::size_t(currentGroup)], gameInterface->solvedMarks(), extras))
         return;
+    if (extras.code || extras.todayChosen) {
+        playCode(extras.code.value_or(todays));
+        return;
+    }
     gameInterface->goToPuzzle(puzzle);
     FrameGameBoard1->ShowLevelPicture();
 }
@@ -414,6 +427,13 @@ bool TFormMain::playCode(const PuzzleCode& code)
     }
     FrameGameBoard1->ShowLevelPicture();
     return true;
+}
+
+Solved TFormMain::solvedState(const PuzzleCode& code) const
+{
+    ClGameFile made;
+    std::string why;
+    return makePuzzle(code, made, why) ? gameInterface->progress.stateOf(made.puzzles.front()) : Solved::No;
 }
 
 void TFormMain::copyCodeExecute()

@@ -7,6 +7,7 @@
 #include <QUrl>
 #include <QWidget>
 
+#include "app/Chooseform.h"
 #include "game/Gameinterface.h"
 
 class QAction;
@@ -69,7 +70,11 @@ public:
     std::function<bool(std::int32_t& group, bool& choosePuzzle)> showSelection;
     std::function<bool(std::int32_t& soundOn, std::int32_t& musicOn, std::int32_t& brickStyle)> showOptions;
     std::function<void()> showAbout;
-    std::function<bool(std::int32_t& puzzle, const QString& group, const std::vector<Solved>& marks)> showChooser;
+    std::function<bool(std::int32_t& puzzle, const QString& group, const std::vector<Solved>& marks,
+                       ChooserExtras& extras)>
+        showChooser;
+    // Today, in whole days of UTC since 1970: the day whose puzzle is offered.
+    std::function<std::int64_t()> today;
     std::function<bool(const QUrl&)> openUrl;
     // The game's own help window, where the desktop cannot show the help.
     std::function<void(const QUrl& firstPage)> showHelp;
@@ -92,6 +97,8 @@ private:
     // From a fresh puzzle back to the group's, at its remembered puzzle;
     // false when no fresh puzzle was in play.
     bool backToGroup();
+    // How the fresh puzzle the code makes has been solved before.
+    Solved solvedState(const PuzzleCode& code) const;
     bool hasPuzzle() const;
     void stepHistory(PlayOutcome (ClGameInterface::*step)());
     QAction* addAction(const QString& caption, const QString& hint, void (TFormMain::*handler)());

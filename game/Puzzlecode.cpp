@@ -111,3 +111,16 @@ std::optional<PuzzleCode> codeOfPuzzle(const ClPuzzle& puzzle)
 {
     return readCode(textOf(puzzle.puzzleBlock)).code;
 }
+
+PuzzleCode puzzleOfTheDay(int group, std::int64_t day)
+{
+    // The day's number mixed (a 64-bit finaliser), so that the seeds of
+    // neighbouring days and groups have nothing in common.
+    std::uint64_t mixed = std::uint64_t(day) * kGroupCount + std::uint64_t(group);
+    mixed ^= mixed >> 33;
+    mixed *= 0xff51afd7ed558ccdULL;
+    mixed ^= mixed >> 33;
+    mixed *= 0xc4ceb9fe1a85ec53ULL;
+    mixed ^= mixed >> 33;
+    return {kGeneratorVersion, group, Challenge::Medium, std::uint32_t(mixed)};
+}

@@ -49,3 +49,7 @@ CodeReading readCode(std::string_view text);
 bool makePuzzle(const PuzzleCode& code, ClGameFile& file, std::string& error);
 // The code a puzzle carries as its name, if that is a code.
 std::optional<PuzzleCode> codeOfPuzzle(const ClPuzzle& puzzle);
+
+// The puzzle of the day for a group: the same for every player on the day
+// (counted in whole days of UTC since 1970), another the next day.
+PuzzleCode puzzleOfTheDay(int group, std::int64_t day);

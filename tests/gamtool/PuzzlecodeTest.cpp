@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <sstream>
 
 #include "game/Difficulty.h"
@@ -43,6 +44,21 @@ TEST(Puzzlecode, ReadsBackAndCatchesEveryOneCharacterTypo)
                             EXPECT_FALSE(readCode(mistyped).code) << mistyped;
                         }
             }
+}
+
+// The puzzle of the day is the same all day, and another the next day and in
+// another group.
+TEST(Puzzlecode, EachDayHasItsOwnPuzzleInEachGroup)
+{
+    std::set<std::uint32_t> seeds;
+    for (std::int64_t day = 20000; day < 20010; ++day)
+        for (int group = 0; group < kGroupCount; ++group) {
+            const PuzzleCode today = puzzleOfTheDay(group, day);
+            EXPECT_EQ(today, puzzleOfTheDay(group, day));
+            EXPECT_EQ(today.group, group);
+            seeds.insert(today.seed);
+        }
+    EXPECT_EQ(seeds.size(), 40u);
 }
 
 TEST(Puzzlecode, WhatIsNoCodeSaysWhy)

@@ -249,7 +249,7 @@ private slots:
         writeConfig(folder, 0, 1, 0);
         Window window(folder);
         TFormMain& form = window.open();
-        form.showChooser = [](std::int32_t& puzzle, const QString&, const std::vector<Solved>&) {
+        form.showChooser = [](std::int32_t& puzzle, const QString&, const std::vector<Solved>&, ChooserExtras&) {
             return puzzle = 2, true;
         };
         form.showSelection = [](std::int32_t& group, bool&) { return group = 2, true; };
@@ -336,6 +336,21 @@ private slots:
         QCOMPARE(form.gameInterface->freshPuzzle(), code);
         QCOMPARE(std::pair(game.pieceInFileOrder(0)->x, game.pieceInFileOrder(0)->y), std::pair(moved.x, moved.y));
         QCOMPARE(settingsOnDisk(folder).lastPuzzle, 1);
+
+        // The chooser leads to the puzzle of the day, or to a code typed there.
+        const PuzzleCode typed{kGeneratorVersion, 0, Challenge::Easy, 99};
+        form.today = [] { return std::int64_t(20000); };
+        for (const auto& expected : {puzzleOfTheDay(0, 20000), typed}) {
+            form.showChooser = [&](std::int32_t&, const QString&, const std::vector<Solved>&, ChooserExtras& extras) {
+                if (expected == typed)
+                    extras.code = typed;
+                else
+                    extras.todayChosen = true;
+                return true;
+            };
+            form.chooseGameExecute();
+            QCOMPARE(form.gameInterface->freshPuzzle(), expected);
+        }
         QVERIFY(window.problems.isEmpty());
     }
 

@@ -186,6 +186,43 @@ private slots:
         QCOMPARE(TFormChoose("Group", std::vector<Solved>(130, Solved::Alone), 77).tiles->current(), 77);
     }
 
+    // A code typed over the tiles, its first digit included, goes on into the
+    // code field, in either case; Enter there takes it, or says what is wrong
+    // and stays. The tile after the group's is today's puzzle.
+    void aCodeOrTodaysPuzzleCanBeChosen()
+    {
+        const PuzzleCode code{kGeneratorVersion, 1, Challenge::Hard, 7};
+        const QString good = QString::fromStdString(codeText(code));
+        const struct {
+            QString typed; // empty: today's tile is chosen
+            std::optional<PuzzleCode> code;
+            QString said;
+        } cases[] = {
+            {good.toLower(), code, "Group"},
+            {good.left(10) + (good.endsWith('0') ? "1" : "0"), std::nullopt, "mistyped"},
+            {good.left(9), std::nullopt, "nine letters"},
+            {"", std::nullopt, "Group"},
+        };
+        for (const auto& c : cases) {
+            QString said;
+            whenOpen<TFormChoose>([&](TFormChoose& dialog) {
+                for (int row = 0; c.typed.isEmpty() && row < 6; ++row)
+                    QTest::keyClick(dialog.tiles, Qt::Key_Down);
+                for (const QChar typed : c.typed)
+                    QTest::keyClicks(dialog.focusWidget(), QString(typed));
+                QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+                said = dialog.lblGroup->text();
+            });
+            std::int32_t shown = 0;
+            ChooserExtras extras;
+            const bool chosen = ShowChooser(shown, "Group", std::vector<Solved>(60), &extras);
+            QCOMPARE(chosen, c.typed.isEmpty() || c.code);
+            QCOMPARE(extras.todayChosen, c.typed.isEmpty());
+            QCOMPARE(extras.code, c.code);
+            QVERIFY2(said.contains(c.said), qPrintable(said));
+        }
+    }
+
     // Key G over the shipped first group: the chooser shows the record of
     // solved puzzles; a click goes to puzzle 37, which the next start returns to.
     void theChoiceIsShownAndKeptOverARestart()
@@ -206,8 +243,8 @@ private slots:
                 QCOMPARE(dialog.tiles->current(), 3);
                 const std::vector<int> gold = goldOnTiles(*dialog.tiles);
                 QVERIFY(gold[1] > 0 && gold[4] == gold[1] && gold[0] > gold[1] && gold[2] == gold[0]);
-                // None on the rest but puzzle 5.
-                QCOMPARE(std::count(gold.begin() + 3, gold.end(), 0), std::ptrdiff_t(56));
+                // None on the rest but puzzle 5, nor on today's puzzle after them.
+                QCOMPARE(std::count(gold.begin() + 3, gold.end(), 0), std::ptrdiff_t(57));
                 Mouse(&dialog).click(dialog.tiles->mapTo(&dialog, dialog.tiles->tileRect(36).center()));
             });
             QTest::keyClick(&form, kChooseKey);
@@ -227,7 +264,7 @@ private slots:
         Window window(folder);
         TFormMain& form = window.open();
         QString shownGroup;
-        form.showChooser = [&](std::int32_t& puzzle, const QString& group, const std::vector<Solved>&) {
+        form.showChooser = [&](std::int32_t& puzzle, const QString& group, const std::vector<Solved>&, ChooserExtras&) {
             return shownGroup = group, puzzle = 2, true;
         };
         whenOpen<TFormSelection>([](TFormSelection& dialog) {
