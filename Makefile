@@ -31,7 +31,7 @@ bench: build
 	./$(BUILD_DIR)/bench/dragbench
 	@echo
 	./$(BUILD_DIR)/bench/hintbench
-	./$(BUILD_DIR)/bench/generatebench
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/generatebench
 	@echo
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/picturebench
 	@echo

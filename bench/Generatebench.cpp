@@ -1,43 +1,63 @@
-// How long a fresh puzzle takes to make, for every group and challenge, over
-// many seeds, and how often its score lands in the challenge's quarter.
+// How long a fresh puzzle takes from the key to the window, for every group
+// and challenge, over many seeds: made, proven, taken into the game and its
+// picture drawn. Also how often its score lands in the challenge's quarter.
 // Prints the median and the longest, in milliseconds.
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <string>
 #include <vector>
 
-#include "game/Difficulty.h"
-#include "game/Generator.h"
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 
-int main()
+#include "app/Mainform.h"
+#include "game/Difficulty.h"
+#include "view/Gameboardframe.h"
+
+int main(int argc, char** argv)
 {
-    using Clock = std::chrono::steady_clock;
-    constexpr std::uint32_t kSeeds = 40;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir folder;
+    for (int group = 0; group < kGroupCount; ++group)
+        QFile::copy(QString(PUZZLE_DIR "/Brick%1.gam").arg(group), folder.filePath(QString("Brick%1.gam").arg(group)));
+    QDir(folder.path()).mkpath("Picture");
+    QFile::copy(QString(PICTURE_DIR "/sunset.jpg"), folder.filePath("Picture/sunset.jpg"));
+
+    constexpr std::uint32_t kSeeds = 25;
     const char* const challenges[] = {"easy", "medium", "hard", "expert"};
     std::printf("| group | challenge | puzzles | in its quarter | median ms | longest ms |\n");
     std::printf("|------:|-----------|--------:|---------------:|----------:|-----------:|\n");
-    for (int group = 0; group < kGroupCount; ++group)
+    for (int group = 0; group < kGroupCount; ++group) {
+        ClSettings settings;
+        settings.group = group;
+        settings.saveTo(QFile::encodeName(folder.filePath("config.dat")).toStdString());
+        TFormMain form(QFile::encodeName(folder.path()));
+        form.show();
         for (int c = 0; c < kChallengeCount; ++c) {
-            const GroupRules& rules = *groupRules(group);
+            std::uint32_t seed = 0;
+            form.showNewPuzzle = [c](Challenge& challenge, const QString&) { return challenge = Challenge(c), true; };
+            form.freshSeed = [&seed] { return seed; };
             std::vector<double> times;
             int inQuarter = 0;
-            for (std::uint32_t seed = 1; seed <= kSeeds; ++seed) {
-                ClGameFile file;
-                std::string error;
-                const auto start = Clock::now();
-                if (!generatePuzzle(rules, seed, Challenge(c), file, error)) {
-                    std::fprintf(stderr, "generatebench: group %d seed %u: %s\n", group, seed, error.c_str());
-                    return 1;
-                }
-                times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-                const double score = measureDifficulty(file.puzzles[0], file.header.rotateStep).score;
-                inQuarter += (c == 0 || score >= rules.quartiles[std::size_t(c - 1)])
-                             && (c == kChallengeCount - 1 || score < rules.quartiles[std::size_t(c)]);
+            for (seed = 1; seed <= kSeeds; ++seed) {
+                QElapsedTimer clock;
+                clock.start();
+                form.newPuzzleExecute();
+                form.repaint();
+                times.push_back(double(clock.nsecsElapsed()) / 1e6);
+                const auto& quartiles = groupRules(group)->quartiles;
+                const ClGameData& data = *form.gameInterface->gameControl->gameData;
+                const double score = measureDifficulty(data.puzzles.front(), data.header.rotateStep).score;
+                inQuarter += (c == 0 || score >= quartiles[std::size_t(c - 1)])
+                             && (c == kChallengeCount - 1 || score < quartiles[std::size_t(c)]);
             }
             std::sort(times.begin(), times.end());
             std::printf("| %5d | %-9s | %7zu | %14d | %9.1f | %10.1f |\n", group, challenges[c], times.size(),
                         inQuarter, times[times.size() / 2], times.back());
         }
+    }
     return 0;
 }

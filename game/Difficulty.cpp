@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iomanip>
 #include <limits>
-#include <sstream>
 
 #include "game/Groups.h"
 #include "game/Regions.h"
@@ -109,8 +107,8 @@ private:
             if (!open.contains(place))
                 continue;
             const auto& here = covering[std::size_t(place)];
-            const auto ways =
-                std::size_t(std::count_if(here.begin(), here.end(), [&](std::size_t id) { return fits(id, open); }));
+            const auto ways = std::size_t(
+                std::count_if(here.begin(), here.end(), [&](std::size_t id) { return fits(id, open); }));
             if (ways < fewest) {
                 fewest = ways;
                 tightest = place;
@@ -200,8 +198,7 @@ double scoreOf(const Difficulty& d)
 {
     const double wrongBeforeFirst = double(d.wrongMoves) / double(d.tilings + 1);
     const double misleadingStarts = double(d.starts) / double(d.startsThatLead);
-    const double score =
-        10 * std::log2(1 + wrongBeforeFirst) + 10 * std::log2(misleadingStarts) + 2 * double(d.clicks);
+    const double score = 10 * std::log2(1 + wrongBeforeFirst) + 10 * std::log2(misleadingStarts) + 2 * double(d.clicks);
     return std::round(score * 10) / 10;
 }
 
@@ -216,15 +213,4 @@ Difficulty measureDifficulty(const ClPuzzle& puzzle, std::int32_t rotateStep)
     Difficulty d = CarefulSearch(gap, kinds, clicksFromStart(puzzle, kinds, rotateStep)).run(gap);
     d.score = scoreOf(d);
     return d;
-}
-
-std::string difficultyText(const Difficulty& d)
-{
-    if (!d.solvable)
-        return "no difficulty: the pieces cannot fill the gap";
-    std::ostringstream text;
-    text << std::fixed << std::setprecision(1) << "difficulty " << d.score << ": " << d.wrongMoves << " wrong of "
-         << d.nodes << " pieces laid, " << d.nodesToFirst << " laid until the first tiling; " << d.startsThatLead
-         << " of " << d.starts << " ways to start lead on; " << d.clicks << (d.clicks == 1 ? " click" : " clicks");
-    return text.str();
 }

@@ -30,6 +30,3 @@ struct Difficulty {
 // An unsolvable puzzle, or one whose gap leaves the field, measures
 // `solvable` false and score 0.
 Difficulty measureDifficulty(const ClPuzzle& puzzle, std::int32_t rotateStep);
-
-// "difficulty 23.4: ...": the score and what it is made of, on one line.
-std::string difficultyText(const Difficulty& difficulty);

@@ -98,6 +98,7 @@ TEST(Gamtool, DumpAndCopyShowAndKeepTheBytesAndEveryOtherOutcomeHasItsExitStatus
         {{"solve", lastDecided, "--limit", "1", "--steps", "1"}, 3, "puzzle 2: at least 1 tiling"},
         // The last puzzle can be named, one past it not.
         {{"solve", path, "--puzzle", "3"}, 0, "puzzle 3: "},
+        {{"solve", path, "--puzzle", "3", "--stats"}, 0, " wrong of "},
         {{"solve", path, "--puzzle", "4"}, 1, "copy.gam: has no puzzle 4"},
         {{"solve", path, "--puzzle"}, 2, "usage:"},
         {{"generate", "--group", "0", "--seed", "1", "-o"}, 2, "usage:"},

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstring>
+#include <iomanip>
 #include <iostream>
 #include <optional>
 #include <sstream>
@@ -195,6 +196,18 @@ int codes(const std::vector<std::string>& args)
         status = same ? status : 1;
     }
     return status;
+}
+
+// "difficulty 23.4: ...": the score and what it is made of, on one line.
+std::string difficultyText(const Difficulty& d)
+{
+    if (!d.solvable)
+        return "no difficulty: the pieces cannot fill the gap";
+    std::ostringstream text;
+    text << std::fixed << std::setprecision(1) << "difficulty " << d.score << ": " << d.wrongMoves << " wrong of "
+         << d.nodes << " pieces laid, " << d.nodesToFirst << " laid until the first tiling; " << d.startsThatLead
+         << " of " << d.starts << " ways to start lead on; " << d.clicks << (d.clicks == 1 ? " click" : " clicks");
+    return text.str();
 }
 
 int solve(std::vector<std::string> args)
