@@ -49,8 +49,11 @@ int main(int argc, char** argv)
                 form.repaint();
                 times.push_back(double(clock.nsecsElapsed()) / 1e6);
                 const auto& quartiles = groupRules(group)->quartiles;
-                const ClGameData& data = *form.gameInterface->gameControl->gameData;
-                const double score = measureDifficulty(data.puzzles.front(), data.header.rotateStep).score;
+                // Measured on the puzzle as made: the game holds it in play units.
+                ClGameFile made;
+                std::string why;
+                makePuzzle(*form.gameInterface->freshPuzzle(), made, why);
+                const double score = measureDifficulty(made.puzzles.front(), made.header.rotateStep).score;
                 inQuarter += (c == 0 || score >= quartiles[std::size_t(c - 1)])
                              && (c == kChallengeCount - 1 || score < quartiles[std::size_t(c)]);
             }
