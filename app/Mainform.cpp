@@ -56,10 +56,12 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
     , FrameGameBoard1(new TFrameGameBoard(this))
     , gameInterface(std::make_unique<ClGameInterface>(programFolder))
     , showSelection([this](std::int32_t& group, bool& choosePuzzle) {
-        SolvedCounts counts;
-        for (int g = 0; g < kGroupCount; ++g)
+        SolvedCounts counts{};
+        const int groups = gameInterface->ownFile.isEmpty() ? kGroupCount : kGroupCount + 1;
+        for (int g = 0; g < groups; ++g)
             counts[std::size_t(g)] = gameInterface->solvedInGroup(g);
-        return ShowSelection(group, &counts, &choosePuzzle);
+        return ShowSelection(group, &counts, &choosePuzzle,
+                             gameInterface->ownFile.isEmpty() ? QString() : groupCaption(kOwnFileGroup));
     })
     , showOptions(ShowOptions)
     , showAbout([this] {
@@ -226,6 +228,12 @@ void TFormMain::FormActivate()
     const std::int32_t last = gameInterface->settings.lastPuzzle;
     const auto count = std::int32_t(gameInterface->gameControl->gameData->puzzles.size());
     gameInterface->selectPuzzle(last >= 0 && last < count ? last : 0);
+    // The puzzle file the player opened the game with, if it can be played;
+    // else, said once, the game goes on with its own groups.
+    if (!gameInterface->ownFile.isEmpty() && loadGroup(kOwnFileGroup)) {
+        currentGroup = kOwnFileGroup;
+        gameInterface->selectPuzzle(0);
+    }
     FrameGameBoard1->ShowLevelPicture();
 }
 
@@ -238,7 +246,7 @@ bool TFormMain::loadGroup(std::int32_t group)
                                 .arg(displayFileName(path), QString::fromStdString(data.loadFailure().why)));
         return false;
     }
-    gameInterface->groupLoaded();
+    gameInterface->groupLoaded(group);
     rescaleGameData();
     if (FrameGameBoard1->cellWidth() == 0 || FrameGameBoard1->cellHeight() == 0)
         problemReport().add(QString("The puzzle file \"%1\" has cells of %2 x %3 pixels, which cannot be drawn, so "
@@ -278,10 +286,13 @@ bool TFormMain::changeGroup(std::int32_t group)
     gameInterface->leavePlay();
     if (!loadGroup(group))
         return false; // the group loaded before stays
-    // A new group opens on its first puzzle, and the next start does too.
+    // A new group opens on its first puzzle, and the next start does too;
+    // the player's own file is never the one the next start opens.
     currentGroup = group;
-    gameInterface->settings.group = group;
     gameInterface->gameControl->selectPuzzle(0);
+    if (group == kOwnFileGroup)
+        return true;
+    gameInterface->settings.group = group;
     gameInterface->settings.lastPuzzle = 0;
     gameInterface->settingsChanged(ClSettings::kGroup | ClSettings::kLastPuzzle);
     return true;
@@ -295,10 +306,10 @@ void TFormMain::chooseGameExecute()
     if (!hasPuzzle())
         return;
     std::int32_t puzzle = gameInterface->gameControl->puzzleIndex;
-    const PuzzleCode todays = puzzleOfTheDay(currentGroup, today());
+    const PuzzleCode todays = puzzleOfTheDay(isGroupNumber(currentGroup) ? currentGroup : 0, today());
     ChooserExtras extras;
     extras.today = solvedState(todays);
-    if (!showChooser(puzzle, kGroupCaptions[std::size_t(currentGroup)], gameInterface->solvedMarks(), extras))
+    if (!showChooser(puzzle, groupCaption(currentGroup), gameInterface->solvedMarks(), extras))
         return;
     if (extras.code || extras.todayChosen) {
         playCode(extras.code.value_or(todays));
@@ -409,10 +420,19 @@ bool TFormMain::backToGroup()
 
 void TFormMain::newPuzzleExecute()
 {
-    if (FrameGameBoard1->dragging
-        || !showNewPuzzle(lastChallenge, QString::fromUtf8(kGroupCaptions[std::size_t(currentGroup)])))
+    // In the player's own file, of the kind its header names, or the first.
+    const GroupRules* kind = isGroupNumber(currentGroup) ? groupRules(currentGroup)
+                                                         : groupOfHeader(gameInterface->gameControl->gameData->header);
+    const int group = kind ? kind->index : 0;
+    if (FrameGameBoard1->dragging || !showNewPuzzle(lastChallenge, groupCaption(group)))
         return;
-    playCode({kGeneratorVersion, currentGroup, lastChallenge, freshSeed()});
+    playCode({kGeneratorVersion, group, lastChallenge, freshSeed()});
+}
+
+QString TFormMain::groupCaption(std::int32_t group) const
+{
+    return isGroupNumber(group) ? QString::fromUtf8(kGroupCaptions[std::size_t(group)])
+                                : displayFileName(gameInterface->ownFile);
 }
 
 bool TFormMain::playCode(const PuzzleCode& code)

@@ -97,6 +97,8 @@ private:
     // From a fresh puzzle back to the group's, at its remembered puzzle;
     // false when no fresh puzzle was in play.
     bool backToGroup();
+    // A group's name as the player sees it: the player's own file by its name.
+    QString groupCaption(std::int32_t group) const;
     // How the fresh puzzle the code makes has been solved before.
     Solved solvedState(const PuzzleCode& code) const;
     bool hasPuzzle() const;

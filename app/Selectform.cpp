@@ -20,6 +20,7 @@ constexpr int kCountsWidth = 64; // room for "60/60" right of the choices
 constexpr int kButtonsTop = 124;
 constexpr int kCancelLeft = 136;
 constexpr int kMargin = 8;
+constexpr int kOwnFileRow = 24; // the fifth choice's row
 } // namespace
 
 TFormSelection::TFormSelection(QWidget* owner)
@@ -36,13 +37,34 @@ TFormSelection::TFormSelection(QWidget* owner)
         *radios[group] = new QRadioButton(kGroupCaptions[std::size_t(group)], this);
         (*radios[group])->setGeometry(20, tops[group], 197, 17);
     }
-    ImgBtn1 = addResultButton(*this, "ok", kMargin, kButtonsTop, mrOk);
-    ImgBtn2 = addResultButton(*this, "cancel", kCancelLeft, kButtonsTop, mrCancel);
+    buttonsTop = kButtonsTop;
+    ImgBtn1 = addResultButton(*this, "ok", kMargin, buttonsTop, mrOk);
+    ImgBtn2 = addResultButton(*this, "cancel", kCancelLeft, buttonsTop, mrCancel);
+}
+
+QList<QRadioButton*> TFormSelection::choices() const
+{
+    QList<QRadioButton*> radios{RadioButton1, RadioButton2, RadioButton3, RadioButton4};
+    if (RadioButton5)
+        radios << RadioButton5;
+    return radios;
+}
+
+void TFormSelection::offerOwnFile(const QString& name)
+{
+    RadioButton5 = new QRadioButton(name, this);
+    RadioButton5->setGeometry(RadioButton4->x(), RadioButton4->y() + kOwnFileRow, RadioButton4->width(),
+                              RadioButton4->height());
+    setFixedHeight(height() + kOwnFileRow);
+    buttonsTop += kOwnFileRow;
+    Bevel1->move(Bevel1->x(), Bevel1->y() + kOwnFileRow);
+    for (TImgBtn* button : {ImgBtn1, ImgBtn2})
+        button->move(button->x(), buttonsTop);
 }
 
 void TFormSelection::keyPressEvent(QKeyEvent* event)
 {
-    if (!stepRadioButtons(*event, {RadioButton1, RadioButton2, RadioButton3, RadioButton4}))
+    if (!stepRadioButtons(*event, choices()))
         QDialog::keyPressEvent(event);
 }
 
@@ -57,8 +79,8 @@ void TFormSelection::widen(int width)
 void TFormSelection::showCounts(const SolvedCounts& counts)
 {
     widen(kDialogWidth + kCountsWidth);
-    const QRadioButton* radios[] = {RadioButton1, RadioButton2, RadioButton3, RadioButton4};
-    for (int i = 0; i < kGroupCount; ++i) {
+    const QList<QRadioButton*> radios = choices();
+    for (int i = 0; i < radios.size(); ++i) {
         const auto [solved, all] = counts[std::size_t(i)];
         auto* label = new QLabel(QString("%1/%2").arg(solved).arg(all), this);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -72,26 +94,28 @@ void TFormSelection::offerChooser()
     // OK and Cancel stay where a player knows them; Choose comes after Cancel.
     const int chooseLeft = kCancelLeft + kButtonWidth + kMargin;
     widen(chooseLeft + kButtonWidth + kMargin);
-    imgChoose = addResultButton(*this, "choose", chooseLeft, kButtonsTop, mrChoose);
+    imgChoose = addResultButton(*this, "choose", chooseLeft, buttonsTop, mrChoose);
     imgChoose->setToolTip(
         QString("Choose Puzzle (%1)").arg(QKeySequence(kChooseKey).toString(QKeySequence::NativeText)));
     connect(new QShortcut(kChooseKey, this), &QShortcut::activated, this, [this] { done(mrChoose); });
 }
 
-bool ShowSelection(std::int32_t& group, const SolvedCounts* counts, bool* choosePuzzle)
+bool ShowSelection(std::int32_t& group, const SolvedCounts* counts, bool* choosePuzzle, const QString& ownFile)
 {
     TFormSelection dialog;
+    if (!ownFile.isEmpty())
+        dialog.offerOwnFile(ownFile);
     if (counts)
         dialog.showCounts(*counts);
     if (choosePuzzle)
         dialog.offerChooser();
-    QRadioButton* radios[] = {dialog.RadioButton1, dialog.RadioButton2, dialog.RadioButton3, dialog.RadioButton4};
-    if (isGroupNumber(group))
+    const QList<QRadioButton*> radios = dialog.choices();
+    if (group >= 0 && group < radios.size())
         radios[group]->setChecked(true);
     const int result = dialog.exec();
     if (result != mrOk && result != mrChoose)
         return false;
-    for (int i = 0; i < kGroupCount; ++i)
+    for (int i = 0; i < radios.size(); ++i)
         if (radios[i]->isChecked()) {
             group = i;
             break;

@@ -12,8 +12,8 @@ class QLabel;
 class QRadioButton;
 class TImgBtn;
 
-// Solved and all puzzles of each group.
-using SolvedCounts = std::array<std::pair<int, int>, kGroupCount>;
+// Solved and all puzzles of each group, the player's own file last.
+using SolvedCounts = std::array<std::pair<int, int>, kGroupCount + 1>;
 
 class TFormSelection : public QDialog {
     Q_OBJECT
@@ -24,16 +24,22 @@ public:
     // A third button, Choose, right of Cancel: it confirms the group and
     // asks for the puzzle chooser (mrChoose).
     void offerChooser();
+    // A fifth choice below the four, the puzzle file the player opened
+    // (kOwnFileGroup); the dialog grows down for it. Before the counts.
+    void offerOwnFile(const QString& name);
+    // The choices, in the order of their group numbers.
+    QList<QRadioButton*> choices() const;
 
     QFrame* Bevel1;
     QRadioButton* RadioButton1;
     QRadioButton* RadioButton2;
     QRadioButton* RadioButton3;
     QRadioButton* RadioButton4;
+    QRadioButton* RadioButton5 = nullptr;
     TImgBtn* ImgBtn1;
     TImgBtn* ImgBtn2;
     TImgBtn* imgChoose = nullptr;
-    std::array<QLabel*, kGroupCount> solvedLabels{};
+    std::array<QLabel*, kGroupCount + 1> solvedLabels{};
 
 protected:
     // Up and Down from a group the radio buttons leave unused, as they do
@@ -43,6 +49,8 @@ protected:
 
 private:
     void widen(int width);
+
+    int buttonsTop;
 };
 
 // Lets the player choose a group 0 to 3. On OK, group holds the choice (or
@@ -50,4 +58,6 @@ private:
 // With counts, each group shows how many of its puzzles are solved. With
 // choosePuzzle, the dialog offers Choose, which confirms like OK and sets
 // *choosePuzzle: the player goes on to choose a puzzle of the group.
-bool ShowSelection(std::int32_t& group, const SolvedCounts* counts = nullptr, bool* choosePuzzle = nullptr);
+// With ownFile, the puzzle file the player opened is the fifth choice.
+bool ShowSelection(std::int32_t& group, const SolvedCounts* counts = nullptr, bool* choosePuzzle = nullptr,
+                   const QString& ownFile = {});

@@ -38,6 +38,13 @@ int main(int argc, char** argv)
     setUpApplication();
     quitOnSignals(&app);
     GameParts game;
+    // A puzzle file named on the command line, as the desktop names the one
+    // opened from the file manager: played as a group of its own. Its name
+    // is kept as bytes, as the file system has it.
+    if (argc > 1)
+        game.form.gameInterface->ownFile = argv[1];
+    if (argc > 2)
+        std::fprintf(stderr, "wallwright: plays one puzzle file at a time: %s\n", argv[1]);
     game.form.show();
     return app.exec();
 }

@@ -69,6 +69,9 @@ install(FILES ${CMAKE_SOURCE_DIR}/cmake/lintian-overrides DESTINATION ${CMAKE_IN
 set(desktop_dir ${CMAKE_SOURCE_DIR}/resources/desktop)
 install(FILES ${desktop_dir}/${WALLWRIGHT_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${desktop_dir}/${WALLWRIGHT_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# Puzzle files (".gam") open in the game from the file manager.
+install(FILES ${desktop_dir}/${WALLWRIGHT_ID}.mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+  RENAME ${WALLWRIGHT_ID}.xml)
 foreach(size 16 32 48 64 128 256)
   install(FILES ${CMAKE_SOURCE_DIR}/resources/icons/wallwright-${size}.png
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME ${WALLWRIGHT_ID}.png)

@@ -187,7 +187,7 @@ void ClGameInterface::settingsChanged(ClSettings::Fields fields)
 
 QByteArray ClGameInterface::groupFilePath(std::int32_t group) const
 {
-    return programFolder + "Brick" + QByteArray::number(group) + ".gam";
+    return group == kOwnFileGroup ? ownFile : programFolder + "Brick" + QByteArray::number(group) + ".gam";
 }
 
 void ClGameInterface::loadProgress()
@@ -398,8 +398,9 @@ void ClGameInterface::step(const std::function<void()>& move)
 
 void ClGameInterface::rememberPuzzle()
 {
-    // A fresh puzzle is not the group's: the group's place stays as it was.
-    if (fresh)
+    // A fresh puzzle or the player's own file is no shipped group: the
+    // group's place stays as it was.
+    if (fresh || ownFileInPlay)
         return;
     settings.lastPuzzle = gameControl->puzzleIndex;
     settingsChanged(ClSettings::kLastPuzzle);

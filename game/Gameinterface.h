@@ -57,8 +57,12 @@ public:
     bool playFresh(const PuzzleCode& code, std::string& why);
     // The fresh puzzle in play; none while the group's puzzles are.
     const std::optional<PuzzleCode>& freshPuzzle() const { return fresh; }
-    // The group's puzzles were loaded again, in place of a fresh one.
-    void groupLoaded() { fresh.reset(); }
+    // A group's puzzles were loaded, in place of a fresh one or another group.
+    void groupLoaded(std::int32_t group)
+    {
+        fresh.reset();
+        ownFileInPlay = group == kOwnFileGroup;
+    }
     // The player's moves on the puzzle in play, through the game in play:
     // the held piece dropped at a play cell by the snap rule, turned by a
     // right click at a play point, or let go as it lies; and a hint, after
@@ -116,7 +120,10 @@ public:
     QByteArray settingsPath() const;
     // A file kept beside the settings; empty when settings are not saved.
     QByteArray pathBesideSettings(const char* name) const;
+    // The group's puzzle file; for kOwnFileGroup, the one the player opened.
     QByteArray groupFilePath(std::int32_t group) const;
+    // The puzzle file the player opened, empty for none.
+    QByteArray ownFile;
 
     const QByteArray programFolder; // ends with a separator
     const SettingsPlace place;
@@ -170,11 +177,12 @@ private:
     ClPendingSaves saves;
     QHash<QByteArray, QString> whatIsSaved; // by file, for the player
     QTimer retryTimer;
-    PuzzleSource shownSource() const { return {settings.group, fresh}; }
+    PuzzleSource shownSource() const { return {ownFileInPlay ? kOwnFileGroup : settings.group, fresh}; }
     // The puzzle in play as the one the group opens on next time, on disk too.
     void rememberPuzzle();
 
     std::optional<PuzzleCode> fresh;
+    bool ownFileInPlay = false;
     struct Left {
         PuzzleSource source;
         ClProgress::Key puzzle; // what it was, should the file change meanwhile

@@ -18,6 +18,10 @@ inline constexpr bool isGroupNumber(std::int64_t group)
     return group >= 0 && group < kGroupCount;
 }
 
+// A puzzle file the player opened, played as a group of its own after the
+// four. Never written to the settings: the next start opens a shipped group.
+inline constexpr std::int32_t kOwnFileGroup = kGroupCount;
+
 // The six brick styles of the options dialog; a style outside them draws the first.
 inline constexpr int kBrickStyles = 6;
 

@@ -1,4 +1,6 @@
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QClipboard>
 #include <QDesktopServices>
@@ -6,14 +8,17 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
 #include "Window.h"
 #include "app/Aboutbox.h"
+#include "app/Dialogstyle.h"
 #include "app/Optionform.h"
 #include "app/Problemreport.h"
 #include "app/Selectform.h"
+#include "game/Playerchoices.h"
 
 namespace {
 void writeConfig(const ProgramFolder& folder, std::int32_t group, std::int32_t lastPuzzle, std::int32_t brickStyle)
@@ -352,6 +357,46 @@ private slots:
             QCOMPARE(form.gameInterface->freshPuzzle(), expected);
         }
         QVERIFY(window.problems.isEmpty());
+    }
+
+    // A puzzle file the player opens, by any name the file system allows, is
+    // played as a group of its own: a fifth choice in Select, never the one
+    // the next start opens. One that cannot be played is said once, and the
+    // game goes on with its own groups.
+    void aPuzzleFileOfThePlayersOwnIsAGroupOfItsOwn()
+    {
+        ProgramFolder folder;
+        writeConfig(folder, 0, 1, 0);
+        const QByteArray mine = folder.bytes() + "/mine \xff.gam", cut = folder.bytes() + "/cut.gam";
+        // Named by its bytes, not all of them UTF-8.
+        QVERIFY(::link((folder.bytes() + "/Brick0.gam").constData(), mine.constData()) == 0);
+        QVERIFY(::close(::creat(cut.constData(), 0644)) == 0);
+        QVERIFY(::mkfifo((folder.bytes() + "/fifo.gam").constData(), 0644) == 0);
+        for (const QByteArray& file : {mine, cut, folder.bytes() + "/fifo.gam", folder.bytes()}) {
+            Window window(folder);
+            window.form = std::make_unique<TFormMain>(folder.bytes());
+            TFormMain& form = *window.form;
+            form.gameInterface->ownFile = file;
+            form.show();
+            const bool playable = file == mine;
+            QCOMPARE(form.currentGroup, playable ? kOwnFileGroup : settingsOnDisk(folder).group);
+            QCOMPARE(window.problems.size(), playable ? 0 : 1);
+            if (!playable)
+                continue;
+            form.nextGameExecute();
+            QCOMPARE(window.game().puzzleIndex, 1);
+            QString shown;
+            whenOpen<TFormSelection>([&](TFormSelection& dialog) {
+                shown = dialog.RadioButton5->isChecked() ? dialog.RadioButton5->text() : QString();
+                dialog.RadioButton3->setChecked(true);
+                dialog.done(mrOk);
+            });
+            QFile::copy(folder.path("Brick0.gam"), folder.path("Brick2.gam"));
+            form.selectGameExecute();
+            QCOMPARE(shown, QString("mine \uFFFD.gam"));
+            QCOMPARE(form.currentGroup, 2);
+            QCOMPARE(std::pair(settingsOnDisk(folder).group, settingsOnDisk(folder).lastPuzzle), std::pair(2, 0));
+        }
     }
 
     // Settings past every end open the first puzzle of the first group, in

@@ -22,7 +22,7 @@ endif()
 set(program ${PREFIX}/lib/wallwright)
 set(missing)
 foreach(path wallwright Brick0.gam Brick1.gam Brick2.gam Brick3.gam help/index.html
-    share:applications/${ID}.desktop share:metainfo/${ID}.metainfo.xml
+    share:applications/${ID}.desktop share:metainfo/${ID}.metainfo.xml share:mime/packages/${ID}.xml
     share:icons/hicolor/16x16/apps/${ID}.png share:icons/hicolor/256x256/apps/${ID}.png
     share:icons/hicolor/scalable/apps/${ID}.svg share:man/man6/wallwright.6.gz
     share:doc/wallwright/copyright share:doc/wallwright/changelog.gz)
