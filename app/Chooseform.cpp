@@ -22,6 +22,7 @@ constexpr int kNumberHeight = 22;
 constexpr int kNumberPixels = 14;
 constexpr int kMarkCentre = kNumberTop + kNumberHeight + 5;
 constexpr int kSolvedWidth = 80;
+constexpr int kBestWidth = 170; // "Best: 12:34, 123 moves"
 constexpr int kScrollBarWidth = 12;
 const QColor kTileColour(48, 48, 48);
 const QColor kTileEdge(96, 96, 96);
@@ -34,6 +35,14 @@ int firstUnsolved(const std::vector<Solved>& marks, std::int32_t shown)
     if (marks.empty())
         return -1;
     return shown >= 0 && std::size_t(shown) < marks.size() ? shown : 0;
+}
+
+std::vector<Solved> marksOf(const std::vector<BestSolve>& bests)
+{
+    std::vector<Solved> marks;
+    for (const auto& best : bests)
+        marks.push_back(best.state);
+    return marks;
 }
 } // namespace
 
@@ -163,9 +172,11 @@ void TPuzzleTiles::paintEvent(QPaintEvent* event)
     }
 }
 
-TFormChoose::TFormChoose(const QString& group, std::vector<Solved> marks, std::int32_t shown, QWidget* owner)
+TFormChoose::TFormChoose(const QString& group, std::vector<BestSolve> bests, std::int32_t shown, QWidget* owner)
     : QDialog(owner)
+    , bests(std::move(bests))
 {
+    std::vector<Solved> marks = marksOf(this->bests);
     const int solved = int(std::count_if(marks.begin(), marks.end(), [](Solved s) { return s != Solved::No; }));
     const int start = firstUnsolved(marks, shown);
     tiles = new TPuzzleTiles(std::move(marks));
@@ -178,7 +189,10 @@ TFormChoose::TFormChoose(const QString& group, std::vector<Solved> marks, std::i
     styleDialog(*this, "Choose Puzzle", width, buttonsTop + kButtonHeight + kMargin / 2);
 
     lblGroup = new QLabel(group, this);
-    lblGroup->setGeometry(kMargin, kMargin, boxWidth - kSolvedWidth, kLineHeight);
+    lblGroup->setGeometry(kMargin, kMargin, boxWidth - kSolvedWidth - kBestWidth, kLineHeight);
+    lblBest = new QLabel(this);
+    lblBest->setGeometry(lblGroup->geometry().right() + 1, kMargin, kBestWidth, kLineHeight);
+    lblBest->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblSolved = new QLabel(QString("%1/%2").arg(solved).arg(tiles->count()), this);
     lblSolved->setGeometry(width - kMargin - kSolvedWidth, kMargin, kSolvedWidth, kLineHeight);
     lblSolved->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -217,14 +231,15 @@ void TFormChoose::showCurrent()
 {
     if (tiles->current() < 0)
         return;
+    lblBest->setText(bestText(bests[std::size_t(tiles->current())]));
     const QRect tile = tiles->tileRect(tiles->current());
     const int margin = TPuzzleTiles::kTileSize / 2 + TPuzzleTiles::kGap;
     scrollBox->ensureVisible(tile.center().x(), tile.center().y(), margin, margin);
 }
 
-bool ShowChooser(std::int32_t& puzzle, const QString& group, const std::vector<Solved>& marks)
+bool ShowChooser(std::int32_t& puzzle, const QString& group, const std::vector<BestSolve>& bests)
 {
-    TFormChoose dialog(group, marks, puzzle);
+    TFormChoose dialog(group, bests, puzzle);
     if (!confirmed(dialog) || dialog.tiles->current() < 0)
         return false;
     puzzle = dialog.tiles->current();

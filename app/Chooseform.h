@@ -1,6 +1,7 @@
 #pragma once
 // The puzzle chooser: every puzzle of the open group as a numbered tile with
-// its mark, to go straight to any of them.
+// its mark, to go straight to any of them; the current one's best time and
+// fewest moves above.
 #include <cstdint>
 #include <vector>
 
@@ -62,8 +63,9 @@ class TFormChoose : public QDialog {
 public:
     // The current tile starts on the first unsolved puzzle, or on `shown`
     // when every one is solved.
-    TFormChoose(const QString& group, std::vector<Solved> marks, std::int32_t shown, QWidget* owner = nullptr);
+    TFormChoose(const QString& group, std::vector<BestSolve> bests, std::int32_t shown, QWidget* owner = nullptr);
     QLabel* lblGroup;
+    QLabel* lblBest;   // the current puzzle's, empty while unsolved
     QLabel* lblSolved; // "solved/all"
     QScrollArea* scrollBox;
     TPuzzleTiles* tiles;
@@ -75,9 +77,10 @@ protected:
 
 private:
     void showCurrent();
+    const std::vector<BestSolve> bests;
 };
 
-// Shows the puzzles of the group named `group`, one mark for each, in order.
-// `puzzle` is the puzzle shown now. When the player goes to a puzzle, puzzle
-// holds its index and the result is true; on Cancel nothing changes.
-bool ShowChooser(std::int32_t& puzzle, const QString& group, const std::vector<Solved>& marks);
+// Shows the puzzles of the group named `group`, with each one's best, in
+// order. `puzzle` is the puzzle shown now. When the player goes to a puzzle,
+// puzzle holds its index and the result is true; on Cancel nothing changes.
+bool ShowChooser(std::int32_t& puzzle, const QString& group, const std::vector<BestSolve>& bests);

@@ -289,7 +289,7 @@ void TFormMain::chooseGameExecute()
     if (!hasPuzzle())
         return;
     std::int32_t puzzle = gameInterface->gameControl->puzzleIndex;
-    if (!showChooser(puzzle, kGroupCaptions[std::size_t(currentGroup)], gameInterface->solvedMarks()))
+    if (!showChooser(puzzle, kGroupCaptions[std::size_t(currentGroup)], gameInterface->puzzleBests()))
         return;
     gameInterface->goToPuzzle(puzzle);
     FrameGameBoard1->ShowLevelPicture();

@@ -69,7 +69,7 @@ public:
     std::function<bool(std::int32_t& group, bool& choosePuzzle)> showSelection;
     std::function<bool(std::int32_t& soundOn, std::int32_t& musicOn, std::int32_t& brickStyle)> showOptions;
     std::function<void()> showAbout;
-    std::function<bool(std::int32_t& puzzle, const QString& group, const std::vector<Solved>& marks)> showChooser;
+    std::function<bool(std::int32_t& puzzle, const QString& group, const std::vector<BestSolve>& bests)> showChooser;
     std::function<bool(const QUrl&)> openUrl;
     // The game's own help window, where the desktop cannot show the help.
     std::function<void(const QUrl& firstPage)> showHelp;

@@ -166,9 +166,9 @@ private slots:
             {"the last number", {Qt::Key_1, Qt::Key_3, Qt::Key_0, Qt::Key_Return}, 129},
             {"Escape", {Qt::Key_3, Qt::Key_Escape}, -7},
         };
-        std::vector<Solved> marks(130, Solved::No);
-        marks[0] = marks[2] = Solved::Alone;
-        marks[1] = Solved::WithHelp;
+        std::vector<BestSolve> marks(130);
+        marks[0].state = marks[2].state = Solved::Alone;
+        marks[1].state = Solved::WithHelp;
         for (const auto& [what, keys, chosen] : cases) {
             bool focused = false, inSight = false;
             whenOpen<TFormChoose>([&, &keys = keys](TFormChoose& dialog) {
@@ -183,11 +183,12 @@ private slots:
             QVERIFY2(confirmed == (chosen != -7) && shown == chosen && focused && inSight, what);
         }
         // With every puzzle solved, the current tile starts on the one shown.
-        QCOMPARE(TFormChoose("Group", std::vector<Solved>(130, Solved::Alone), 77).tiles->current(), 77);
+        QCOMPARE(TFormChoose("Group", std::vector<BestSolve>(130, {Solved::Alone}), 77).tiles->current(), 77);
     }
 
     // Key G over the shipped first group: the chooser shows the record of
-    // solved puzzles; a click goes to puzzle 37, which the next start returns to.
+    // solved puzzles and the current one's best; a click goes to puzzle 37,
+    // which the next start returns to.
     void theChoiceIsShownAndKeptOverARestart()
     {
         ProgramFolder folder;
@@ -197,13 +198,17 @@ private slots:
             QVERIFY(window.openActive());
             TFormMain& form = *window.form;
             for (const auto& [index, withHelp] : {std::pair{0, false}, {1, true}, {2, false}, {4, true}})
-                form.gameInterface->progress.record(window.game().gameData->puzzles[std::size_t(index)], withHelp);
+                form.gameInterface->progress.record(window.game().gameData->puzzles[std::size_t(index)], withHelp,
+                                                    {58'400 + 1'000 * std::uint32_t(index), 11});
             whenOpen<TFormChoose>([](TFormChoose& dialog) {
                 QVERIFY(dialog.width() <= kWindowWidth && dialog.height() <= kWindowHeight);
                 QCOMPARE(dialog.scrollBox->verticalScrollBar()->maximum(), 0); // all 60 in sight
                 QCOMPARE(dialog.lblGroup->text() + " " + dialog.lblSolved->text(),
                          QString("Solid Wall (One Set) 4/60"));
                 QCOMPARE(dialog.tiles->current(), 3);
+                QCOMPARE(dialog.lblBest->text(), QString()); // unsolved
+                QTest::keyClick(dialog.tiles, Qt::Key_Left);
+                QCOMPARE(dialog.lblBest->text(), QString("Best: 1:00, 11 moves"));
                 const std::vector<int> gold = goldOnTiles(*dialog.tiles);
                 QVERIFY(gold[1] > 0 && gold[4] == gold[1] && gold[0] > gold[1] && gold[2] == gold[0]);
                 // None on the rest but puzzle 5.
@@ -227,7 +232,7 @@ private slots:
         Window window(folder);
         TFormMain& form = window.open();
         QString shownGroup;
-        form.showChooser = [&](std::int32_t& puzzle, const QString& group, const std::vector<Solved>&) {
+        form.showChooser = [&](std::int32_t& puzzle, const QString& group, const std::vector<BestSolve>&) {
             return shownGroup = group, puzzle = 2, true;
         };
         whenOpen<TFormSelection>([](TFormSelection& dialog) {
