@@ -23,6 +23,7 @@ constexpr int kNumberPixels = 14;
 constexpr int kTodayPixels = 10; // "Today" in the width of a tile
 constexpr int kMarkCentre = kNumberTop + kNumberHeight + 5;
 constexpr int kSolvedWidth = 80;
+constexpr int kBestWidth = 170; // "Best: 12:34, 123 moves"
 constexpr int kScrollBarWidth = 12;
 constexpr int kCodeFieldHeight = 24;
 constexpr int kLongestCode = 16; // nine characters, dashes and room for a slip
@@ -37,6 +38,14 @@ int firstUnsolved(const std::vector<Solved>& marks, std::int32_t shown)
     if (marks.empty())
         return -1;
     return shown >= 0 && std::size_t(shown) < marks.size() ? shown : 0;
+}
+
+std::vector<Solved> marksOf(const std::vector<BestSolve>& bests)
+{
+    std::vector<Solved> marks;
+    for (const auto& best : bests)
+        marks.push_back(best.state);
+    return marks;
 }
 } // namespace
 
@@ -185,11 +194,13 @@ void TCodeField::keyPressEvent(QKeyEvent* event)
     emit entered(); // the dialog's own Enter would choose the current tile
 }
 
-TFormChoose::TFormChoose(const QString& group, std::vector<Solved> marks, std::int32_t shown,
+TFormChoose::TFormChoose(const QString& group, std::vector<BestSolve> bests, std::int32_t shown,
                          std::optional<Solved> today, QWidget* owner)
     : QDialog(owner)
     , groupCaption(group)
+    , bests(std::move(bests))
 {
+    std::vector<Solved> marks = marksOf(this->bests);
     const int solved = int(std::count_if(marks.begin(), marks.end(), [](Solved s) { return s != Solved::No; }));
     const int start = firstUnsolved(marks, shown);
     const int all = int(marks.size());
@@ -203,7 +214,10 @@ TFormChoose::TFormChoose(const QString& group, std::vector<Solved> marks, std::i
     styleDialog(*this, "Choose Puzzle", width, buttonsTop + kButtonHeight + kMargin / 2);
 
     lblGroup = new QLabel(group, this);
-    lblGroup->setGeometry(kMargin, kMargin, boxWidth - kSolvedWidth, kLineHeight);
+    lblGroup->setGeometry(kMargin, kMargin, boxWidth - kSolvedWidth - kBestWidth, kLineHeight);
+    lblBest = new QLabel(this);
+    lblBest->setGeometry(lblGroup->geometry().right() + 1, kMargin, kBestWidth, kLineHeight);
+    lblBest->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblSolved = new QLabel(QString("%1/%2").arg(solved).arg(all), this);
     lblSolved->setGeometry(width - kMargin - kSolvedWidth, kMargin, kSolvedWidth, kLineHeight);
     lblSolved->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -286,14 +300,17 @@ void TFormChoose::showCurrent()
 {
     if (tiles->current() < 0)
         return;
+    // Today's puzzle keeps no best beside the group's.
+    const auto current = std::size_t(tiles->current());
+    lblBest->setText(current < bests.size() ? bestText(bests[current]) : QString());
     const QRect tile = tiles->tileRect(tiles->current());
     const int margin = TPuzzleTiles::kTileSize / 2 + TPuzzleTiles::kGap;
     scrollBox->ensureVisible(tile.center().x(), tile.center().y(), margin, margin);
 }
 
-bool ShowChooser(std::int32_t& puzzle, const QString& group, const std::vector<Solved>& marks, ChooserExtras* extras)
+bool ShowChooser(std::int32_t& puzzle, const QString& group, const std::vector<BestSolve>& bests, ChooserExtras* extras)
 {
-    TFormChoose dialog(group, marks, puzzle, extras ? std::optional(extras->today) : std::nullopt);
+    TFormChoose dialog(group, bests, puzzle, extras ? std::optional(extras->today) : std::nullopt);
     if (!confirmed(dialog) || (dialog.code ? !extras : dialog.tiles->current() < 0))
         return false;
     if (dialog.code)

@@ -1,6 +1,7 @@
 #pragma once
 // The puzzle chooser: every puzzle of the open group as a numbered tile with
-// its mark, to go straight to any of them.
+// its mark, to go straight to any of them; the current one's best time and
+// fewest moves above.
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -87,9 +88,10 @@ public:
     // The current tile starts on the first unsolved puzzle, or on `shown`
     // when every one is solved. With `today`, the tile of today's puzzle
     // follows the group's, with that mark.
-    TFormChoose(const QString& group, std::vector<Solved> marks, std::int32_t shown,
+    TFormChoose(const QString& group, std::vector<BestSolve> bests, std::int32_t shown,
                 std::optional<Solved> today = std::nullopt, QWidget* owner = nullptr);
     QLabel* lblGroup;
+    QLabel* lblBest;   // the current puzzle's, empty while unsolved
     QLabel* lblSolved; // "solved/all"
     QScrollArea* scrollBox;
     TPuzzleTiles* tiles;
@@ -107,6 +109,7 @@ private:
     void enterCode();
 
     QString groupCaption;
+    const std::vector<BestSolve> bests;
 };
 
 // Beyond the group's puzzles: today's puzzle with its mark, offered, and
@@ -117,10 +120,10 @@ struct ChooserExtras {
     std::optional<PuzzleCode> code;
 };
 
-// Shows the puzzles of the group named `group`, one mark for each, in order.
-// `puzzle` is the puzzle shown now. When the player goes to a puzzle, puzzle
-// holds its index and the result is true; on Cancel nothing changes. With
-// extras, today's puzzle is offered and a code can be typed: choosing either
-// says so there instead.
-bool ShowChooser(std::int32_t& puzzle, const QString& group, const std::vector<Solved>& marks,
+// Shows the puzzles of the group named `group`, with each one's best, in
+// order. `puzzle` is the puzzle shown now. When the player goes to a puzzle,
+// puzzle holds its index and the result is true; on Cancel nothing changes.
+// With extras, today's puzzle is offered and a code can be typed: choosing
+// either says so there instead.
+bool ShowChooser(std::int32_t& puzzle, const QString& group, const std::vector<BestSolve>& bests,
                  ChooserExtras* extras = nullptr);

@@ -68,8 +68,8 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
         TFormAboutBox box(this);
         box.exec();
     })
-    , showChooser([](std::int32_t& puzzle, const QString& group, const std::vector<Solved>& marks,
-                     ChooserExtras& extras) { return ShowChooser(puzzle, group, marks, &extras); })
+    , showChooser([](std::int32_t& puzzle, const QString& group, const std::vector<BestSolve>& bests,
+                     ChooserExtras& extras) { return ShowChooser(puzzle, group, bests, &extras); })
     , today([] {
         using namespace std::chrono;
         return std::int64_t(floor<days>(system_clock::now()).time_since_epoch().count());
@@ -309,7 +309,7 @@ void TFormMain::chooseGameExecute()
     const PuzzleCode todays = puzzleOfTheDay(isGroupNumber(currentGroup) ? currentGroup : 0, today());
     ChooserExtras extras;
     extras.today = solvedState(todays);
-    if (!showChooser(puzzle, groupCaption(currentGroup), gameInterface->solvedMarks(), extras))
+    if (!showChooser(puzzle, groupCaption(currentGroup), gameInterface->puzzleBests(), extras))
         return;
     if (extras.code || extras.todayChosen) {
         playCode(extras.code.value_or(todays));

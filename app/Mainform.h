@@ -70,7 +70,7 @@ public:
     std::function<bool(std::int32_t& group, bool& choosePuzzle)> showSelection;
     std::function<bool(std::int32_t& soundOn, std::int32_t& musicOn, std::int32_t& brickStyle)> showOptions;
     std::function<void()> showAbout;
-    std::function<bool(std::int32_t& puzzle, const QString& group, const std::vector<Solved>& marks,
+    std::function<bool(std::int32_t& puzzle, const QString& group, const std::vector<BestSolve>& bests,
                        ChooserExtras& extras)>
         showChooser;
     // Today, in whole days of UTC since 1970: the day whose puzzle is offered.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 #include <QBuffer>
 #include <QImageReader>
@@ -34,6 +35,12 @@ constexpr int kRetryMilliseconds = 500;
 // At exit, with the window already gone, a lock held by another game is
 // waited for this long before what is kept is given up.
 constexpr auto kExitPatience = std::chrono::seconds(2);
+
+std::int64_t steadyMilliseconds()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
 
 std::string bytes(const QByteArray& path)
 {
@@ -80,6 +87,7 @@ ClGameInterface::ClGameInterface(const QByteArray& folder)
     , place(settingsPlaceFor(bytes(programFolder), userSettingsFolder()))
     , progressFile(pathBesideSettings(ClProgress::kFileName))
     , gameControl(std::make_unique<ClGameControl>())
+    , clock(steadyMilliseconds)
 {
     saves.failed = [this](const std::string& file, const Failure& failure) {
         if (reportProblem)
@@ -218,7 +226,7 @@ void ClGameInterface::loadProgress()
 void ClGameInterface::restart()
 {
     leavePlay();
-    helpedThisPlay = false;
+    thisPlay = {false, 0, clock()};
     gameControl->restart();
 }
 
@@ -226,7 +234,7 @@ void ClGameInterface::leavePlay()
 {
     if (puzzleHasMoves())
         leftPlay = Left{shownSource(), ClProgress::keyOf(gameControl->gameData->puzzles[gameControl->puzzleIndex]),
-                        gameControl->leavePlay(), helpedThisPlay, background.copy()};
+                        gameControl->leavePlay(), thisPlay, background.copy()};
 }
 
 std::optional<ClGameInterface::PuzzleSource> ClGameInterface::leftPlaySource() const
@@ -242,7 +250,7 @@ bool ClGameInterface::resumeLeftPlay()
         || ClProgress::keyOf(puzzles[std::size_t(index)]) != leftPlay->puzzle
         || !gameControl->resumePlay(leftPlay->play))
         return false;
-    helpedThisPlay = leftPlay->helped;
+    thisPlay = leftPlay->tally;
     background = leftPlay->background;
     leftPlay.reset();
     rememberPuzzle();
@@ -283,6 +291,8 @@ PlayOutcome ClGameInterface::letGo()
 PlayOutcome ClGameInterface::ended(const PlayOutcome& outcome)
 {
     gameControl->letGo();
+    if (outcome.change != PieceChange::None)
+        countMove();
     // A move in this play: undo now takes it back, not the step that led here.
     if (gameControl->canUndo() || outcome.complete)
         leftPlay.reset();
@@ -313,7 +323,8 @@ HintResult ClGameInterface::hint()
     const HintResult result = giveHint(*gameControl);
     gameControl->letGo();
     if (result.outcome == HintOutcome::Placed || result.outcome == HintOutcome::TookBack) {
-        helpedThisPlay = true;
+        thisPlay.helped = true;
+        countMove();
         leftPlay.reset();
     }
     if (result.complete)
@@ -321,12 +332,22 @@ HintResult ClGameInterface::hint()
     return result;
 }
 
+void ClGameInterface::countMove()
+{
+    if (thisPlay.moves < std::numeric_limits<std::uint32_t>::max())
+        ++thisPlay.moves;
+}
+
 void ClGameInterface::recordSolved()
 {
     ClGameControl& control = *gameControl;
     if (!control.isValid())
         return;
-    switch (progress.record(control.gameData->puzzles[std::size_t(control.puzzleIndex)], helpedThisPlay)) {
+    // At least a millisecond: a time of 0 would read as none.
+    const std::int64_t took = std::clamp<std::int64_t>(clock() - thisPlay.startedAt, 1,
+                                                       std::numeric_limits<std::uint32_t>::max());
+    solve = SolveResult{std::uint32_t(took), thisPlay.moves};
+    switch (progress.record(control.gameData->puzzles[std::size_t(control.puzzleIndex)], thisPlay.helped, *solve)) {
     case ClProgress::RecordResult::Unchanged:
         return;
     case ClProgress::RecordResult::Full:
@@ -344,12 +365,12 @@ void ClGameInterface::recordSolved()
          [this](Failure& failure) { return progress.saveMerged(bytes(progressFile), failure); });
 }
 
-Solved ClGameInterface::solvedState() const
+BestSolve ClGameInterface::shownBest() const
 {
     ClGameControl& control = *gameControl;
     if (!control.isValid())
-        return Solved::No;
-    return progress.stateOf(control.gameData->puzzles[std::size_t(control.puzzleIndex)]);
+        return {};
+    return progress.bestOf(control.gameData->puzzles[std::size_t(control.puzzleIndex)]);
 }
 
 std::pair<int, int> ClGameInterface::solvedInGroup(std::int32_t group) const
@@ -363,12 +384,12 @@ std::pair<int, int> ClGameInterface::solvedInGroup(std::int32_t group) const
     return {solved, int(file.puzzles.size())};
 }
 
-std::vector<Solved> ClGameInterface::solvedMarks() const
+std::vector<BestSolve> ClGameInterface::puzzleBests() const
 {
-    std::vector<Solved> marks;
+    std::vector<BestSolve> bests;
     for (const auto& puzzle : gameControl->gameData->puzzles)
-        marks.push_back(progress.stateOf(puzzle));
-    return marks;
+        bests.push_back(progress.bestOf(puzzle));
+    return bests;
 }
 
 void ClGameInterface::nextPuzzle()

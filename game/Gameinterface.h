@@ -33,7 +33,8 @@ public:
     ClGameInterface(const ClGameInterface&) = delete;
     ClGameInterface& operator=(const ClGameInterface&) = delete;
 
-    // Play: the puzzle from its start, no hint taken yet.
+    // Play: the puzzle from its start, no hint taken yet, no move made, and
+    // its time starting now.
     void restart();
     // Leaving the puzzle in play for another (Play afresh, a step, another
     // group): one with moves is kept, with its group and background, so that
@@ -70,7 +71,9 @@ public:
     // did and lets go of the held piece. A move that completes the wall has
     // recorded the solve, on disk too, merged with what another running game
     // recorded; reportProblem hears, once, when the record cannot be written
-    // (it is then kept and written later) or is full.
+    // (it is then kept and written later) or is full. A drop, a turn, a hint,
+    // an undo or a redo that changed anything is a move of the play; the
+    // solve is recorded with the play's moves and time.
     PlayOutcome drop(ClPiece* piece, std::int32_t column, std::int32_t row);
     PlayOutcome turn(ClPiece* piece, std::int32_t column, std::int32_t row, TurnWay way = TurnWay::On);
     PlayOutcome letGo();
@@ -84,8 +87,11 @@ public:
     // Whether the puzzle in play has a change that undo could take back; never
     // outside play, since a solve and every step end the history.
     bool puzzleHasMoves() const;
-    // How the puzzle shown has been solved before.
-    Solved solvedState() const;
+    // How the puzzle shown has been solved before, and its best so far.
+    Solved solvedState() const { return shownBest().state; }
+    BestSolve shownBest() const;
+    // The last solve of this run, its time and moves; none before the first.
+    const std::optional<SolveResult>& lastSolve() const { return solve; }
     // Solved puzzles and all puzzles of a group; (0, 0) when its file cannot be read.
     std::pair<int, int> solvedInGroup(std::int32_t group) const;
     // A new random background, a step, and the new index remembered (on disk too).
@@ -107,8 +113,8 @@ public:
     // The same, with the index remembered as Next remembers it: the player
     // chose this puzzle.
     void goToPuzzle(std::int32_t index);
-    // How each puzzle of the open group has been solved, in order.
-    std::vector<Solved> solvedMarks() const;
+    // How each puzzle of the open group has been solved, and its best, in order.
+    std::vector<BestSolve> puzzleBests() const;
     void collectMediaFiles();
     void applyMusic();
     // Paints a ".bmp" or ".jpg" file stretched over the whole background.
@@ -146,6 +152,9 @@ public:
     std::function<void(const QByteArray& fileName, const QString& why)> reportBadPicture;
     // Told when a change cannot be saved; once, not at every change.
     std::function<void(const QString& message)> reportProblem;
+    // What a play is timed by, in milliseconds: a steady clock, so that the
+    // system's time set back never makes a solve faster.
+    std::function<std::int64_t()> clock;
 
     // Background pictures claiming more pixels than these are not decoded,
     // so that a few bytes claiming gigapixels cost nothing. A picture decoded
@@ -162,6 +171,7 @@ private:
     // it leads to remembered.
     void step(const std::function<void()>& move);
     PlayOutcome ended(const PlayOutcome& outcome);
+    void countMove();
     void recordSolved();
     void loadProgress();
     void removeLeftovers();
@@ -170,7 +180,14 @@ private:
     void sayOnce(bool& said, const QString& message);
     QSet<QByteArray> badPictures;
     bool saveRefused = false;
-    bool helpedThisPlay = false;
+    // The play since Play: whether a hint helped, its moves, and when it began.
+    struct PlayTally {
+        bool helped = false;
+        std::uint32_t moves = 0;
+        std::int64_t startedAt = 0;
+    };
+    PlayTally thisPlay;
+    std::optional<SolveResult> solve;
     bool progressUnusable = false; // neither read nor set aside: never overwritten
     ClSettings::Fields unsavedFields = 0;
     bool recordFullSaid = false;
@@ -187,7 +204,7 @@ private:
         PuzzleSource source;
         ClProgress::Key puzzle; // what it was, should the file change meanwhile
         LeftPlay play;
-        bool helped;
+        PlayTally tally;
         QImage background;
     };
     std::optional<Left> leftPlay;

@@ -1,6 +1,5 @@
 #include "game/Progress.h"
 
-#include <algorithm>
 #include <cstring>
 #include <sstream>
 
@@ -18,6 +17,15 @@ std::uint64_t fnv1a(const std::string& bytes, std::uint64_t hash)
         hash = (hash ^ c) * kFnvPrime;
     return hash;
 }
+
+// A time or a count of moves, where 0 stands for none known.
+bool lower(std::uint32_t& kept, std::uint32_t offered)
+{
+    if (offered == 0 || (kept != 0 && kept <= offered))
+        return false;
+    kept = offered;
+    return true;
+}
 } // namespace
 
 ClProgress::Key ClProgress::keyOf(const ClPuzzle& record)
@@ -34,37 +42,46 @@ ClProgress::Key ClProgress::keyOf(const ClPuzzle& record)
     return key;
 }
 
-Solved ClProgress::stateOf(const ClPuzzle& puzzle) const
+BestSolve ClProgress::bestOf(const ClPuzzle& puzzle) const
 {
     const auto found = entries.find(keyOf(puzzle));
-    return found == entries.end() ? Solved::No : found->second;
+    return found == entries.end() ? BestSolve{} : found->second;
 }
 
-ClProgress::RecordResult ClProgress::record(const ClPuzzle& puzzle, bool withHelp)
+bool ClProgress::better(BestSolve& best, const BestSolve& other)
 {
-    const Solved now = withHelp ? Solved::WithHelp : Solved::Alone;
+    bool changed = false;
+    if (other.state > best.state) {
+        best.state = other.state;
+        changed = true;
+    }
+    changed |= lower(best.milliseconds, other.milliseconds);
+    changed |= lower(best.moves, other.moves);
+    return changed;
+}
+
+ClProgress::RecordResult ClProgress::record(const ClPuzzle& puzzle, bool withHelp, SolveResult result)
+{
+    const BestSolve solve{withHelp ? Solved::WithHelp : Solved::Alone, result.milliseconds, result.moves};
     const Key key = keyOf(puzzle);
     const auto found = entries.find(key);
     if (found == entries.end()) {
         if (entries.size() >= kMostEntries)
             return RecordResult::Full;
-        entries.emplace(key, now);
+        entries.emplace(key, solve);
         return RecordResult::Recorded;
     }
-    if (found->second >= now)
-        return RecordResult::Unchanged;
-    found->second = now;
-    return RecordResult::Recorded;
+    return better(found->second, solve) ? RecordResult::Recorded : RecordResult::Unchanged;
 }
 
 void ClProgress::mergeFrom(const ClProgress& other)
 {
-    for (const auto& [key, state] : other.entries) {
+    for (const auto& [key, best] : other.entries) {
         const auto found = entries.find(key);
         if (found != entries.end())
-            found->second = std::max(found->second, state);
+            better(found->second, best);
         else if (entries.size() < kMostEntries)
-            entries.emplace(key, state);
+            entries.emplace(key, best);
     }
 }
 
@@ -76,9 +93,12 @@ std::string ClProgress::toBytes() const
     binaryio::putInt32(out + 8, kVersion);
     binaryio::putInt32(out + 12, std::int32_t(entries.size()));
     std::size_t at = kHeaderSize;
-    for (const auto& [key, state] : entries) {
+    for (const auto& [key, best] : entries) {
+        std::uint8_t* entry = out + at + key.size();
         std::memcpy(out + at, key.data(), key.size());
-        binaryio::putInt32(out + at + key.size(), std::int32_t(state));
+        binaryio::putInt32(entry, std::int32_t(best.state));
+        binaryio::putInt32(entry + 4, std::int32_t(best.milliseconds));
+        binaryio::putInt32(entry + 8, std::int32_t(best.moves));
         at += kEntrySize;
     }
     return bytes;
@@ -93,19 +113,29 @@ bool ClProgress::fromBytes(const std::string& bytes, Failure& failure)
     const auto* in = reinterpret_cast<const std::uint8_t*>(bytes.data());
     if (bytes.size() < kHeaderSize || std::memcmp(in, kMagic, sizeof kMagic) != 0)
         return damaged("it is no record of solved puzzles");
-    if (binaryio::getInt32(in + 8) != kVersion)
+    const std::int32_t version = binaryio::getInt32(in + 8);
+    if (version != kVersion && version != kFirstVersion)
         return damaged("it was written in another layout");
+    const bool timed = version == kVersion;
+    const std::size_t entrySize = timed ? kEntrySize : kFirstEntrySize;
     const std::int64_t count = binaryio::getInt32(in + 12);
-    if (count < 0 || std::uint64_t(count) > kMostEntries || bytes.size() != kHeaderSize + kEntrySize * std::size_t(count))
+    if (count < 0 || std::uint64_t(count) > kMostEntries
+        || bytes.size() != kHeaderSize + entrySize * std::size_t(count))
         return damaged("it is cut short or damaged");
-    std::map<Key, Solved> read;
-    for (std::size_t at = kHeaderSize; at < bytes.size(); at += kEntrySize) {
+    std::map<Key, BestSolve> read;
+    for (std::size_t at = kHeaderSize; at < bytes.size(); at += entrySize) {
         Key key;
         std::memcpy(key.data(), in + at, key.size());
-        const std::int32_t state = binaryio::getInt32(in + at + key.size());
+        const std::uint8_t* entry = in + at + key.size();
+        const std::int32_t state = binaryio::getInt32(entry);
         if (state != std::int32_t(Solved::WithHelp) && state != std::int32_t(Solved::Alone))
             return damaged("it is damaged");
-        read[key] = Solved(state);
+        BestSolve& best = read[key];
+        best.state = Solved(state);
+        if (timed) {
+            best.milliseconds = std::uint32_t(binaryio::getInt32(entry + 4));
+            best.moves = std::uint32_t(binaryio::getInt32(entry + 8));
+        }
     }
     entries = std::move(read);
     return true;

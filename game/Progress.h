@@ -2,7 +2,7 @@
 // The record of solved puzzles, kept between runs in its own small file
 // beside "config.dat". A puzzle is known by its content (its record as the
 // group file stores it), so a group that is made again or reordered keeps the
-// marks of the puzzles still in it.
+// marks of the puzzles still in it, and its best time and fewest moves.
 #include <array>
 #include <cstdint>
 #include <map>
@@ -13,14 +13,33 @@
 
 enum class Solved : std::int32_t { No = 0, WithHelp = 1, Alone = 2 };
 
+// One solve: the time from Play to the finished wall and the moves it took.
+struct SolveResult {
+    std::uint32_t milliseconds = 0;
+    std::uint32_t moves = 0;
+};
+
+// A puzzle's best so far, each field on its own: the fastest solve need
+// not be the one of fewest moves. 0 where nothing is known.
+struct BestSolve {
+    Solved state = Solved::No;
+    std::uint32_t milliseconds = 0;
+    std::uint32_t moves = 0;
+    bool operator==(const BestSolve&) const = default;
+};
+
 class ClProgress {
 public:
     using Key = std::array<std::uint8_t, 16>;
     static constexpr char kFileName[] = "progress.dat";
     static constexpr char kMagic[8] = {'W', 'W', 'S', 'O', 'L', 'V', 'E', 'D'};
-    static constexpr std::int32_t kVersion = 1;
+    // Records of the first layout, without times and moves, are read too and
+    // written again in this one.
+    static constexpr std::int32_t kVersion = 2;
+    static constexpr std::int32_t kFirstVersion = 1;
     static constexpr std::size_t kHeaderSize = 16;
-    static constexpr std::size_t kEntrySize = 20;
+    static constexpr std::size_t kFirstEntrySize = 20;
+    static constexpr std::size_t kEntrySize = 28;
     // A million puzzles: far beyond any collection, small enough to read at
     // once. The one limit of both writing and reading: a record never grows
     // past it, so whatever was written reads back.
@@ -29,12 +48,14 @@ public:
 
     static Key keyOf(const ClPuzzle& record);
 
-    Solved stateOf(const ClPuzzle& record) const;
+    Solved stateOf(const ClPuzzle& record) const { return bestOf(record).state; }
+    BestSolve bestOf(const ClPuzzle& record) const;
     enum class RecordResult { Unchanged, Recorded, Full };
     // Marks the puzzle solved; a later solve without help upgrades one with
-    // help, never the other way. A full record takes upgrades but no new
+    // help, never the other way, and a faster one or one of fewer moves
+    // betters that field alone. A full record takes upgrades but no new
     // puzzle.
-    RecordResult record(const ClPuzzle& record, bool withHelp);
+    RecordResult record(const ClPuzzle& record, bool withHelp, SolveResult result = {});
     std::size_t size() const { return entries.size(); }
 
     enum class LoadResult { Read, Missing, SetAside, Unreadable };
@@ -46,7 +67,6 @@ public:
     // Writes this record merged with what the file holds now, under the
     // folder's lock, so that two games running at once both keep their
     // solves; this record learns the other's solves on the way. Nothing is
-    // written without the lock: while another game holds it, the failure is Busy. Nothing is
     // written without the lock: while another game holds it, the failure is Busy.
     bool saveMerged(const std::string& path, Failure& failure);
 
@@ -57,5 +77,7 @@ public:
 private:
     // Takes the other's solves: upgrades always, new puzzles while there is room.
     void mergeFrom(const ClProgress& other);
-    std::map<Key, Solved> entries;
+    // Takes each field of `other` that is better; true when any was.
+    static bool better(BestSolve& best, const BestSolve& other);
+    std::map<Key, BestSolve> entries;
 };

@@ -213,6 +213,7 @@ void TFrameGameBoard::drawCaption()
 
 void TFrameGameBoard::ShowLevelPicture()
 {
+    takeSolveNoteAway();
     chosenPiece.reset();
     landedPiece.reset();
     imgHint->hide();
@@ -226,6 +227,7 @@ void TFrameGameBoard::ShowLevelPicture()
 
 void TFrameGameBoard::ShowPuzzle()
 {
+    takeSolveNoteAway();
     imgBack->picture = gameInterface->background.copy();
     drawCaption();
     DrawWall(game()->gameData->checkerboard.get());
@@ -340,6 +342,7 @@ void TFrameGameBoard::ShowNote(const QString& text)
     noteLabel->adjustSize();
     noteLabel->move((width() - noteLabel->width()) / 2, height() - noteLabel->height() - kNoteMargin);
     noteLabel->setVisible(!text.isEmpty());
+    solveNoteShown = false;
 }
 
 QString TFrameGameBoard::note() const
@@ -494,6 +497,26 @@ void TFrameGameBoard::runSolveSequence()
         button->show();
     PaintBox1->show();
     ShowLevelPicture();
+    showSolveNote();
+}
+
+void TFrameGameBoard::showSolveNote()
+{
+    const auto& solve = gameInterface->lastSolve();
+    if (!solve)
+        return;
+    QString text =
+        tr("Solved in %1 with %n moves.", nullptr, int(solve->moves)).arg(minutesAndSeconds(solve->milliseconds));
+    if (const QString best = bestText(gameInterface->shownBest()); !best.isEmpty())
+        text += " " + best + ".";
+    ShowNote(text);
+    solveNoteShown = true;
+}
+
+void TFrameGameBoard::takeSolveNoteAway()
+{
+    if (solveNoteShown)
+        ShowNote({});
 }
 
 void TFrameGameBoard::ShowMove(const PlayOutcome& outcome)

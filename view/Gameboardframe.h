@@ -38,7 +38,9 @@ public:
     // lay to its new place, the drop is heard, and a wall it completed runs
     // the solve sequence.
     HintResult ShowHint();
-    // A one-line note over the field; an empty text takes it away.
+    // A one-line note over the field; an empty text takes it away. The note
+    // after a solve, its time and moves and the best so far, stays until
+    // the next puzzle or play is shown.
     void ShowNote(const QString& text);
     QString note() const;
     // Undo or redo moved pieces: the same, when it moved any.
@@ -115,6 +117,9 @@ private:
     QRegion heldPieceRegion() const;
 
     bool heldPieceShown = false;
+    bool solveNoteShown = false;
+    void showSolveNote();
+    void takeSolveNoteAway();
     const ClPiece* slidingPiece = nullptr;
     // The piece that slid last, by its place in the file, while it is marked.
     std::optional<std::size_t> landedPiece;

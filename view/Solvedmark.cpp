@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPolygonF>
 
@@ -16,6 +17,20 @@ constexpr double kStarLineWidth = 2;
 const QColor kRimColour(24, 16, 8);
 constexpr double kRimWidth = 2.5;
 } // namespace
+
+QString minutesAndSeconds(std::uint32_t milliseconds)
+{
+    const std::uint32_t seconds = milliseconds / 1000;
+    return QString("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar('0'));
+}
+
+QString bestText(const BestSolve& best)
+{
+    if (best.milliseconds == 0 || best.moves == 0)
+        return {};
+    return QCoreApplication::translate("SolvedMark", "Best: %1, %n moves", nullptr, int(best.moves))
+        .arg(minutesAndSeconds(best.milliseconds));
+}
 
 QPen rimPen(double inkWidth)
 {

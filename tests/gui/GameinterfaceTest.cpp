@@ -67,15 +67,20 @@ bool lockOut(const QByteArray& folder)
 {
     return geteuid() == 0 ? ::chown(folder.constData(), 65534, 65534) == 0 : ::chmod(folder.constData(), 0555) == 0;
 }
-// The game on the folder, its background black and its bad pictures noted.
+// The game on the folder, its background black and its bad pictures noted,
+// on a clock that moves on a second at each reading: a play from Play to the
+// finished wall takes one second.
 struct Game : ClGameInterface {
+    static constexpr std::uint32_t kPlayMilliseconds = 1'000;
     explicit Game(const ProgramFolder& folder)
         : ClGameInterface(folder.bytes())
     {
         background = QImage(640, 480, QImage::Format_RGB32);
         background.fill(Qt::black);
         reportBadPicture = [this](const QByteArray& name, const QString& why) { reports << name + ": " + why; };
+        clock = [this] { return now += kPlayMilliseconds; };
     }
+    std::int64_t now = 0;
     // The folder's group open and this puzzle of it in play from its start.
     bool play(std::int32_t puzzle)
     {
@@ -111,9 +116,11 @@ private slots:
 
     // However the last brick goes in, by a drop, a right click, a key's drop,
     // a let-go or a redo after a held move, the solve is recorded alike, on
-    // disk too. A hint counts as help, also one that only took a wrong piece
-    // back out and was undone; a restart after it makes a fresh play. (That
-    // help never takes a solve alone away, the core's record test shows.)
+    // disk too, with its time and moves: each drop, turn, hint and undo that
+    // changed anything. A hint counts as help, also one that only took a
+    // wrong piece back out and was undone; a restart after it makes a fresh
+    // play. (That help never takes a solve alone away, the core's record
+    // test shows.)
     void howTheWallIsFinishedDecidesWhatIsRecorded()
     {
         // The small game's first puzzle: the L from (40, 56) to (32, 8), the
@@ -130,16 +137,17 @@ private slots:
             std::optional<ClPoint> barHeldAt;
             std::function<PlayOutcome(Game&, ClPiece* bar)> finish;
             Solved recorded;
+            std::uint32_t moves;
         } finishes[] = {
-            {"drop", ClPoint{8, 48}, [](Game& game, ClPiece* bar) { return game.drop(bar, 9, 9); }, Solved::Alone},
+            {"drop", ClPoint{8, 48}, [](Game& game, ClPiece* bar) { return game.drop(bar, 9, 9); }, Solved::Alone, 2},
             // A brick too far left, turned about its last brick, lands in place.
             {"right click", ClPoint{-8, 8}, [](Game& game, ClPiece* bar) { return game.turn(bar, 8 + 7, 8 + 3); },
-             Solved::Alone},
+             Solved::Alone, 2},
             {"key drop", ClPoint{8, 8}, [](Game& game, ClPiece* bar) { return game.drop(bar, bar->x, bar->y); },
-             Solved::Alone},
-            {"let go", ClPoint{8, 8}, [](Game& game, ClPiece*) { return game.letGo(); }, Solved::Alone},
-            {"redo", ClPoint{8, 8}, [](Game& game, ClPiece*) { return game.redo(); }, Solved::Alone},
-            {"hints", {}, [&](Game& game, ClPiece*) { return byHints(game); }, Solved::WithHelp},
+             Solved::Alone, 2},
+            {"let go", ClPoint{8, 8}, [](Game& game, ClPiece*) { return game.letGo(); }, Solved::Alone, 1},
+            {"redo", ClPoint{8, 8}, [](Game& game, ClPiece*) { return game.redo(); }, Solved::Alone, 1},
+            {"hints", {}, [&](Game& game, ClPiece*) { return byHints(game); }, Solved::WithHelp, 2},
             {"hint, restart, alone",
              {},
              [&](Game& game, ClPiece*) {
@@ -147,7 +155,8 @@ private slots:
                  game.restart();
                  return game.solveByHand();
              },
-             Solved::Alone},
+             Solved::Alone,
+             2},
             // The bar two bricks right of its place leaves room for no L.
             {"take-back hint undone",
              {},
@@ -159,7 +168,8 @@ private slots:
                  game.drop(control.pickPiece(24, 8), 8, 8);
                  return game.drop(control.pickPiece(40, 56), 32, 8);
              },
-             Solved::WithHelp},
+             Solved::WithHelp,
+             5},
         };
         for (const auto& finish : finishes) {
             ProgramFolder folder;
@@ -174,12 +184,13 @@ private slots:
                     control.movePiece(bar, finish.barHeldAt->x, finish.barHeldAt->y);
                 }
                 QVERIFY2(finish.finish(game, bar).complete, finish.name);
-                QVERIFY2(game.solvedState() == finish.recorded, finish.name);
+                QVERIFY2(game.lastSolve() && game.lastSolve()->moves == finish.moves, finish.name);
                 QVERIFY2(!game.puzzleHasMoves(), finish.name); // a solve ends the history
             }
             Game reopened(folder);
             QVERIFY(reopened.play(0));
-            QVERIFY2(reopened.solvedState() == finish.recorded, finish.name);
+            const BestSolve best{finish.recorded, Game::kPlayMilliseconds, finish.moves};
+            QVERIFY2(reopened.shownBest() == best, finish.name);
             QVERIFY(reopened.play(1));
             QCOMPARE(reopened.solvedState(), Solved::No);
         }
@@ -230,7 +241,8 @@ private slots:
         Game again(folder);
         QCOMPARE(again.settings.lastPuzzle, 2);
         QVERIFY(again.play(0));
-        QCOMPARE(again.solvedMarks(), (std::vector<Solved>{Solved::Alone, Solved::No, Solved::No}));
+        const BestSolve solved{Solved::Alone, Game::kPlayMilliseconds, 2};
+        QVERIFY(again.puzzleBests() == (std::vector<BestSolve>{solved, {}, {}}));
     }
 
     void picturesAreListedBitmapsFirstAndOnlyGoodLowerCaseOnesPainted()

@@ -134,7 +134,8 @@ private slots:
 
     // Solved with hints, the puzzle is on disk at once (a killed game loses
     // nothing), marked after a restart, counted in the selection, and a later
-    // solve without hints fills its star.
+    // solve without hints fills its star. After each solve a note gives its
+    // time and moves and the best so far; none is shown in play.
     void solvedPuzzlesAreRememberedAndMarked()
     {
         ProgramFolder folder;
@@ -150,9 +151,18 @@ private slots:
             QCOMPARE(markPixels(window), 0);
             TFormMain& form = *window.form;
             form.FrameGameBoard1->fadeMilliseconds = 0;
-            form.playGameExecute();
-            for (int press = 0; press < 4 && window.board().PaintBox1->isEnabled(); ++press)
-                form.hintExecute();
+            std::int64_t now = 0;
+            form.gameInterface->clock = [&now] { return now; };
+            for (const auto& [pause, note] : {std::pair{20'000, "Solved in 0:40 with 2 moves. Best: 0:40, 2 moves."},
+                                              {30'000, "Solved in 1:00 with 2 moves. Best: 0:40, 2 moves."}}) {
+                form.playGameExecute();
+                QVERIFY(window.board().note().isEmpty());
+                for (int press = 0; press < 4 && window.board().PaintBox1->isEnabled(); ++press) {
+                    now += pause;
+                    form.hintExecute();
+                }
+                QCOMPARE(window.board().note(), QString(note));
+            }
             const qint64 oneEntry = ClProgress::kHeaderSize + ClProgress::kEntrySize;
             QCOMPARE(QFileInfo(folder.path("progress.dat")).size(), oneEntry);
         }
@@ -254,7 +264,7 @@ private slots:
         writeConfig(folder, 0, 1, 0);
         Window window(folder);
         TFormMain& form = window.open();
-        form.showChooser = [](std::int32_t& puzzle, const QString&, const std::vector<Solved>&, ChooserExtras&) {
+        form.showChooser = [](std::int32_t& puzzle, const QString&, const std::vector<BestSolve>&, ChooserExtras&) {
             return puzzle = 2, true;
         };
         form.showSelection = [](std::int32_t& group, bool&) { return group = 2, true; };
@@ -346,7 +356,8 @@ private slots:
         const PuzzleCode typed{kGeneratorVersion, 0, Challenge::Easy, 99};
         form.today = [] { return std::int64_t(20000); };
         for (const auto& expected : {puzzleOfTheDay(0, 20000), typed}) {
-            form.showChooser = [&](std::int32_t&, const QString&, const std::vector<Solved>&, ChooserExtras& extras) {
+            form.showChooser = [&](std::int32_t&, const QString&, const std::vector<BestSolve>&,
+                                   ChooserExtras& extras) {
                 if (expected == typed)
                     extras.code = typed;
                 else

@@ -166,9 +166,9 @@ private slots:
             {"the last number", {Qt::Key_1, Qt::Key_3, Qt::Key_0, Qt::Key_Return}, 129},
             {"Escape", {Qt::Key_3, Qt::Key_Escape}, -7},
         };
-        std::vector<Solved> marks(130, Solved::No);
-        marks[0] = marks[2] = Solved::Alone;
-        marks[1] = Solved::WithHelp;
+        std::vector<BestSolve> marks(130);
+        marks[0].state = marks[2].state = Solved::Alone;
+        marks[1].state = Solved::WithHelp;
         for (const auto& [what, keys, chosen] : cases) {
             bool focused = false, inSight = false;
             whenOpen<TFormChoose>([&, &keys = keys](TFormChoose& dialog) {
@@ -183,7 +183,7 @@ private slots:
             QVERIFY2(confirmed == (chosen != -7) && shown == chosen && focused && inSight, what);
         }
         // With every puzzle solved, the current tile starts on the one shown.
-        QCOMPARE(TFormChoose("Group", std::vector<Solved>(130, Solved::Alone), 77).tiles->current(), 77);
+        QCOMPARE(TFormChoose("Group", std::vector<BestSolve>(130, {Solved::Alone}), 77).tiles->current(), 77);
     }
 
     // A code typed over the tiles, its first digit included, goes on into the
@@ -215,7 +215,7 @@ private slots:
             });
             std::int32_t shown = 0;
             ChooserExtras extras;
-            const bool chosen = ShowChooser(shown, "Group", std::vector<Solved>(60), &extras);
+            const bool chosen = ShowChooser(shown, "Group", std::vector<BestSolve>(60), &extras);
             QCOMPARE(chosen, c.typed.isEmpty() || c.code);
             QCOMPARE(extras.todayChosen, c.typed.isEmpty());
             QCOMPARE(extras.code, c.code);
@@ -224,7 +224,8 @@ private slots:
     }
 
     // Key G over the shipped first group: the chooser shows the record of
-    // solved puzzles; a click goes to puzzle 37, which the next start returns to.
+    // solved puzzles and the current one's best; a click goes to puzzle 37,
+    // which the next start returns to.
     void theChoiceIsShownAndKeptOverARestart()
     {
         ProgramFolder folder;
@@ -234,13 +235,17 @@ private slots:
             QVERIFY(window.openActive());
             TFormMain& form = *window.form;
             for (const auto& [index, withHelp] : {std::pair{0, false}, {1, true}, {2, false}, {4, true}})
-                form.gameInterface->progress.record(window.game().gameData->puzzles[std::size_t(index)], withHelp);
+                form.gameInterface->progress.record(window.game().gameData->puzzles[std::size_t(index)], withHelp,
+                                                    {58'400 + 1'000 * std::uint32_t(index), 11});
             whenOpen<TFormChoose>([](TFormChoose& dialog) {
                 QVERIFY(dialog.width() <= kWindowWidth && dialog.height() <= kWindowHeight);
                 QCOMPARE(dialog.scrollBox->verticalScrollBar()->maximum(), 0); // all 60 in sight
                 QCOMPARE(dialog.lblGroup->text() + " " + dialog.lblSolved->text(),
                          QString("Solid Wall (One Set) 4/60"));
                 QCOMPARE(dialog.tiles->current(), 3);
+                QCOMPARE(dialog.lblBest->text(), QString()); // unsolved
+                QTest::keyClick(dialog.tiles, Qt::Key_Left);
+                QCOMPARE(dialog.lblBest->text(), QString("Best: 1:00, 11 moves"));
                 const std::vector<int> gold = goldOnTiles(*dialog.tiles);
                 QVERIFY(gold[1] > 0 && gold[4] == gold[1] && gold[0] > gold[1] && gold[2] == gold[0]);
                 // None on the rest but puzzle 5, nor on today's puzzle after them.
@@ -264,9 +269,8 @@ private slots:
         Window window(folder);
         TFormMain& form = window.open();
         QString shownGroup;
-        form.showChooser = [&](std::int32_t& puzzle, const QString& group, const std::vector<Solved>&, ChooserExtras&) {
-            return shownGroup = group, puzzle = 2, true;
-        };
+        form.showChooser = [&](std::int32_t& puzzle, const QString& group, const std::vector<BestSolve>&,
+                               ChooserExtras&) { return shownGroup = group, puzzle = 2, true; };
         whenOpen<TFormSelection>([](TFormSelection& dialog) {
             dialog.RadioButton2->setChecked(true);
             dialog.activateWindow();

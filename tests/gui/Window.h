@@ -46,7 +46,7 @@ struct Window {
     void recordDialogs()
     {
         form->showSelection = [this](std::int32_t&, bool&) { return dialogs << "select", false; };
-        form->showChooser = [this](std::int32_t&, const QString&, const std::vector<Solved>&, ChooserExtras&) {
+        form->showChooser = [this](std::int32_t&, const QString&, const std::vector<BestSolve>&, ChooserExtras&) {
             return dialogs << "choose", false;
         };
         form->showOptions = [this](std::int32_t&, std::int32_t&, std::int32_t&) { return dialogs << "option", false; };
