@@ -10,6 +10,7 @@
 #include "game/Difficulty.h"
 #include "game/Regions.h"
 #include "game/Shapes.h"
+#include "game/Solver.h"
 
 namespace {
 
@@ -406,6 +407,13 @@ bool generatePuzzle(const GroupRules& rules, std::uint32_t seed, Challenge chall
     file.header = groupHeader(rules, 1);
     file.shapes = shapes;
     file.puzzles = {puzzleOf(*nearest, maker, file.shapes)};
+    // Proven by the solver the hint plays with, before any player sees it.
+    PlaceSet gap;
+    if (!gapOf(file.puzzles.front(), gap)
+        || searchTilings(gap, pieceKinds(file.puzzles.front(), kRotateStep), 1).tilings == 0) {
+        error = "the puzzle made cannot be solved";
+        return false;
+    }
     return true;
 }
 
