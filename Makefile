@@ -65,7 +65,7 @@ coverage: deps
 		--exclude '.*_autogen/' --exclude '(.*/)?(moc|qrc)_[^/]*$$' --json $(COVERAGE_DIR)/coverage.json $(COVERAGE_DIR)
 	@for folder in $(COVERAGE_FOLDERS) ""; do \
 		echo "== $${folder:-total}$${folder:+/}"; \
-		$(GCOVR) --add-tracefile $(COVERAGE_DIR)/coverage.json --filter "$${folder:-.*}/" --print-summary --txt /dev/null \
+		$(GCOVR) --add-tracefile $(COVERAGE_DIR)/coverage.json --filter "$${folder:-.*}/" --print-summary \
 			| grep -E '^(lines|branches):'; \
 	done
 
