@@ -372,7 +372,9 @@ double distanceFromChallenge(const GroupRules& rules, Challenge challenge, doubl
     const double floor = quarter == 0 ? -std::numeric_limits<double>::infinity() : rules.quartiles[quarter - 1];
     const double ceiling = quarter == rules.quartiles.size() ? std::numeric_limits<double>::infinity()
                                                              : rules.quartiles[quarter];
-    return score < floor ? floor - score : score >= ceiling ? score - ceiling : 0;
+    // A score on the ceiling is the next quarter's: half a tenth outside.
+    constexpr double kOnTheCeiling = 0.05;
+    return score < floor ? floor - score : score >= ceiling ? score - ceiling + kOnTheCeiling : 0;
 }
 } // namespace
 
