@@ -93,7 +93,7 @@ TEST(Puzzlecode, MakesOneSolvablePuzzleOfItsGroupAndChallenge)
     for (int group = 0; group < kGroupCount; ++group) {
         std::vector<std::string> made;
         for (int challenge = 0; challenge < kChallengeCount; ++challenge)
-            for (std::uint32_t seed : {5u, 6u}) {
+            for (std::uint32_t seed : {1u, 5u}) { // 1: group 2's easiest on its ceiling, 76.9
                 const PuzzleCode code{kGeneratorVersion, group, Challenge(challenge), seed};
                 ClGameFile file, again;
                 std::string error;
