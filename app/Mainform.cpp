@@ -223,17 +223,26 @@ void TFormMain::FormActivate()
     for (const QString& problem : {gameInterface->settingsProblem, gameInterface->progressProblem})
         if (!problem.isEmpty())
             problemReport().add(problem);
+    // The puzzle file the player opened the game with, if it can be played;
+    // else, said once, the game goes on with its own groups.
+    if (!gameInterface->ownFile.isEmpty()) {
+        const bool loaded = loadGroup(kOwnFileGroup); // says why when it cannot be read
+        if (loaded && !gameInterface->gameControl->gameData->puzzles.empty()) {
+            currentGroup = kOwnFileGroup;
+            gameInterface->selectPuzzle(0);
+            FrameGameBoard1->ShowLevelPicture();
+            return;
+        }
+        if (loaded)
+            problemReport().add(
+                tr("The puzzle file \"%1\" holds no puzzles.").arg(displayFileName(gameInterface->ownFile)));
+        gameInterface->ownFile.clear(); // nor is it offered in Select
+    }
     loadGroup(currentGroup);
     // A remembered puzzle the group does not have opens its first one.
     const std::int32_t last = gameInterface->settings.lastPuzzle;
     const auto count = std::int32_t(gameInterface->gameControl->gameData->puzzles.size());
     gameInterface->selectPuzzle(last >= 0 && last < count ? last : 0);
-    // The puzzle file the player opened the game with, if it can be played;
-    // else, said once, the game goes on with its own groups.
-    if (!gameInterface->ownFile.isEmpty() && loadGroup(kOwnFileGroup)) {
-        currentGroup = kOwnFileGroup;
-        gameInterface->selectPuzzle(0);
-    }
     FrameGameBoard1->ShowLevelPicture();
 }
 

@@ -382,8 +382,13 @@ private slots:
         // Named by its bytes, not all of them UTF-8.
         QVERIFY(::link((folder.bytes() + "/Brick0.gam").constData(), mine.constData()) == 0);
         QVERIFY(::close(::creat(cut.constData(), 0644)) == 0);
+        const QByteArray none = folder.bytes() + "/none.gam";
+        ClGameFile empty;
+        QVERIFY(empty.load((folder.bytes() + "/Brick0.gam").toStdString()));
+        empty.puzzles.clear();
+        QVERIFY(empty.save(none.toStdString()));
         QVERIFY(::mkfifo((folder.bytes() + "/fifo.gam").constData(), 0644) == 0);
-        for (const QByteArray& file : {mine, cut, folder.bytes() + "/fifo.gam", folder.bytes()}) {
+        for (const QByteArray& file : {mine, cut, none, folder.bytes() + "/fifo.gam", folder.bytes()}) {
             Window window(folder);
             window.form = std::make_unique<TFormMain>(folder.bytes());
             TFormMain& form = *window.form;
