@@ -1,5 +1,6 @@
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include <QApplication>
 #include <QByteArrayList>
@@ -35,6 +36,14 @@ int main(int argc, char** argv)
     qInstallMessageHandler(usual);
     for (const QByteArray& message : startupMessages)
         std::fprintf(stderr, "%s\n", message.constData());
+    // The toolkit has taken its own options out; any other comes before the
+    // file (a file whose name starts with "-" is given as ./-name).
+    if (argc > 1 && argv[1][0] == '-') {
+        const bool asked = std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0;
+        std::fprintf(asked ? stdout : stderr, "%susage: wallwright [FILE.gam]\n",
+                     asked ? "" : "wallwright: no such option\n");
+        return asked ? 0 : 2;
+    }
     setUpApplication();
     quitOnSignals(&app);
     GameParts game;
