@@ -220,6 +220,9 @@ logged purge.log timeout 300 "${in_root[@]}" apt-get purge -y wallwright || fail
 left=$(while read -r path; do
   case $path in /usr/*) ;; *) continue ;; esac
   grep -qxF "${path#/usr/}" "$usr_before" && continue # a folder there before, such as /usr/share
+  # A folder that still holds another package's files (the MIME database's,
+  # installed with the toolkit) is that package's too: dpkg leaves it.
+  [ -d "$root$path" ] && [ -n "$(ls -A "$root$path")" ] && continue
   if [ -e "$root$path" ] || [ -L "$root$path" ]; then echo "$path"; fi
 done <"$game_files")
 [ -z "$left" ] || fail "left after apt-get purge: $left"
