@@ -11,6 +11,16 @@ class TImgBtn;
 // mrChoose: the Select dialog's way on to the puzzle chooser.
 enum ModalResult { mrOk = 1, mrCancel = 2, mrChoose = 3 };
 
+// The dialogs that offer a column of choices (Select, New Puzzle) are laid
+// out alike: their size, and where OK and Cancel stand.
+namespace choicedialog {
+inline constexpr int kWidth = 225;
+inline constexpr int kHeight = 186;
+inline constexpr int kMargin = 8;
+inline constexpr int kButtonsTop = 124;
+inline constexpr int kCancelLeft = 136;
+} // namespace choicedialog
+
 // Behind the chosen item of a list in a dialog.
 inline const QColor kChosenBackground(128, 96, 32);
 

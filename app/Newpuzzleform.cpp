@@ -9,26 +9,21 @@
 #include "view/Layout.h"
 
 namespace {
-// Laid out as the Select dialog, which it follows in the game.
-constexpr int kDialogWidth = 225;
-constexpr int kDialogHeight = 186;
-constexpr int kMargin = 8;
+using namespace choicedialog;
 constexpr int kFirstChoiceTop = 28;
 constexpr int kChoicePitch = 22;
-constexpr int kButtonsTop = 124;
-constexpr int kCancelLeft = 136;
 } // namespace
 
 TFormNewPuzzle::TFormNewPuzzle(QWidget* owner)
     : QDialog(owner)
 {
-    styleDialog(*this, tr("New Puzzle"), kDialogWidth, kDialogHeight);
+    styleDialog(*this, tr("New Puzzle"), kWidth, kHeight);
     lblGroup = new QLabel(this);
-    lblGroup->setGeometry(kMargin, 4, kDialogWidth - 2 * kMargin, 20);
+    lblGroup->setGeometry(kMargin, 4, kWidth - 2 * kMargin, 20);
     const QString names[kChallengeCount] = {tr("Easy"), tr("Medium"), tr("Hard"), tr("Expert")};
     for (int c = 0; c < kChallengeCount; ++c) {
         challenges[c] = new QRadioButton(names[c], this);
-        challenges[c]->setGeometry(20, kFirstChoiceTop + c * kChoicePitch, kDialogWidth - 28, 17);
+        challenges[c]->setGeometry(20, kFirstChoiceTop + c * kChoicePitch, kWidth - 28, 17);
     }
     ImgBtn1 = addResultButton(*this, "ok", kMargin, kButtonsTop, mrOk);
     ImgBtn2 = addResultButton(*this, "cancel", kCancelLeft, kButtonsTop, mrCancel);

@@ -15,18 +15,15 @@
 #include "view/Layout.h"
 
 namespace {
-constexpr int kDialogWidth = 225;
+using namespace choicedialog;
 constexpr int kCountsWidth = 64; // room for "60/60" right of the choices
-constexpr int kButtonsTop = 124;
-constexpr int kCancelLeft = 136;
-constexpr int kMargin = 8;
-constexpr int kOwnFileRow = 24; // the fifth choice's row
+constexpr int kOwnFileRow = 24;  // the fifth choice's row
 } // namespace
 
 TFormSelection::TFormSelection(QWidget* owner)
     : QDialog(owner)
 {
-    styleDialog(*this, "Select Games", kDialogWidth, 186);
+    styleDialog(*this, "Select Games", kWidth, kHeight);
     Bevel1 = new QFrame(this);
     Bevel1->setGeometry(0, 8 + 113 - 2, 225, 2);
     Bevel1->setFrameShape(QFrame::HLine);
@@ -78,13 +75,13 @@ void TFormSelection::widen(int width)
 
 void TFormSelection::showCounts(const SolvedCounts& counts)
 {
-    widen(kDialogWidth + kCountsWidth);
+    widen(kWidth + kCountsWidth);
     const QList<QRadioButton*> radios = choices();
     for (int i = 0; i < radios.size(); ++i) {
         const auto [solved, all] = counts[std::size_t(i)];
         auto* label = new QLabel(QString("%1/%2").arg(solved).arg(all), this);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setGeometry(kDialogWidth - kMargin, radios[i]->y(), kCountsWidth, radios[i]->height());
+        label->setGeometry(kWidth - kMargin, radios[i]->y(), kCountsWidth, radios[i]->height());
         solvedLabels[std::size_t(i)] = label;
     }
 }
