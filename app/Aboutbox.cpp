@@ -43,16 +43,16 @@ private:
 TFormAboutBox::TFormAboutBox(QWidget* owner)
     : QDialog(owner)
 {
-    styleDialog(*this, "About Wallwright", 388, 305);
+    styleDialog(*this, tr("About Wallwright"), 388, 305);
     Image1 = new QLabel(this);
     Image1->setGeometry(0, 0, 388, 241);
     Image1->setPixmap(QPixmap::fromImage(loadArt(":/about.png", bitmapScale(this))));
-    auto* caption = new QLabel("Wallwright 1.0  -  a brick wall puzzle", this);
+    auto* caption = new QLabel(tr("Wallwright 1.0  -  a brick wall puzzle"), this);
     caption->setGeometry(96, 8, 288, 21);
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     caption->setStyleSheet("color: aqua; background: transparent;");
     Comments = linkLabel(this, QUrl(kWebAddress).host(), QRect(4, 200, 167, 16));
-    lblMail = linkLabel(this, QString("Email: ") + kSupportAddress, QRect(4, 220, 199, 16));
+    lblMail = linkLabel(this, tr("Email: %1").arg(kSupportAddress), QRect(4, 220, 199, 16));
     Comments->installEventFilter(new ClickFilter(this, [this] { CommentsClick(); }));
     lblMail->installEventFilter(new ClickFilter(this, [this] { lblMailClick(); }));
     ImgBtn1 = addResultButton(*this, "close", 304, 244, mrOk);

@@ -211,14 +211,14 @@ TFormChoose::TFormChoose(const QString& group, std::vector<BestSolve> bests, std
     const int width = 2 * kMargin + boxWidth;
     const int boxTop = 2 * kMargin + kLineHeight;
     const int buttonsTop = boxTop + boxHeight + kMargin;
-    styleDialog(*this, "Choose Puzzle", width, buttonsTop + kButtonHeight + kMargin / 2);
+    styleDialog(*this, tr("Choose Puzzle"), width, buttonsTop + kButtonHeight + kMargin / 2);
 
     lblGroup = new QLabel(group, this);
     lblGroup->setGeometry(kMargin, kMargin, boxWidth - kSolvedWidth - kBestWidth, kLineHeight);
     lblBest = new QLabel(this);
     lblBest->setGeometry(lblGroup->geometry().right() + 1, kMargin, kBestWidth, kLineHeight);
     lblBest->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblSolved = new QLabel(QString("%1/%2").arg(solved).arg(all), this);
+    lblSolved = new QLabel(tr("%1/%2", "solved of all").arg(solved).arg(all), this);
     lblSolved->setGeometry(width - kMargin - kSolvedWidth, kMargin, kSolvedWidth, kLineHeight);
     lblSolved->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 

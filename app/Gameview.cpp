@@ -143,7 +143,11 @@ void TGameView::keep()
     keepWhenSettled.stop();
     if (!zoomFile.isEmpty())
         gameInterface.keep(
-            zoomFile, "The size of the window",
+            zoomFile,
+            {tr("The size of the window cannot be saved to \"%1\" now: %2. It is kept and saved as soon as it can "
+                "be."),
+             tr("wallwright: The size of the window could not be saved to %1: another running game holds its "
+                "folder's lock, or the folder refuses the write.")},
             [file = zoomFile.toStdString(), kept = kept](Failure& failure) { return zoom::save(file, kept, failure); });
 }
 

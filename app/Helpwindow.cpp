@@ -19,7 +19,7 @@ const QColor kPageBackground(0x23, 0x1d, 0x1a);
 THelpWindow::THelpWindow(const QUrl& firstPage, QWidget* owner)
     : QDialog(owner)
 {
-    styleDialog(*this, "Wallwright Help", kWidth, kHeight);
+    styleDialog(*this, tr("Wallwright Help"), kWidth, kHeight);
     page = new QTextBrowser(this);
     page->setGeometry(kMargin, kMargin, kWidth - 2 * kMargin, kHeight - kButtonHeight - 3 * kMargin);
     page->setFrameShape(QFrame::NoFrame);

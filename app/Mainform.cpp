@@ -17,6 +17,7 @@
 #include "app/Aboutbox.h"
 #include "app/Chooseform.h"
 #include "app/Helpwindow.h"
+#include "app/Language.h"
 #include "app/Keynames.h"
 #include "app/Keyplay.h"
 #include "app/Newpuzzleform.h"
@@ -83,25 +84,25 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
     , freshSeed([] { return std::uint32_t(std::random_device()()); })
 {
     problemReport().setOwner(this);
-    setWindowTitle("Wallwright");
+    setWindowTitle(tr("Wallwright"));
     setFixedSize(kWindowWidth, kWindowHeight);
     FrameGameBoard1->move(0, 0);
 
-    playGame = addAction("Play Game", "Play Game", &TFormMain::playGameExecute);
-    prevGame = addAction("Prev Game", "Prev Game", &TFormMain::prevGameExecute);
-    nextGame = addAction("Next Game", "Next Game", &TFormMain::nextGameExecute);
-    selectGame = addAction("Select...", "Select Game Pattern", &TFormMain::selectGameExecute);
-    exitGame = addAction("Exit", "Exit", &TFormMain::exitGameExecute);
+    playGame = addAction(tr("Play Game"), tr("Play Game"), &TFormMain::playGameExecute);
+    prevGame = addAction(tr("Prev Game"), tr("Prev Game"), &TFormMain::prevGameExecute);
+    nextGame = addAction(tr("Next Game"), tr("Next Game"), &TFormMain::nextGameExecute);
+    selectGame = addAction(tr("Select..."), tr("Select Game Pattern"), &TFormMain::selectGameExecute);
+    exitGame = addAction(tr("Exit"), tr("Exit"), &TFormMain::exitGameExecute);
     // Named outright: the platform's standard Quit key is empty on some.
     exitGame->setShortcut(Qt::CTRL | Qt::Key_Q);
-    QAction* options = addAction("Options...", "Options", &TFormMain::FrameGameBoard1imgOptionClick);
-    QAction* help = addAction("Help", "Help", &TFormMain::FrameGameBoard1imgHelpClick);
-    QAction* about = addAction("About...", "About", &TFormMain::About1Click);
-    hintGame = addAction("Hint", "Hint", &TFormMain::hintExecute);
-    chooseGame = addAction("Choose Puzzle...", "Choose Puzzle", &TFormMain::chooseGameExecute);
-    undoGame = addAction("Undo", "Undo", &TFormMain::undoExecute);
+    QAction* options = addAction(tr("Options..."), tr("Options"), &TFormMain::FrameGameBoard1imgOptionClick);
+    QAction* help = addAction(tr("Help"), tr("Help"), &TFormMain::FrameGameBoard1imgHelpClick);
+    QAction* about = addAction(tr("About..."), tr("About"), &TFormMain::About1Click);
+    hintGame = addAction(tr("Hint"), tr("Hint"), &TFormMain::hintExecute);
+    chooseGame = addAction(tr("Choose Puzzle..."), tr("Choose Puzzle"), &TFormMain::chooseGameExecute);
+    undoGame = addAction(tr("Undo"), tr("Undo"), &TFormMain::undoExecute);
     undoGame->setShortcut(kUndoKey);
-    redoGame = addAction("Redo", "Redo", &TFormMain::redoExecute);
+    redoGame = addAction(tr("Redo"), tr("Redo"), &TFormMain::redoExecute);
     redoGame->setShortcuts(kRedoKeys);
     newGame = addAction(tr("New Puzzle..."), tr("New Puzzle"), &TFormMain::newPuzzleExecute);
     newGame->setShortcut(kNewPuzzleKey);
@@ -117,34 +118,34 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
     keyPlay = new TKeyPlay(*this, *FrameGameBoard1, *gameInterface);
 
     // Every button has keys, named in its tooltip and in the help.
-    const char* const leaves = "leave this puzzle";
+    const QString leaves = tr("leave this puzzle");
     const struct {
         TImgBtn* button;
         const char* face;
         QAction* action;
         QList<QKeySequence> keys;
         // What the keys do to the puzzle in play when they throw its moves away.
-        const char* losesMoves;
+        QString losesMoves;
     } buttons[] = {
-        {board->imgSelect, "select", selectGame, {Qt::Key_S}, "choose another group"},
-        {board->imgPlay, "play", playGame, {Qt::Key_P}, "start this puzzle afresh"},
+        {board->imgSelect, "select", selectGame, {Qt::Key_S}, tr("choose another group")},
+        {board->imgPlay, "play", playGame, {Qt::Key_P}, tr("start this puzzle afresh")},
         {board->imgPrev, "prev", prevGame, {Qt::Key_PageUp, Qt::Key_Left}, leaves},
         {board->imgNext, "next", nextGame, {Qt::Key_PageDown, Qt::Key_Right}, leaves},
-        {board->imgOption, "option", options, {Qt::Key_O}, nullptr},
-        {board->imgHelp, "help", help, {Qt::Key_F1}, nullptr},
-        {board->imgAbout, "about", about, {Qt::Key_A}, nullptr},
-        {board->imgHint, "hint", hintGame, {Qt::Key_H}, nullptr},
+        {board->imgOption, "option", options, {Qt::Key_O}, {}},
+        {board->imgHelp, "help", help, {Qt::Key_F1}, {}},
+        {board->imgAbout, "about", about, {Qt::Key_A}, {}},
+        {board->imgHint, "hint", hintGame, {Qt::Key_H}, {}},
     };
-    setKeys(chooseGame, {kChooseKey}, "choose another puzzle");
+    setKeys(chooseGame, {kChooseKey}, tr("choose another puzzle"));
     for (const auto& b : buttons) {
         setKeys(b.action, b.keys, b.losesMoves);
         QStringList keyNames;
         for (const QKeySequence& key : b.keys)
             keyNames << keyName(key);
         b.button->loadFaces(b.face);
-        QString tip = QString("%1 (%2)").arg(b.action->toolTip(), keyNames.join(", "));
-        if (b.losesMoves) // a mouse player learns of undo where it matters most
-            tip += QString(". %1 right after brings back the puzzle as you left it").arg(keyName(kUndoKey));
+        QString tip = tr("%1 (%2)").arg(b.action->toolTip(), keyNames.join(tr(", ")));
+        if (!b.losesMoves.isEmpty()) // a mouse player learns of undo where it matters most
+            tip += tr(". %1 right after brings back the puzzle as you left it").arg(keyName(kUndoKey));
         b.button->setToolTip(tip);
         connect(b.button, &TImgBtn::OnClick, b.action, &QAction::trigger);
     }
@@ -152,7 +153,7 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
 
     gameInterface->background = makeBitmap(size(), FrameGameBoard1->pixelScale);
     gameInterface->reportBadPicture = [this](const QByteArray& fileName, const QString& why) {
-        problemReport().add(QString("The picture \"%1\" cannot be shown: %2.").arg(displayFileName(fileName), why));
+        problemReport().add(tr("The picture \"%1\" cannot be shown: %2.").arg(displayFileName(fileName), why));
     };
     // A group the game does not have, from an odd settings file, opens the first.
     const std::int32_t group = gameInterface->settings.group;
@@ -162,9 +163,9 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
 
 TFormMain::~TFormMain() = default;
 
-void TFormMain::setKeys(QAction* action, const QList<QKeySequence>& keys, const char* losesMoves)
+void TFormMain::setKeys(QAction* action, const QList<QKeySequence>& keys, const QString& losesMoves)
 {
-    if (!losesMoves) {
+    if (losesMoves.isEmpty()) {
         action->setShortcuts(keys);
         return;
     }
@@ -251,15 +252,15 @@ bool TFormMain::loadGroup(std::int32_t group)
     const QByteArray path = gameInterface->groupFilePath(group);
     ClGameData& data = *gameInterface->gameControl->gameData;
     if (!data.load(path.toStdString())) {
-        problemReport().add(QString("The puzzle file \"%1\" %2.")
+        problemReport().add(tr("The puzzle file \"%1\" %2.")
                                 .arg(displayFileName(path), QString::fromStdString(data.loadFailure().why)));
         return false;
     }
     gameInterface->groupLoaded(group);
     rescaleGameData();
     if (FrameGameBoard1->cellWidth() == 0 || FrameGameBoard1->cellHeight() == 0)
-        problemReport().add(QString("The puzzle file \"%1\" has cells of %2 x %3 pixels, which cannot be drawn, so "
-                                    "its puzzles cannot be played.")
+        problemReport().add(tr("The puzzle file \"%1\" has cells of %2 x %3 pixels, which cannot be drawn, so "
+                               "its puzzles cannot be played.")
                                 .arg(displayFileName(path))
                                 .arg(data.header.cellWidth)
                                 .arg(data.header.cellHeight));
@@ -373,12 +374,18 @@ void TFormMain::FrameGameBoard1imgOptionClick()
 
 void TFormMain::FrameGameBoard1imgHelpClick()
 {
+    // The compiled help is English only; another language has its own pages.
+    const QByteArray language = gameLanguage().toUtf8();
     const QByteArray chm = gameInterface->programFolder + "Wallwright.chm";
-    if (fileaccess::isRegularFile(chm.toStdString()) && desktopOpensChm() && openUrl(fileUrl(chm)))
+    if (language.isEmpty() && fileaccess::isRegularFile(chm.toStdString()) && desktopOpensChm()
+        && openUrl(fileUrl(chm)))
         return;
+    QByteArray page = gameInterface->programFolder + "help/" + language + "/index.html";
+    if (language.isEmpty() || !fileaccess::isRegularFile(page.toStdString()))
+        page = gameInterface->programFolder + "help/index.html";
     // Handed to the desktop only where a web browser will show it: elsewhere
     // the desktop may show nothing at all, or the page's raw HTML.
-    const QUrl firstPage = fileUrl(gameInterface->programFolder + "help/index.html");
+    const QUrl firstPage = fileUrl(page);
     if (!desktopHasWebBrowser() || !openUrl(firstPage))
         showHelp(firstPage);
 }
@@ -389,7 +396,7 @@ void TFormMain::hintExecute()
     if (!board.PaintBox1->isEnabled() || board.dragging)
         return;
     if (board.ShowHint().outcome == HintOutcome::NotFound)
-        problemReport().add("No hint can be found for this puzzle.");
+        problemReport().add(tr("No hint can be found for this puzzle."));
 }
 
 void TFormMain::undoExecute()
@@ -440,7 +447,7 @@ void TFormMain::newPuzzleExecute()
 
 QString TFormMain::groupCaption(std::int32_t group) const
 {
-    return isGroupNumber(group) ? QString::fromUtf8(kGroupCaptions[std::size_t(group)])
+    return isGroupNumber(group) ? shippedGroupCaption(group)
                                 : displayFileName(gameInterface->ownFile);
 }
 

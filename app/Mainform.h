@@ -106,7 +106,7 @@ private:
     QAction* addAction(const QString& caption, const QString& hint, void (TFormMain::*handler)());
     // The action's keys; those that lose the moves of the puzzle in play
     // (`losesMoves` says how, for the note) must then be pressed twice.
-    void setKeys(QAction* action, const QList<QKeySequence>& keys, const char* losesMoves);
+    void setKeys(QAction* action, const QList<QKeySequence>& keys, const QString& losesMoves);
 
     // Destroyed before the board and the game it reads.
     std::unique_ptr<TSafeKeys> safeKeys;

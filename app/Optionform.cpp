@@ -12,12 +12,12 @@
 TFormOption::TFormOption(QWidget* owner)
     : QDialog(owner)
 {
-    styleDialog(*this, "Options Dialog", 358, 243);
-    auto* label = new QLabel("Select Brick", this);
+    styleDialog(*this, tr("Options Dialog"), 358, 243);
+    auto* label = new QLabel(tr("Select Brick"), this);
     label->setGeometry(128, 4, 100, 16);
-    cbMusic = new QCheckBox("Music On", this);
+    cbMusic = new QCheckBox(tr("Music On"), this);
     cbMusic->setGeometry(16, 44, 97, 17);
-    cbSound = new QCheckBox("Sound On", this);
+    cbSound = new QCheckBox(tr("Sound On"), this);
     cbSound->setGeometry(16, 96, 97, 17);
     lvBrick = new QListWidget(this);
     lvBrick->setGeometry(132, 20, 225, 157);

@@ -44,7 +44,7 @@ QString TProblemReport::text() const
 {
     QStringList shown = problems.mid(0, kMaxListed);
     if (problems.size() > kMaxListed)
-        shown << QString("... and %1 more.").arg(problems.size() - kMaxListed);
+        shown << tr("... and %n more.", nullptr, int(problems.size() - kMaxListed));
     return shown.join("\n");
 }
 

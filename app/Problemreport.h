@@ -15,6 +15,8 @@ class QWidget;
 
 // A QObject only to own its pending call and its tie to the box, which end with it.
 class TProblemReport : public QObject {
+    Q_OBJECT
+
 public:
     ~TProblemReport() override;
 

@@ -61,7 +61,7 @@ void TSafeKeys::press(const QKeySequence& key, const QString& outcome, const std
         return;
     }
     asked = key;
-    showNote(QString("Press %1 again to %2.").arg(keyName(key), outcome));
+    showNote(tr("Press %1 again to %2.").arg(keyName(key), outcome));
 }
 
 void TSafeKeys::forget()

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -10,6 +11,7 @@
 
 #include "app/Chooseform.h"
 #include "app/Dialogstyle.h"
+#include "app/Keynames.h"
 #include "game/Playerchoices.h"
 #include "view/Imgbtn.h"
 #include "view/Layout.h"
@@ -20,10 +22,15 @@ constexpr int kCountsWidth = 64; // room for "60/60" right of the choices
 constexpr int kOwnFileRow = 24;  // the fifth choice's row
 } // namespace
 
+QString shippedGroupCaption(int group)
+{
+    return QCoreApplication::translate("Groups", kGroupCaptions[std::size_t(group)]);
+}
+
 TFormSelection::TFormSelection(QWidget* owner)
     : QDialog(owner)
 {
-    styleDialog(*this, "Select Games", kWidth, kHeight);
+    styleDialog(*this, tr("Select Games"), kWidth, kHeight);
     Bevel1 = new QFrame(this);
     Bevel1->setGeometry(0, 8 + 113 - 2, 225, 2);
     Bevel1->setFrameShape(QFrame::HLine);
@@ -31,7 +38,7 @@ TFormSelection::TFormSelection(QWidget* owner)
     QRadioButton** radios[kGroupCount] = {&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4};
     const int tops[kGroupCount] = {20, 44, 68, 96};
     for (int group = 0; group < kGroupCount; ++group) {
-        *radios[group] = new QRadioButton(kGroupCaptions[std::size_t(group)], this);
+        *radios[group] = new QRadioButton(shippedGroupCaption(group), this);
         (*radios[group])->setGeometry(20, tops[group], 197, 17);
     }
     buttonsTop = kButtonsTop;
@@ -79,7 +86,7 @@ void TFormSelection::showCounts(const SolvedCounts& counts)
     const QList<QRadioButton*> radios = choices();
     for (int i = 0; i < radios.size(); ++i) {
         const auto [solved, all] = counts[std::size_t(i)];
-        auto* label = new QLabel(QString("%1/%2").arg(solved).arg(all), this);
+        auto* label = new QLabel(tr("%1/%2", "solved of all").arg(solved).arg(all), this);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setGeometry(kWidth - kMargin, radios[i]->y(), kCountsWidth, radios[i]->height());
         solvedLabels[std::size_t(i)] = label;
@@ -93,7 +100,7 @@ void TFormSelection::offerChooser()
     widen(chooseLeft + kButtonWidth + kMargin);
     imgChoose = addResultButton(*this, "choose", chooseLeft, buttonsTop, mrChoose);
     imgChoose->setToolTip(
-        QString("Choose Puzzle (%1)").arg(QKeySequence(kChooseKey).toString(QKeySequence::NativeText)));
+        tr("Choose Puzzle (%1)").arg(keyName(kChooseKey)));
     connect(new QShortcut(kChooseKey, this), &QShortcut::activated, this, [this] { done(mrChoose); });
 }
 

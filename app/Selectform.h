@@ -61,3 +61,6 @@ private:
 // With ownFile, the puzzle file the player opened is the fifth choice.
 bool ShowSelection(std::int32_t& group, const SolvedCounts* counts = nullptr, bool* choosePuzzle = nullptr,
                    const QString& ownFile = {});
+
+// A shipped group's name in the player's language.
+QString shippedGroupCaption(int group);

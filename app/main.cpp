@@ -6,6 +6,7 @@
 #include <QByteArrayList>
 
 #include "app/Gameparts.h"
+#include "app/Language.h"
 #include "app/Quitsignals.h"
 
 namespace {
@@ -14,14 +15,20 @@ namespace {
 // to reinstall; the player is told plainly instead.
 bool startingUp = true;
 QByteArrayList startupMessages;
+const TGameLanguage* startupLanguage = nullptr;
 
 void startupMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
     if (type == QtFatalMsg && startingUp) {
         const char* display = std::getenv("DISPLAY");
-        std::fprintf(stderr, "wallwright: no display to open the game's window on (DISPLAY is %s%s%s).\n",
-                     display && *display ? "\"" : "", display && *display ? display : "not set",
-                     display && *display ? "\"" : "");
+        const QString line =
+            display && *display
+                ? startupLanguage->translate("main", "wallwright: no display to open the game's window on (DISPLAY is "
+                                                     "\"%1\").")
+                      .arg(QString::fromLocal8Bit(display))
+                : startupLanguage->translate("main", "wallwright: no display to open the game's window on (DISPLAY is "
+                                                     "not set).");
+        std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
         std::_Exit(1);
     }
     startupMessages << message.toLocal8Bit();
@@ -30,9 +37,12 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext&, const QStr
 
 int main(int argc, char** argv)
 {
+    TGameLanguage language(chooseLanguage(wantedLanguages()));
+    startupLanguage = &language;
     const QtMessageHandler usual = qInstallMessageHandler(startupMessageHandler);
     QApplication app(argc, argv);
     startingUp = false;
+    language.install();
     qInstallMessageHandler(usual);
     for (const QByteArray& message : startupMessages)
         std::fprintf(stderr, "%s\n", message.constData());
@@ -40,8 +50,10 @@ int main(int argc, char** argv)
     // file (a file whose name starts with "-" is given as ./-name).
     if (argc > 1 && argv[1][0] == '-') {
         const bool asked = std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0;
-        std::fprintf(asked ? stdout : stderr, "%susage: wallwright [FILE.gam]\n",
-                     asked ? "" : "wallwright: no such option\n");
+        if (!asked)
+            std::fprintf(stderr, "%s\n", qPrintable(QCoreApplication::translate("main", "wallwright: no such option")));
+        std::fprintf(asked ? stdout : stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate("main", "usage: wallwright [FILE.gam]")));
         return asked ? 0 : 2;
     }
     setUpApplication();
@@ -53,7 +65,11 @@ int main(int argc, char** argv)
     if (argc > 1)
         game.form.gameInterface->ownFile = argv[1];
     if (argc > 2)
-        std::fprintf(stderr, "wallwright: plays one puzzle file at a time: %s\n", argv[1]);
+        std::fprintf(stderr, "%s\n",
+                     QCoreApplication::translate("main", "wallwright: plays one puzzle file at a time: %1")
+                         .toLocal8Bit()
+                         .replace("%1", argv[1])
+                         .constData());
     game.form.show();
     return app.exec();
 }

@@ -67,11 +67,11 @@ QString problemOf(const SettingsPlace& place)
     case SettingsPlace::Problem::None:
         return {};
     case SettingsPlace::Problem::NoHomeFolder:
-        return "Settings and solved puzzles are not saved: there is no home folder for them.";
+        return ClGameInterface::tr("Settings and solved puzzles are not saved: there is no home folder for them.");
     case SettingsPlace::Problem::UnusableFolder:
         break;
     }
-    return QString("Settings and solved puzzles are not saved: the folder \"%1\" cannot be used (%2).")
+    return ClGameInterface::tr("Settings and solved puzzles are not saved: the folder \"%1\" cannot be used (%2).")
         .arg(displayName(pathOf(place.unusableFolder)), QString::fromStdString(place.why));
 }
 } // namespace
@@ -91,9 +91,8 @@ ClGameInterface::ClGameInterface(const QByteArray& folder)
 {
     saves.failed = [this](const std::string& file, const Failure& failure) {
         if (reportProblem)
-            reportProblem(QString("%1 cannot be saved to \"%2\" now: %3. It is kept and saved as soon as it can be.")
-                              .arg(whatIsSaved.value(pathOf(file)), displayName(pathOf(file)),
-                                   QString::fromStdString(failure.why)));
+            reportProblem(wordsOfSave.value(pathOf(file))
+                              .waiting.arg(displayName(pathOf(file)), QString::fromStdString(failure.why)));
     };
     retryTimer.setSingleShot(true);
     retryTimer.setInterval(kRetryMilliseconds);
@@ -103,7 +102,7 @@ ClGameInterface::ClGameInterface(const QByteArray& folder)
     Failure failure;
     if (!place.readFrom.empty() && !settings.loadFrom(place.readFrom, &failure) && failure
         && failure.kind != FailureKind::Missing)
-        settingsProblem = QString("The settings file \"%1\" cannot be read: %2.")
+        settingsProblem = tr("The settings file \"%1\" cannot be read: %2.")
                               .arg(displayName(pathOf(place.readFrom)), QString::fromStdString(failure.why));
     std::string target;
     failure = {};
@@ -111,7 +110,7 @@ ClGameInterface::ClGameInterface(const QByteArray& folder)
     if (place.problem != SettingsPlace::Problem::None)
         settingsProblem = problemOf(place);
     else if (saveRefused && settingsProblem.isEmpty())
-        settingsProblem = QString("The settings file \"%1\" is left as it is and settings are not saved: %2.")
+        settingsProblem = tr("The settings file \"%1\" is left as it is and settings are not saved: %2.")
                               .arg(displayName(pathOf(place.saveTo)), QString::fromStdString(failure.why));
     if (!saveRefused)
         removeLeftovers();
@@ -139,11 +138,10 @@ ClGameInterface::~ClGameInterface()
         settingsChanged(0);
     if (saves.finish(kExitPatience))
         return;
+    // The path as the file system has it: a name that is no UTF-8 still finds the file.
     for (const std::string& file : saves.files())
-        std::fprintf(stderr,
-                     "wallwright: %s could not be saved to %s: another running game holds its folder's "
-                     "lock, or the folder refuses the write.\n",
-                     whatIsSaved.value(pathOf(file)).toUtf8().constData(), file.c_str());
+        std::fprintf(stderr, "%s\n",
+                     wordsOfSave.value(pathOf(file)).lostAtExit.toUtf8().replace("%1", pathOf(file)).constData());
 }
 
 QByteArray ClGameInterface::settingsPath() const
@@ -156,9 +154,9 @@ QByteArray ClGameInterface::pathBesideSettings(const char* name) const
     return pathOf(place.beside(name));
 }
 
-void ClGameInterface::keep(const QByteArray& file, const QString& what, ClPendingSaves::Save write)
+void ClGameInterface::keep(const QByteArray& file, const SaveWords& words, ClPendingSaves::Save write)
 {
-    whatIsSaved.insert(file, what);
+    wordsOfSave.insert(file, words);
     saves.save(bytes(file), std::move(write));
 }
 
@@ -184,7 +182,11 @@ void ClGameInterface::settingsChanged(ClSettings::Fields fields)
     unsavedFields |= fields;
     if (saveRefused)
         return; // said when the window opened
-    keep(pathOf(place.saveTo), "The settings", [this](Failure& failure) {
+    const SaveWords words{tr("The settings cannot be saved to \"%1\" now: %2. It is kept and saved as soon as it "
+                             "can be."),
+                          tr("wallwright: The settings could not be saved to %1: another running game holds its "
+                             "folder's lock, or the folder refuses the write.")};
+    keep(pathOf(place.saveTo), words, [this](Failure& failure) {
         // Every field changed since the last write that went through.
         if (!settings.saveFields(place.saveTo, unsavedFields, &failure))
             return false;
@@ -209,14 +211,14 @@ void ClGameInterface::loadProgress()
     case ClProgress::LoadResult::Missing:
         return;
     case ClProgress::LoadResult::SetAside:
-        progressProblem = QString("The record of solved puzzles \"%1\" cannot be read (%2); it is kept as \"%3\" "
-                                  "and a new record begins.")
+        progressProblem = tr("The record of solved puzzles \"%1\" cannot be read (%2); it is kept as \"%3\" "
+                             "and a new record begins.")
                               .arg(displayName(progressFile), QString::fromStdString(failure.why),
                                    displayName(pathOf(fileaccess::fileNameOf(asideAs))));
         return;
     case ClProgress::LoadResult::Unreadable:
-        progressProblem = QString("The record of solved puzzles \"%1\" cannot be read (%2) nor set aside; "
-                                  "solved puzzles are not remembered this time.")
+        progressProblem = tr("The record of solved puzzles \"%1\" cannot be read (%2) nor set aside; "
+                             "solved puzzles are not remembered this time.")
                               .arg(displayName(progressFile), QString::fromStdString(failure.why));
         progressUnusable = true;
         return;
@@ -351,9 +353,9 @@ void ClGameInterface::recordSolved()
     case ClProgress::RecordResult::Unchanged:
         return;
     case ClProgress::RecordResult::Full:
-        sayOnce(recordFullSaid, QString("The record of solved puzzles is full (%1 puzzles): newly solved puzzles "
-                                        "are not added to it.")
-                                    .arg(ClProgress::kMostEntries));
+        sayOnce(recordFullSaid, tr("The record of solved puzzles is full (%n puzzles): newly solved puzzles "
+                                   "are not added to it.",
+                                   nullptr, int(ClProgress::kMostEntries)));
         return;
     case ClProgress::RecordResult::Recorded:
         break;
@@ -361,7 +363,11 @@ void ClGameInterface::recordSolved()
     // Without a place to save (said when the window opened) it is kept for this run.
     if (progressFile.isEmpty() || progressUnusable)
         return;
-    keep(progressFile, "The record of solved puzzles",
+    const SaveWords words{tr("The record of solved puzzles cannot be saved to \"%1\" now: %2. It is kept and saved "
+                             "as soon as it can be."),
+                          tr("wallwright: The record of solved puzzles could not be saved to %1: another running "
+                             "game holds its folder's lock, or the folder refuses the write.")};
+    keep(progressFile, words,
          [this](Failure& failure) { return progress.saveMerged(bytes(progressFile), failure); });
 }
 
@@ -493,7 +499,7 @@ void ClGameInterface::loadBackground(const QByteArray fileName)
         const bool scaledWhileRead = reader.format() == "jpeg" && !decodedWhole;
         const qint64 most = scaledWhileRead ? kMostPixelsDecodedScaled : kMostPixelsDecodedWhole;
         if (qint64(claimed.width()) * claimed.height() > most) {
-            dropPicture(fileName, QString("it claims %1 x %2 pixels, more than the game decodes (%3 million at most)")
+            dropPicture(fileName, tr("it claims %1 x %2 pixels, more than the game decodes (%3 million at most)")
                                       .arg(claimed.width())
                                       .arg(claimed.height())
                                       .arg(most / 1'000'000));
@@ -504,7 +510,7 @@ void ClGameInterface::loadBackground(const QByteArray fileName)
     }
     const QImage picture = reader.read();
     if (picture.isNull()) {
-        dropPicture(fileName, "it is no picture that can be decoded");
+        dropPicture(fileName, tr("it is no picture that can be decoded"));
         return;
     }
     QPainter painter(&background);

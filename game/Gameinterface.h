@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QByteArrayList>
+#include <QCoreApplication>
 #include <QHash>
 #include <QImage>
 #include <QSet>
@@ -23,7 +24,16 @@
 #include "game/Settingsplace.h"
 
 class ClGameInterface {
+    Q_DECLARE_TR_FUNCTIONS(ClGameInterface)
+
 public:
+    // What the player reads of a change kept for later: while it waits, %1
+    // the file and %2 why; at exit, when it never went through, %1 the path.
+    struct SaveWords {
+        QString waiting;
+        QString lostAtExit;
+    };
+
     // Reads the settings from "config.dat" (see settingsPlaceFor), removes
     // what killed writes left beside it, and lists the media files in the
     // program folder.
@@ -105,8 +115,8 @@ public:
     // Puts a change the player made on disk: written now under the folder's
     // lock, or, while another game holds it or the folder refuses, kept and
     // written as soon as it can be (at the next change, after a short while,
-    // at the latest at exit). `what` names it for the player: "The settings".
-    void keep(const QByteArray& file, const QString& what, ClPendingSaves::Save write);
+    // at the latest at exit).
+    void keep(const QByteArray& file, const SaveWords& words, ClPendingSaves::Save write);
     // Writes what is kept, never waiting; true when nothing is left.
     bool retrySaves();
     bool savesPending() const { return saves.pending(); }
@@ -192,7 +202,7 @@ private:
     ClSettings::Fields unsavedFields = 0;
     bool recordFullSaid = false;
     ClPendingSaves saves;
-    QHash<QByteArray, QString> whatIsSaved; // by file, for the player
+    QHash<QByteArray, SaveWords> wordsOfSave; // by file
     QTimer retryTimer;
     PuzzleSource shownSource() const { return {ownFileInPlay ? kOwnFileGroup : settings.group, fresh}; }
     // The puzzle in play as the one the group opens on next time, on disk too.

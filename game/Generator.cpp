@@ -11,6 +11,7 @@
 #include "game/Regions.h"
 #include "game/Shapes.h"
 #include "game/Solver.h"
+#include "model/Words.h"
 
 namespace {
 
@@ -403,7 +404,7 @@ bool generatePuzzle(const GroupRules& rules, std::uint32_t seed, Challenge chall
         }
     }
     if (!nearest) {
-        error = "no puzzle turned up";
+        error = words::say("Failure", "no puzzle turned up");
         return false;
     }
     file.header = groupHeader(rules, 1);
@@ -413,7 +414,7 @@ bool generatePuzzle(const GroupRules& rules, std::uint32_t seed, Challenge chall
     PlaceSet gap;
     if (!gapOf(file.puzzles.front(), gap)
         || searchTilings(gap, pieceKinds(file.puzzles.front(), kRotateStep), 1).tilings == 0) {
-        error = "the puzzle made cannot be solved";
+        error = words::say("Failure", "the puzzle made cannot be solved");
         return false;
     }
     return true;

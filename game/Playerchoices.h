@@ -5,12 +5,14 @@
 #include <array>
 #include <cstdint>
 
+#include "model/Words.h"
+
 inline constexpr int kGroupCount = 4;
 inline constexpr std::array<const char*, kGroupCount> kGroupCaptions = {
-    "Solid Wall (One Set)",
-    "Wall with Hole (One Set)",
-    "Solid Wall (Two Sets)",
-    "Wall with Hole (Two Sets)",
+    WORDS_ENTRY("Groups", "Solid Wall (One Set)"),
+    WORDS_ENTRY("Groups", "Wall with Hole (One Set)"),
+    WORDS_ENTRY("Groups", "Solid Wall (Two Sets)"),
+    WORDS_ENTRY("Groups", "Wall with Hole (Two Sets)"),
 };
 
 inline constexpr bool isGroupNumber(std::int64_t group)

@@ -5,6 +5,7 @@
 
 #include "model/Binaryio.h"
 #include "model/Fileaccess.h"
+#include "model/Words.h"
 
 namespace {
 constexpr std::uint64_t kFnvPrime = 0x100000001b3ULL;
@@ -106,22 +107,22 @@ std::string ClProgress::toBytes() const
 
 bool ClProgress::fromBytes(const std::string& bytes, Failure& failure)
 {
-    const auto damaged = [&failure](const char* why) {
-        failure = {FailureKind::Damaged, why};
+    const auto damaged = [&failure](std::string why) {
+        failure = {FailureKind::Damaged, std::move(why)};
         return false;
     };
     const auto* in = reinterpret_cast<const std::uint8_t*>(bytes.data());
     if (bytes.size() < kHeaderSize || std::memcmp(in, kMagic, sizeof kMagic) != 0)
-        return damaged("it is no record of solved puzzles");
+        return damaged(words::say("Failure", "it is no record of solved puzzles"));
     const std::int32_t version = binaryio::getInt32(in + 8);
     if (version != kVersion && version != kFirstVersion)
-        return damaged("it was written in another layout");
+        return damaged(words::say("Failure", "it was written in another layout"));
     const bool timed = version == kVersion;
     const std::size_t entrySize = timed ? kEntrySize : kFirstEntrySize;
     const std::int64_t count = binaryio::getInt32(in + 12);
     if (count < 0 || std::uint64_t(count) > kMostEntries
         || bytes.size() != kHeaderSize + entrySize * std::size_t(count))
-        return damaged("it is cut short or damaged");
+        return damaged(words::say("Failure", "it is cut short or damaged"));
     std::map<Key, BestSolve> read;
     for (std::size_t at = kHeaderSize; at < bytes.size(); at += entrySize) {
         Key key;
@@ -129,7 +130,7 @@ bool ClProgress::fromBytes(const std::string& bytes, Failure& failure)
         const std::uint8_t* entry = in + at + key.size();
         const std::int32_t state = binaryio::getInt32(entry);
         if (state != std::int32_t(Solved::WithHelp) && state != std::int32_t(Solved::Alone))
-            return damaged("it is damaged");
+            return damaged(words::say("Failure", "it is damaged"));
         BestSolve& best = read[key];
         best.state = Solved(state);
         if (timed) {

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "game/Generator.h"
+#include "model/Words.h"
 
 namespace {
 // Crockford's digits: none of them is taken for another when read or written.
@@ -98,7 +99,7 @@ bool makePuzzle(const PuzzleCode& code, ClGameFile& file, std::string& error)
 {
     const GroupRules* rules = groupRules(code.group);
     if (code.generator != kGeneratorVersion || !rules) {
-        error = "the code names no generator or group of this build";
+        error = words::say("Failure", "the code names no generator or group of this build");
         return false;
     }
     if (!generatePuzzle(*rules, code.seed, code.challenge, file, error))

@@ -4,6 +4,7 @@
 
 #include "game/Settings.h"
 #include "model/Fileaccess.h"
+#include "model/Words.h"
 
 namespace {
 // Folders that belong to the package manager or the administrator: the game
@@ -84,7 +85,7 @@ SettingsPlace settingsPlaceFor(const std::string& programFolder, const std::stri
         return notSaved(beside, SettingsPlace::Problem::NoHomeFolder, {}, {});
     const std::string own = fileaccess::joinPath(userFolder, kSettingsName);
     if (isSystemFolder(userFolder))
-        failure = {FailureKind::Refused, "it is a system folder"};
+        failure = {FailureKind::Refused, words::say("Failure", "it is a system folder")};
     else if (fileaccess::makeOwnFolders(userFolder, failure) && fileaccess::canCreateFileIn(userFolder, failure)) {
         // Only a first run takes the seed: a record of the player's own is never replaced.
         std::string seed;

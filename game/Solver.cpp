@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "game/Orientations.h"
+#include "model/Words.h"
 
 bool gapOf(const ClPuzzle& puzzle, PlaceSet& gap, Failure* failure)
 {
@@ -11,12 +12,12 @@ bool gapOf(const ClPuzzle& puzzle, PlaceSet& gap, Failure* failure)
         const ClPoints cells = piece.cells();
         if (!std::all_of(cells.begin(), cells.end(), isBrickPlace)) {
             if (failure)
-                *failure = {FailureKind::Damaged, "a brick of its solution lies off the field's brick places"};
+                *failure = {FailureKind::Damaged, words::say("Failure", "a brick of its solution lies off the field's brick places")};
             return false;
         }
         if (!addPlaces(cells, gap)) {
             if (failure)
-                *failure = {FailureKind::Damaged, "two bricks of its solution lie on one place"};
+                *failure = {FailureKind::Damaged, words::say("Failure", "two bricks of its solution lie on one place")};
             return false;
         }
     }

@@ -1,4 +1,5 @@
 #include "model/Fileaccess.h"
+#include "model/Words.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -45,7 +46,7 @@ Failure systemFailure(int error)
 {
     switch (error) {
     case ENOENT:
-        return failed(FailureKind::Missing, "it is missing");
+        return failed(FailureKind::Missing, words::say("Failure", "it is missing"));
     case EACCES:
     case EPERM:
     case EROFS:
@@ -58,23 +59,23 @@ Failure systemFailure(int error)
 std::string kindOfMode(mode_t mode)
 {
     if (S_ISREG(mode))
-        return "a file";
+        return words::say("Failure", "a file");
     if (S_ISDIR(mode))
-        return "a folder";
+        return words::say("Failure", "a folder");
     if (S_ISFIFO(mode))
-        return "a FIFO";
+        return words::say("Failure", "a FIFO");
     if (S_ISSOCK(mode))
-        return "a socket";
+        return words::say("Failure", "a socket");
     if (S_ISLNK(mode))
-        return "a link";
+        return words::say("Failure", "a link");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return "a device";
-    return "no file";
+        return words::say("Failure", "a device");
+    return words::say("Failure", "no file");
 }
 
 Failure notAFile(mode_t mode)
 {
-    return failed(FailureKind::NotRegular, "it is " + kindOfMode(mode) + ", not a file");
+    return failed(FailureKind::NotRegular, words::fill(words::say("Failure", "it is %1, not a file"), {kindOfMode(mode)}));
 }
 
 // Reads until `limit` bytes or the end; false on a read error.
@@ -101,7 +102,7 @@ bool readUpTo(int fd, std::size_t limit, std::string& bytes, Failure& failure)
 
 Failure tooLarge(std::size_t limit)
 {
-    return failed(FailureKind::TooLarge, "it is larger than " + std::to_string(limit) + " bytes");
+    return failed(FailureKind::TooLarge, words::fill(words::say("Failure", "it is larger than %1 bytes"), {std::to_string(limit)}));
 }
 
 // Reads a whole file of at most `limit` bytes. Its size is taken before
@@ -150,7 +151,7 @@ bool followLinks(std::string path, std::string& target, Failure& failure)
                 return false;
             }
             if (depth > 0) {
-                failure = failed(FailureKind::Refused, "it is a link to a missing file");
+                failure = failed(FailureKind::Refused, words::say("Failure", "it is a link to a missing file"));
                 return false;
             }
             target = path;
@@ -163,13 +164,13 @@ bool followLinks(std::string path, std::string& target, Failure& failure)
         std::string linked(std::size_t(info.st_size > 0 ? info.st_size : 255) + 1, '\0');
         const ssize_t length = ::readlink(path.c_str(), linked.data(), linked.size());
         if (length < 0 || std::size_t(length) >= linked.size()) {
-            failure = length < 0 ? systemFailure(errno) : failed(FailureKind::Io, "its link changed while it was read");
+            failure = length < 0 ? systemFailure(errno) : failed(FailureKind::Io, words::say("Failure", "its link changed while it was read"));
             return false;
         }
         linked.resize(std::size_t(length));
         path = !linked.empty() && linked.front() == '/' ? linked : joinPath(folderOf(path), linked);
     }
-    failure = failed(FailureKind::Refused, "it is a link that leads round in circles");
+    failure = failed(FailureKind::Refused, words::say("Failure", "it is a link that leads round in circles"));
     return false;
 }
 
@@ -191,7 +192,7 @@ int createTemporary(const std::string& folder, const std::string& base, mode_t m
             return -1;
         }
     }
-    failure = failed(FailureKind::Io, "no free temporary name beside it");
+    failure = failed(FailureKind::Io, words::say("Failure", "no free temporary name beside it"));
     return -1;
 }
 
@@ -313,7 +314,7 @@ bool canReplace(const std::string& path, std::string& target, Failure& failure)
     // The write bit, not access(): a file its owner made read-only stays so,
     // even for root.
     if ((old.st_mode & S_IWUSR) == 0) {
-        failure = failed(FailureKind::Refused, "it is read-only");
+        failure = failed(FailureKind::Refused, words::say("Failure", "it is read-only"));
         return false;
     }
     return true;
@@ -331,7 +332,7 @@ bool setAside(const std::string& path, const std::string& suffix, std::string& a
             return false;
         }
     }
-    failure = failed(FailureKind::Io, "no free name to set it aside under");
+    failure = failed(FailureKind::Io, words::say("Failure", "no free name to set it aside under"));
     return false;
 }
 
@@ -357,11 +358,11 @@ bool makeOwnFolders(const std::string& folder, Failure& failure)
     struct stat info {};
     if (::stat(folder.c_str(), &info) == 0) {
         if (!S_ISDIR(info.st_mode)) {
-            failure = failed(FailureKind::NotRegular, "it is " + kindOfMode(info.st_mode) + ", not a folder");
+            failure = failed(FailureKind::NotRegular, words::fill(words::say("Failure", "it is %1, not a folder"), {kindOfMode(info.st_mode)}));
             return false;
         }
         if (info.st_uid != ::geteuid()) {
-            failure = failed(FailureKind::Refused, "it belongs to another user");
+            failure = failed(FailureKind::Refused, words::say("Failure", "it belongs to another user"));
             return false;
         }
         return true;
@@ -369,7 +370,7 @@ bool makeOwnFolders(const std::string& folder, Failure& failure)
     if (errno != ENOENT) {
         failure = systemFailure(errno);
         if (errno == ENOTDIR)
-            failure = failed(FailureKind::NotRegular, "a file stands where a folder above it should be");
+            failure = failed(FailureKind::NotRegular, words::say("Failure", "a file stands where a folder above it should be"));
         return false;
     }
     const std::string parent = folderOf(folder);
@@ -471,7 +472,7 @@ FolderLock::FolderLock(const std::string& folder)
     const std::string path = joinPath(folder, kFileName);
     const auto noPlainFile = [](mode_t mode) {
         return failed(FailureKind::NotRegular,
-                      "its lock file \"" + std::string(kFileName) + "\" is " + kindOfMode(mode) + ", not a file");
+                      words::fill(words::say("Failure", "its lock file \"%1\" is %2, not a file"), {kFileName, kindOfMode(mode)}));
     };
     fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
     if (fd < 0) {
@@ -491,7 +492,7 @@ FolderLock::FolderLock(const std::string& folder)
             locked = ::flock(fd, LOCK_EX | LOCK_NB);
         while (locked != 0 && errno == EINTR);
         if (locked != 0)
-            whyNot = errno == EWOULDBLOCK ? failed(FailureKind::Busy, "another running game is writing there")
+            whyNot = errno == EWOULDBLOCK ? failed(FailureKind::Busy, words::say("Failure", "another running game is writing there"))
                                           : systemFailure(errno);
     }
     if (locked != 0) {
@@ -528,7 +529,7 @@ bool writeFile(const std::string& path, std::string_view bytes, Failure& failure
     const int fd = createTemporary(folderOf(target), fileNameOf(target), exists ? (old.st_mode & 07777) : 0666,
                                    temporary, failure);
     if (fd < 0) {
-        failure.why = "no file can be made beside it (" + failure.why + ")";
+        failure.why = words::fill(words::say("Failure", "no file can be made beside it (%1)"), {failure.why});
         return false;
     }
     bool written = writeAll(fd, bytes, failure);

@@ -7,6 +7,7 @@
 
 #include "model/Binaryio.h"
 #include "model/Fileaccess.h"
+#include "model/Words.h"
 
 using namespace binaryio;
 
@@ -56,10 +57,10 @@ bool readPoints(std::istream& in, ClPoints& points)
 // Reads `count` records. When they cannot all fit, they are read one by one
 // into a scratch record, only to tell where the file ends.
 template <typename Record>
-bool readRecords(std::istream& in, std::int32_t count, std::vector<Record>& out, const char* what, std::string& error)
+bool readRecords(std::istream& in, std::int32_t count, std::vector<Record>& out, const std::string& what, std::string& error)
 {
     if (count < 0) {
-        error = "has a count out of range in the header";
+        error = words::say("Failure", "has a count out of range in the header");
         return false;
     }
     const bool fits = std::int64_t(count) * Record::kMinSize <= remainingBytes(in);
@@ -68,13 +69,14 @@ bool readRecords(std::istream& in, std::int32_t count, std::vector<Record>& out,
     for (std::int32_t i = 0; i < count; ++i) {
         Record& record = fits ? records[std::size_t(i)] : scratch;
         if (!record.readFrom(in)) {
-            error = std::string(in.eof() ? "ends inside " : "has a count out of range in ") + what + " "
-                    + std::to_string(i);
+            error = words::fill(in.eof() ? words::say("Failure", "ends inside %1 %2")
+                                         : words::say("Failure", "has a count out of range in %1 %2"),
+                                {what, std::to_string(i)});
             return false;
         }
     }
     if (!fits) {
-        error = std::string("ends inside ") + what + " " + std::to_string(count - 1);
+        error = words::fill(words::say("Failure", "ends inside %1 %2"), {what, std::to_string(count - 1)});
         return false;
     }
     out = std::move(records);
@@ -216,14 +218,14 @@ bool ClGameFile::readContent(std::istream& in)
 {
     ClGameHeader newHeader;
     if (!newHeader.readFrom(in)) {
-        lastFailure = {FailureKind::Damaged, "ends inside the header"};
+        lastFailure = {FailureKind::Damaged, words::say("Failure", "ends inside the header")};
         return false;
     }
     std::vector<ClShape> newShapes;
     std::vector<ClPuzzle> newPuzzles;
     std::string damage;
-    if (!readRecords(in, newHeader.shapeCount, newShapes, "shape record", damage)
-        || !readRecords(in, newHeader.puzzleCount, newPuzzles, "puzzle record", damage)) {
+    if (!readRecords(in, newHeader.shapeCount, newShapes, words::say("Failure", "shape record"), damage)
+        || !readRecords(in, newHeader.puzzleCount, newPuzzles, words::say("Failure", "puzzle record"), damage)) {
         lastFailure = {FailureKind::Damaged, damage};
         return false;
     }
@@ -249,7 +251,7 @@ bool ClGameFile::load(const std::string& fileName)
 {
     std::string bytes;
     if (!fileaccess::readFile(fileName, kLargestFile, bytes, lastFailure)) {
-        lastFailure.why = "cannot be opened: " + lastFailure.why;
+        lastFailure.why = words::fill(words::say("Failure", "cannot be opened: %1"), {lastFailure.why});
         return false;
     }
     std::istringstream in(std::move(bytes), std::ios::binary);

@@ -4,6 +4,8 @@
 #include <deque>
 #include <vector>
 
+#include "model/Words.h"
+
 namespace {
 
 constexpr std::uint32_t kDefaultTempo = 500000; // microseconds per quarter note
@@ -53,7 +55,7 @@ bool readTrack(std::string_view track, std::vector<Event>& events, std::uint64_t
     while (in.has(1)) {
         std::uint32_t delta = 0;
         if (!in.quantity(delta) || !in.has(1))
-            return problem = {FailureKind::Damaged, "it is damaged"}, false;
+            return problem = {FailureKind::Damaged, words::say("Failure", "it is damaged")}, false;
         tick += delta;
         endTick = std::max(endTick, tick);
         std::uint32_t first = in.byte();
@@ -62,18 +64,18 @@ bool readTrack(std::string_view track, std::vector<Event>& events, std::uint64_t
         } else if (status >= 0x80 && status < 0xf0) {
             --in.at; // running status: this byte is data
         } else {
-            return problem = {FailureKind::Damaged, "it is damaged"}, false;
+            return problem = {FailureKind::Damaged, words::say("Failure", "it is damaged")}, false;
         }
         if (status == 0xff || status == 0xf0 || status == 0xf7) {
             std::uint32_t type = 0;
             if (status == 0xff) {
                 if (!in.has(1))
-                    return problem = {FailureKind::Damaged, "it is damaged"}, false;
+                    return problem = {FailureKind::Damaged, words::say("Failure", "it is damaged")}, false;
                 type = in.byte();
             }
             std::uint32_t length = 0;
             if (!in.quantity(length) || !in.has(length))
-                return problem = {FailureKind::Damaged, "it is damaged"}, false;
+                return problem = {FailureKind::Damaged, words::say("Failure", "it is damaged")}, false;
             if (status == 0xff && type == 0x51 && length == 3)
                 events.push_back({tick, std::max<std::uint32_t>(1, in.bigEndian(3))});
             else
@@ -86,13 +88,13 @@ bool readTrack(std::string_view track, std::vector<Event>& events, std::uint64_t
         const std::uint32_t kind = status & 0xf0;
         const std::size_t dataBytes = kind == 0xc0 || kind == 0xd0 ? 1 : 2;
         if (!in.has(dataBytes))
-            return problem = {FailureKind::Damaged, "it is damaged"}, false;
+            return problem = {FailureKind::Damaged, words::say("Failure", "it is damaged")}, false;
         const std::uint32_t velocity = dataBytes == 2 ? std::uint8_t(in.bytes[in.at + 1]) : 0;
         in.at += dataBytes;
         if (kind == 0x90 && velocity > 0)
             events.push_back({tick, 0});
         if (std::int64_t(events.size()) > kMostEvents)
-            return problem = {FailureKind::Refused, "it has too many notes to play"}, false;
+            return problem = {FailureKind::Refused, words::say("Failure", "it has too many notes to play")}, false;
     }
     return true;
 }
@@ -104,30 +106,30 @@ MidiScan scanMidi(std::string_view file)
     MidiScan scan;
     Reader in{file};
     if (!in.has(14) || file.substr(0, 4) != "MThd")
-        return scan.problem = {FailureKind::Damaged, "it is cut short"}, scan;
+        return scan.problem = {FailureKind::Damaged, words::say("Failure", "it is cut short")}, scan;
     in.at = 4;
     const std::uint32_t headerLength = in.bigEndian(4);
     if (headerLength < 6 || !in.has(headerLength))
-        return scan.problem = {FailureKind::Damaged, "it is cut short"}, scan;
+        return scan.problem = {FailureKind::Damaged, words::say("Failure", "it is cut short")}, scan;
     in.bigEndian(2); // format
     const std::uint32_t tracks = in.bigEndian(2);
     const std::uint32_t division = in.bigEndian(2);
     in.at = 8 + std::size_t(headerLength);
     if (tracks == 0)
-        return scan.problem = {FailureKind::Damaged, "it has no tracks"}, scan;
+        return scan.problem = {FailureKind::Damaged, words::say("Failure", "it has no tracks")}, scan;
     if (division == 0)
-        return scan.problem = {FailureKind::Damaged, "it is damaged"}, scan;
+        return scan.problem = {FailureKind::Damaged, words::say("Failure", "it is damaged")}, scan;
 
     std::vector<Event> events;
     std::uint64_t endTick = 0;
     for (std::uint32_t found = 0; found < tracks;) {
         if (!in.has(8))
-            return scan.problem = {FailureKind::Damaged, "it is cut short"}, scan;
+            return scan.problem = {FailureKind::Damaged, words::say("Failure", "it is cut short")}, scan;
         const std::string_view id = file.substr(in.at, 4);
         in.at += 4;
         const std::uint32_t length = in.bigEndian(4);
         if (!in.has(length))
-            return scan.problem = {FailureKind::Damaged, "it is cut short"}, scan;
+            return scan.problem = {FailureKind::Damaged, words::say("Failure", "it is cut short")}, scan;
         if (id == "MTrk") {
             ++found;
             if (!readTrack(file.substr(in.at, length), events, endTick, scan.problem))
@@ -162,7 +164,6 @@ MidiScan scanMidi(std::string_view file)
     // The tune lasts until its last track ends, past its last note start.
     scan.seconds = seconds + double(endTick - lastTick) * secondsPerTick;
     if (scan.densestBurst > kMostNotesAtOnce)
-        scan.problem = {FailureKind::Refused, "it starts " + std::to_string(scan.densestBurst)
-                                                  + " notes at once, more than can be played in real time"};
+        scan.problem = {FailureKind::Refused, words::fill(words::say("Failure", "it starts %1 notes at once, more than can be played in real time"), {std::to_string(scan.densestBurst)})};
     return scan;
 }

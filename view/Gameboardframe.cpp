@@ -197,7 +197,7 @@ void TFrameGameBoard::drawCaption()
     const int level = game() ? game()->puzzleIndex + 1 : 1;
     const auto fresh = gameInterface ? gameInterface->freshPuzzle() : std::nullopt;
     const QString caption = fresh ? tr("Puzzle %1").arg(QString::fromStdString(codeText(*fresh)))
-                                  : "Level: " + QString::number(level);
+                                  : tr("Level: %1").arg(level);
     const QRect place(kCaptionLeft, kCaptionTop, kWindowWidth - kCaptionLeft, kCaptionHeight);
     // A dark rim around every letter keeps the yellow readable on any
     // picture, pale sky and yellow leaves alike.
@@ -508,7 +508,7 @@ void TFrameGameBoard::showSolveNote()
     QString text =
         tr("Solved in %1 with %n moves.", nullptr, int(solve->moves)).arg(minutesAndSeconds(solve->milliseconds));
     if (const QString best = bestText(gameInterface->shownBest()); !best.isEmpty())
-        text += " " + best + ".";
+        text = tr("%1 %2.", "the solve, then the best").arg(text, best);
     ShowNote(text);
     solveNoteShown = true;
 }

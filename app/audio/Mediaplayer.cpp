@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include <QCoreApplication>
 #include <SDL_mixer.h>
 
 #include "app/audio/Audiodevice.h"
@@ -49,13 +50,13 @@ QString contentProblem(std::FILE* stream, double& seconds)
     if (sniffed.substr(0, 4) == "RIFF" && sniffed.substr(8) == "WAVE")
         return {};
     if (sniffed.substr(0, 4) != "MThd")
-        return QStringLiteral("It is neither a MIDI nor a WAVE file.");
+        return QCoreApplication::translate("MediaPlayer", "It is neither a MIDI nor a WAVE file.");
     if (!Mix_HasMusicDecoder("FLUIDSYNTH"))
-        return QStringLiteral("MIDI needs the SoundFont %1 (package timgm6mb-soundfont).")
+        return QCoreApplication::translate("MediaPlayer", "MIDI needs the SoundFont %1 (package timgm6mb-soundfont).")
             .arg(audiodevice::kSoundFont);
     std::string content;
     if (!fileaccess::readOpenFile(stream, kLargestMidi, content, failure))
-        return failure.kind == FailureKind::TooLarge ? QStringLiteral("The file is too large for a MIDI tune.")
+        return failure.kind == FailureKind::TooLarge ? QCoreApplication::translate("MediaPlayer", "The file is too large for a MIDI tune.")
                                                      : sentence(failure.why);
     const MidiScan scan = scanMidi(content);
     seconds = scan.seconds;
@@ -111,7 +112,7 @@ bool TMediaPlayer::Play()
     if (!audiodevice::ready())
         return true;
     if (!music)
-        return fail(QStringLiteral("No file is open."));
+        return fail(QCoreApplication::translate("MediaPlayer", "No file is open."));
     Stop();
     musicOwner = this;
     Mix_HookMusicFinished(&TMediaPlayer::musicFinished);
@@ -173,8 +174,8 @@ void TMediaPlayer::ended(quint64 finished)
     mode = TMPModes::Stopped;
     const qint64 elapsed = clock() - startedAt;
     if (elapsed < kShortestPlaybackMs)
-        error = QStringLiteral("The file ended as soon as it started.");
+        error = QCoreApplication::translate("MediaPlayer", "The file ended as soon as it started.");
     else if (elapsed < kEarlyEndShare * seconds * 1000 && ++earlyEnds[FileName()] > kEarlyEndsAllowed)
-        error = QStringLiteral("The file keeps ending long before its end.");
+        error = QCoreApplication::translate("MediaPlayer", "The file keeps ending long before its end.");
     playbackEnded();
 }

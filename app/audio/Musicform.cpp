@@ -19,7 +19,7 @@ void installIdle()
 TFormMusic::TFormMusic(TAbstractMediaPlayer* player, QWidget* parent)
     : QWidget(parent, Qt::Window), MediaPlayer1(player ? player : new TMediaPlayer)
 {
-    setWindowTitle(QStringLiteral("Music"));
+    setWindowTitle(tr("Music"));
     hide(); // explicitly, so it never shows with its parent
     MediaPlayer1->setParent(this);
     connect(MediaPlayer1, &TAbstractMediaPlayer::notified, this, &TFormMusic::MediaPlayer1Notify);
@@ -84,10 +84,11 @@ void TFormMusic::dropUnplayable(const QByteArray& fileName)
     QString why = MediaPlayer1->Error();
     if (why.endsWith('.'))
         why.chop(1);
-    if (!why.isEmpty())
+    // A sentence becomes a clause; a name in capitals ("MIDI") stays as it is.
+    if (!why.isEmpty() && !(why.size() > 1 && why[1].isUpper()))
         why[0] = why[0].toLower();
     unplayable.insert(fileName);
     musicList.removeAll(fileName);
     if (reportProblem)
-        reportProblem(QStringLiteral("The music file \"%1\" is left out: %2.").arg(displayFileName(fileName), why));
+        reportProblem(tr("The music file \"%1\" is left out: %2.").arg(displayFileName(fileName), why));
 }
