@@ -9,6 +9,7 @@
 #include <QScrollBar>
 
 #include "app/Dialogstyle.h"
+#include "app/Textfit.h"
 #include "view/Layout.h"
 #include "view/Solvedmark.h"
 
@@ -260,7 +261,10 @@ TFormChoose::TFormChoose(const QString& group, std::vector<BestSolve> bests, std
         codeField->setText(typed);
     });
     connect(codeField, &TCodeField::entered, this, &TFormChoose::enterCode);
-    connect(codeField, &QLineEdit::textEdited, this, [this] { lblGroup->setText(groupCaption); });
+    connect(codeField, &QLineEdit::textEdited, this, [this] {
+        lblGroup->setText(groupCaption);
+        showCurrent();
+    });
 }
 
 void TFormChoose::enterCode()
@@ -271,7 +275,7 @@ void TFormChoose::enterCode()
         done(mrOk);
         return;
     }
-    // Said where the group's name stands, until the code is edited.
+    // Said where the group's name stands, over the whole line, until the code is edited.
     switch (reading.problem) {
     case CodeProblem::WrongLength:
         lblGroup->setText(tr("A code has nine letters and digits."));
@@ -288,6 +292,9 @@ void TFormChoose::enterCode()
     case CodeProblem::None:
         break;
     }
+    lblBest->clear();
+    fitText(*lblBest);
+    fitText(*lblGroup);
 }
 
 void TFormChoose::showEvent(QShowEvent* event)
@@ -303,6 +310,8 @@ void TFormChoose::showCurrent()
     // Today's puzzle keeps no best beside the group's.
     const auto current = std::size_t(tiles->current());
     lblBest->setText(current < bests.size() ? bestText(bests[current]) : QString());
+    fitText(*lblBest);
+    fitText(*lblGroup);
     const QRect tile = tiles->tileRect(tiles->current());
     const int margin = TPuzzleTiles::kTileSize / 2 + TPuzzleTiles::kGap;
     scrollBox->ensureVisible(tile.center().x(), tile.center().y(), margin, margin);

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "app/Scaledwindow.h"
+#include "app/Textfit.h"
 #include "view/Imagetool.h"
 #include "view/Imgbtn.h"
 #include "view/Layout.h"
@@ -47,6 +48,7 @@ void styleDialog(QDialog& dialog, const QString& caption, int width, int height)
     palette.setColor(QPalette::WindowText, Qt::white);
     dialog.setPalette(palette);
     dialog.setAutoFillBackground(true);
+    fitTextsWhenShown(dialog);
     showAtGameScale(dialog);
 }
 

@@ -66,6 +66,15 @@ TGameLanguage::TGameLanguage(const QString& language, const QString& folder)
     (void)toolkit.load("qtbase_" + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
+TGameLanguage::~TGameLanguage()
+{
+    if (spoken.isEmpty() || spoken != language)
+        return;
+    words::speak(nullptr);
+    TImgBtn::setLanguage({});
+    spoken.clear();
+}
+
 QString TGameLanguage::translate(const char* context, const char* english) const
 {
     const QString translated = game.isEmpty() ? QString() : game.translate(context, english);

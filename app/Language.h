@@ -23,6 +23,8 @@ class TGameLanguage {
 public:
     // Ours are built into the program; a test may bring its own folder.
     explicit TGameLanguage(const QString& language, const QString& folder = ":/translations");
+    // Takes its words out of the application again.
+    ~TGameLanguage();
     TGameLanguage(const TGameLanguage&) = delete;
     TGameLanguage& operator=(const TGameLanguage&) = delete;
 

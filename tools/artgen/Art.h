@@ -7,6 +7,8 @@
 #include <QSizeF>
 #include <QString>
 
+class QTranslator;
+
 #include <cstdint>
 
 namespace art {
@@ -41,7 +43,8 @@ inline constexpr int kBrickStyles = 12;
 QImage renderBrick(int style, QSizeF logical, qreal scale, qreal texZoom = 1.0, int variant = 0);
 
 void writeBricks(const QString &dir, int scale);
-void writeButtons(const QString &dir, int scale);
+// language: the game's translations the words come from; none for English.
+void writeButtons(const QString &dir, int scale, const QTranslator *language = nullptr);
 void writeAbout(const QString &dir, int scale);
 void writeProgramIcon(const QString &dir);
 void writePictures(const QString &dir);

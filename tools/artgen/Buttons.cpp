@@ -1,26 +1,18 @@
 // Toolbar and dialog buttons: a script word on black, in three states.
 #include "Art.h"
+#include "view/Buttonwords.h"
 
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
+#include <QTranslator>
 
 #include <algorithm>
 
 namespace art {
 namespace {
-
-struct Button {
-    const char *name;
-    const char *word;
-};
-
-const Button kButtons[] = {
-    {"select", "Select"}, {"play", "Play"},     {"prev", "Prev"},     {"next", "Next"},    {"option", "Option"},
-    {"help", "Help"},     {"about", "About"},   {"hint", "Hint"},     {"ok", "OK"},         {"cancel", "Cancel"},
-    {"close", "Close"},   {"choose", "Choose"},
-};
 
 // pic: resting, up: under the mouse, down: pressed.
 struct Look {
@@ -40,14 +32,16 @@ const Look kLooks[] = {
 constexpr QSizeF kSize(80, 60);
 constexpr qreal kMargin = 7;
 
-QPainterPath wordPath(const QFont &font, const char *word)
+QPainterPath wordPath(const QFont &font, const QString &word)
 {
     QPainterPath path;
-    path.addText(0, 0, font, QString::fromLatin1(word));
+    path.addText(0, 0, font, word);
     return path;
 }
 
-// One letter size and one baseline for every word, so a row of buttons reads evenly.
+// One letter size and one baseline for every word in every language, taken
+// from the English words, so a row of buttons reads evenly and the English
+// art stays as it was.
 struct Fit {
     QFont font;
     qreal baseline;
@@ -58,8 +52,8 @@ Fit fitAllWords()
     QFont font = scriptFont(100);
     qreal widest = 0;
     QRectF all;
-    for (const Button &b : kButtons) {
-        const QRectF r = wordPath(font, b.word).boundingRect();
+    for (const ButtonWord &b : kButtonWords) {
+        const QRectF r = wordPath(font, QString::fromLatin1(b.word)).boundingRect();
         widest = std::max(widest, r.width());
         all = all.united(r);
     }
@@ -69,9 +63,13 @@ Fit fitAllWords()
     return {font, kSize.height() / 2 - (all.top() + all.bottom()) * ratio / 2};
 }
 
-QImage renderButton(const Fit &fit, const char *word, const Look &look, int scale)
+QImage renderButton(const Fit &fit, const QString &word, const Look &look, int scale)
 {
     QPainterPath path = wordPath(fit.font, word);
+    // A word wider than the button is drawn narrower, never cut.
+    const qreal room = kSize.width() - 2 * kMargin;
+    if (path.boundingRect().width() > room)
+        path = QTransform::fromScale(room / path.boundingRect().width(), 1).map(path);
     path.translate((kSize.width() - path.boundingRect().width()) / 2 - path.boundingRect().left() + look.offset.x(),
                    fit.baseline + look.offset.y());
 
@@ -107,14 +105,17 @@ QImage renderButton(const Fit &fit, const char *word, const Look &look, int scal
 
 }  // namespace
 
-void writeButtons(const QString &dir, int scale)
+void writeButtons(const QString &dir, int scale, const QTranslator *language)
 {
     const Fit fit = fitAllWords();
     const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
-    for (const Button &b : kButtons)
+    for (const ButtonWord &b : kButtonWords) {
+        const QString translated = language ? language->translate("Button", b.word) : QString();
+        const QString word = translated.isEmpty() ? QString::fromLatin1(b.word) : translated;
         for (const Look &look : kLooks)
-            save(renderButton(fit, b.word, look, scale),
-                 QStringLiteral("%1/%2_%3%4.png").arg(dir, QLatin1String(b.name), QLatin1String(look.suffix), suffix));
+            save(renderButton(fit, word, look, scale),
+                 QStringLiteral("%1/%2_%3%4.png").arg(dir, QLatin1String(b.face), QLatin1String(look.suffix), suffix));
+    }
 }
 
 }  // namespace art
