@@ -215,6 +215,26 @@ private slots:
         }
     }
 
+    // The menu entry's words and the store's text, in every language the game has.
+    void theMenuEntryAndTheStoreTextSpeakEveryLanguage()
+    {
+        QFile entry(SOURCE_DIR "/resources/desktop/example.wallwright.wallwright.desktop");
+        QFile store(SOURCE_DIR "/resources/desktop/example.wallwright.wallwright.metainfo.xml");
+        QVERIFY(entry.open(QIODevice::ReadOnly) && store.open(QIODevice::ReadOnly));
+        const QString lines = QString::fromUtf8(entry.readAll());
+        QMap<QString, int> texts; // the store text's elements, by tag and language
+        for (QXmlStreamReader xml(&store); !xml.atEnd();)
+            if (xml.readNext() == QXmlStreamReader::StartElement
+                && QStringList{"summary", "p", "li", "caption"}.contains(xml.name()))
+                ++texts[xml.name().toString() + '|' + xml.attributes().value("xml:lang").toString()];
+        for (const QString& code : spokenLanguages()) {
+            for (const char* key : {"Name", "GenericName", "Comment", "Keywords"})
+                QVERIFY2(lines.contains(QString("\n%1[%2]=").arg(key, code)), qPrintable(code + ": " + key));
+            for (const char* tag : {"summary", "p", "li", "caption"})
+                QVERIFY2(texts.value(tag + ('|' + code)) == texts.value(tag + QString('|')), qPrintable(code + ": " + tag));
+        }
+    }
+
     void everyScreenReadsInEveryLanguage_data()
     {
         QTest::addColumn<QString>("language");
