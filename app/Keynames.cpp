@@ -33,8 +33,8 @@ constexpr struct {
     Qt::KeyboardModifier modifier;
     const char* name;
 } kModifiers[] = {{Qt::ControlModifier, QT_TRANSLATE_NOOP("KeyName", "Ctrl+")},
-                 {Qt::AltModifier, QT_TRANSLATE_NOOP("KeyName", "Alt+")},
-                 {Qt::ShiftModifier, QT_TRANSLATE_NOOP("KeyName", "Shift+")}};
+                  {Qt::AltModifier, QT_TRANSLATE_NOOP("KeyName", "Alt+")},
+                  {Qt::ShiftModifier, QT_TRANSLATE_NOOP("KeyName", "Shift+")}};
 
 QString translated(const char* name)
 {

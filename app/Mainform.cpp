@@ -17,9 +17,9 @@
 #include "app/Aboutbox.h"
 #include "app/Chooseform.h"
 #include "app/Helpwindow.h"
-#include "app/Language.h"
 #include "app/Keynames.h"
 #include "app/Keyplay.h"
+#include "app/Language.h"
 #include "app/Newpuzzleform.h"
 #include "app/Optionform.h"
 #include "app/Problemreport.h"
@@ -447,8 +447,7 @@ void TFormMain::newPuzzleExecute()
 
 QString TFormMain::groupCaption(std::int32_t group) const
 {
-    return isGroupNumber(group) ? shippedGroupCaption(group)
-                                : displayFileName(gameInterface->ownFile);
+    return isGroupNumber(group) ? shippedGroupCaption(group) : displayFileName(gameInterface->ownFile);
 }
 
 bool TFormMain::playCode(const PuzzleCode& code)

@@ -29,8 +29,7 @@ bool isModifierKey(int key)
 }
 } // namespace
 
-TSafeKeys::TSafeKeys(QWidget* window, std::function<bool()> movesAtStake,
-                     std::function<void(const QString&)> showNote)
+TSafeKeys::TSafeKeys(QWidget* window, std::function<bool()> movesAtStake, std::function<void(const QString&)> showNote)
     : window(window)
     , movesAtStake(std::move(movesAtStake))
     , showNote(std::move(showNote))
@@ -50,7 +49,8 @@ void TSafeKeys::add(const QKeySequence& key, const QString& outcome, std::functi
     auto* shortcut = new QShortcut(key, window);
     // A key held down is one press, not the second of two.
     shortcut->setAutoRepeat(false);
-    connect(shortcut, &QShortcut::activated, this, [this, key, outcome, act = std::move(act)] { press(key, outcome, act); });
+    connect(shortcut, &QShortcut::activated, this,
+            [this, key, outcome, act = std::move(act)] { press(key, outcome, act); });
 }
 
 void TSafeKeys::press(const QKeySequence& key, const QString& outcome, const std::function<void()>& act)

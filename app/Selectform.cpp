@@ -99,8 +99,7 @@ void TFormSelection::offerChooser()
     const int chooseLeft = kCancelLeft + kButtonWidth + kMargin;
     widen(chooseLeft + kButtonWidth + kMargin);
     imgChoose = addResultButton(*this, "choose", chooseLeft, buttonsTop, mrChoose);
-    imgChoose->setToolTip(
-        tr("Choose Puzzle (%1)").arg(keyName(kChooseKey)));
+    imgChoose->setToolTip(tr("Choose Puzzle (%1)").arg(keyName(kChooseKey)));
     connect(new QShortcut(kChooseKey, this), &QShortcut::activated, this, [this] { done(mrChoose); });
 }
 

@@ -7,8 +7,8 @@
 #include <QLabel>
 
 namespace {
-constexpr int kEdge = 4;            // kept free at the window's sides and between texts
-constexpr int kSmallestPixels = 8;  // letters never get smaller than this
+constexpr int kEdge = 4;           // kept free at the window's sides and between texts
+constexpr int kSmallestPixels = 8; // letters never get smaller than this
 const char kOwnPlace[] = "textFitPlace";
 const char kOwnFont[] = "textFitFont";
 
@@ -16,7 +16,8 @@ bool hasPlainText(const QWidget& widget)
 {
     if (const auto* label = qobject_cast<const QLabel*>(&widget))
         return !label->text().isEmpty() && !label->wordWrap() && label->textFormat() != Qt::RichText;
-    return qobject_cast<const QAbstractButton*>(&widget) && !static_cast<const QAbstractButton&>(widget).text().isEmpty();
+    return qobject_cast<const QAbstractButton*>(&widget)
+           && !static_cast<const QAbstractButton&>(widget).text().isEmpty();
 }
 
 // The free span left and right of the widget, among its neighbours on its line.
@@ -30,8 +31,8 @@ std::pair<int, int> freeSpan(const QWidget& widget, const QRect& place)
         if (!other || other == &widget || other->isHidden() || other->isWindow())
             continue;
         // An empty label takes no room: its line is free for the others.
-        if (const auto* label = qobject_cast<const QLabel*>(other); label && label->text().isEmpty()
-                                                                     && label->pixmap().isNull())
+        if (const auto* label = qobject_cast<const QLabel*>(other);
+            label && label->text().isEmpty() && label->pixmap().isNull())
             continue;
         const QRect r = other->geometry();
         if (r.bottom() < place.top() || r.top() > place.bottom() || r.intersects(place))
@@ -72,8 +73,8 @@ int neededWidth(QWidget& widget)
     if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
         const QMargins margins = label->contentsMargins();
         const int indent = label->indent() > 0 ? label->indent() : 0;
-        return label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->margin() + indent
-               + margins.left() + margins.right();
+        return label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->margin() + indent + margins.left()
+               + margins.right();
     }
     return widget.sizeHint().width();
 }

@@ -23,8 +23,9 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext&, const QStr
         const char* display = std::getenv("DISPLAY");
         const QString line =
             display && *display
-                ? startupLanguage->translate("main", "wallwright: no display to open the game's window on (DISPLAY is "
-                                                     "\"%1\").")
+                ? startupLanguage
+                      ->translate("main", "wallwright: no display to open the game's window on (DISPLAY is "
+                                          "\"%1\").")
                       .arg(QString::fromLocal8Bit(display))
                 : startupLanguage->translate("main", "wallwright: no display to open the game's window on (DISPLAY is "
                                                      "not set).");

@@ -367,8 +367,7 @@ void ClGameInterface::recordSolved()
                              "as soon as it can be."),
                           tr("wallwright: The record of solved puzzles could not be saved to %1: another running "
                              "game holds its folder's lock, or the folder refuses the write.")};
-    keep(progressFile, words,
-         [this](Failure& failure) { return progress.saveMerged(bytes(progressFile), failure); });
+    keep(progressFile, words, [this](Failure& failure) { return progress.saveMerged(bytes(progressFile), failure); });
 }
 
 BestSolve ClGameInterface::shownBest() const

@@ -9,8 +9,8 @@
 namespace {
 // Folders that belong to the package manager or the administrator: the game
 // writes nothing there, whoever runs it.
-constexpr const char* kSystemFolders[] = {"/usr", "/etc", "/bin", "/sbin", "/lib", "/lib32", "/lib64",
-                                          "/libx32", "/boot", "/dev", "/proc", "/sys"};
+constexpr const char* kSystemFolders[] = {"/usr",   "/etc",    "/bin",  "/sbin", "/lib",  "/lib32",
+                                          "/lib64", "/libx32", "/boot", "/dev",  "/proc", "/sys"};
 constexpr char kSettingsName[] = "config.dat";
 
 // The folder as it really is, links resolved, judged by the part that exists.
@@ -70,8 +70,7 @@ std::string userSettingsFolder()
     if (configHome && configHome[0] == '/')
         return fileaccess::joinPath(configHome, "Wallwright");
     const std::string home = fileaccess::homeFolder();
-    return home.empty() ? std::string()
-                        : fileaccess::joinPath(fileaccess::joinPath(home, ".config"), "Wallwright");
+    return home.empty() ? std::string() : fileaccess::joinPath(fileaccess::joinPath(home, ".config"), "Wallwright");
 }
 
 SettingsPlace settingsPlaceFor(const std::string& programFolder, const std::string& userFolder)

@@ -12,7 +12,8 @@ bool gapOf(const ClPuzzle& puzzle, PlaceSet& gap, Failure* failure)
         const ClPoints cells = piece.cells();
         if (!std::all_of(cells.begin(), cells.end(), isBrickPlace)) {
             if (failure)
-                *failure = {FailureKind::Damaged, words::say("Failure", "a brick of its solution lies off the field's brick places")};
+                *failure = {FailureKind::Damaged,
+                            words::say("Failure", "a brick of its solution lies off the field's brick places")};
             return false;
         }
         if (!addPlaces(cells, gap)) {

@@ -75,7 +75,8 @@ std::string kindOfMode(mode_t mode)
 
 Failure notAFile(mode_t mode)
 {
-    return failed(FailureKind::NotRegular, words::fill(words::say("Failure", "it is %1, not a file"), {kindOfMode(mode)}));
+    return failed(FailureKind::NotRegular,
+                  words::fill(words::say("Failure", "it is %1, not a file"), {kindOfMode(mode)}));
 }
 
 // Reads until `limit` bytes or the end; false on a read error.
@@ -102,7 +103,8 @@ bool readUpTo(int fd, std::size_t limit, std::string& bytes, Failure& failure)
 
 Failure tooLarge(std::size_t limit)
 {
-    return failed(FailureKind::TooLarge, words::fill(words::say("Failure", "it is larger than %1 bytes"), {std::to_string(limit)}));
+    return failed(FailureKind::TooLarge,
+                  words::fill(words::say("Failure", "it is larger than %1 bytes"), {std::to_string(limit)}));
 }
 
 // Reads a whole file of at most `limit` bytes. Its size is taken before
@@ -164,7 +166,8 @@ bool followLinks(std::string path, std::string& target, Failure& failure)
         std::string linked(std::size_t(info.st_size > 0 ? info.st_size : 255) + 1, '\0');
         const ssize_t length = ::readlink(path.c_str(), linked.data(), linked.size());
         if (length < 0 || std::size_t(length) >= linked.size()) {
-            failure = length < 0 ? systemFailure(errno) : failed(FailureKind::Io, words::say("Failure", "its link changed while it was read"));
+            failure = length < 0 ? systemFailure(errno)
+                                 : failed(FailureKind::Io, words::say("Failure", "its link changed while it was read"));
             return false;
         }
         linked.resize(std::size_t(length));
@@ -182,8 +185,8 @@ int createTemporary(const std::string& folder, const std::string& base, mode_t m
     static std::atomic<unsigned> serial{0};
     std::random_device entropy; // only names the file; nothing depends on its value
     for (int attempt = 0; attempt < kTemporaryNameTries; ++attempt) {
-        name = joinPath(folder, "." + base + "." + std::to_string(::getpid()) + "-" + std::to_string(++serial)
-                                    + "-" + std::to_string(entropy() & 0xffffff) + kTemporaryEnding);
+        name = joinPath(folder, "." + base + "." + std::to_string(::getpid()) + "-" + std::to_string(++serial) + "-"
+                                    + std::to_string(entropy() & 0xffffff) + kTemporaryEnding);
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0)
             return fd;
@@ -358,7 +361,8 @@ bool makeOwnFolders(const std::string& folder, Failure& failure)
     struct stat info {};
     if (::stat(folder.c_str(), &info) == 0) {
         if (!S_ISDIR(info.st_mode)) {
-            failure = failed(FailureKind::NotRegular, words::fill(words::say("Failure", "it is %1, not a folder"), {kindOfMode(info.st_mode)}));
+            failure = failed(FailureKind::NotRegular,
+                             words::fill(words::say("Failure", "it is %1, not a folder"), {kindOfMode(info.st_mode)}));
             return false;
         }
         if (info.st_uid != ::geteuid()) {
@@ -370,7 +374,8 @@ bool makeOwnFolders(const std::string& folder, Failure& failure)
     if (errno != ENOENT) {
         failure = systemFailure(errno);
         if (errno == ENOTDIR)
-            failure = failed(FailureKind::NotRegular, words::say("Failure", "a file stands where a folder above it should be"));
+            failure = failed(FailureKind::NotRegular,
+                             words::say("Failure", "a file stands where a folder above it should be"));
         return false;
     }
     const std::string parent = folderOf(folder);
@@ -432,8 +437,7 @@ bool isTemporaryNameFor(const std::string& entry, const std::string& targetName)
         || !entry.ends_with(kTemporaryEnding))
         return false;
     // <pid>-<serial>-<random>
-    const std::string middle =
-        entry.substr(start.size(), entry.size() - start.size() - std::strlen(kTemporaryEnding));
+    const std::string middle = entry.substr(start.size(), entry.size() - start.size() - std::strlen(kTemporaryEnding));
     int dashes = 0;
     bool digitBefore = false;
     for (char c : middle) {
@@ -472,7 +476,8 @@ FolderLock::FolderLock(const std::string& folder)
     const std::string path = joinPath(folder, kFileName);
     const auto noPlainFile = [](mode_t mode) {
         return failed(FailureKind::NotRegular,
-                      words::fill(words::say("Failure", "its lock file \"%1\" is %2, not a file"), {kFileName, kindOfMode(mode)}));
+                      words::fill(words::say("Failure", "its lock file \"%1\" is %2, not a file"),
+                                  {kFileName, kindOfMode(mode)}));
     };
     fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
     if (fd < 0) {
@@ -480,7 +485,7 @@ FolderLock::FolderLock(const std::string& folder)
         struct stat info {};
         // A link or a folder where the lock file should be, or a lock file the game may not open.
         whyNot = ::lstat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) ? noPlainFile(info.st_mode)
-                                                                              : systemFailure(error);
+                                                                             : systemFailure(error);
         return;
     }
     struct stat info {};
@@ -492,8 +497,9 @@ FolderLock::FolderLock(const std::string& folder)
             locked = ::flock(fd, LOCK_EX | LOCK_NB);
         while (locked != 0 && errno == EINTR);
         if (locked != 0)
-            whyNot = errno == EWOULDBLOCK ? failed(FailureKind::Busy, words::say("Failure", "another running game is writing there"))
-                                          : systemFailure(errno);
+            whyNot = errno == EWOULDBLOCK
+                         ? failed(FailureKind::Busy, words::say("Failure", "another running game is writing there"))
+                         : systemFailure(errno);
     }
     if (locked != 0) {
         ::close(fd);

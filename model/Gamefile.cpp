@@ -57,7 +57,8 @@ bool readPoints(std::istream& in, ClPoints& points)
 // Reads `count` records. When they cannot all fit, they are read one by one
 // into a scratch record, only to tell where the file ends.
 template <typename Record>
-bool readRecords(std::istream& in, std::int32_t count, std::vector<Record>& out, const std::string& what, std::string& error)
+bool readRecords(std::istream& in, std::int32_t count, std::vector<Record>& out, const std::string& what,
+                 std::string& error)
 {
     if (count < 0) {
         error = words::say("Failure", "has a count out of range in the header");

@@ -164,6 +164,9 @@ MidiScan scanMidi(std::string_view file)
     // The tune lasts until its last track ends, past its last note start.
     scan.seconds = seconds + double(endTick - lastTick) * secondsPerTick;
     if (scan.densestBurst > kMostNotesAtOnce)
-        scan.problem = {FailureKind::Refused, words::fill(words::say("Failure", "it starts %1 notes at once, more than can be played in real time"), {std::to_string(scan.densestBurst)})};
+        scan.problem = {
+            FailureKind::Refused,
+            words::fill(words::say("Failure", "it starts %1 notes at once, more than can be played in real time"),
+                        {std::to_string(scan.densestBurst)})};
     return scan;
 }

@@ -92,8 +92,10 @@ bool ready()
         // The report opens its box later, from the event loop: the device
         // may be first needed inside a mouse handler.
         if (d.state == State::Failed && d.reportProblem)
-            d.reportProblem(QCoreApplication::translate("AudioDevice", "No sound: the audio device cannot be opened (%1). The game goes on silent.")
-                                .arg(QString::fromStdString(failure)));
+            d.reportProblem(
+                QCoreApplication::translate(
+                    "AudioDevice", "No sound: the audio device cannot be opened (%1). The game goes on silent.")
+                    .arg(QString::fromStdString(failure)));
     }
     return d.state == State::Open;
 }

@@ -56,15 +56,20 @@ QString contentProblem(std::FILE* stream, double& seconds)
             .arg(audiodevice::kSoundFont);
     std::string content;
     if (!fileaccess::readOpenFile(stream, kLargestMidi, content, failure))
-        return failure.kind == FailureKind::TooLarge ? QCoreApplication::translate("MediaPlayer", "The file is too large for a MIDI tune.")
-                                                     : sentence(failure.why);
+        return failure.kind == FailureKind::TooLarge
+                   ? QCoreApplication::translate("MediaPlayer", "The file is too large for a MIDI tune.")
+                   : sentence(failure.why);
     const MidiScan scan = scanMidi(content);
     seconds = scan.seconds;
     return scan.problem ? sentence(scan.problem.why) : QString();
 }
 } // namespace
 
-TMediaPlayer::TMediaPlayer(QObject* parent, Clock clock) : TAbstractMediaPlayer(parent), clock(std::move(clock)) {}
+TMediaPlayer::TMediaPlayer(QObject* parent, Clock clock)
+    : TAbstractMediaPlayer(parent)
+    , clock(std::move(clock))
+{
+}
 
 qint64 TMediaPlayer::steadyClock()
 {
@@ -163,7 +168,8 @@ void TMediaPlayer::musicFinished()
     TMediaPlayer* owner = musicOwner;
     const quint64 finished = playingNow;
     // Only a queued call: the game's objects belong to the GUI thread.
-    QMetaObject::invokeMethod(owner, [owner, finished] { owner->ended(finished); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        owner, [owner, finished] { owner->ended(finished); }, Qt::QueuedConnection);
 }
 
 void TMediaPlayer::ended(quint64 finished)

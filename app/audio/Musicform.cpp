@@ -17,7 +17,8 @@ void installIdle()
 } // namespace
 
 TFormMusic::TFormMusic(TAbstractMediaPlayer* player, QWidget* parent)
-    : QWidget(parent, Qt::Window), MediaPlayer1(player ? player : new TMediaPlayer)
+    : QWidget(parent, Qt::Window)
+    , MediaPlayer1(player ? player : new TMediaPlayer)
 {
     setWindowTitle(tr("Music"));
     hide(); // explicitly, so it never shows with its parent

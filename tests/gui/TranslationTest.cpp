@@ -175,7 +175,8 @@ private slots:
                              const QByteArray& lang) {
             const QByteArray values[] = {language, all, messages, lang};
             for (int i = 0; i < variables.size(); ++i)
-                values[i].isEmpty() ? qunsetenv(qPrintable(variables[i])) : qputenv(qPrintable(variables[i]), values[i]);
+                values[i].isEmpty() ? qunsetenv(qPrintable(variables[i]))
+                                    : qputenv(qPrintable(variables[i]), values[i]);
             return wantedLanguages();
         };
         QCOMPARE(set("it:fr", "", "de_DE", "es_ES"), (QStringList{"it", "fr", "de_DE"}));
@@ -231,7 +232,8 @@ private slots:
             for (const char* key : {"Name", "GenericName", "Comment", "Keywords"})
                 QVERIFY2(lines.contains(QString("\n%1[%2]=").arg(key, code)), qPrintable(code + ": " + key));
             for (const char* tag : {"summary", "p", "li", "caption"})
-                QVERIFY2(texts.value(tag + ('|' + code)) == texts.value(tag + QString('|')), qPrintable(code + ": " + tag));
+                QVERIFY2(texts.value(tag + ('|' + code)) == texts.value(tag + QString('|')),
+                         qPrintable(code + ": " + tag));
         }
     }
 
@@ -279,8 +281,9 @@ private slots:
         readDialog(w, Qt::Key_A);
         readDialog(w, Qt::Key_F1, [&](QDialog& help) {
             const QString page = help.findChild<QTextBrowser*>()->source().path();
-            QVERIFY2(page.endsWith(madeUp || language.isEmpty() ? "/help/index.html" : "/help/" + language + "/index.html"),
-                     qPrintable(page));
+            QVERIFY2(
+                page.endsWith(madeUp || language.isEmpty() ? "/help/index.html" : "/help/" + language + "/index.html"),
+                qPrintable(page));
         });
         readDialog(w, Qt::Key_G, [&](QDialog& dialog) {
             // A wrong code is named over the line of the group's name.
