@@ -73,19 +73,17 @@ TEST(Sharedfolder, AGameStoppedInItsSaveIsNeitherWrittenOverNorWaitedFor)
 TEST(Sharedfolder, ALockFileThatIsNoPlainFileStopsEveryWriteAndIsSaidOnce)
 {
     const std::string outside = fixtures::freshFolder("lock-target") + "/target";
-    const struct {
-        const char* what;
-        std::function<void(const std::string&)> make;
-    } cases[] = {
+    // what, how it is made
+    const std::pair<const char*, std::function<void(const std::string&)>> cases[] = {
         {"a folder", [](const std::string& lock) { fs::create_directory(lock); }},
         {"a FIFO", [](const std::string& lock) { ASSERT_EQ(::mkfifo(lock.c_str(), 0600), 0); }},
         {"a link", [&](const std::string& lock) { fs::create_symlink(outside, lock); }},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [what, make] : cases) {
+        SCOPED_TRACE(what);
         const std::string dir = fixtures::freshFolder("odd-lock");
         const std::string lock = dir + "/" + fileaccess::FolderLock::kFileName;
-        c.make(lock);
+        make(lock);
         const fileaccess::FolderLock tried(dir);
         EXPECT_FALSE(tried.held());
         EXPECT_EQ(tried.failure().kind, FailureKind::NotRegular);
@@ -109,7 +107,7 @@ TEST(Sharedfolder, ALockFileThatIsNoPlainFileStopsEveryWriteAndIsSaidOnce)
         EXPECT_TRUE(saves.retry());
         EXPECT_TRUE(fs::exists(dir + "/config.dat") && fs::exists(dir + "/other.dat"));
         fs::remove(lock);
-        c.make(lock); // broken again after a save went through: news again
+        make(lock); // broken again after a save went through: news again
         save(dir + "/config.dat");
         EXPECT_EQ(said.size(), 2u);
     }
