@@ -17,8 +17,9 @@ namespace fs = std::filesystem;
 
 // The other game stops in the middle of its save, holding the lock, having
 // read the record before this game's solve: woken, it writes what it read
-// with its own solve. Had this game written meanwhile, that solve would be
-// gone; kept, it is merged in afterwards.
+// with its own solve, and its settings with the music off. Had this game
+// written meanwhile, that solve would be gone; kept, it is merged in
+// afterwards, and only the setting this player changed is written over theirs.
 TEST(Sharedfolder, AGameStoppedInItsSaveIsNeitherWrittenOverNorWaitedFor)
 {
     const std::string dir = fixtures::freshFolder("stopped-game");
@@ -28,8 +29,10 @@ TEST(Sharedfolder, AGameStoppedInItsSaveIsNeitherWrittenOverNorWaitedFor)
     fixtures::StoppedGame other(dir, [&] {
         ClProgress stale;
         stale.record(group.puzzles[0], false);
+        ClSettings theirs;
+        theirs.musicOn = 0;
         Failure failure;
-        return fileaccess::writeFile(record, stale.toBytes(), failure);
+        return theirs.saveTo(settings) && fileaccess::writeFile(record, stale.toBytes(), failure);
     });
     ASSERT_TRUE(other.holdsTheLock());
 
@@ -64,6 +67,7 @@ TEST(Sharedfolder, AGameStoppedInItsSaveIsNeitherWrittenOverNorWaitedFor)
     ClSettings read;
     ASSERT_TRUE(read.loadFrom(settings));
     EXPECT_EQ(read.brickStyle, 4);
+    EXPECT_EQ(read.musicOn, 0);
     EXPECT_EQ(zoom::load(zoomFile), zoom::Kept{200});
 }
 
