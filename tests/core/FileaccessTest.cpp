@@ -117,14 +117,11 @@ TEST(Fileaccess, ReadingRefusesWhatIsNoFileWithoutBlockingOrWhatIsTooLarge)
     std::string bytes;
     Failure failure;
     EXPECT_TRUE(fileaccess::readFile(limitFile, 5, bytes, failure)) << failure.why;
-    const std::string huge = dir + "/Brick0.gam";
-    {
-        std::ofstream(huge).seekp(std::streamoff(ClGameFile::kLargestFile)) << 'x';
+    const std::string huge = dir + "/Brick0.gam", picture = dir + "/huge.bmp";
+    for (const auto& [sparse, size] : {std::pair{huge, ClGameFile::kLargestFile + 1}, {picture, 4ul << 30}}) {
+        fixtures::put(sparse, "");
+        fs::resize_file(sparse, size);
     }
-    const std::string picture = dir + "/huge.bmp";
-    const int fd = ::open(picture.c_str(), O_WRONLY | O_CREAT, 0644);
-    ASSERT_EQ(::ftruncate(fd, off_t(4) << 30), 0);
-    ::close(fd);
     calls.clear();
     ClGameFile file;
     EXPECT_FALSE(file.load(huge));
@@ -289,11 +286,9 @@ TEST(Fileaccess, FoldersAreMadeWholeAndWhatIsMissingIsSaid)
 TEST(Fileaccess, PathsAreJoinedAndSplitAtTheirLastSeparator)
 {
     using fileaccess::fileNameOf, fileaccess::folderOf, fileaccess::joinPath;
-    const std::tuple<std::string, std::string, std::string> paths[] = {// path, its folder, its name
-                                                                       {"a/b/c.dat", "a/b", "c.dat"},
-                                                                       {"/c.dat", "/", "c.dat"},
-                                                                       {"c.dat", ".", "c.dat"},
-                                                                       {"/a/", "/a", ""}};
+    // A path, its folder and its name.
+    const std::tuple<std::string, std::string, std::string> paths[] = {
+        {"a/b/c.dat", "a/b", "c.dat"}, {"/c.dat", "/", "c.dat"}, {"c.dat", ".", "c.dat"}, {"/a/", "/a", ""}};
     for (const auto& [path, folder, name] : paths) {
         EXPECT_EQ(folderOf(path), folder) << path;
         EXPECT_EQ(fileNameOf(path), name) << path;

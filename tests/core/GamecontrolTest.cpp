@@ -307,10 +307,8 @@ TEST_F(Game, UndoAndRedoTakeBackWholeGesturesAndKeepTheGridInStep)
 TEST_F(Game, KeyStepsStayInTheFieldAndBringAStrayPieceBack)
 {
     ClPiece* bar = game.pickPiece(8, 48);
-    const struct {
-        ClPoint from, step;
-        std::optional<ClPoint> to;
-    } steps[] = {
+    // from, step, to
+    const std::tuple<ClPoint, ClPoint, std::optional<ClPoint>> steps[] = {
         {{8, 48}, {1, 0}, ClPoint{12, 48}},   {{8, 48}, {0, -1}, ClPoint{8, 44}}, {{0, 71}, {0, 1}, ClPoint{0, 75}},
         {{0, 75}, {0, 1}, std::nullopt},                                       // the last row, and one past
         {{59, 8}, {1, 0}, ClPoint{63, 8}},    {{63, 8}, {1, 0}, std::nullopt}, // the last column, and one past

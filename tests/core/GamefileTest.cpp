@@ -29,11 +29,8 @@ TEST(Gamefile, FailuresNameTheRecordAndChangeNothing)
     EXPECT_FALSE(file.load(fixtures::tempPath("no-such-file.gam")));
     EXPECT_EQ(file.loadFailure().why, "cannot be opened: it is missing");
     const std::size_t firstPuzzle = 232 + 2 * 52;
-    const struct {
-        std::size_t length, offset;
-        std::int32_t value;
-        const char* reason;
-    } damages[] = {
+    // The file's first `length` bytes with `value` put at `offset` (0: none), and why it is refused.
+    const std::tuple<std::size_t, std::size_t, std::int32_t, std::string> damages[] = {
         {100, 0, 0, "ends inside the header"},
         {bytes.size() - 1, 0, 0, "ends inside puzzle record 2"},
         {bytes.size(), 68, -1, "has a count out of range in the header"},
@@ -48,13 +45,13 @@ TEST(Gamefile, FailuresNameTheRecordAndChangeNothing)
         {bytes.size(), bytes.size() - 4, 1, "ends inside puzzle record 2"},
         {bytes.size(), bytes.size() - 220, 3, "ends inside puzzle record 2"},
     };
-    for (const auto& damage : damages) {
-        std::string bad = bytes.substr(0, damage.length);
-        if (damage.offset)
-            binaryio::putInt32(reinterpret_cast<std::uint8_t*>(bad.data() + damage.offset), damage.value);
+    for (const auto& [length, offset, value, reason] : damages) {
+        std::string bad = bytes.substr(0, length);
+        if (offset)
+            binaryio::putInt32(reinterpret_cast<std::uint8_t*>(bad.data() + offset), value);
         fixtures::put(badPath, bad);
-        EXPECT_FALSE(file.load(badPath)) << damage.reason;
-        EXPECT_EQ(file.loadFailure().why, damage.reason);
+        EXPECT_FALSE(file.load(badPath)) << reason;
+        EXPECT_EQ(file.loadFailure().why, reason);
     }
     EXPECT_EQ(file.header.puzzleCount, 3);
     EXPECT_EQ(file.shapes.size(), 2u);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 
 #include "Fixtures.h"
 #include "game/Hint.h"
@@ -69,41 +70,37 @@ TEST(Hint, MovesTheRightPieceToTheRightPlace)
         file.puzzles[0].pieceCount = 3;
     });
     constexpr int kStart = -1;
-    const struct {
-        const char* what;
-        std::array<ClPoint, 3> at; // file units; x kStart: at its start
-        std::int64_t steps;
-        HintOutcome outcome;
-        int moved;       // the piece moved, or kStart for none
-        ClPoint corner;  // where its bricks' corner lands, in play units
-    } cases[] = {
+    // What is played; where each piece lies in file units (x kStart: at its
+    // start); the search's steps; the outcome; the piece moved (kStart: none)
+    // and where its bricks' corner lands, in play units.
+    const std::tuple<const char*, std::array<ClPoint, 3>, std::int64_t, HintOutcome, int, ClPoint> cases[] = {
         {"from the start", {{{kStart}, {kStart}, {kStart}}}, kHintSearchSteps, HintOutcome::Placed, 0, {8, 8}},
         {"a wrong bar after a right one", {{{2, 2}, {10, 2}, {kStart}}}, kHintSearchSteps, HintOutcome::TookBack, 1, {8, 56}},
         {"a wrong bar before a right one", {{{10, 2}, {2, 2}, {kStart}}}, kHintSearchSteps, HintOutcome::TookBack, 0, {8, 48}},
         {"a bar half in the gap", {{{kStart}, {0, 2}, {kStart}}}, kHintSearchSteps, HintOutcome::TookBack, 1, {8, 56}},
         {"a search that runs out", {{{2, 2}, {10, 2}, {kStart}}}, 1, HintOutcome::NotFound, kStart, {}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [what, at, steps, outcome, moved, corner] : cases) {
+        SCOPED_TRACE(what);
         ClGameControl game;
         ASSERT_TRUE(fixtures::startPlay(game, path));
         auto& pieces = game.puzzle.pieces;
         for (std::size_t i = 0; i < pieces.size(); ++i)
-            if (c.at[i].x != kStart) {
+            if (at[i].x != kStart) {
                 game.selectedPiece = &pieces[i];
-                game.movePiece(&pieces[i], c.at[i].x * kBrickScale, c.at[i].y * kBrickScale);
+                game.movePiece(&pieces[i], at[i].x * kBrickScale, at[i].y * kBrickScale);
             }
         game.selectedPiece = nullptr;
         const ClPuzzle before = game.puzzle;
 
-        const HintResult hint = giveHint(game, c.steps);
-        EXPECT_EQ(hint.outcome, c.outcome);
-        EXPECT_EQ(hint.piece, c.moved == kStart ? nullptr : &pieces[std::size_t(c.moved)]);
+        const HintResult hint = giveHint(game, steps);
+        EXPECT_EQ(hint.outcome, outcome);
+        EXPECT_EQ(hint.piece, moved == kStart ? nullptr : &pieces[std::size_t(moved)]);
         if (hint.piece) {
-            EXPECT_EQ(cornerOf(hint.piece->cells()), c.corner);
+            EXPECT_EQ(cornerOf(hint.piece->cells()), corner);
         }
         for (std::size_t i = 0; i < pieces.size(); ++i)
-            if (int(i) != c.moved) {
+            if (int(i) != moved) {
                 EXPECT_EQ(pieces[i].cells(), before.pieces[i].cells()) << "piece " << i << " moved";
             }
     }

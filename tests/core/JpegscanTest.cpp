@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "model/Jpegscan.h"
 
@@ -39,11 +40,8 @@ const std::string kFill{char(0xFF), char(0xFF)};
 
 TEST(Jpegscan, OnlyAFrameDecodedAsItIsReadIsNotHeldWhole)
 {
-    const struct {
-        const char* what;
-        std::string file;
-        bool whole;
-    } cases[] = {
+    // what, the file, whether it is held whole
+    const std::tuple<const char*, std::string, bool> cases[] = {
         {"baseline, every colour in one scan", kStart + kApp0 + kTables + frame(0xC0, 3) + scan(3), false},
         {"baseline grey", kStart + frame(0xC0, 1) + kTables + scan(1), false},
         {"extended sequential, fill bytes between", kStart + kFill + frame(0xC1, 3) + kFill + scan(3), false},
@@ -67,6 +65,6 @@ TEST(Jpegscan, OnlyAFrameDecodedAsItIsReadIsNotHeldWhole)
         {"no start", std::string{char(0xFF), char(0xD9)} + frame(0xC2, 3), false},
         {"a segment's length cut short", kStart + kApp0.substr(0, 3), false},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(jpegDecodesWhole(c.file), c.whole) << c.what;
+    for (const auto& [what, file, whole] : cases)
+        EXPECT_EQ(jpegDecodesWhole(file), whole) << what;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <tuple>
 
 #include "model/Midiscan.h"
 
@@ -63,26 +64,19 @@ std::string oneTrackTune(const std::string& events, std::uint32_t division = 480
 // the burst window 100 ticks.
 TEST(Midiscan, BurstsUpToTheSynthesizersLimitWithinTheWindowPlay)
 {
-    const struct {
-        const char* name;
-        int first;
-        std::uint32_t gapTicks;
-        int second;
-        std::int64_t densest;
-    } cases[] = {
+    // Two chords, `gap` ticks apart, and the most notes started within the window.
+    const std::tuple<const char*, int, std::uint32_t, int, std::int64_t> cases[] = {
         {"the limit at one instant", int(kMostNotesAtOnce), 0, 0, kMostNotesAtOnce},
         {"one more 25 ms apart", 128, 50, int(kMostNotesAtOnce) - 127, kMostNotesAtOnce + 1},
         {"one more 100 ms apart", 128, 200, int(kMostNotesAtOnce) - 127, kMostNotesAtOnce - 127},
     };
-    for (const auto& c : cases) {
-        const MidiScan scan = scanMidi(oneTrackTune(chord(c.first) + chord(c.second, c.gapTicks), 1000));
-        EXPECT_EQ(scan.densestBurst, c.densest) << c.name;
-        EXPECT_EQ(scan.notes, c.first + c.second) << c.name;
-        if (c.densest > kMostNotesAtOnce)
-            EXPECT_NE(scan.problem.why.find("starts 257 notes at once"), std::string::npos)
-                << c.name << scan.problem.why;
-        else
-            EXPECT_FALSE(scan.problem) << c.name;
+    for (const auto& [name, first, gap, second, densest] : cases) {
+        const MidiScan scan = scanMidi(oneTrackTune(chord(first) + chord(second, gap), 1000));
+        EXPECT_EQ(scan.densestBurst, densest) << name;
+        EXPECT_EQ(scan.notes, first + second) << name;
+        EXPECT_EQ(bool(scan.problem), densest > kMostNotesAtOnce) << name;
+        EXPECT_EQ(scan.problem.why.find("starts 257 notes at once") != std::string::npos, densest > kMostNotesAtOnce)
+            << name << scan.problem.why;
     }
 }
 
@@ -115,11 +109,8 @@ TEST(Midiscan, TheLengthFollowsTheTempoMapToTheLastTracksEnd)
 TEST(Midiscan, DamagedFilesAreRefusedWithAReason)
 {
     const std::string note = chord(1);
-    const struct {
-        const char* name;
-        std::string file;
-        const char* problem;
-    } cases[] = {
+    // what, the file, a part of the problem
+    const std::tuple<const char*, std::string, const char*> cases[] = {
         {"empty", "", "cut short"},
         {"no tracks", header(0, 480), "has no tracks"},
         {"a header too short", "MThd" + bigEndian(5, 4) + header(1, 480).substr(8), "cut short"},
@@ -142,8 +133,8 @@ TEST(Midiscan, DamagedFilesAreRefusedWithAReason)
                                  6)),
          "damaged"},
     };
-    for (const auto& c : cases) {
-        const MidiScan scan = scanMidi(c.file);
-        EXPECT_NE(scan.problem.why.find(c.problem), std::string::npos) << c.name << ": " << scan.problem.why;
+    for (const auto& [name, file, problem] : cases) {
+        const std::string why = scanMidi(file).problem.why;
+        EXPECT_NE(why.find(problem), std::string::npos) << name << ": " << why;
     }
 }

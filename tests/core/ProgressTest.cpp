@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <tuple>
 
 #include "Fixtures.h"
 #include "game/Progress.h"
@@ -44,12 +45,8 @@ TEST_F(Progress, APuzzleIsKnownByItsContentAndEachFieldOnlyGetsBetter)
 {
     ClProgress progress;
     using Recorded = ClProgress::RecordResult;
-    const struct {
-        bool withHelp;
-        SolveResult solve;
-        Recorded result;
-        BestSolve best;
-    } solves[] = {
+    // with help, the solve, result, best
+    const std::tuple<bool, SolveResult, Recorded, BestSolve> solves[] = {
         {true, {60'000, 20}, Recorded::Recorded, {Solved::WithHelp, 60'000, 20}},
         {false, {70'000, 25}, Recorded::Recorded, {Solved::Alone, 60'000, 20}},
         {true, {50'000, 30}, Recorded::Recorded, {Solved::Alone, 50'000, 20}},

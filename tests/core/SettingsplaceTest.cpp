@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "Fixtures.h"
 #include "game/Settingsplace.h"
@@ -17,18 +18,16 @@ TEST(Settingsplace, SystemFoldersAreJudgedAsTheyReallyAreByWholeParts)
 {
     const std::string dir = fixtures::freshFolder("system-look");
     fs::create_directory_symlink("/usr/share", dir + "/linked");
-    const struct {
-        std::string folder;
-        bool system;
-    } cases[] = {
+    // a folder, whether it is the system's
+    const std::pair<std::string, bool> cases[] = {
         {"/", true},           {"/usr", true},          {"/usr/lib/wallwright", true},
         {"/etc/", true},       {"/lib64/x", true},      {dir + "/linked/Wallwright", true},
         {"/devel/games", false}, {"/library/x", false}, {"/usrlocal", false},
         {"/etcetera/a", false},  {"/binder", false},    {dir, false},
         {"/usr/../tmp/x", false}, {"/home/usr", false},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(isSystemFolder(c.folder), c.system) << c.folder;
+    for (const auto& [folder, system] : cases)
+        EXPECT_EQ(isSystemFolder(folder), system) << folder;
 }
 
 // A program folder in /usr sends the settings to the user's folder; with no
@@ -49,29 +48,25 @@ TEST(Settingsplace, ASystemProgramFolderIsOnlyRead)
         ASSERT_EQ(::chown(foreign.c_str(), 65534, 65534), 0);
     }
     fs::create_directory_symlink("/usr/share", home + "/linked");
-    const struct {
-        std::string userFolder;
-        SettingsPlace::Problem problem;
-        std::string why; // a part of it
-    } unusable[] = {
+    // The user's folder, what is wrong with it and a part of why.
+    const std::tuple<std::string, SettingsPlace::Problem, std::string> unusable[] = {
         {home + "/plain/Wallwright", SettingsPlace::Problem::UnusableFolder, "a file stands where a folder"},
         {"/usr/share/Wallwright", SettingsPlace::Problem::UnusableFolder, "it is a system folder"},
         {home + "/linked/Wallwright", SettingsPlace::Problem::UnusableFolder, "it is a system folder"},
         {foreign + "/Wallwright", SettingsPlace::Problem::UnusableFolder, root ? "belongs to another user" : ""},
         {"", SettingsPlace::Problem::NoHomeFolder, ""},
     };
-    for (const auto& u : unusable) {
-        if (u.userFolder.starts_with(foreign) && !root)
+    for (const auto& [userFolder, problem, why] : unusable) {
+        if (userFolder.starts_with(foreign) && !root)
             continue; // the probe's folder is the tester's own
-        const SettingsPlace place = settingsPlaceFor("/usr/lib/wallwright/", u.userFolder);
-        EXPECT_EQ(place.readFrom, "/usr/lib/wallwright/config.dat") << u.userFolder;
-        EXPECT_TRUE(place.saveTo.empty()) << u.userFolder;
-        EXPECT_EQ(place.beside("progress.dat"), "") << u.userFolder;
-        EXPECT_EQ(place.problem, u.problem) << u.userFolder;
-        if (u.problem == SettingsPlace::Problem::UnusableFolder) {
-            EXPECT_EQ(place.unusableFolder, u.userFolder);
-        }
-        EXPECT_NE(place.why.find(u.why), std::string::npos) << place.why;
+        SCOPED_TRACE(userFolder);
+        const SettingsPlace place = settingsPlaceFor("/usr/lib/wallwright/", userFolder);
+        EXPECT_EQ(place.readFrom, "/usr/lib/wallwright/config.dat");
+        EXPECT_TRUE(place.saveTo.empty());
+        EXPECT_EQ(place.beside("progress.dat"), "");
+        EXPECT_EQ(place.problem, problem);
+        EXPECT_EQ(place.unusableFolder, problem == SettingsPlace::Problem::UnusableFolder ? userFolder : "");
+        EXPECT_NE(place.why.find(why), std::string::npos) << place.why;
     }
     EXPECT_FALSE(fs::exists(foreign + "/Wallwright"));
 

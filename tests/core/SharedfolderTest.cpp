@@ -17,8 +17,9 @@ namespace fs = std::filesystem;
 
 // The other game stops in the middle of its save, holding the lock, having
 // read the record before this game's solve: woken, it writes what it read
-// with its own solve. Had this game written meanwhile, that solve would be
-// gone; kept, it is merged in afterwards.
+// with its own solve, and its settings with the music off. Had this game
+// written meanwhile, that solve would be gone; kept, it is merged in
+// afterwards, and only the setting this player changed is written over theirs.
 TEST(Sharedfolder, AGameStoppedInItsSaveIsNeitherWrittenOverNorWaitedFor)
 {
     const std::string dir = fixtures::freshFolder("stopped-game");
@@ -28,8 +29,10 @@ TEST(Sharedfolder, AGameStoppedInItsSaveIsNeitherWrittenOverNorWaitedFor)
     fixtures::StoppedGame other(dir, [&] {
         ClProgress stale;
         stale.record(group.puzzles[0], false);
+        ClSettings theirs;
+        theirs.musicOn = 0;
         Failure failure;
-        return fileaccess::writeFile(record, stale.toBytes(), failure);
+        return theirs.saveTo(settings) && fileaccess::writeFile(record, stale.toBytes(), failure);
     });
     ASSERT_TRUE(other.holdsTheLock());
 
@@ -64,6 +67,7 @@ TEST(Sharedfolder, AGameStoppedInItsSaveIsNeitherWrittenOverNorWaitedFor)
     ClSettings read;
     ASSERT_TRUE(read.loadFrom(settings));
     EXPECT_EQ(read.brickStyle, 4);
+    EXPECT_EQ(read.musicOn, 0);
     EXPECT_EQ(zoom::load(zoomFile), zoom::Kept{200});
 }
 
@@ -73,19 +77,17 @@ TEST(Sharedfolder, AGameStoppedInItsSaveIsNeitherWrittenOverNorWaitedFor)
 TEST(Sharedfolder, ALockFileThatIsNoPlainFileStopsEveryWriteAndIsSaidOnce)
 {
     const std::string outside = fixtures::freshFolder("lock-target") + "/target";
-    const struct {
-        const char* what;
-        std::function<void(const std::string&)> make;
-    } cases[] = {
+    // what, how it is made
+    const std::pair<const char*, std::function<void(const std::string&)>> cases[] = {
         {"a folder", [](const std::string& lock) { fs::create_directory(lock); }},
         {"a FIFO", [](const std::string& lock) { ASSERT_EQ(::mkfifo(lock.c_str(), 0600), 0); }},
         {"a link", [&](const std::string& lock) { fs::create_symlink(outside, lock); }},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [what, make] : cases) {
+        SCOPED_TRACE(what);
         const std::string dir = fixtures::freshFolder("odd-lock");
         const std::string lock = dir + "/" + fileaccess::FolderLock::kFileName;
-        c.make(lock);
+        make(lock);
         const fileaccess::FolderLock tried(dir);
         EXPECT_FALSE(tried.held());
         EXPECT_EQ(tried.failure().kind, FailureKind::NotRegular);
@@ -109,7 +111,7 @@ TEST(Sharedfolder, ALockFileThatIsNoPlainFileStopsEveryWriteAndIsSaidOnce)
         EXPECT_TRUE(saves.retry());
         EXPECT_TRUE(fs::exists(dir + "/config.dat") && fs::exists(dir + "/other.dat"));
         fs::remove(lock);
-        c.make(lock); // broken again after a save went through: news again
+        make(lock); // broken again after a save went through: news again
         save(dir + "/config.dat");
         EXPECT_EQ(said.size(), 2u);
     }

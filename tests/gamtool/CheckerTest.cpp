@@ -66,10 +66,8 @@ TEST(Checker, NamesEveryFaultOfABrokenFile)
     const std::string soundPath = generated(0, 7, kMinPuzzles, "sound.gam");
     const auto [soundHolds, soundReport] = check(soundPath);
     EXPECT_TRUE(soundHolds) << soundReport;
-    const struct {
-        std::function<void(ClGameFile&)> breakIt;
-        std::vector<std::string> said;
-    } faults[] = {
+    // How the file is broken, and what the report then says.
+    const std::pair<std::function<void(ClGameFile&)>, std::vector<std::string>> faults[] = {
         // The hook turns by half turns: from a quarter turn it never comes right.
         {[](ClGameFile& file) { file.puzzles[0].pieces[4].startAngle = 90; },
          {"puzzle 1 piece 5: its turn rule never reaches the solution's orientation"}},
@@ -178,14 +176,14 @@ TEST(Checker, NamesEveryFaultOfABrokenFile)
          {"puzzle 1: its gap encloses wall"}},
     };
     const std::string brokenPath = fixtures::tempPath("broken.gam");
-    for (const auto& fault : faults) {
+    for (const auto& [breakIt, saids] : faults) {
         ClGameFile broken;
         ASSERT_TRUE(broken.load(soundPath));
-        fault.breakIt(broken);
+        breakIt(broken);
         ASSERT_TRUE(broken.save(brokenPath));
         const auto [holds, report] = check(brokenPath);
-        EXPECT_FALSE(holds) << fault.said[0];
-        for (const auto& said : fault.said)
+        EXPECT_FALSE(holds) << saids[0];
+        for (const auto& said : saids)
             EXPECT_NE(report.find(said), std::string::npos) << said << " in\n" << report;
     }
 }

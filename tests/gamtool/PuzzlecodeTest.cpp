@@ -64,10 +64,7 @@ TEST(Puzzlecode, EachDayHasItsOwnPuzzleInEachGroup)
 TEST(Puzzlecode, WhatIsNoCodeSaysWhy)
 {
     const std::string good = codeText({kGeneratorVersion, 2, Challenge::Hard, 4711});
-    const struct {
-        std::string text;
-        CodeProblem problem;
-    } cases[] = {
+    const std::pair<std::string, CodeProblem> cases[] = {
         {"", CodeProblem::WrongLength},
         {good.substr(0, 10), CodeProblem::WrongLength},
         {good + "0", CodeProblem::WrongLength},
@@ -77,10 +74,10 @@ TEST(Puzzlecode, WhatIsNoCodeSaysWhy)
         {codeText({kGeneratorVersion + 1, 2, Challenge::Hard, 4711}), CodeProblem::UnknownGenerator},
         {codeText({0, 2, Challenge::Hard, 4711}), CodeProblem::UnknownGenerator},
     };
-    for (const auto& c : cases) {
-        const CodeReading reading = readCode(c.text);
-        EXPECT_FALSE(reading.code) << c.text;
-        EXPECT_EQ(reading.problem, c.problem) << c.text;
+    for (const auto& [text, problem] : cases) {
+        const CodeReading reading = readCode(text);
+        EXPECT_FALSE(reading.code) << text;
+        EXPECT_EQ(reading.problem, problem) << text;
     }
     EXPECT_EQ(readCode(good.substr(0, 4) + "U" + good.substr(5)).unknown, 'U');
 }
