@@ -96,6 +96,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The music is MIDI: without a General MIDI SoundFont it stays silent.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS timgm6mb-soundfont)
+# The toolkit's own words (the message boxes' standard buttons) in the player's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://wallwright.example/)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -7,6 +7,7 @@ set -euo pipefail
 game_packages=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev
+  qt6-l10n-tools qt6-translations-l10n  # lupdate and lrelease; the toolkit's own words
   libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   libgtest-dev
   appstream desktop-file-utils   # checks of the menu entry and metainfo
