@@ -5,7 +5,7 @@
     <name>AudioDevice</name>
     <message>
         <source>No sound: the audio device cannot be opened (%1). The game goes on silent.</source>
-        <translation>Pas de son : le périphérique audio ne peut pas être ouvert (%1). Le jeu continue en silence.</translation>
+        <translation>Pas de son&#xa0;: le périphérique audio ne peut pas être ouvert (%1). Le jeu continue en silence.</translation>
     </message>
 </context>
 <context>
@@ -63,50 +63,50 @@
     <name>ClGameInterface</name>
     <message>
         <source>Settings and solved puzzles are not saved: there is no home folder for them.</source>
-        <translation>Les réglages et les casse-têtes résolus ne sont pas enregistrés : il n&apos;existe aucun dossier personnel pour les accueillir.</translation>
+        <translation>Les réglages et les casse-têtes résolus ne sont pas enregistrés&#xa0;: il n&apos;existe aucun dossier personnel pour les accueillir.</translation>
     </message>
     <message>
         <source>Settings and solved puzzles are not saved: the folder &quot;%1&quot; cannot be used (%2).</source>
-        <translation>Les réglages et les casse-têtes résolus ne sont pas enregistrés : le dossier « %1 » ne peut pas être utilisé (%2).</translation>
+        <translation>Les réglages et les casse-têtes résolus ne sont pas enregistrés&#xa0;: le dossier «&#xa0;%1&#xa0;» ne peut pas être utilisé (%2).</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; cannot be read: %2.</source>
-        <translation>Le fichier de réglages « %1 » ne peut pas être lu : %2.</translation>
+        <translation>Le fichier de réglages «&#xa0;%1&#xa0;» ne peut pas être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; is left as it is and settings are not saved: %2.</source>
-        <translation>Le fichier de réglages « %1 » est laissé tel quel et les réglages ne sont pas enregistrés : %2.</translation>
+        <translation>Le fichier de réglages «&#xa0;%1&#xa0;» est laissé tel quel et les réglages ne sont pas enregistrés&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The settings cannot be saved to &quot;%1&quot; now: %2. It is kept and saved as soon as it can be.</source>
-        <translation>Les réglages ne peuvent pas être enregistrés pour l&apos;instant dans le fichier « %1 » : %2. Ils sont conservés et seront enregistrés dès que possible.</translation>
+        <translation>Les réglages ne peuvent pas être enregistrés pour l&apos;instant dans le fichier «&#xa0;%1&#xa0;»&#xa0;: %2. Ils sont conservés et seront enregistrés dès que possible.</translation>
     </message>
     <message>
         <source>wallwright: The settings could not be saved to %1: another running game holds its folder&apos;s lock, or the folder refuses the write.</source>
-        <translation>wallwright: Les réglages n&apos;ont pas pu être enregistrés dans %1 : une autre partie ouverte détient le verrou de son dossier, ou le dossier refuse l&apos;écriture.</translation>
+        <translation>wallwright: Les réglages n&apos;ont pas pu être enregistrés dans %1&#xa0;: une autre partie ouverte détient le verrou de son dossier, ou le dossier refuse l&apos;écriture.</translation>
     </message>
     <message>
         <source>The record of solved puzzles &quot;%1&quot; cannot be read (%2); it is kept as &quot;%3&quot; and a new record begins.</source>
-        <translation>Le fichier des casse-têtes résolus « %1 » ne peut pas être lu (%2) ; il est conservé sous le nom « %3 » et une nouvelle liste commence.</translation>
+        <translation>Le fichier des casse-têtes résolus «&#xa0;%1&#xa0;» ne peut pas être lu (%2)&#xa0;; il est conservé sous le nom «&#xa0;%3&#xa0;» et une nouvelle liste commence.</translation>
     </message>
     <message>
         <source>The record of solved puzzles &quot;%1&quot; cannot be read (%2) nor set aside; solved puzzles are not remembered this time.</source>
-        <translation>Le fichier des casse-têtes résolus « %1 » ne peut être ni lu (%2) ni mis de côté ; les casse-têtes résolus ne seront pas retenus pendant cette session.</translation>
+        <translation>Le fichier des casse-têtes résolus «&#xa0;%1&#xa0;» ne peut être ni lu (%2) ni mis de côté&#xa0;; les casse-têtes résolus ne seront pas retenus pendant cette session.</translation>
     </message>
     <message numerus="yes">
         <source>The record of solved puzzles is full (%n puzzles): newly solved puzzles are not added to it.</source>
         <translation>
-            <numerusform>La liste des casse-têtes résolus est pleine (%n casse-tête) : les nouveaux casse-têtes résolus n&apos;y sont plus ajoutés.</numerusform>
-            <numerusform>La liste des casse-têtes résolus est pleine (%n casse-têtes) : les nouveaux casse-têtes résolus n&apos;y sont plus ajoutés.</numerusform>
+            <numerusform>La liste des casse-têtes résolus est pleine (%n casse-tête)&#xa0;: les nouveaux casse-têtes résolus n&apos;y sont plus ajoutés.</numerusform>
+            <numerusform>La liste des casse-têtes résolus est pleine (%n casse-têtes)&#xa0;: les nouveaux casse-têtes résolus n&apos;y sont plus ajoutés.</numerusform>
         </translation>
     </message>
     <message>
         <source>The record of solved puzzles cannot be saved to &quot;%1&quot; now: %2. It is kept and saved as soon as it can be.</source>
-        <translation>La liste des casse-têtes résolus ne peut pas être enregistrée pour l&apos;instant dans le fichier « %1 » : %2. Elle est conservée et sera enregistrée dès que possible.</translation>
+        <translation>La liste des casse-têtes résolus ne peut pas être enregistrée pour l&apos;instant dans le fichier «&#xa0;%1&#xa0;»&#xa0;: %2. Elle est conservée et sera enregistrée dès que possible.</translation>
     </message>
     <message>
         <source>wallwright: The record of solved puzzles could not be saved to %1: another running game holds its folder&apos;s lock, or the folder refuses the write.</source>
-        <translation>wallwright: La liste des casse-têtes résolus n&apos;a pas pu être enregistrée dans %1 : une autre partie ouverte détient le verrou de son dossier, ou le dossier refuse l&apos;écriture.</translation>
+        <translation>wallwright: La liste des casse-têtes résolus n&apos;a pas pu être enregistrée dans %1&#xa0;: une autre partie ouverte détient le verrou de son dossier, ou le dossier refuse l&apos;écriture.</translation>
     </message>
     <message>
         <source>it claims %1 x %2 pixels, more than the game decodes (%3 million at most)</source>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>its lock file &quot;%1&quot; is %2, not a file</source>
-        <translation>son fichier de verrou « %1 » est %2 et non un fichier</translation>
+        <translation>son fichier de verrou «&#xa0;%1&#xa0;» est %2 et non un fichier</translation>
     </message>
     <message>
         <source>another running game is writing there</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>cannot be opened: %1</source>
-        <translation>ne peut pas être ouvert : %1</translation>
+        <translation>ne peut pas être ouvert&#xa0;: %1</translation>
     </message>
     <message>
         <source>it is damaged</source>
@@ -410,8 +410,8 @@
     <message numerus="yes">
         <source>Best: %1, %n moves</source>
         <translation>
-            <numerusform>Record : %1, %n coup</numerusform>
-            <numerusform>Record : %1, %n coups</numerusform>
+            <numerusform>Record&#xa0;: %1, %n coup</numerusform>
+            <numerusform>Record&#xa0;: %1, %n coups</numerusform>
         </translation>
     </message>
 </context>
@@ -427,7 +427,7 @@
     </message>
     <message>
         <source>Email: %1</source>
-        <translation>E-mail : %1</translation>
+        <translation>E-mail&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -451,7 +451,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is in no code.</source>
-        <translation>« %1 » n&apos;apparaît dans aucun code.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;apparaît dans aucun code.</translation>
     </message>
     <message>
         <source>A character of this code is mistyped.</source>
@@ -574,19 +574,19 @@
     </message>
     <message>
         <source>The picture &quot;%1&quot; cannot be shown: %2.</source>
-        <translation>Le fichier d&apos;image « %1 » ne peut pas être affiché : %2.</translation>
+        <translation>Le fichier d&apos;image «&#xa0;%1&#xa0;» ne peut pas être affiché&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The puzzle file &quot;%1&quot; holds no puzzles.</source>
-        <translation>Le fichier de casse-têtes « %1 » ne contient aucun casse-tête.</translation>
+        <translation>Le fichier de casse-têtes «&#xa0;%1&#xa0;» ne contient aucun casse-tête.</translation>
     </message>
     <message>
         <source>The puzzle file &quot;%1&quot; %2.</source>
-        <translation>Le fichier de casse-têtes « %1 » %2.</translation>
+        <translation>Le fichier de casse-têtes «&#xa0;%1&#xa0;» %2.</translation>
     </message>
     <message>
         <source>The puzzle file &quot;%1&quot; has cells of %2 x %3 pixels, which cannot be drawn, so its puzzles cannot be played.</source>
-        <translation>Le fichier de casse-têtes « %1 » a des cases de %2 x %3 pixels, impossibles à dessiner : ses casse-têtes ne peuvent donc pas être joués.</translation>
+        <translation>Le fichier de casse-têtes «&#xa0;%1&#xa0;» a des cases de %2 x %3 pixels, impossibles à dessiner&#xa0;: ses casse-têtes ne peuvent donc pas être joués.</translation>
     </message>
     <message>
         <source>No hint can be found for this puzzle.</source>
@@ -594,7 +594,7 @@
     </message>
     <message>
         <source>The puzzle %1 cannot be made: %2.</source>
-        <translation>Le casse-tête %1 ne peut pas être créé : %2.</translation>
+        <translation>Le casse-tête %1 ne peut pas être créé&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -605,7 +605,7 @@
     </message>
     <message>
         <source>The music file &quot;%1&quot; is left out: %2.</source>
-        <translation>Le fichier de musique « %1 » est ignoré : %2.</translation>
+        <translation>Le fichier de musique «&#xa0;%1&#xa0;» est ignoré&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -674,7 +674,7 @@
     </message>
     <message>
         <source>Level: %1</source>
-        <translation>Niveau : %1</translation>
+        <translation>Niveau&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>Solved in %1 with %n moves.</source>
@@ -693,11 +693,11 @@
     <name>TGameView</name>
     <message>
         <source>The size of the window cannot be saved to &quot;%1&quot; now: %2. It is kept and saved as soon as it can be.</source>
-        <translation>La taille de la fenêtre ne peut pas être enregistrée pour l&apos;instant dans le fichier « %1 » : %2. Elle est conservée et sera enregistrée dès que possible.</translation>
+        <translation>La taille de la fenêtre ne peut pas être enregistrée pour l&apos;instant dans le fichier «&#xa0;%1&#xa0;»&#xa0;: %2. Elle est conservée et sera enregistrée dès que possible.</translation>
     </message>
     <message>
         <source>wallwright: The size of the window could not be saved to %1: another running game holds its folder&apos;s lock, or the folder refuses the write.</source>
-        <translation>wallwright: La taille de la fenêtre n&apos;a pas pu être enregistrée dans %1 : une autre partie ouverte détient le verrou de son dossier, ou le dossier refuse l&apos;écriture.</translation>
+        <translation>wallwright: La taille de la fenêtre n&apos;a pas pu être enregistrée dans %1&#xa0;: une autre partie ouverte détient le verrou de son dossier, ou le dossier refuse l&apos;écriture.</translation>
     </message>
 </context>
 <context>
@@ -735,7 +735,7 @@
     <name>main</name>
     <message>
         <source>wallwright: no display to open the game&apos;s window on (DISPLAY is &quot;%1&quot;).</source>
-        <translation>wallwright: aucun écran sur lequel ouvrir la fenêtre du jeu (DISPLAY vaut « %1 »).</translation>
+        <translation>wallwright: aucun écran sur lequel ouvrir la fenêtre du jeu (DISPLAY vaut «&#xa0;%1&#xa0;»).</translation>
     </message>
     <message>
         <source>wallwright: no display to open the game&apos;s window on (DISPLAY is not set).</source>
@@ -747,11 +747,11 @@
     </message>
     <message>
         <source>usage: wallwright [FILE.gam]</source>
-        <translation>utilisation : wallwright [FILE.gam]</translation>
+        <translation>utilisation&#xa0;: wallwright [FILE.gam]</translation>
     </message>
     <message>
         <source>wallwright: plays one puzzle file at a time: %1</source>
-        <translation>wallwright: ne joue qu&apos;un fichier de casse-têtes à la fois : %1</translation>
+        <translation>wallwright: ne joue qu&apos;un fichier de casse-têtes à la fois&#xa0;: %1</translation>
     </message>
 </context>
 </TS>
