@@ -1,11 +1,13 @@
 #include "app/Aboutbox.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QLabel>
 #include <QUrl>
 
 #include "app/Dialogstyle.h"
+#include "view/Artwords.h"
 #include "view/Imagetool.h"
 #include "view/Imgbtn.h"
 
@@ -47,6 +49,7 @@ TFormAboutBox::TFormAboutBox(QWidget* owner)
     Image1 = new QLabel(this);
     Image1->setGeometry(0, 0, 388, 241);
     Image1->setPixmap(QPixmap::fromImage(loadArt(":/about.png", bitmapScale(this))));
+    Image1->setAccessibleName(QCoreApplication::translate("Art", kAboutPictureWords));
     auto* caption = new QLabel(tr("Wallwright 1.0  -  a brick wall puzzle"), this);
     caption->setGeometry(96, 8, 288, 21);
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -4,7 +4,7 @@
 #include <QLibraryInfo>
 
 #include "model/Words.h"
-#include "view/Imgbtn.h"
+#include "view/Imagetool.h"
 
 namespace {
 QString spoken; // the installed language
@@ -71,7 +71,7 @@ TGameLanguage::~TGameLanguage()
     if (spoken.isEmpty() || spoken != language)
         return;
     words::speak(nullptr);
-    TImgBtn::setLanguage({});
+    setArtLanguage({});
     spoken.clear();
 }
 
@@ -91,7 +91,7 @@ void TGameLanguage::install()
         return;
     QCoreApplication::installTranslator(&game);
     words::speak(inSpokenLanguage);
-    TImgBtn::setLanguage(language);
+    setArtLanguage(language);
     spoken = language;
 }
 

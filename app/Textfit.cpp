@@ -94,13 +94,21 @@ void fitText(QWidget& widget)
     if (needed <= own.width())
         return;
 
+    // A text keeps the edge it is aligned to, so that a column of them stays
+    // one; a centred one grows both ways.
     const auto [left, right] = freeSpan(widget, own);
-    const int width = std::min(needed, right - left);
     const Qt::Alignment alignment = horizontalAlignment(widget);
-    const int wanted = alignment & Qt::AlignHCenter ? own.center().x() + 1 - width / 2
-                       : alignment & Qt::AlignRight ? own.right() + 1 - width
-                                                    : own.left();
-    widget.setGeometry(std::clamp(wanted, left, right - width), own.top(), width, own.height());
+    QRect place = own;
+    if (alignment & Qt::AlignHCenter) {
+        const int width = std::min(needed, right - left);
+        place.setLeft(std::clamp(own.center().x() + 1 - width / 2, left, right - width));
+        place.setWidth(width);
+    } else if (alignment & Qt::AlignRight)
+        place.setLeft(std::max(own.right() + 1 - needed, left));
+    else
+        place.setWidth(std::min(needed, right - own.left()));
+    widget.setGeometry(place);
+    const int width = place.width();
 
     QFont font = widget.font();
     int pixels = QFontInfo(font).pixelSize();

@@ -9,7 +9,11 @@
     </message>
 </context>
 <context>
-    <name>Button</name>
+    <name>Art</name>
+    <message>
+        <source>A brick wall puzzle game</source>
+        <translation>Un casse-tête de murs de briques</translation>
+    </message>
     <message>
         <source>Select</source>
         <translation>Groupes</translation>

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QFileInfo>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGraphicsView>
@@ -34,8 +35,24 @@ QImage makeBitmap(QSize logicalSize, int scale)
     return bitmap;
 }
 
-QImage loadArt(const QString& path, int scale)
+namespace {
+QString artLanguage;
+} // namespace
+
+void setArtLanguage(const QString& language)
 {
+    artLanguage = language;
+}
+
+QImage loadArt(const QString& englishPath, int scale)
+{
+    QString path = englishPath;
+    if (!artLanguage.isEmpty()) {
+        const QFileInfo english(englishPath);
+        const QString translated = english.path() + '/' + artLanguage + '/' + english.fileName();
+        if (QFileInfo::exists(translated))
+            path = translated;
+    }
     if (scale > 1) {
         QImage large(QString(path).replace(".png", QString("@%1x.png").arg(scale)));
         if (!large.isNull()) {

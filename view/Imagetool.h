@@ -18,6 +18,11 @@ int bitmapScale(const QWidget* widget);
 QImage makeBitmap(QSize logicalSize, int scale);
 // The art at a resource path, in its larger "@2x" to "@5x" form at those scales.
 QImage loadArt(const QString& path, int scale);
+// Art with words on it (the buttons, the About picture) has a copy for each
+// language beside it, in a folder named by the language's code
+// (":/buttons/de/ok_pic.png"); loadArt takes the copy of this language, ""
+// for English. A language without a copy of some art shows the English.
+void setArtLanguage(const QString& language);
 // A logical rectangle of the bitmap in its device pixels.
 QRect devicePixels(const QImage& bitmap, const QRect& logical);
 

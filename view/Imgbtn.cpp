@@ -1,10 +1,9 @@
 #include "view/Imgbtn.h"
 
-#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "view/Buttonwords.h"
+#include "view/Artwords.h"
 #include "view/Imagetool.h"
 
 namespace {
@@ -20,15 +19,7 @@ QImage withTransparentBlack(const QImage& picture)
     }
     return image;
 }
-
-QString buttonArt = ":/buttons/";
 } // namespace
-
-void TImgBtn::setLanguage(const QString& language)
-{
-    const QString folder = ":/buttons/" + language + "/";
-    buttonArt = !language.isEmpty() && QFileInfo(folder).isDir() ? folder : ":/buttons/";
-}
 
 TImgBtn::TImgBtn(QWidget* owner, int scale)
     : QWidget(owner)
@@ -58,8 +49,8 @@ void TImgBtn::loadFaces(const QString& name)
     faceName = name;
     for (const ButtonWord& button : kButtonWords)
         if (name == QLatin1String(button.face))
-            setAccessibleName(QCoreApplication::translate("Button", button.word));
-    const QString stem = buttonArt + name;
+            setAccessibleName(QCoreApplication::translate("Art", button.word));
+    const QString stem = ":/buttons/" + name;
     SetPicDown(loadArt(stem + "_down.png", scale));
     SetPicUp(loadArt(stem + "_up.png", scale));
     SetPic(loadArt(stem + "_pic.png", scale));

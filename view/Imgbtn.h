@@ -16,9 +16,6 @@ public:
     void SetPicUp(const QImage& picture);
     // Loads the three faces ":/buttons/<name>_pic.png", "_up" and "_down".
     void loadFaces(const QString& name);
-    // The language of the words on every button loaded from now on, "" for
-    // English; a language without art of its own shows the English.
-    static void setLanguage(const QString& language);
     // Shown at another size: the faces loaded again at the scale.
     void setScale(int scale);
 

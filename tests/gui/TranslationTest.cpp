@@ -278,7 +278,20 @@ private slots:
         readDialog(w, Qt::Key_S);
         readDialog(w, Qt::Key_O);
         readDialog(w, Qt::Key_N);
-        readDialog(w, Qt::Key_A);
+        readDialog(w, Qt::Key_A, [&](QDialog& dialog) {
+            // The words drawn in the art are the language's: the picture's and the buttons'.
+            const QString own = madeUp || language.isEmpty() ? QString() : language + "/";
+            const auto shipped = [](const QString& folder, const QString& name, const QImage& shown) {
+                const int scale = qRound(shown.devicePixelRatio());
+                QImage art(folder + name + (scale > 1 ? QString("@%1x.png").arg(scale) : QString(".png")));
+                art.setDevicePixelRatio(scale);
+                return art;
+            };
+            const QImage picture = static_cast<TFormAboutBox&>(dialog).Image1->pixmap().toImage();
+            QCOMPARE(picture.convertToFormat(QImage::Format_RGB32), shipped(":/" + own, "about", picture));
+            const QImage close = dialog.findChild<TImgBtn*>("close")->Pic().convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(close, shipped(":/buttons/" + own, "close_pic", close));
+        });
         readDialog(w, Qt::Key_F1, [&](QDialog& help) {
             const QString page = help.findChild<QTextBrowser*>()->source().path();
             QVERIFY2(

@@ -2,10 +2,12 @@
 // dropping into its gap. The game draws links at the lower left and a caption
 // along the top right, so those areas are kept dark and quiet.
 #include "Art.h"
+#include "view/Artwords.h"
 
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QTranslator>
 #include <QPainterPath>
 #include <QRadialGradient>
 
@@ -121,7 +123,7 @@ QPainterPath centredText(const QFont &font, const QString &text, qreal baseline)
     return path;
 }
 
-void drawTitle(QPainter &p, int scale)
+void drawTitle(QPainter &p, int scale, const QString &subtitle)
 {
     QFont title = scriptFont(100);
     QPainterPath probe;
@@ -155,7 +157,7 @@ void drawTitle(QPainter &p, int scale)
     QFont sub(QStringLiteral("DejaVu Serif"));
     sub.setItalic(true);
     sub.setPixelSize(16);
-    const QPainterPath line = centredText(sub, QStringLiteral("A brick wall puzzle game"), 150);
+    const QPainterPath line = centredText(sub, subtitle, 150);
     drawShadow(p, scale, line, QPointF(1.5, 2), 3);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xf0, 0xea, 0xdc));
@@ -164,8 +166,9 @@ void drawTitle(QPainter &p, int scale)
 
 }  // namespace
 
-void writeAbout(const QString &dir, int scale)
+void writeAbout(const QString &dir, int scale, const QTranslator *language)
 {
+    const QString translated = language ? language->translate("Art", kAboutPictureWords) : QString();
     QImage img((kSize * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::black);
     QPainter p(&img);
@@ -175,7 +178,7 @@ void writeAbout(const QString &dir, int scale)
     drawWall(p, scale);
     dimWall(p);
     drawDroppingBrick(p, scale);
-    drawTitle(p, scale);
+    drawTitle(p, scale, translated.isEmpty() ? QString::fromLatin1(kAboutPictureWords) : translated);
     p.end();
     const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
     save(img.convertToFormat(QImage::Format_RGB32), QStringLiteral("%1/about%2.png").arg(dir, suffix));

@@ -45,7 +45,7 @@ QImage renderBrick(int style, QSizeF logical, qreal scale, qreal texZoom = 1.0, 
 void writeBricks(const QString &dir, int scale);
 // language: the game's translations the words come from; none for English.
 void writeButtons(const QString &dir, int scale, const QTranslator *language = nullptr);
-void writeAbout(const QString &dir, int scale);
+void writeAbout(const QString &dir, int scale, const QTranslator *language = nullptr);
 void writeProgramIcon(const QString &dir);
 void writePictures(const QString &dir);
 

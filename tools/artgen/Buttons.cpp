@@ -1,6 +1,6 @@
 // Toolbar and dialog buttons: a script word on black, in three states.
 #include "Art.h"
-#include "view/Buttonwords.h"
+#include "view/Artwords.h"
 
 #include <QFont>
 #include <QLinearGradient>
@@ -110,7 +110,7 @@ void writeButtons(const QString &dir, int scale, const QTranslator *language)
     const Fit fit = fitAllWords();
     const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
     for (const ButtonWord &b : kButtonWords) {
-        const QString translated = language ? language->translate("Button", b.word) : QString();
+        const QString translated = language ? language->translate("Art", b.word) : QString();
         const QString word = translated.isEmpty() ? QString::fromLatin1(b.word) : translated;
         for (const Look &look : kLooks)
             save(renderButton(fit, word, look, scale),

@@ -38,8 +38,10 @@ int main(int argc, char** argv)
     for (int scale = 1; scale <= kLargestArtScale; ++scale) {
         art::writeBricks(out + "/bricks", scale);
         art::writeButtons(out + "/buttons", scale);
-        for (const auto &[code, language] : languages)
+        for (const auto &[code, language] : languages) {
             art::writeButtons(out + "/buttons/" + code, scale, language.get());
+            art::writeAbout(out + "/" + code, scale, language.get());
+        }
         art::writeAbout(out, scale);
     }
     art::writeProgramIcon(out + "/icons");
