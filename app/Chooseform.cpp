@@ -22,6 +22,7 @@ constexpr int kNumberTop = 2;
 constexpr int kNumberHeight = 22;
 constexpr int kNumberPixels = 14;
 constexpr int kTodayPixels = 10; // "Today" in the width of a tile
+constexpr int kSmallestTodayPixels = 7;
 constexpr int kMarkCentre = kNumberTop + kNumberHeight + 5;
 constexpr int kSolvedWidth = 80;
 constexpr int kBestWidth = 170; // "Best: 12:34, 123 moves"
@@ -30,6 +31,18 @@ constexpr int kCodeFieldHeight = 24;
 constexpr int kLongestCode = 16; // nine characters, dashes and room for a slip
 const QColor kTileColour(48, 48, 48);
 const QColor kTileEdge(96, 96, 96);
+
+// "Today" in smaller letters than a number, and smaller still where the
+// language's word is longer than a tile is wide.
+QFont todayFont(QFont font, const QString& word)
+{
+    for (int pixels = kTodayPixels; pixels >= kSmallestTodayPixels; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetrics(font).horizontalAdvance(word) <= TPuzzleTiles::kTileSize - 2)
+            break;
+    }
+    return font;
+}
 
 int firstUnsolved(const std::vector<Solved>& marks, std::int32_t shown)
 {
@@ -177,12 +190,9 @@ void TPuzzleTiles::paintEvent(QPaintEvent* event)
         painter.drawRect(tile.adjusted(0, 0, -1, -1));
         painter.setPen(Qt::white);
         const bool isToday = i == todayTile();
-        QFont numberFont = font;
-        if (isToday)
-            numberFont.setPixelSize(kTodayPixels);
-        painter.setFont(numberFont);
-        painter.drawText(QRect(tile.left(), tile.top() + kNumberTop, kTileSize, kNumberHeight), Qt::AlignCenter,
-                         isToday ? tr("Today") : QString::number(i + 1));
+        const QString label = isToday ? tr("Today") : QString::number(i + 1);
+        painter.setFont(isToday ? todayFont(font, label) : font);
+        painter.drawText(QRect(tile.left(), tile.top() + kNumberTop, kTileSize, kNumberHeight), Qt::AlignCenter, label);
         drawSolvedMark(painter, QPointF(QRectF(tile).center().x(), tile.top() + kMarkCentre),
                        isToday ? *today : marks[std::size_t(i)]);
     }
