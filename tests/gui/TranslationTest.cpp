@@ -4,7 +4,6 @@
 // lengthens every text it is asked for, so that a text that bypasses the
 // translations shows, and no text is cut or runs over another.
 #include <QAbstractButton>
-#include <QDirIterator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -61,10 +60,7 @@ QHash<QString, Message> readCatalogue(const QString& path)
             source = xml.readElementText();
         else if (xml.name() == u"translation") {
             Message& message = messages[context + '|' + source];
-            const QStringView type = xml.attributes().value("type");
-            message.finished = type.isEmpty();
-            if (type == u"obsolete" || type == u"vanished")
-                message.finished = false;
+            message.finished = !xml.attributes().hasAttribute("type"); // unfinished, obsolete, vanished
             const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
             message.translations = text.split(QRegularExpression("\\n\\s*"), Qt::SkipEmptyParts);
         }
@@ -74,9 +70,10 @@ QHash<QString, Message> readCatalogue(const QString& path)
 
 QStringList catalogues()
 {
+    const QDir folder(SOURCE_DIR "/translations");
     QStringList paths;
-    for (QDirIterator files(SOURCE_DIR "/translations", {"wallwright_*.ts"}, QDir::Files); files.hasNext();)
-        paths << files.next();
+    for (const QString& name : folder.entryList({"wallwright_*.ts"}))
+        paths << folder.filePath(name);
     return paths;
 }
 
@@ -145,47 +142,33 @@ class TranslationTest : public QObject {
     }
 
 private slots:
-    void theDesktopsLanguageIsSpokenWhenTheGameHasIt_data()
-    {
-        QTest::addColumn<QStringList>("wanted");
-        QTest::addColumn<QString>("spoken");
-        QTest::newRow("locale") << QStringList{"de_DE.UTF-8"} << "de";
-        QTest::newRow("bare code") << QStringList{"fr"} << "fr";
-        QTest::newRow("modifier") << QStringList{"es_ES@euro"} << "es";
-        QTest::newRow("first one the game has") << QStringList{"pt_BR", "it", "es_MX", "de"} << "es";
-        QTest::newRow("none it has") << QStringList{"it_IT.UTF-8"} << "";
-        QTest::newRow("English first") << QStringList{"en_GB", "de"} << "";
-        QTest::newRow("plain C") << QStringList{"C", "de"} << "";
-        QTest::newRow("C with a language before") << QStringList{"fr", "C.UTF-8"} << "fr";
-        QTest::newRow("nothing") << QStringList{} << "";
-    }
+    // The first language the desktop asks for that the game has, as LANGUAGE,
+    // then LC_ALL, LC_MESSAGES or LANG name it; English for none, or for C.
     void theDesktopsLanguageIsSpokenWhenTheGameHasIt()
     {
-        QFETCH(QStringList, wanted);
-        QFETCH(QString, spoken);
-        QCOMPARE(chooseLanguage(wanted), spoken);
-    }
-
-    void theEnvironmentNamesTheLanguagesInTheDesktopsOrder()
-    {
-        const QStringList variables{"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
-        QHash<QString, QByteArray> before;
-        for (const QString& v : variables)
-            before[v] = qgetenv(qPrintable(v));
-        const auto set = [&](const QByteArray& language, const QByteArray& all, const QByteArray& messages,
-                             const QByteArray& lang) {
-            const QByteArray values[] = {language, all, messages, lang};
-            for (int i = 0; i < variables.size(); ++i)
-                values[i].isEmpty() ? qunsetenv(qPrintable(variables[i]))
-                                    : qputenv(qPrintable(variables[i]), values[i]);
-            return wantedLanguages();
+        const char* variables[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+        QByteArrayList before;
+        for (const char* variable : variables)
+            before << qgetenv(variable);
+        const std::pair<QByteArrayList, QString> cases[] = {
+            {{"", "", "", "de_DE.UTF-8"}, "de"},
+            {{"fr", "", "", ""}, "fr"},
+            {{"", "", "es_ES@euro", "de_DE"}, "es"},
+            {{"", "fr_FR", "de_DE", "es_ES"}, "fr"},
+            {{"pt_BR:it:es_MX:de", "", "", "fr_FR"}, "es"},
+            {{"it", "", "", "it_IT.UTF-8"}, ""},
+            {{"en_GB:de", "", "", ""}, ""},
+            {{"", "C", "", "de_DE"}, ""},
+            {{"fr", "C.UTF-8", "", ""}, "fr"},
+            {{"", "", "", ""}, ""},
         };
-        QCOMPARE(set("it:fr", "", "de_DE", "es_ES"), (QStringList{"it", "fr", "de_DE"}));
-        QCOMPARE(set("", "fr_FR", "de_DE", "es_ES"), QStringList{"fr_FR"});
-        QCOMPARE(set("", "", "", "es_ES.UTF-8"), QStringList{"es_ES.UTF-8"});
-        QCOMPARE(set("", "", "", ""), QStringList{});
-        for (const QString& v : variables)
-            before[v].isNull() ? qunsetenv(qPrintable(v)) : qputenv(qPrintable(v), before[v]);
+        for (const auto& [environment, spoken] : cases) {
+            for (int i = 0; i < 4; ++i)
+                environment[i].isEmpty() ? qunsetenv(variables[i]) : qputenv(variables[i], environment[i]);
+            QVERIFY2(chooseLanguage(wantedLanguages()) == spoken, environment.join('|').constData());
+        }
+        for (int i = 0; i < 4; ++i)
+            before[i].isNull() ? qunsetenv(variables[i]) : qputenv(variables[i], before[i]);
     }
 
     // What the translation tools find in the sources now is in every
