@@ -5,14 +5,10 @@
 // program folder.
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <ctime>
-#include <functional>
-#include <optional>
 
 #include <QBuffer>
-#include <QFile>
 #include <QImageWriter>
 #include <QTest>
 #include <QtEndian>
@@ -21,7 +17,6 @@
 #include "game/Gameinterface.h"
 #include "game/Gamerandom.h"
 #include "game/Zoom.h"
-#include "model/Fileaccess.h"
 
 namespace {
 enum class PictureLayout { Baseline, Progressive, Bitmap };

@@ -1,22 +1,16 @@
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <QClipboard>
 #include <QDesktopServices>
-#include <QFile>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QRadioButton>
-#include <QTest>
-#include <QTimer>
 
 #include "Window.h"
 #include "app/Aboutbox.h"
 #include "app/Dialogstyle.h"
 #include "app/Optionform.h"
-#include "app/Problemreport.h"
 #include "app/Selectform.h"
 #include "game/Playerchoices.h"
 
@@ -88,8 +82,7 @@ private slots:
         // go, or on the first in play, whose bricks lie on the bond for hints.
         const auto actionsOf = [&](bool playing, const std::function<void()>& press) {
             const std::int32_t shown = playing ? 0 : 1;
-            form.gameInterface->selectPuzzle(shown);
-            board.ShowLevelPicture();
+            window.showPuzzle(shown);
             if (playing)
                 form.playGameExecute();
             fired.clear();
@@ -140,10 +133,7 @@ private slots:
     {
         ProgramFolder folder;
         const auto markPixels = [](Window& window) { // the gold of the star on the caption
-            const QImage mark =
-                window.board().imgBack->picture.copy(60, 60, 80, 24).convertToFormat(QImage::Format_RGB32);
-            const auto* pixels = reinterpret_cast<const QRgb*>(mark.constBits());
-            return int(std::count(pixels, pixels + mark.width() * mark.height(), qRgb(255, 200, 0)));
+            return int(pixelsOf(window.board().imgBack->picture, kGold, {60, 60, 80, 24}).size());
         };
         {
             Window window(folder);
@@ -268,10 +258,9 @@ private slots:
             return puzzle = 2, true;
         };
         form.showSelection = [](std::int32_t& group, bool&) { return group = 2, true; };
-        const std::function<void()> steps[] = {
-            [&] { form.playGameExecute(); },   [&] { form.prevGameExecute(); },   [&] { form.nextGameExecute(); },
-            [&] { form.chooseGameExecute(); }, [&] { form.selectGameExecute(); },
-        };
+        void (TFormMain::*const steps[])() = {&TFormMain::playGameExecute, &TFormMain::prevGameExecute,
+                                              &TFormMain::nextGameExecute, &TFormMain::chooseGameExecute,
+                                              &TFormMain::selectGameExecute};
         const auto pieces = [&] { // in the file's order
             std::vector<std::pair<int, int>> at;
             for (std::size_t k = 0; const ClPiece* piece = window.game().pieceInFileOrder(k); ++k)
@@ -279,20 +268,17 @@ private slots:
             return at;
         };
         form.playGameExecute();
-        ClGameControl& game = window.game();
         const auto before = pieces();
-        game.movePiece(game.pickPiece(8, 48), 20, 30);
-        form.gameInterface->letGo();
-        game.movePiece(game.pickPiece(40, 56), 60, 30);
-        form.gameInterface->letGo();
+        window.move(8, 48, 20, 30);
+        window.move(40, 56, 60, 30);
         const auto left = pieces();
 
-        steps[step]();
+        (form.*steps[step])();
         QVERIFY(pieces() != left);
         form.undoExecute();
         QVERIFY(window.board().PaintBox1->isEnabled());
         QCOMPARE(form.currentGroup, 0);
-        QCOMPARE(game.puzzleIndex, 1);
+        QCOMPARE(window.game().puzzleIndex, 1);
         QCOMPARE(pieces(), left);
         QCOMPARE(std::pair(settingsOnDisk(folder).group, settingsOnDisk(folder).lastPuzzle), std::pair(0, 1));
         form.undoExecute();
@@ -300,14 +286,13 @@ private slots:
         QCOMPARE(pieces(), before); // its own history came back with it
         form.redoExecute();
 
-        steps[step]();
+        (form.*steps[step])();
         form.playGameExecute();
-        game.movePiece(game.pickPiece(8, 48), 20, 30);
-        form.gameInterface->letGo();
+        window.move(8, 48, 20, 30);
         form.undoExecute(); // the new move, not the step
         QVERIFY(window.board().PaintBox1->isEnabled());
         form.undoExecute();
-        QCOMPARE(game.puzzleIndex, (std::array{1, 0, 2, 2, 0}[std::size_t(step)]));
+        QCOMPARE(window.game().puzzleIndex, (std::array{1, 0, 2, 2, 0}[std::size_t(step)]));
         QCOMPARE(form.currentGroup, step == 4 ? 2 : 0);
     }
 
@@ -340,8 +325,7 @@ private slots:
         form.playGameExecute();
         ClGameControl& game = window.game();
         const ClPoint cell = game.pieceInFileOrder(0)->cells().front();
-        game.movePiece(game.pickPiece(cell.x, cell.y), 0, 0);
-        form.gameInterface->letGo();
+        window.move(cell.x, cell.y, 0, 0);
         const ClPiece moved = *game.pieceInFileOrder(0);
         QTest::keyClick(&form, Qt::Key_PageDown);
         QTest::keyClick(&form, Qt::Key_PageDown); // pressed twice: it leaves moves

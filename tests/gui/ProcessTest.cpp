@@ -4,13 +4,11 @@
 
 #include <optional>
 
-#include <QBuffer>
 #include <QProcess>
 #include <QTest>
 
 #include "Programfolder.h"
 #include "game/Settings.h"
-#include "model/Fileaccess.h"
 
 namespace {
 // The program copied into a throw-away program folder (the game keeps its
@@ -21,14 +19,9 @@ struct RunningGame {
     // toolkit to warn about when it is shown.
     explicit RunningGame(const QStringList& environment, int ignored = 0, const QStringList& arguments = {})
     {
-        QImage picture(64, 48, QImage::Format_RGB32);
-        picture.fill(Qt::darkCyan);
-        QBuffer jpeg;
-        jpeg.open(QIODevice::WriteOnly);
-        picture.save(&jpeg, "jpg");
-        QDir(folder.path()).mkpath("Picture");
-        fixtures::put(folder.path("Picture/picture.jpg").toStdString(),
-                      jpeg.data().left(jpeg.size() / 2).toStdString());
+        const QString picture = folder.path("Picture/picture.jpg");
+        folder.addPicture("picture.jpg", Qt::darkCyan);
+        QFile::resize(picture, QFileInfo(picture).size() / 2);
         QVERIFY(QFile::copy(WALLWRIGHT_PATH, folder.path("wallwright")));
         QFile::setPermissions(folder.path("wallwright"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QProcessEnvironment settings = QProcessEnvironment::systemEnvironment();

@@ -2,18 +2,14 @@
 #include <optional>
 
 #include <QCheckBox>
-#include <QDir>
 #include <QListWidget>
 #include <QRadioButton>
-#include <QTest>
-#include <QTimer>
 
 #include "Window.h"
 #include "app/Chooseform.h"
 #include "app/Dialogstyle.h"
 #include "app/Gameparts.h"
 #include "app/Optionform.h"
-#include "app/Problemreport.h"
 #include "app/Scaledwindow.h"
 #include "app/Selectform.h"
 #include "view/Imagetool.h"
