@@ -1,4 +1,3 @@
-#include <QEnterEvent>
 #include <QPainter>
 
 #include "Window.h"
@@ -142,48 +141,6 @@ private slots:
         form.playGameExecute();
         QCOMPARE(window.board().imgBack->picture.size(), screen.size());
         QCOMPARE(rgb(window.board().imgBack->picture.pixel(3, kFieldTop * ratio + 3)), shaded(art.pixel(3, 3)));
-    }
-
-    // A button shows its up picture under the mouse, down while pressed (also
-    // when the click is heard), plain when the mouse leaves; dragging out
-    // cancels and coming back presses again. Black is see-through.
-    void buttonPicturesFollowTheMouseAndOnlyAReleaseOnTheButtonClicks()
-    {
-        QWidget window;
-        window.resize(200, 100);
-        TImgBtn button(&window);
-        button.setGeometry(0, 0, 80, 60);
-        const QRgb down = qRgb(0, 0, 200), up = qRgb(0, 200, 0), plain = qRgb(200, 0, 0);
-        QImage face(80, 60, QImage::Format_RGB32);
-        for (const auto& [colour, set] :
-             {std::pair{down, &TImgBtn::SetPicDown}, {up, &TImgBtn::SetPicUp}, {plain, &TImgBtn::SetPic}}) {
-            face.fill(colour);
-            (button.*set)(face);
-        }
-        const auto shown = [&] { return button.shownPicture().pixel(10, 10); };
-        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-        QEvent leave(QEvent::Leave);
-        QList<QRgb> seenAtClicks;
-        connect(&button, &TImgBtn::OnClick, this, [&] { seenAtClicks << shown(); });
-        QApplication::sendEvent(&button, &enter);
-        QCOMPARE(shown(), up);
-        Mouse mouse(&window);
-        mouse.click({40, 30});
-        QCOMPARE(std::pair(seenAtClicks, shown()), std::pair(QList<QRgb>{down}, up));
-        QApplication::sendEvent(&button, &leave);
-        QCOMPARE(shown(), plain);
-
-        QApplication::sendEvent(&button, &enter);
-        mouse.press({40, 30});
-        for (const QPoint at : {QPoint(150, 30), QPoint(40, 30), QPoint(150, 30)}) {
-            mouse.move(at);
-            QCOMPARE(shown(), at.x() < 80 ? down : plain);
-        }
-        mouse.release({150, 30});
-        QCOMPARE(std::pair(seenAtClicks.size(), shown()), std::pair(qsizetype(1), plain));
-        face.fill(Qt::black);
-        button.SetPic(face);
-        QCOMPARE(qAlpha(button.Pic().pixel(1, 1)), 0);
     }
 };
 

@@ -2,13 +2,11 @@
 #include <sys/stat.h>
 
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QMessageBox>
 #include <QRadioButton>
 
 #include "Window.h"
-#include "app/Aboutbox.h"
 #include "app/Dialogstyle.h"
 #include "app/Optionform.h"
 #include "app/Selectform.h"
@@ -31,15 +29,6 @@ ClSettings settingsOnDisk(const ProgramFolder& folder)
     return settings;
 }
 
-// The addresses the desktop was asked to open.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public slots:
-    void open(const QUrl& url) { urls << url; }
-
-public:
-    QList<QUrl> urls;
-};
 } // namespace
 
 class MainformTest : public QObject {
@@ -479,21 +468,6 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         report.add("Problem 10."); // a closed box's list is done with
         QCOMPARE(report.text(), QString("Problem 10."));
-    }
-
-    // The About box's lines open the web page and a mail to the support address.
-    void theAboutBoxOpensItsAddresses()
-    {
-        UrlRecorder desktop;
-        for (const char* scheme : {"mailto", "https"})
-            QDesktopServices::setUrlHandler(scheme, &desktop, "open");
-        TFormAboutBox box;
-        Mouse(&box).click(box.lblMail->geometry().center());
-        Mouse(&box).click(box.Comments->geometry().center());
-        for (const char* scheme : {"mailto", "https"})
-            QDesktopServices::unsetUrlHandler(scheme);
-        QCOMPARE(desktop.urls,
-                 QList<QUrl>({QUrl("mailto:help@wallwright.example"), QUrl("https://wallwright.example")}));
     }
 
     // Ok and Return confirm, Cancel and Escape cancel; only a confirm carries

@@ -17,7 +17,7 @@ struct RunningGame {
     // `ignored`: a signal the caller ignores, as nohup ignores SIGHUP; 0 for
     // none. The folder's one picture is a JPEG cut off halfway, for the
     // toolkit to warn about when it is shown.
-    explicit RunningGame(const QStringList& environment, int ignored = 0, const QStringList& arguments = {})
+    explicit RunningGame(const QStringList& environment, int ignored = 0)
     {
         const QString picture = folder.path("Picture/picture.jpg");
         folder.addPicture("picture.jpg", Qt::darkCyan);
@@ -33,7 +33,7 @@ struct RunningGame {
             if (ignored != 0)
                 ::signal(ignored, SIG_IGN);
         });
-        game.start(folder.path("wallwright"), arguments);
+        game.start(folder.path("wallwright"));
         QVERIFY(game.waitForStarted());
     }
     ~RunningGame()
@@ -133,19 +133,6 @@ private slots:
         QVERIFY2(lines[0].startsWith("wallwright: no display"), lines[0].constData());
         QCOMPARE(QDir(running.folder.path("")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList({"Brick0.gam", "Picture", "wallwright"}));
-    }
-
-    // An option the game does not have is refused before anything opens;
-    // --help says how to start it.
-    void optionsAreHelpOrRefused()
-    {
-        for (const auto& [option, status] : {std::pair{"--help", 0}, {"-x", 2}}) {
-            RunningGame running({"QT_QPA_PLATFORM=offscreen"}, 0, {option});
-            QVERIFY(running.game.waitForFinished(10000));
-            QCOMPARE(running.game.exitCode(), status);
-            const QByteArray said = running.game.readAllStandardOutput() + running.game.readAllStandardError();
-            QVERIFY2(said.contains("usage: wallwright [FILE.gam]"), said.constData());
-        }
     }
 };
 
