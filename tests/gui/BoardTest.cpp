@@ -1,7 +1,6 @@
 #include <QPainter>
 
 #include "Window.h"
-#include "game/Checkerboard.h"
 
 class BoardTest : public QObject {
     Q_OBJECT
@@ -102,25 +101,6 @@ private slots:
                      qPrintable(picture.fileName()));
         }
         QVERIFY2(window.problems.isEmpty(), qPrintable(window.problems.join("; ")));
-    }
-
-    void frontPieceIsDrawnOnTopAndThePickBringsItForward()
-    {
-        Window window;
-        window.open().playGameExecute();
-        ClPuzzle& puzzle = window.game().puzzle;
-        // The L lies half a brick right of the bar's first brick, behind the bar.
-        window.game().gameData->checkerboard->applyCells(puzzle.pieces[1].cells(), -1);
-        puzzle.pieces[1].x = 12;
-        puzzle.pieces[1].y = 48;
-        window.board().RedrawPieces();
-        // The L's left edge (x 96) falls in the middle of the bar's brick at x 64.
-        const QPoint probe(96, 80 + 48 * 5 + 10);
-        QCOMPARE(rgb(window.screen().pixel(probe)), brick(0, 32, 10));
-        QVERIFY(window.game().pickPiece(20, 48) == &puzzle.pieces[0]); // a brick only the L has
-        window.game().selectedPiece = nullptr;
-        window.board().RedrawPieces();
-        QCOMPARE(rgb(window.screen().pixel(probe)), brick(0, 0, 10));
     }
 
     // Run again with QT_SCALE_FACTOR=2, on a screen of two device pixels to

@@ -8,7 +8,6 @@
 
 #include "Window.h"
 #include "app/Dialogstyle.h"
-#include "app/Optionform.h"
 #include "app/Selectform.h"
 #include "game/Playerchoices.h"
 
@@ -421,31 +420,6 @@ private slots:
         }
     }
 
-    // A Latin-1 folder name, and a FIFO where the settings should be: the
-    // window opens, says what is wrong, and writes nothing.
-    void anOddFolderWithFifosOpensAndSaysWhatIsWrong()
-    {
-        Window window; // its problems; the game itself in a folder below
-        const QByteArray folder = window.folder.bytes() + "/caf\xe9";
-        QVERIFY(::mkdir(folder.constData(), 0755) == 0);
-        QVERIFY(::mkfifo((folder + "/config.dat").constData(), 0644) == 0);
-        QVERIFY(std::filesystem::copy_file(window.folder.bytes().toStdString() + "/Brick0.gam",
-                                           (folder + "/Brick0.gam").toStdString()));
-        {
-            TFormMain form(folder);
-            form.show();
-            QCOMPARE(form.gameInterface->gameControl->gameData->puzzles.size(), std::size_t(3));
-        }
-        QCOMPARE(window.problems.size(), 1);
-        QVERIFY2(window.problems[0].contains("config.dat\" cannot be read: it is a FIFO, not a file"),
-                 qPrintable(window.problems[0]));
-        struct stat info {};
-        QVERIFY(::stat((folder + "/config.dat").constData(), &info) == 0 && S_ISFIFO(info.st_mode));
-        // Nothing new beside the game or in its folder: Brick0.gam, Picture and the odd folder; the FIFO and Brick0.gam.
-        QCOMPARE(fixtures::entriesIn(window.folder.bytes().toStdString()), std::size_t(3));
-        QCOMPARE(fixtures::entriesIn(folder.toStdString()), std::size_t(2));
-    }
-
     // Eight problems are listed by name, the rest counted, all in one box
     // that never blocks.
     void problemsMakeOneBoxThatNeverBlocks()
@@ -468,28 +442,6 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         report.add("Problem 10."); // a closed box's list is done with
         QCOMPARE(report.text(), QString("Problem 10."));
-    }
-
-    // Ok and Return confirm, Cancel and Escape cancel; only a confirm carries
-    // the values back, and never a brick style the board does not have.
-    void dialogsCarryValuesBackOnlyOnConfirm()
-    {
-        std::int32_t group = 5, sound = 7, music = 0, style = 9;
-        for (const bool ok : {false, true}) {
-            whenOpen([ok](QDialog& dialog) {
-                QTest::keyClick(dialog.focusWidget() ? dialog.focusWidget() : &dialog,
-                                ok ? Qt::Key_Return : Qt::Key_Escape);
-                QVERIFY(!dialog.isVisible());
-            });
-            QCOMPARE(ShowSelection(group), ok);
-            whenOpen([ok](QDialog& dialog) {
-                auto* button = dialog.findChild<TImgBtn*>(ok ? "ok" : "cancel");
-                QVERIFY(button);
-                Mouse(&dialog).click(button->geometry().center());
-            });
-            QCOMPARE(ShowOptions(sound, music, style), ok);
-            QCOMPARE(std::tuple(group, sound, music, style), ok ? std::tuple(5, 1, 0, 0) : std::tuple(5, 7, 0, 9));
-        }
     }
 };
 
