@@ -5,14 +5,10 @@
 // program folder.
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <ctime>
-#include <functional>
-#include <optional>
 
 #include <QBuffer>
-#include <QFile>
 #include <QImageWriter>
 #include <QTest>
 #include <QtEndian>
@@ -21,7 +17,6 @@
 #include "game/Gameinterface.h"
 #include "game/Gamerandom.h"
 #include "game/Zoom.h"
-#include "model/Fileaccess.h"
 
 namespace {
 enum class PictureLayout { Baseline, Progressive, Bitmap };
@@ -194,26 +189,6 @@ private slots:
             QVERIFY(reopened.play(1));
             QCOMPARE(reopened.solvedState(), Solved::No);
         }
-    }
-
-    // A record at its limit takes no new puzzle, and says so once, not at
-    // every solve; the game plays on.
-    void aFullRecordIsSaidOnce()
-    {
-        ProgramFolder folder;
-        ClGameFile group;
-        fixtures::fillSmallGame(group);
-        fixtures::put(folder.path(ClProgress::kFileName).toStdString(), fixtures::fullProgress(group.puzzles[2]));
-        Game game(folder);
-        QStringList told;
-        game.reportProblem = [&](const QString& message) { told << message; };
-        for (const std::int32_t puzzle : {0, 1}) {
-            QVERIFY(game.play(puzzle));
-            QVERIFY(game.solveByHand(puzzle).complete);
-            QCOMPARE(game.solvedState(), Solved::No);
-        }
-        QCOMPARE(told.size(), 1);
-        QVERIFY2(told[0].contains(QString::number(ClProgress::kMostEntries)), qPrintable(told[0]));
     }
 
     // A folder that refuses the write (its lock file turned into a folder):

@@ -1,6 +1,3 @@
-#include <QTest>
-#include <QTimer>
-
 #include "Soundrecorder.h"
 #include "Window.h"
 #include "app/Keynames.h"
@@ -50,8 +47,7 @@ private:
     // and put in play, with `moves` its first piece dragged a row up.
     void playTheMiddlePuzzle(bool moves)
     {
-        form().gameInterface->selectPuzzle(1);
-        board().ShowLevelPicture();
+        window->showPuzzle(1);
         window->recordDialogs();
         press(Qt::Key_P);
         const ClPoint at = game().puzzle.pieces[0].cells().front();

@@ -3,12 +3,10 @@
 // whose contents and index lead to every page. A key has one name, word for
 // word, in the tooltips, the help, the manual page and the README.
 #include <QAction>
-#include <QApplication>
 #include <QRegularExpression>
 #include <QShortcut>
 #include <QTextBlock>
 #include <QTextBrowser>
-#include <QTimer>
 
 #include "Window.h"
 #include "app/Gameview.h"

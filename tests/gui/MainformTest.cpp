@@ -1,22 +1,13 @@
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <QClipboard>
-#include <QDesktopServices>
-#include <QFile>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QRadioButton>
-#include <QTest>
-#include <QTimer>
 
 #include "Window.h"
-#include "app/Aboutbox.h"
 #include "app/Dialogstyle.h"
-#include "app/Optionform.h"
-#include "app/Problemreport.h"
 #include "app/Selectform.h"
 #include "game/Playerchoices.h"
 
@@ -37,15 +28,6 @@ ClSettings settingsOnDisk(const ProgramFolder& folder)
     return settings;
 }
 
-// The addresses the desktop was asked to open.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public slots:
-    void open(const QUrl& url) { urls << url; }
-
-public:
-    QList<QUrl> urls;
-};
 } // namespace
 
 class MainformTest : public QObject {
@@ -88,8 +70,7 @@ private slots:
         // go, or on the first in play, whose bricks lie on the bond for hints.
         const auto actionsOf = [&](bool playing, const std::function<void()>& press) {
             const std::int32_t shown = playing ? 0 : 1;
-            form.gameInterface->selectPuzzle(shown);
-            board.ShowLevelPicture();
+            window.showPuzzle(shown);
             if (playing)
                 form.playGameExecute();
             fired.clear();
@@ -140,10 +121,7 @@ private slots:
     {
         ProgramFolder folder;
         const auto markPixels = [](Window& window) { // the gold of the star on the caption
-            const QImage mark =
-                window.board().imgBack->picture.copy(60, 60, 80, 24).convertToFormat(QImage::Format_RGB32);
-            const auto* pixels = reinterpret_cast<const QRgb*>(mark.constBits());
-            return int(std::count(pixels, pixels + mark.width() * mark.height(), qRgb(255, 200, 0)));
+            return int(pixelsOf(window.board().imgBack->picture, kGold, {60, 60, 80, 24}).size());
         };
         {
             Window window(folder);
@@ -268,10 +246,9 @@ private slots:
             return puzzle = 2, true;
         };
         form.showSelection = [](std::int32_t& group, bool&) { return group = 2, true; };
-        const std::function<void()> steps[] = {
-            [&] { form.playGameExecute(); },   [&] { form.prevGameExecute(); },   [&] { form.nextGameExecute(); },
-            [&] { form.chooseGameExecute(); }, [&] { form.selectGameExecute(); },
-        };
+        void (TFormMain::*const steps[])() = {&TFormMain::playGameExecute, &TFormMain::prevGameExecute,
+                                              &TFormMain::nextGameExecute, &TFormMain::chooseGameExecute,
+                                              &TFormMain::selectGameExecute};
         const auto pieces = [&] { // in the file's order
             std::vector<std::pair<int, int>> at;
             for (std::size_t k = 0; const ClPiece* piece = window.game().pieceInFileOrder(k); ++k)
@@ -279,20 +256,17 @@ private slots:
             return at;
         };
         form.playGameExecute();
-        ClGameControl& game = window.game();
         const auto before = pieces();
-        game.movePiece(game.pickPiece(8, 48), 20, 30);
-        form.gameInterface->letGo();
-        game.movePiece(game.pickPiece(40, 56), 60, 30);
-        form.gameInterface->letGo();
+        window.move(8, 48, 20, 30);
+        window.move(40, 56, 60, 30);
         const auto left = pieces();
 
-        steps[step]();
+        (form.*steps[step])();
         QVERIFY(pieces() != left);
         form.undoExecute();
         QVERIFY(window.board().PaintBox1->isEnabled());
         QCOMPARE(form.currentGroup, 0);
-        QCOMPARE(game.puzzleIndex, 1);
+        QCOMPARE(window.game().puzzleIndex, 1);
         QCOMPARE(pieces(), left);
         QCOMPARE(std::pair(settingsOnDisk(folder).group, settingsOnDisk(folder).lastPuzzle), std::pair(0, 1));
         form.undoExecute();
@@ -300,14 +274,13 @@ private slots:
         QCOMPARE(pieces(), before); // its own history came back with it
         form.redoExecute();
 
-        steps[step]();
+        (form.*steps[step])();
         form.playGameExecute();
-        game.movePiece(game.pickPiece(8, 48), 20, 30);
-        form.gameInterface->letGo();
+        window.move(8, 48, 20, 30);
         form.undoExecute(); // the new move, not the step
         QVERIFY(window.board().PaintBox1->isEnabled());
         form.undoExecute();
-        QCOMPARE(game.puzzleIndex, (std::array{1, 0, 2, 2, 0}[std::size_t(step)]));
+        QCOMPARE(window.game().puzzleIndex, (std::array{1, 0, 2, 2, 0}[std::size_t(step)]));
         QCOMPARE(form.currentGroup, step == 4 ? 2 : 0);
     }
 
@@ -340,8 +313,7 @@ private slots:
         form.playGameExecute();
         ClGameControl& game = window.game();
         const ClPoint cell = game.pieceInFileOrder(0)->cells().front();
-        game.movePiece(game.pickPiece(cell.x, cell.y), 0, 0);
-        form.gameInterface->letGo();
+        window.move(cell.x, cell.y, 0, 0);
         const ClPiece moved = *game.pieceInFileOrder(0);
         QTest::keyClick(&form, Qt::Key_PageDown);
         QTest::keyClick(&form, Qt::Key_PageDown); // pressed twice: it leaves moves
@@ -448,31 +420,6 @@ private slots:
         }
     }
 
-    // A Latin-1 folder name, and a FIFO where the settings should be: the
-    // window opens, says what is wrong, and writes nothing.
-    void anOddFolderWithFifosOpensAndSaysWhatIsWrong()
-    {
-        Window window; // its problems; the game itself in a folder below
-        const QByteArray folder = window.folder.bytes() + "/caf\xe9";
-        QVERIFY(::mkdir(folder.constData(), 0755) == 0);
-        QVERIFY(::mkfifo((folder + "/config.dat").constData(), 0644) == 0);
-        QVERIFY(std::filesystem::copy_file(window.folder.bytes().toStdString() + "/Brick0.gam",
-                                           (folder + "/Brick0.gam").toStdString()));
-        {
-            TFormMain form(folder);
-            form.show();
-            QCOMPARE(form.gameInterface->gameControl->gameData->puzzles.size(), std::size_t(3));
-        }
-        QCOMPARE(window.problems.size(), 1);
-        QVERIFY2(window.problems[0].contains("config.dat\" cannot be read: it is a FIFO, not a file"),
-                 qPrintable(window.problems[0]));
-        struct stat info {};
-        QVERIFY(::stat((folder + "/config.dat").constData(), &info) == 0 && S_ISFIFO(info.st_mode));
-        // Nothing new beside the game or in its folder: Brick0.gam, Picture and the odd folder; the FIFO and Brick0.gam.
-        QCOMPARE(fixtures::entriesIn(window.folder.bytes().toStdString()), std::size_t(3));
-        QCOMPARE(fixtures::entriesIn(folder.toStdString()), std::size_t(2));
-    }
-
     // Eight problems are listed by name, the rest counted, all in one box
     // that never blocks.
     void problemsMakeOneBoxThatNeverBlocks()
@@ -495,43 +442,6 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         report.add("Problem 10."); // a closed box's list is done with
         QCOMPARE(report.text(), QString("Problem 10."));
-    }
-
-    // The About box's lines open the web page and a mail to the support address.
-    void theAboutBoxOpensItsAddresses()
-    {
-        UrlRecorder desktop;
-        for (const char* scheme : {"mailto", "https"})
-            QDesktopServices::setUrlHandler(scheme, &desktop, "open");
-        TFormAboutBox box;
-        Mouse(&box).click(box.lblMail->geometry().center());
-        Mouse(&box).click(box.Comments->geometry().center());
-        for (const char* scheme : {"mailto", "https"})
-            QDesktopServices::unsetUrlHandler(scheme);
-        QCOMPARE(desktop.urls,
-                 QList<QUrl>({QUrl("mailto:help@wallwright.example"), QUrl("https://wallwright.example")}));
-    }
-
-    // Ok and Return confirm, Cancel and Escape cancel; only a confirm carries
-    // the values back, and never a brick style the board does not have.
-    void dialogsCarryValuesBackOnlyOnConfirm()
-    {
-        std::int32_t group = 5, sound = 7, music = 0, style = 9;
-        for (const bool ok : {false, true}) {
-            whenOpen([ok](QDialog& dialog) {
-                QTest::keyClick(dialog.focusWidget() ? dialog.focusWidget() : &dialog,
-                                ok ? Qt::Key_Return : Qt::Key_Escape);
-                QVERIFY(!dialog.isVisible());
-            });
-            QCOMPARE(ShowSelection(group), ok);
-            whenOpen([ok](QDialog& dialog) {
-                auto* button = dialog.findChild<TImgBtn*>(ok ? "ok" : "cancel");
-                QVERIFY(button);
-                Mouse(&dialog).click(button->geometry().center());
-            });
-            QCOMPARE(ShowOptions(sound, music, style), ok);
-            QCOMPARE(std::tuple(group, sound, music, style), ok ? std::tuple(5, 1, 0, 0) : std::tuple(5, 7, 0, 9));
-        }
     }
 };
 

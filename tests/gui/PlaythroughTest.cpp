@@ -4,7 +4,6 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTest>
 
 #include "Soundrecorder.h"
 #include "Window.h"
@@ -31,13 +30,10 @@ bool useShippedGroup(ProgramFolder& folder, int group)
 // Gold pixels of each tile: none unsolved, a few for the outline, most for the filled star.
 std::vector<int> goldOnTiles(TPuzzleTiles& tiles)
 {
-    const QImage shot = tiles.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shot = tiles.grab().toImage();
     std::vector<int> gold;
-    for (int i = 0; i < tiles.count(); ++i) {
-        const QImage tile = shot.copy(tiles.tileRect(i));
-        const auto* pixels = reinterpret_cast<const QRgb*>(tile.constBits());
-        gold.push_back(int(std::count(pixels, pixels + tile.width() * tile.height(), qRgb(255, 200, 0))));
-    }
+    for (int i = 0; i < tiles.count(); ++i)
+        gold.push_back(int(pixelsOf(shot, kGold, tiles.tileRect(i)).size()));
     return gold;
 }
 } // namespace
@@ -102,8 +98,7 @@ private slots:
         const auto count = std::int32_t(window.game().gameData->puzzles.size());
         QVERIFY(count >= 60);
         for (std::int32_t index = 0; index < count && !QTest::currentTestFailed(); ++index) {
-            window.form->gameInterface->selectPuzzle(index);
-            window.board().ShowLevelPicture();
+            window.showPuzzle(index);
             playPuzzle(window, index);
             if (QTest::currentTestFailed())
                 qWarning("group %d, puzzle %d", group, index + 1);

@@ -4,13 +4,11 @@
 
 #include <optional>
 
-#include <QBuffer>
 #include <QProcess>
 #include <QTest>
 
 #include "Programfolder.h"
 #include "game/Settings.h"
-#include "model/Fileaccess.h"
 
 namespace {
 // The program copied into a throw-away program folder (the game keeps its
@@ -19,16 +17,11 @@ struct RunningGame {
     // `ignored`: a signal the caller ignores, as nohup ignores SIGHUP; 0 for
     // none. The folder's one picture is a JPEG cut off halfway, for the
     // toolkit to warn about when it is shown.
-    explicit RunningGame(const QStringList& environment, int ignored = 0, const QStringList& arguments = {})
+    explicit RunningGame(const QStringList& environment, int ignored = 0)
     {
-        QImage picture(64, 48, QImage::Format_RGB32);
-        picture.fill(Qt::darkCyan);
-        QBuffer jpeg;
-        jpeg.open(QIODevice::WriteOnly);
-        picture.save(&jpeg, "jpg");
-        QDir(folder.path()).mkpath("Picture");
-        fixtures::put(folder.path("Picture/picture.jpg").toStdString(),
-                      jpeg.data().left(jpeg.size() / 2).toStdString());
+        const QString picture = folder.path("Picture/picture.jpg");
+        folder.addPicture("picture.jpg", Qt::darkCyan);
+        QFile::resize(picture, QFileInfo(picture).size() / 2);
         QVERIFY(QFile::copy(WALLWRIGHT_PATH, folder.path("wallwright")));
         QFile::setPermissions(folder.path("wallwright"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QProcessEnvironment settings = QProcessEnvironment::systemEnvironment();
@@ -40,7 +33,7 @@ struct RunningGame {
             if (ignored != 0)
                 ::signal(ignored, SIG_IGN);
         });
-        game.start(folder.path("wallwright"), arguments);
+        game.start(folder.path("wallwright"));
         QVERIFY(game.waitForStarted());
     }
     ~RunningGame()
@@ -140,19 +133,6 @@ private slots:
         QVERIFY2(lines[0].startsWith("wallwright: no display"), lines[0].constData());
         QCOMPARE(QDir(running.folder.path("")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList({"Brick0.gam", "Picture", "wallwright"}));
-    }
-
-    // An option the game does not have is refused before anything opens;
-    // --help says how to start it.
-    void optionsAreHelpOrRefused()
-    {
-        for (const auto& [option, status] : {std::pair{"--help", 0}, {"-x", 2}}) {
-            RunningGame running({"QT_QPA_PLATFORM=offscreen"}, 0, {option});
-            QVERIFY(running.game.waitForFinished(10000));
-            QCOMPARE(running.game.exitCode(), status);
-            const QByteArray said = running.game.readAllStandardOutput() + running.game.readAllStandardError();
-            QVERIFY2(said.contains("usage: wallwright [FILE.gam]"), said.constData());
-        }
     }
 };
 

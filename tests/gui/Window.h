@@ -51,6 +51,18 @@ struct Window {
         };
         form->showOptions = [this](std::int32_t&, std::int32_t&, std::int32_t&) { return dialogs << "option", false; };
     }
+    // The puzzle at its level picture, play ended.
+    void showPuzzle(std::int32_t index) const
+    {
+        form->gameInterface->selectPuzzle(index);
+        board().ShowLevelPicture();
+    }
+    // The piece on play cell (x, y) moved to (toX, toY) and let go: one move.
+    void move(int x, int y, int toX, int toY) const
+    {
+        game().movePiece(game().pickPiece(x, y), toX, toY);
+        form->gameInterface->letGo();
+    }
     TFrameGameBoard& board() const { return *form->FrameGameBoard1; }
     ClGameControl& game() const { return *form->gameInterface->gameControl; }
     QImage screen() const { return form->grab().toImage().convertToFormat(QImage::Format_RGB32); }
@@ -86,6 +98,20 @@ inline QPoint pixelOf(int playX, int playY, int dx = 0, int dy = 0)
 inline QRgb rgb(QRgb pixel)
 {
     return pixel & 0xffffff;
+}
+
+// The star's gold, on the level picture and the chooser's tiles.
+inline constexpr QRgb kGold = qRgb(255, 200, 0);
+
+// The points of `area` in `picture` of the given colour, row by row.
+inline QList<QPoint> pixelsOf(const QImage& picture, QRgb colour, const QRect& area)
+{
+    QList<QPoint> found;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (rgb(picture.pixel(x, y)) == rgb(colour))
+                found << QPoint(x, y);
+    return found;
 }
 
 // A pixel of a brick image as the shaded wall draws it.
