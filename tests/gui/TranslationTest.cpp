@@ -4,6 +4,7 @@
 // lengthens every text it is asked for, so that a text that bypasses the
 // translations shows, and no text is cut or runs over another.
 #include <QAbstractButton>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -35,6 +36,16 @@ public:
     }
     bool isEmpty() const override { return false; }
     mutable QSet<QString> asked;
+};
+
+// The addresses the desktop was asked to open.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public slots:
+    void open(const QUrl& url) { urls << url; }
+
+public:
+    QList<QUrl> urls;
 };
 
 struct Message {
@@ -280,6 +291,16 @@ private slots:
             QCOMPARE(picture.convertToFormat(QImage::Format_RGB32), shipped(":/" + own, "about", picture));
             const QImage close = dialog.findChild<TImgBtn*>("close")->Pic().convertToFormat(QImage::Format_RGB32);
             QCOMPARE(close, shipped(":/buttons/" + own, "close_pic", close));
+            // Its lines, in any language, open a mail to the support address and the web page.
+            UrlRecorder desktop;
+            for (const char* scheme : {"mailto", "https"})
+                QDesktopServices::setUrlHandler(scheme, &desktop, "open");
+            auto& about = static_cast<TFormAboutBox&>(dialog);
+            Mouse(&about).click(about.lblMail->geometry().center());
+            Mouse(&about).click(about.Comments->geometry().center());
+            for (const char* scheme : {"mailto", "https"})
+                QDesktopServices::unsetUrlHandler(scheme);
+            QCOMPARE(desktop.urls, QList<QUrl>({QUrl(QString("mailto:") + kSupportAddress), QUrl(kWebAddress)}));
         });
         readDialog(w, Qt::Key_F1, [&](QDialog& help) {
             const QString page = help.findChild<QTextBrowser*>()->source().path();
