@@ -1,8 +1,9 @@
 // The game in every language it has: the desktop's language chosen, every
 // text of the game translated and finished in every catalogue, and every
-// screen read with each language, and with a made-up one that marks and
-// lengthens every text it is asked for, so that a text that bypasses the
-// translations shows, and no text is cut or runs over another.
+// screen read with each language, and with a made-up one, built from the
+// sources as a real one is, that marks and lengthens every text: a text that
+// bypasses the translations shows unmarked, and no text is cut or runs over
+// another.
 #include <QAbstractButton>
 #include <QDesktopServices>
 #include <QLabel>
@@ -12,7 +13,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBrowser>
-#include <QTranslator>
 #include <QXmlStreamReader>
 
 #include "Window.h"
@@ -20,23 +20,57 @@
 #include "app/Chooseform.h"
 #include "app/Language.h"
 #include "app/Textfit.h"
-#include "model/Words.h"
 
 namespace {
 const QString kOpen = QStringLiteral("\u27e6"), kClose = QStringLiteral("\u27e7");
 
-// Every text it is asked for, marked and a third longer, and remembered.
-class PseudoLanguage : public QTranslator {
-public:
-    QString translate(const char* context, const char* source, const char*, int) const override
-    {
-        asked.insert(QString("%1|%2").arg(context, source));
-        const QString text = QString::fromUtf8(source);
-        return kOpen + text + QString(text.size() / 3, QChar(0x00b7)) + kClose;
+bool run(const char* program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished(60'000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+// A catalogue of every text the translation tools find in the sources now,
+// as "wallwright_xx.ts" in the folder.
+QString freshCatalogue(const QTemporaryDir& folder)
+{
+    const QString path = folder.filePath("wallwright_xx.ts");
+    return run(LUPDATE,
+               QString(LUPDATE_OPTIONS).split('|') + QString(TEXT_FOLDERS).split('|') + QStringList{"-ts", path})
+               ? path
+               : QString();
+}
+
+// The made-up language, built as a real one is: every text of the fresh
+// catalogue marked and made a third longer, compiled into "wallwright_xx.qm".
+bool buildMadeUpLanguage(const QString& catalogue)
+{
+    QFile file(catalogue);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QString text = QString::fromUtf8(file.readAll());
+    file.close();
+    static const QRegularExpression message(
+        "<source>(.*?)</source>(.*?)<translation type=\"unfinished\">(.*?)</translation>",
+        QRegularExpression::DotMatchesEverythingOption);
+    QString marked;
+    qsizetype done = 0;
+    for (const auto& match : message.globalMatch(text)) {
+        const QString source = match.captured(1);
+        const QString translation = kOpen + source + QString(source.size() / 3, QChar(0x00b7)) + kClose;
+        const QString forms = match.captured(3).contains("numerusform")
+                                  ? "<numerusform>" + translation + "</numerusform><numerusform>" + translation
+                                        + "</numerusform>"
+                                  : translation;
+        marked += text.mid(done, match.capturedStart() - done) + "<source>" + source + "</source>" + match.captured(2)
+                  + "<translation>" + forms + "</translation>";
+        done = match.capturedEnd();
     }
-    bool isEmpty() const override { return false; }
-    mutable QSet<QString> asked;
-};
+    marked += text.mid(done);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(marked.toUtf8()) > 0
+           && (file.close(), run(LRELEASE, {"-silent", catalogue}));
+}
 
 // The addresses the desktop was asked to open.
 class UrlRecorder : public QObject {
@@ -187,13 +221,7 @@ private slots:
     void everyCatalogueHoldsEveryTextOfTheGameFinished()
     {
         QTemporaryDir folder;
-        const QString fresh = folder.filePath("wallwright_xx.ts");
-        QStringList arguments = QString(LUPDATE_OPTIONS).split('|');
-        arguments << QString(TEXT_FOLDERS).split('|') << "-ts" << fresh;
-        QProcess lupdate;
-        lupdate.start(LUPDATE, arguments);
-        QVERIFY(lupdate.waitForFinished(60'000) && lupdate.exitCode() == 0);
-        const QHash<QString, Message> texts = readCatalogue(fresh);
+        const QHash<QString, Message> texts = readCatalogue(freshCatalogue(folder));
         QVERIFY(texts.size() > 100);
         QCOMPARE(catalogues().size(), spokenLanguages().size());
         for (const QString& path : catalogues()) {
@@ -246,15 +274,11 @@ private slots:
         row = QTest::currentDataTag();
         untranslated.clear();
         const bool madeUp = language == "xx";
-        TGameLanguage spoken(madeUp ? QString() : language);
+        QTemporaryDir translations;
+        if (madeUp)
+            QVERIFY(buildMadeUpLanguage(freshCatalogue(translations)));
+        TGameLanguage spoken(language, madeUp ? translations.path() : ":/translations");
         spoken.install();
-        PseudoLanguage pseudo;
-        if (madeUp) {
-            QCoreApplication::installTranslator(&pseudo);
-            words::speak([](const char* context, const char* english) {
-                return QCoreApplication::translate(context, english).toStdString();
-            });
-        }
 
         Window w;
         // The only picture is too large to be read: a problem in the window's words and the core's.
@@ -335,13 +359,6 @@ private slots:
             if (!problem.startsWith(kOpen) || problem.count(kOpen) < 2)
                 untranslated << row + ": problem " + problem;
         QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join('\n')));
-        // Every text the screens asked for is in every catalogue.
-        for (const QString& path : catalogues()) {
-            const QHash<QString, Message> catalogue = readCatalogue(path);
-            for (const QString& asked : pseudo.asked)
-                QVERIFY2(catalogue.contains(asked) || asked.startsWith("Q"), qPrintable(path + ": " + asked));
-        }
-        words::speak(nullptr);
     }
 };
 
