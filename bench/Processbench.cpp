@@ -296,7 +296,7 @@ int main(int argc, char** argv)
     std::printf("| %-42s | %6.1f | %7.2f | %8s |\n", "floor window", floorMiB, 1.0, "");
     std::printf("| %-42s | %6.1f | %7.2f | %8s |\n", "synthesizer-only program, playing", median(synthPeaks),
                 median(synthPeaks) / floorMiB, "");
-    std::printf("| %-42s | %6.1f | %7.2f | %8s |\n", "  its synthesizer (peak less that at start)", synthMiB,
+    std::printf("| %-42s | %6.1f | %7.2f | %8s |\n", "  its synthesizer (peak less at start)", synthMiB,
                 synthMiB / floorMiB, "");
     std::printf("| %-42s | %6.1f | %7.2f | %8.1f |\n", "wallwright, music off", median(peaks[1]),
                 median(peaks[1]) / floorMiB, floorMiB * 1.15);
