@@ -26,6 +26,7 @@ mutations: configure
 	tests/mutations/run.sh $(BUILD_DIR)
 
 # On a virtual X server when there is one, else on the offscreen platform.
+# BENCH_ROUNDS sets the start-up rounds (7 by default).
 bench: build
 	cmake --build $(BUILD_DIR) --target benchmarks
 	./$(BUILD_DIR)/bench/dragbench
@@ -36,9 +37,9 @@ bench: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/picturebench
 	@echo
 	@if command -v xvfb-run >/dev/null; then \
-		xvfb-run -a -s "-screen 0 1280x1024x24" ./$(BUILD_DIR)/bench/processbench; \
+		xvfb-run -a -s "-screen 0 1280x1024x24" ./$(BUILD_DIR)/bench/processbench $(BENCH_ROUNDS); \
 	else \
-		QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/processbench; \
+		QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/processbench $(BENCH_ROUNDS); \
 	fi
 
 # The whole suite with AddressSanitizer and UBSan, in a build folder of its own.

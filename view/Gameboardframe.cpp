@@ -75,15 +75,15 @@ TFrameGameBoard::TFrameGameBoard(QWidget* parent)
     , pixelScale(bitmapScale(this))
 {
     setFixedSize(kWindowWidth, kWindowHeight);
+    // The picture and the drag's back buffer are made when first shown or
+    // dragged: until then they would only take memory.
     imgBack->setGeometry(0, 0, kWindowWidth, kWindowHeight);
-    imgBack->picture = makeBitmap(imgBack->size(), pixelScale);
     PaintBox1->setGeometry(0, kFieldTop, kWindowWidth, kWindowHeight - kFieldTop);
     PaintBox1->setEnabled(false);
     PaintBox1->OnPaint = [this](QPainter& canvas, const QRect& dirty) { PaintBox1Paint(canvas, dirty); };
     PaintBox1->OnMouseDown = [this](Qt::MouseButton b, int x, int y) { PaintBox1MouseDown(b, x, y); };
     PaintBox1->OnMouseMove = [this](int x, int y) { PaintBox1MouseMove(x, y); };
     PaintBox1->OnMouseUp = [this](Qt::MouseButton b, int x, int y) { PaintBox1MouseUp(b, x, y); };
-    backBuffer = makeBitmap(PaintBox1->size(), pixelScale);
 
     int left = 0;
     for (TImgBtn** button : {&imgSelect, &imgPlay, &imgPrev, &imgNext, &imgOption, &imgHelp, &imgAbout, &imgHint}) {
@@ -211,14 +211,21 @@ void TFrameGameBoard::drawCaption()
                    gameInterface ? gameInterface->solvedState() : Solved::No);
 }
 
+void TFrameGameBoard::paintBackground()
+{
+    // The picture shown goes before its successor is made: never two at once.
+    imgBack->picture = QImage();
+    imgBack->picture = gameInterface->background.copy();
+    drawCaption();
+}
+
 void TFrameGameBoard::ShowLevelPicture()
 {
     takeSolveNoteAway();
     chosenPiece.reset();
     landedPiece.reset();
     imgHint->hide();
-    imgBack->picture = gameInterface->background.copy();
-    drawCaption();
+    paintBackground();
     imgBack->update();
     PaintBox1->repaint();
     PaintBox1->setEnabled(false);
@@ -228,8 +235,7 @@ void TFrameGameBoard::ShowLevelPicture()
 void TFrameGameBoard::ShowPuzzle()
 {
     takeSolveNoteAway();
-    imgBack->picture = gameInterface->background.copy();
-    drawCaption();
+    paintBackground();
     DrawWall(game()->gameData->checkerboard.get());
     imgBack->update();
     PaintBox1->update();
@@ -247,7 +253,7 @@ void TFrameGameBoard::setBitmapScale(int newScale)
         ShowPuzzle();
     else
         ShowLevelPicture();
-    backBuffer = makeBitmap(PaintBox1->size(), pixelScale);
+    backBuffer = QImage(); // made again at the next drag
     if (dragging)
         buildBackBuffer();
 }

@@ -104,6 +104,8 @@ private:
     void slidePiece(const ClPiece& piece, QPoint from);
     void drawMark(QPainter& canvas, const ClPiece* piece) const;
     void drawCaption();
+    // The background picture with the caption over it, as the board's picture.
+    void paintBackground();
     const QImage& brickImage() const;
     QRect brickRect(const ClPoint& anchor) const;
     // The top-left corner of the piece's bricks, in pixels.
