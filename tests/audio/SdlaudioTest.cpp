@@ -3,7 +3,6 @@
 #include <QtTest>
 
 #include <QThread>
-#include <SDL_mixer.h>
 
 #include "Eventloop.h"
 #include "app/audio/Audiodevice.h"
@@ -12,23 +11,22 @@
 #include "app/audio/Sdlsoundplayer.h"
 
 namespace {
-template <typename T>
-QByteArray littleEndian(T value)
-{
-    QByteArray out(sizeof(T), '\0');
-    qToLittleEndian(value, out.data());
-    return out;
-}
-
 // A mono 22050 Hz square-wave tone.
 QByteArray shortTone(int milliseconds)
 {
-    QByteArray data;
-    for (int i = 0; i < 22050 * milliseconds / 1000; ++i)
-        data += littleEndian(qint16((i / 25) % 2 ? 8000 : -8000));
-    return "RIFF" + littleEndian(quint32(36 + data.size())) + "WAVEfmt " +
-           QByteArray("\x10\0\0\0\x01\0\x01\0\x22\x56\0\0\x44\xac\0\0\x02\0\x10\0", 20) + "data" +
-           littleEndian(quint32(data.size())) + data;
+    const quint32 samples = 22050 * milliseconds / 1000;
+    QByteArray wave;
+    QDataStream out(&wave, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + 2 * samples);
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(1) << quint32(22050) << quint32(44100) << quint16(2) << quint16(16);
+    out.writeRawData("data", 4);
+    out << quint32(2 * samples);
+    for (quint32 i = 0; i < samples; ++i)
+        out << qint16((i / 25) % 2 ? 8000 : -8000);
+    return wave;
 }
 
 qint64 writtenSoFar()
@@ -160,7 +158,7 @@ private slots:
         }
     }
 
-    void soundEffectsAreAudibleAndCutEachOtherOff()
+    void soundEffectsAreAudible()
     {
         ClSdlSoundPlayer sounds;
         for (Sound sound : {Sound::Pick, Sound::Drop, Sound::Turn, Sound::Solve}) {
@@ -169,11 +167,6 @@ private slots:
             runEventLoop(250);
             QVERIFY2(peakSince(start) > kAudible, qPrintable(QString::number(int(sound))));
         }
-        // The solve sound is the longest; a pick sound replaces it.
-        sounds.playSound(Sound::Solve);
-        sounds.playSound(Sound::Pick);
-        runEventLoop(300);
-        QVERIFY(!Mix_Playing(audiodevice::kEffectChannel));
     }
 };
 

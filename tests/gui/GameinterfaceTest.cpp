@@ -109,13 +109,12 @@ private slots:
         userFolder = userHome->filePath("Wallwright");
     }
 
-    // However the last brick goes in, by a drop, a right click, a key's drop,
-    // a let-go or a redo after a held move, the solve is recorded alike, on
-    // disk too, with its time and moves: each drop, turn, hint and undo that
-    // changed anything. A hint counts as help, also one that only took a
-    // wrong piece back out and was undone; a restart after it makes a fresh
-    // play. (That help never takes a solve alone away, the core's record
-    // test shows.)
+    // However the last brick goes in, by a drop, a right click, a let-go or a
+    // redo after a held move, the solve is recorded alike, on disk too, with its
+    // time and moves: each drop, turn, hint and undo that changed anything. A
+    // hint counts as help, also one that only took a wrong piece back out and
+    // was undone; a restart after it makes a fresh play. (That help never takes
+    // a solve alone away, the core's record test shows.)
     void howTheWallIsFinishedDecidesWhatIsRecorded()
     {
         // The small game's first puzzle: the L from (40, 56) to (32, 8), the
@@ -137,8 +136,6 @@ private slots:
             {"drop", ClPoint{8, 48}, [](Game& game, ClPiece* bar) { return game.drop(bar, 9, 9); }, Solved::Alone, 2},
             // A brick too far left, turned about its last brick, lands in place.
             {"right click", ClPoint{-8, 8}, [](Game& game, ClPiece* bar) { return game.turn(bar, 8 + 7, 8 + 3); },
-             Solved::Alone, 2},
-            {"key drop", ClPoint{8, 8}, [](Game& game, ClPiece* bar) { return game.drop(bar, bar->x, bar->y); },
              Solved::Alone, 2},
             {"let go", ClPoint{8, 8}, [](Game& game, ClPiece*) { return game.letGo(); }, Solved::Alone, 1},
             {"redo", ClPoint{8, 8}, [](Game& game, ClPiece*) { return game.redo(); }, Solved::Alone, 1},
