@@ -33,7 +33,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 
-#include <SDL_mixer.h>
+#include <dlfcn.h>
 
 #include "Firstframe.h"
 #include "app/Gameparts.h"
@@ -42,6 +42,15 @@
 #include "view/Gameboardframe.h"
 
 namespace {
+// Whether a tune plays, asked of the mixer the game loaded for itself: the
+// bench links no audio library, so that it starts as the game does.
+bool tunePlaying()
+{
+    void* mixer = dlopen("libSDL2_mixer-2.0.so.0", RTLD_NOW | RTLD_NOLOAD);
+    const auto playing = mixer ? reinterpret_cast<int (*)()>(dlsym(mixer, "Mix_PlayingMusic")) : nullptr;
+    return playing && playing() != 0;
+}
+
 void send(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
 {
     QMouseEvent event(type, QPointF(at), target->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
@@ -53,7 +62,9 @@ void playFirstPuzzle(TFormMain& form)
     TFrameGameBoard& board = *form.FrameGameBoard1;
     ClGameControl& game = *form.gameInterface->gameControl;
     QWidget* field = board.PaintBox1;
-    const auto pixel = [&](const ClPoint& p) { return QPoint(p.x * board.cellWidth() + 1, p.y * board.cellHeight() + 1); };
+    const auto pixel = [&](const ClPoint& p) {
+        return QPoint(p.x * board.cellWidth() + 1, p.y * board.cellHeight() + 1);
+    };
 
     form.playGameExecute();
     for (std::size_t i = 0; i < game.puzzle.pieces.size(); ++i) {
@@ -166,7 +177,7 @@ int runPhases(const QByteArray& folder, const QByteArray& last)
         if (last == "idle" || last == "tune") {
             auto* poll = new QTimer(&form);
             QObject::connect(poll, &QTimer::timeout, [poll, &last] {
-                if (last == "tune" && !Mix_PlayingMusic())
+                if (last == "tune" && !tunePlaying())
                     return;
                 poll->stop();
                 const auto started = std::chrono::steady_clock::now();

@@ -94,8 +94,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The music is MIDI: without a General MIDI SoundFont it stays silent.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS timgm6mb-soundfont)
+# The music is MIDI: without a General MIDI SoundFont it stays silent. The
+# mixer is loaded when the first sound is needed, so the package names it:
+# the dependencies read from the program's links cannot.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont, libsdl2-mixer-2.0-0")
 # The toolkit's own words (the message boxes' standard buttons) in the player's language.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://wallwright.example/)

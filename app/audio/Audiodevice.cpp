@@ -3,11 +3,9 @@
 #include <cstdio>
 #include <string>
 
-#include <SDL.h>
-#include <SDL_mixer.h>
-#include <fluidsynth.h>
-
 #include <QCoreApplication>
+
+#include "app/audio/Mixerlibrary.h"
 
 namespace audiodevice {
 namespace {
@@ -16,6 +14,7 @@ enum class State { Closed, Open, Failed };
 
 struct Device {
     State state = State::Closed;
+    const MixerLibrary* mixer = nullptr;
     std::function<void(const QString&)> reportProblem;
 
     ~Device()
@@ -23,10 +22,10 @@ struct Device {
         if (state != State::Open)
             return;
         // Closing halts the music; its hook must not post to a Qt already gone.
-        Mix_HookMusicFinished(nullptr);
-        Mix_CloseAudio();
-        Mix_Quit();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        mixer->HookMusicFinished(nullptr);
+        mixer->CloseAudio();
+        mixer->Quit();
+        mixer->QuitSubSystem(SDL_INIT_AUDIO);
     }
 };
 
@@ -51,33 +50,33 @@ void quietSynthesizerLog(int level, const char* message, void*)
         std::fprintf(stderr, "fluidsynth: %s\n", message);
 }
 
-bool openMixer(std::string& failure)
+bool openMixer(const MixerLibrary& mix, std::string& failure)
 {
     for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
-        fluid_set_log_function(level, quietSynthesizerLog, nullptr);
+        mix.SetSynthesizerLog(level, quietSynthesizerLog, nullptr);
     // Qt owns the process's signals; SDL must not take SIGINT or SIGTERM.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    mix.SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // MIDI goes to FluidSynth only: the game ships a SoundFont dependency,
     // not the patch sets Timidity would need.
-    SDL_SetHint("SDL_MIXER_DISABLE_TIMIDITY", "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        failure = SDL_GetError();
+    mix.SetHint("SDL_MIXER_DISABLE_TIMIDITY", "1");
+    if (mix.InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        failure = mix.GetError();
         return false;
     }
     // The SoundFont FluidSynth renders every MIDI file with; it is read when
     // a MIDI file is loaded.
-    Mix_SetSoundFonts(kSoundFont);
+    mix.SetSoundFonts(kSoundFont);
     // 1024 frames: about 23 ms, so an effect follows the mouse closely.
-    if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
-        failure = Mix_GetError();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (mix.OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+        failure = mix.GetError();
+        mix.QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
-    Mix_Init(MIX_INIT_MID);
-    Mix_AllocateChannels(kEffectChannel + 1);
+    mix.Init(MIX_INIT_MID);
+    mix.AllocateChannels(kEffectChannel + 1);
     // Music at SDL_mixer's full volume, from which it sets FluidSynth's gain;
     // the effects keep their own channel volume.
-    Mix_VolumeMusic(MIX_MAX_VOLUME);
+    mix.VolumeMusic(MIX_MAX_VOLUME);
     return true;
 }
 
@@ -88,7 +87,8 @@ bool ready()
     Device& d = device();
     if (d.state == State::Closed) {
         std::string failure;
-        d.state = openMixer(failure) ? State::Open : State::Failed;
+        d.mixer = loadMixerLibrary(failure);
+        d.state = d.mixer && openMixer(*d.mixer, failure) ? State::Open : State::Failed;
         // The report opens its box later, from the event loop: the device
         // may be first needed inside a mouse handler.
         if (d.state == State::Failed && d.reportProblem)
@@ -98,6 +98,11 @@ bool ready()
                     .arg(QString::fromStdString(failure)));
     }
     return d.state == State::Open;
+}
+
+const MixerLibrary& mixer()
+{
+    return *device().mixer;
 }
 
 void reportProblemsTo(std::function<void(const QString& problem)> receiver)

@@ -13,9 +13,14 @@ constexpr int kEffectChannel = 0;
 // MIDI is rendered by FluidSynth with this General MIDI SoundFont.
 constexpr const char* kSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
-// True when the mixer is open. The first call tries to open it; a failure
-// is final for the rest of the run, and the receiver hears of it then.
+struct MixerLibrary;
+
+// True when the mixer is open. The first call loads the library and tries to
+// open it; a failure is final for the rest of the run, and the receiver
+// hears of it then.
 bool ready();
+// The mixer's calls, once ready() has said true.
+const MixerLibrary& mixer();
 // Where the problem goes; nowhere until the game says where.
 void reportProblemsTo(std::function<void(const QString& problem)> receiver);
 

@@ -5,9 +5,9 @@
 #include <cstdio>
 
 #include <QCoreApplication>
-#include <SDL_mixer.h>
 
 #include "app/audio/Audiodevice.h"
+#include "app/audio/Mixerlibrary.h"
 #include "model/Fileaccess.h"
 #include "model/Midiscan.h"
 
@@ -51,7 +51,7 @@ QString contentProblem(std::FILE* stream, double& seconds)
         return {};
     if (sniffed.substr(0, 4) != "MThd")
         return QCoreApplication::translate("MediaPlayer", "It is neither a MIDI nor a WAVE file.");
-    if (!Mix_HasMusicDecoder("FLUIDSYNTH"))
+    if (!audiodevice::mixer().HasMusicDecoder("FLUIDSYNTH"))
         return QCoreApplication::translate("MediaPlayer", "MIDI needs the SoundFont %1 (package timgm6mb-soundfont).")
             .arg(audiodevice::kSoundFont);
     std::string content;
@@ -82,7 +82,7 @@ TMediaPlayer::~TMediaPlayer()
     close();
     if (musicOwner == this) {
         // Waits for a hook already running on the audio thread.
-        Mix_HookMusicFinished(nullptr);
+        audiodevice::mixer().HookMusicFinished(nullptr);
         musicOwner = nullptr;
     }
 }
@@ -104,11 +104,12 @@ bool TMediaPlayer::Open()
         std::fclose(stream);
         return fail(problem);
     }
-    music = Mix_LoadMUS_RW(SDL_RWFromFP(stream, SDL_TRUE), 1);
+    const audiodevice::MixerLibrary& mix = audiodevice::mixer();
+    music = mix.LoadMUS_RW(mix.RWFromFP(stream, SDL_TRUE), 1);
     if (!music)
-        return fail(QString::fromUtf8(Mix_GetError()));
+        return fail(QString::fromUtf8(mix.GetError()));
     if (seconds <= 0)
-        seconds = std::max(0.0, Mix_MusicDuration(music));
+        seconds = std::max(0.0, mix.MusicDuration(music));
     mode = TMPModes::Open;
     return true;
 }
@@ -120,14 +121,15 @@ bool TMediaPlayer::Play()
         return fail(QCoreApplication::translate("MediaPlayer", "No file is open."));
     Stop();
     musicOwner = this;
-    Mix_HookMusicFinished(&TMediaPlayer::musicFinished);
-    // Numbered before it starts: a short file may end before Mix_PlayMusic returns.
+    const audiodevice::MixerLibrary& mix = audiodevice::mixer();
+    mix.HookMusicFinished(&TMediaPlayer::musicFinished);
+    // Numbered before it starts: a short file may end before PlayMusic returns.
     playback = ++lastPlayback;
     playingNow = playback;
     startedAt = clock();
-    if (Mix_PlayMusic(music, 0) != 0) {
+    if (mix.PlayMusic(music, 0) != 0) {
         playback = 0;
-        return fail(QString::fromUtf8(Mix_GetError()));
+        return fail(QString::fromUtf8(mix.GetError()));
     }
     mode = TMPModes::Playing;
     return true;
@@ -140,7 +142,7 @@ void TMediaPlayer::Stop()
     if (playback != 0) {
         // The hook fires on halting too; ended() then finds no playback.
         playback = 0;
-        Mix_HaltMusic();
+        audiodevice::mixer().HaltMusic();
     }
     mode = TMPModes::Stopped;
 }
@@ -153,7 +155,8 @@ TMPModes TMediaPlayer::Mode() const
 void TMediaPlayer::close()
 {
     Stop();
-    Mix_FreeMusic(music);
+    if (music) // the library is loaded only once a file is
+        audiodevice::mixer().FreeMusic(music);
     music = nullptr;
 }
 

@@ -1,9 +1,9 @@
 #include "app/audio/Sdlsoundplayer.h"
 
 #include <QFile>
-#include <SDL_mixer.h>
 
 #include "app/audio/Audiodevice.h"
+#include "app/audio/Mixerlibrary.h"
 
 namespace {
 Mix_Chunk* loadChunk(Sound sound)
@@ -13,7 +13,8 @@ Mix_Chunk* loadChunk(Sound sound)
         return nullptr;
     const QByteArray bytes = file.readAll();
     // The chunk is decoded into the device's format, so the bytes may go.
-    return Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.constData(), int(bytes.size())), 1);
+    const audiodevice::MixerLibrary& mix = audiodevice::mixer();
+    return mix.LoadWAV_RW(mix.RWFromConstMem(bytes.constData(), int(bytes.size())), 1);
 }
 } // namespace
 
@@ -33,9 +34,10 @@ ClSdlSoundPlayer::~ClSdlSoundPlayer()
 {
     if (chunks.empty())
         return;
-    Mix_HaltChannel(audiodevice::kEffectChannel);
+    const audiodevice::MixerLibrary& mix = audiodevice::mixer();
+    mix.HaltChannel(audiodevice::kEffectChannel);
     for (auto& [id, loaded] : chunks)
-        Mix_FreeChunk(loaded);
+        mix.FreeChunk(loaded);
 }
 
 void ClSdlSoundPlayer::playSound(Sound sound)
@@ -43,7 +45,7 @@ void ClSdlSoundPlayer::playSound(Sound sound)
     if (sound < kFirstSound || sound > kLastSound || !audiodevice::ready())
         return;
     if (Mix_Chunk* effect = chunk(sound))
-        Mix_PlayChannel(audiodevice::kEffectChannel, effect, 0);
+        audiodevice::mixer().PlayChannelTimed(audiodevice::kEffectChannel, effect, 0, -1);
 }
 
 Mix_Chunk* ClSdlSoundPlayer::chunk(Sound sound)
