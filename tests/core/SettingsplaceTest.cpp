@@ -93,3 +93,21 @@ TEST(Settingsplace, AReadOnlyUserFolderIsReadAndNamed)
     EXPECT_EQ(place.unusableFolder, folder);
     EXPECT_EQ(place.why, "permission denied");
 }
+
+// The player's folder is $XDG_CONFIG_HOME/Wallwright when that is a whole
+// path; a relative or empty one is no place and ~/.config is taken instead.
+TEST(Settingsplace, ThePlayersFolderFollowsTheDesktopsConfigurationHome)
+{
+    const char* const before = std::getenv("XDG_CONFIG_HOME");
+    const std::string saved = before ? before : "";
+    const std::string home = fileaccess::homeFolder();
+    for (const auto& [configHome, folder] : std::initializer_list<std::pair<const char*, std::string>>{
+             {"/srv/settings", "/srv/settings/Wallwright"},
+             {"relative/settings", home + "/.config/Wallwright"},
+             {"", home + "/.config/Wallwright"},
+             {nullptr, home + "/.config/Wallwright"}}) {
+        configHome ? setenv("XDG_CONFIG_HOME", configHome, 1) : unsetenv("XDG_CONFIG_HOME");
+        EXPECT_EQ(userSettingsFolder(), folder) << (configHome ? configHome : "unset");
+    }
+    before ? setenv("XDG_CONFIG_HOME", saved.c_str(), 1) : unsetenv("XDG_CONFIG_HOME");
+}

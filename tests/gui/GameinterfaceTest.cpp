@@ -188,6 +188,26 @@ private slots:
         }
     }
 
+    // A record at its limit takes no new puzzle, and says so once, not at
+    // every solve; the game plays on.
+    void aFullRecordIsSaidOnce()
+    {
+        ProgramFolder folder;
+        ClGameFile group;
+        fixtures::fillSmallGame(group);
+        fixtures::put(folder.path(ClProgress::kFileName).toStdString(), fixtures::fullProgress(group.puzzles[2]));
+        Game game(folder);
+        QStringList told;
+        game.reportProblem = [&](const QString& message) { told << message; };
+        for (const std::int32_t puzzle : {0, 1}) {
+            QVERIFY(game.play(puzzle));
+            QVERIFY(game.solveByHand(puzzle).complete);
+            QCOMPARE(game.solvedState(), Solved::No);
+        }
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told[0].contains(QString::number(ClProgress::kMostEntries)), qPrintable(told[0]));
+    }
+
     // A folder that refuses the write (its lock file turned into a folder):
     // a solve and a step go on at once, the refusal is said once for all
     // that waits, and what is kept is written at exit at the latest. (How
