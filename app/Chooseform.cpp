@@ -303,14 +303,20 @@ void TFormChoose::enterCode()
         break;
     }
     lblBest->clear();
-    fitText(*lblBest);
-    fitText(*lblGroup);
+    fitLine();
 }
 
 void TFormChoose::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     showCurrent(); // the scroll box knows its size only now
+}
+
+void TFormChoose::fitLine()
+{
+    // The best first: the group's name takes the room the best leaves.
+    fitText(*lblBest);
+    fitText(*lblGroup);
 }
 
 void TFormChoose::showCurrent()
@@ -320,8 +326,7 @@ void TFormChoose::showCurrent()
     // Today's puzzle keeps no best beside the group's.
     const auto current = std::size_t(tiles->current());
     lblBest->setText(current < bests.size() ? bestText(bests[current]) : QString());
-    fitText(*lblBest);
-    fitText(*lblGroup);
+    fitLine();
     const QRect tile = tiles->tileRect(tiles->current());
     const int margin = TPuzzleTiles::kTileSize / 2 + TPuzzleTiles::kGap;
     scrollBox->ensureVisible(tile.center().x(), tile.center().y(), margin, margin);

@@ -106,6 +106,8 @@ protected:
 
 private:
     void showCurrent();
+    // The line of the group's name, the best and the count, fitted to its texts.
+    void fitLine();
     void enterCode();
 
     QString groupCaption;

@@ -7,8 +7,6 @@
 #include "view/Imagetool.h"
 
 namespace {
-QString spoken; // the installed language
-
 // "de_DE.UTF-8@euro" -> "de".
 QString languageOf(const QString& name)
 {
@@ -68,11 +66,10 @@ TGameLanguage::TGameLanguage(const QString& language, const QString& folder)
 
 TGameLanguage::~TGameLanguage()
 {
-    if (spoken.isEmpty() || spoken != language)
+    if (language.isEmpty() || artLanguage() != language)
         return;
     words::speak(nullptr);
     setArtLanguage({});
-    spoken.clear();
 }
 
 QString TGameLanguage::translate(const char* context, const char* english) const
@@ -92,10 +89,9 @@ void TGameLanguage::install()
     QCoreApplication::installTranslator(&game);
     words::speak(inSpokenLanguage);
     setArtLanguage(language);
-    spoken = language;
 }
 
 QString gameLanguage()
 {
-    return spoken;
+    return artLanguage(); // set with the game's translations, and only then
 }

@@ -16,8 +16,8 @@ bool hasPlainText(const QWidget& widget)
 {
     if (const auto* label = qobject_cast<const QLabel*>(&widget))
         return !label->text().isEmpty() && !label->wordWrap() && label->textFormat() != Qt::RichText;
-    return qobject_cast<const QAbstractButton*>(&widget)
-           && !static_cast<const QAbstractButton&>(widget).text().isEmpty();
+    const auto* button = qobject_cast<const QAbstractButton*>(&widget);
+    return button && !button->text().isEmpty();
 }
 
 // The free span left and right of the widget, among its neighbours on its line.

@@ -36,20 +36,25 @@ QImage makeBitmap(QSize logicalSize, int scale)
 }
 
 namespace {
-QString artLanguage;
+QString chosenArtLanguage;
 } // namespace
 
 void setArtLanguage(const QString& language)
 {
-    artLanguage = language;
+    chosenArtLanguage = language;
+}
+
+const QString& artLanguage()
+{
+    return chosenArtLanguage;
 }
 
 QImage loadArt(const QString& englishPath, int scale)
 {
     QString path = englishPath;
-    if (!artLanguage.isEmpty()) {
+    if (!chosenArtLanguage.isEmpty()) {
         const QFileInfo english(englishPath);
-        const QString translated = english.path() + '/' + artLanguage + '/' + english.fileName();
+        const QString translated = english.path() + '/' + chosenArtLanguage + '/' + english.fileName();
         if (QFileInfo::exists(translated))
             path = translated;
     }

@@ -23,6 +23,7 @@ QImage loadArt(const QString& path, int scale);
 // (":/buttons/de/ok_pic.png"); loadArt takes the copy of this language, ""
 // for English. A language without a copy of some art shows the English.
 void setArtLanguage(const QString& language);
+const QString& artLanguage();
 // A logical rectangle of the bitmap in its device pixels.
 QRect devicePixels(const QImage& bitmap, const QRect& logical);
 

@@ -8,12 +8,11 @@ namespace {
 constexpr char kMixerFile[] = "libSDL2_mixer-2.0.so.0";
 
 // A call of the library, or of one it loaded for itself (SDL2, FluidSynth).
-template <typename Call> bool resolve(void* library, const char* name, Call& call, std::string& missing)
+template <typename Call> void resolve(void* library, const char* name, Call& call, std::string& missing)
 {
     call = reinterpret_cast<Call>(::dlsym(library, name));
     if (!call && missing.empty())
         missing = name;
-    return call != nullptr;
 }
 
 std::string load(MixerLibrary& mixer)
