@@ -50,10 +50,30 @@ void TImgBtn::loadFaces(const QString& name)
     for (const ButtonWord& button : kButtonWords)
         if (name == QLatin1String(button.face))
             setAccessibleName(QCoreApplication::translate("Art", button.word));
-    const QString stem = ":/buttons/" + name;
-    SetPicDown(loadArt(stem + "_down.png", scale));
-    SetPicUp(loadArt(stem + "_up.png", scale));
-    SetPic(loadArt(stem + "_pic.png", scale));
+    // The faces for the mouse are read when the mouse first comes: most
+    // buttons of a start never see it, and reading them would only delay the
+    // first frame.
+    picDown = picUp = QImage();
+    SetPic(loadFace("_pic"));
+}
+
+QImage TImgBtn::loadFace(const char* suffix) const
+{
+    return loadArt(":/buttons/" + faceName + suffix + ".png", scale);
+}
+
+const QImage& TImgBtn::PicDown() const
+{
+    if (picDown.isNull() && !faceName.isEmpty())
+        picDown = withTransparentBlack(loadFace("_down"));
+    return picDown;
+}
+
+const QImage& TImgBtn::PicUp() const
+{
+    if (picUp.isNull() && !faceName.isEmpty())
+        picUp = withTransparentBlack(loadFace("_up"));
+    return picUp;
 }
 
 void TImgBtn::setScale(int newScale)
@@ -65,7 +85,7 @@ void TImgBtn::setScale(int newScale)
         return;
     loadFaces(faceName);
     if (mouseInside)
-        showPicture(leftDown ? picDown : picUp);
+        showPicture(leftDown ? PicDown() : PicUp());
 }
 
 void TImgBtn::showPicture(const QImage& picture)
@@ -88,7 +108,7 @@ void TImgBtn::WMMouseEnter()
     if (!Supported)
         return;
     mouseInside = true;
-    showPicture(leftDown ? picDown : picUp);
+    showPicture(leftDown ? PicDown() : PicUp());
     emit OnMouseEnter();
 }
 
@@ -120,7 +140,7 @@ void TImgBtn::mousePressEvent(QMouseEvent* event)
     leftDown = true;
     if (mouseInside || rect().contains(event->position().toPoint())) {
         mouseInside = true;
-        showPicture(picDown);
+        showPicture(PicDown());
     }
     emit OnMouseDown();
 }
@@ -151,6 +171,6 @@ void TImgBtn::mouseReleaseEvent(QMouseEvent* event)
         return;
     leftDown = false;
     if (inside && mouseInside)
-        showPicture(picUp);
+        showPicture(PicUp());
     emit OnMouseUp();
 }

@@ -14,14 +14,15 @@ public:
     void SetPic(const QImage& picture); // also becomes the picture shown
     void SetPicDown(const QImage& picture);
     void SetPicUp(const QImage& picture);
-    // Loads the three faces ":/buttons/<name>_pic.png", "_up" and "_down".
+    // The three faces ":/buttons/<name>_pic.png", "_up" and "_down"; the
+    // last two are read when first needed.
     void loadFaces(const QString& name);
     // Shown at another size: the faces loaded again at the scale.
     void setScale(int scale);
 
     const QImage& Pic() const { return pic; }
-    const QImage& PicDown() const { return picDown; }
-    const QImage& PicUp() const { return picUp; }
+    const QImage& PicDown() const;
+    const QImage& PicUp() const;
     const QImage& shownPicture() const { return shown; }
 
     bool Supported = true;
@@ -46,13 +47,14 @@ private:
     void WMMouseEnter();
     void WMMouseLeave();
     void showPicture(const QImage& picture);
+    QImage loadFace(const char* suffix) const;
 
     int scale;
     QString faceName; // of the faces loaded, if any
     bool mouseInside = false;
     bool leftDown = false;
     QImage pic;
-    QImage picDown;
-    QImage picUp;
+    mutable QImage picDown;
+    mutable QImage picUp;
     QImage shown;
 };
