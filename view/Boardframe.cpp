@@ -9,6 +9,8 @@ void TImage::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     painter.setClipRect(event->rect());
     painter.drawImage(0, 0, picture);
+    if (OnPaintOver)
+        OnPaintOver(painter);
 }
 
 TPaintBox::TPaintBox(QWidget* parent)

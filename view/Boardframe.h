@@ -11,12 +11,14 @@
 
 class QPainter;
 
-// An image control: shows its picture at its top-left corner.
+// An image control: shows its picture at its top-left corner, with whatever
+// OnPaintOver draws on top.
 class TImage : public QWidget {
     Q_OBJECT
 public:
     using QWidget::QWidget;
     QImage picture;
+    std::function<void(QPainter&)> OnPaintOver;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -84,6 +84,10 @@ TFrameGameBoard::TFrameGameBoard(QWidget* parent)
     PaintBox1->OnMouseDown = [this](Qt::MouseButton b, int x, int y) { PaintBox1MouseDown(b, x, y); };
     PaintBox1->OnMouseMove = [this](int x, int y) { PaintBox1MouseMove(x, y); };
     PaintBox1->OnMouseUp = [this](Qt::MouseButton b, int x, int y) { PaintBox1MouseUp(b, x, y); };
+    imgBack->OnPaintOver = [this](QPainter& canvas) {
+        if (captionOverPicture)
+            drawCaption(canvas);
+    };
 
     int left = 0;
     for (TImgBtn** button : {&imgSelect, &imgPlay, &imgPrev, &imgNext, &imgOption, &imgHelp, &imgAbout, &imgHint}) {
@@ -99,14 +103,6 @@ TFrameGameBoard::TFrameGameBoard(QWidget* parent)
         landedPiece.reset();
         PaintBox1->update();
     });
-
-    noteLabel = new QLabel(this);
-    noteLabel->setStyleSheet(QString(kNoteStyle).arg(kCaptionColour.name()));
-    QFont font = noteLabel->font();
-    font.setPixelSize(kCaptionPixelSize);
-    noteLabel->setFont(font);
-    noteLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
-    noteLabel->hide();
 }
 
 const QImage& TFrameGameBoard::brickImage() const
@@ -187,9 +183,8 @@ void TFrameGameBoard::DrawWall(const ClCheckerboard* checkerboard)
                 drawBrick(x * cw, (y + 4 * s) * ch);
 }
 
-void TFrameGameBoard::drawCaption()
+void TFrameGameBoard::drawCaption(QPainter& painter) const
 {
-    QPainter painter(&imgBack->picture);
     painter.setRenderHint(QPainter::Antialiasing);
     QFont font = painter.font();
     font.setPixelSize(kCaptionPixelSize);
@@ -216,7 +211,9 @@ void TFrameGameBoard::paintBackground()
     // The picture shown goes before its successor is made: never two at once.
     imgBack->picture = QImage();
     imgBack->picture = gameInterface->background.copy();
-    drawCaption();
+    captionOverPicture = false;
+    QPainter painter(&imgBack->picture);
+    drawCaption(painter);
 }
 
 void TFrameGameBoard::ShowLevelPicture()
@@ -225,7 +222,8 @@ void TFrameGameBoard::ShowLevelPicture()
     chosenPiece.reset();
     landedPiece.reset();
     imgHint->hide();
-    paintBackground();
+    imgBack->picture = gameInterface->background;
+    captionOverPicture = true;
     imgBack->update();
     PaintBox1->repaint();
     PaintBox1->setEnabled(false);
@@ -344,16 +342,28 @@ const ClPiece* TFrameGameBoard::pieceApart() const
 
 void TFrameGameBoard::ShowNote(const QString& text)
 {
+    solveNoteShown = false;
+    if (!noteLabel && text.isEmpty())
+        return;
+    if (!noteLabel) {
+        // Made for the first note: a styled label costs more to set up than
+        // the rest of the board, and many games never show one.
+        noteLabel = new QLabel(this);
+        noteLabel->setStyleSheet(QString(kNoteStyle).arg(kCaptionColour.name()));
+        QFont font = noteLabel->font();
+        font.setPixelSize(kCaptionPixelSize);
+        noteLabel->setFont(font);
+        noteLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
     noteLabel->setText(text);
     noteLabel->adjustSize();
     noteLabel->move((width() - noteLabel->width()) / 2, height() - noteLabel->height() - kNoteMargin);
     noteLabel->setVisible(!text.isEmpty());
-    solveNoteShown = false;
 }
 
 QString TFrameGameBoard::note() const
 {
-    return noteLabel->isVisible() ? noteLabel->text() : QString();
+    return noteLabel && noteLabel->isVisible() ? noteLabel->text() : QString();
 }
 
 void TFrameGameBoard::PlaySound(Sound sound)

@@ -103,9 +103,14 @@ private:
     void slideMovedPieces(const std::vector<QPoint>& before);
     void slidePiece(const ClPiece& piece, QPoint from);
     void drawMark(QPainter& canvas, const ClPiece* piece) const;
-    void drawCaption();
-    // The background picture with the caption over it, as the board's picture.
+    void drawCaption(QPainter& painter) const;
+    // The board's picture for play: the background with the caption over it,
+    // its own to draw the wall on.
     void paintBackground();
+    // While the level picture shows, the board's picture is the background
+    // itself, and the caption is drawn over it as it is shown: a copy of a
+    // picture as large as the window is memory for nothing.
+    bool captionOverPicture = false;
     const QImage& brickImage() const;
     QRect brickRect(const ClPoint& anchor) const;
     // The top-left corner of the piece's bricks, in pixels.
@@ -126,7 +131,7 @@ private:
     // The piece that slid last, by its place in the file, while it is marked.
     std::optional<std::size_t> landedPiece;
     QTimer* landedMarkTimer;
-    QLabel* noteLabel;
+    QLabel* noteLabel = nullptr; // made for the first note
     // The piece the keys chose, by its place in the file.
     std::optional<std::size_t> chosenPiece;
 };

@@ -51,7 +51,7 @@ private slots:
         const auto inkOf = [](const QImage& picture, QRgb colour) {
             return pixelsOf(picture, colour, {0, 0, 200, kFieldTop + 10});
         };
-        const QImage& drawn = window.board().imgBack->picture;
+        QImage drawn = window.backdrop();
         // Its text starts at (10, 60), just below the button row: the ink
         // begins within a few pixels of there and nowhere above or left of it.
         const QRect ink = QPolygon(inkOf(drawn, qRgb(255, 255, 0))).boundingRect();
@@ -60,6 +60,7 @@ private slots:
         for (const std::int32_t index : {0, 2}) {
             form.gameInterface->selectPuzzle(index);
             window.board().ShowLevelPicture();
+            drawn = window.backdrop();
             QImage expected(drawn.size(), QImage::Format_RGB32);
             expected.fill(Qt::black);
             QPainter painter(&expected);
@@ -74,7 +75,7 @@ private slots:
         }
         form.gameInterface->progress.record(window.game().gameData->puzzles[2], false);
         window.board().ShowLevelPicture();
-        const QList<QPoint> gold = inkOf(drawn, kGold);
+        const QList<QPoint> gold = inkOf(window.backdrop(), kGold);
         const QRect star = QPolygon(gold).boundingRect();
         QVERIFY(star.width() > 8);
         const auto goldNearTheMiddleOfRow = [&](int y) {
@@ -96,7 +97,7 @@ private slots:
         for (const QFileInfo& picture : pictures) {
             game.loadBackground(QFile::encodeName(picture.filePath()));
             window.board().ShowLevelPicture();
-            const QImage& drawn = window.board().imgBack->picture;
+            const QImage drawn = window.backdrop();
             QVERIFY2(pixelsOf(drawn, qRgb(255, 255, 0), strip).size() > 20 && pixelsOf(drawn, kGold, strip).size() > 20,
                      qPrintable(picture.fileName()));
         }

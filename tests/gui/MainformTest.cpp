@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QSignalSpy>
 
 #include "Window.h"
 #include "app/Dialogstyle.h"
@@ -44,9 +45,9 @@ private slots:
             (form.*step)();
             (form.*step)();
             QCOMPARE(window.game().puzzleIndex, end);
-            const qint64 shown = window.board().imgBack->picture.cacheKey();
+            const QSignalSpy shown(&window.board(), &TFrameGameBoard::levelPictureShown);
             (form.*step)(); // past the end: not even a redraw
-            QCOMPARE(window.board().imgBack->picture.cacheKey(), shown);
+            QCOMPARE(shown.count(), 0);
         }
         QCOMPARE(form.gameInterface->settings.lastPuzzle, 0);
     }
@@ -121,7 +122,7 @@ private slots:
     {
         ProgramFolder folder;
         const auto markPixels = [](Window& window) { // the gold of the star on the caption
-            return int(pixelsOf(window.board().imgBack->picture, kGold, {60, 60, 80, 24}).size());
+            return int(pixelsOf(window.backdrop(), kGold, {60, 60, 80, 24}).size());
         };
         {
             Window window(folder);

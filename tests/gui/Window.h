@@ -66,6 +66,8 @@ struct Window {
     TFrameGameBoard& board() const { return *form->FrameGameBoard1; }
     ClGameControl& game() const { return *form->gameInterface->gameControl; }
     QImage screen() const { return form->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    // The board's picture as it is shown, caption and all, without the pieces or buttons.
+    QImage backdrop() const { return board().imgBack->grab().toImage().convertToFormat(QImage::Format_RGB32); }
     QRgb wallPixel(int x, int y) const { return board().imgBack->picture.pixel(x, y) & 0xffffff; }
 
     ProgramFolder ownFolder;
