@@ -159,6 +159,9 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
     const std::int32_t group = gameInterface->settings.group;
     currentGroup = isGroupNumber(group) ? group : 0;
     FrameGameBoard1->gameInterface = gameInterface.get();
+    // Music starts once the window is on screen: opening the first file,
+    // MIDI above all, would otherwise hold up the first frame.
+    connect(this, &TFormMain::firstFramePainted, this, [this] { gameInterface->applyMusic(); });
 }
 
 TFormMain::~TFormMain() = default;
@@ -211,11 +214,9 @@ bool TFormMain::hasPuzzle() const
 void TFormMain::paintEvent(QPaintEvent* event)
 {
     QWidget::paintEvent(event);
-    // Music starts once the window is on screen: opening the first file,
-    // MIDI above all, would otherwise hold up the first frame.
-    if (!musicStarted) {
-        musicStarted = true;
-        QTimer::singleShot(0, this, [this] { gameInterface->applyMusic(); });
+    if (!firstFrameDone) {
+        firstFrameDone = true;
+        QTimer::singleShot(0, this, &TFormMain::firstFramePainted);
     }
 }
 

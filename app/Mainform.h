@@ -82,6 +82,11 @@ public:
     // Where fresh puzzles' seeds come from.
     std::function<std::uint32_t()> freshSeed;
 
+signals:
+    // Once, as soon as the window's first frame is on screen: work that
+    // would only hold it up waits for this.
+    void firstFramePainted();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -113,5 +118,5 @@ private:
 
     Challenge lastChallenge = Challenge::Easy; // the one a fresh puzzle was last asked at
     bool activated = false;
-    bool musicStarted = false;
+    bool firstFrameDone = false;
 };
