@@ -1,17 +1,20 @@
 // What the synthesizer and its SoundFont cost on their own: a program that
 // only plays one MIDI tune through SDL2_mixer and FluidSynth, with the
-// game's SoundFont and the game's mixer settings, and nothing else.
+// game's SoundFont and the game's mixer settings, and nothing else. It
+// loads the audio stack as the game does, when the tune is asked for, so
+// its growth counts all the synthesizer brings: its libraries, its
+// SoundFont and its playing.
 //   synthonly TUNE.mid
 // Says "playing KIB" once the tune plays, KIB its peak resident memory at
-// start, before the synthesizer; then plays on until killed.
+// start, before the audio stack is loaded; then plays on until killed.
 #include <cstdio>
 #include <fstream>
 #include <string>
 
-#include <SDL.h>
-#include <SDL_mixer.h>
+#include <unistd.h>
 
 #include "app/audio/Audiodevice.h"
+#include "app/audio/Mixerlibrary.h"
 
 namespace {
 long long peakKiB()
@@ -27,19 +30,24 @@ long long peakKiB()
 int main(int argc, char** argv)
 {
     const long long atStart = peakKiB();
-    if (argc < 2 || SDL_Init(SDL_INIT_AUDIO) != 0)
+    std::string failure;
+    const audiodevice::MixerLibrary* mix = audiodevice::loadMixerLibrary(failure);
+    if (!mix || argc < 2 || mix->InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        std::fprintf(stderr, "synthonly: %s\n", failure.c_str());
         return 1;
-    Mix_SetSoundFonts(audiodevice::kSoundFont);
-    if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0)
+    }
+    mix->SetSoundFonts(audiodevice::kSoundFont);
+    if (mix->OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0)
         return 1;
-    Mix_Init(MIX_INIT_MID);
-    Mix_Music* tune = Mix_LoadMUS(argv[1]);
-    if (!tune || Mix_PlayMusic(tune, -1) != 0) {
-        std::fprintf(stderr, "synthonly: %s\n", Mix_GetError());
+    mix->Init(MIX_INIT_MID);
+    std::FILE* file = std::fopen(argv[1], "rb");
+    Mix_Music* tune = file ? mix->LoadMUS_RW(mix->RWFromFP(file, SDL_TRUE), 1) : nullptr;
+    if (!tune || mix->PlayMusic(tune, -1) != 0) {
+        std::fprintf(stderr, "synthonly: %s\n", mix->GetError());
         return 1;
     }
     std::printf("playing %lld\n", atStart);
     std::fflush(stdout);
     for (;;)
-        SDL_Delay(1000);
+        pause();
 }
