@@ -1,8 +1,8 @@
 #pragma once
 // The game as the program runs it, a set of parts rather than a window of
-// its own: the application's name, menu id and
-// icon, then the main window with its sound effects, the window that shows
-// it at the player's zoom, and the hidden music window, wired together.
+// its own: the application's name and menu id, then the main window with
+// its sound effects, the window that shows it at the player's zoom with the
+// game's icon, and the hidden music window, wired together.
 // The program and its benchmarks build it here.
 #include <QByteArray>
 

@@ -197,7 +197,7 @@ private slots:
     // At every size a dialog opens at the scale the game is shown at, zoomed
     // or in full screen, its keys work in it exactly as at 1x, and none
     // reaches the game behind it: the chosen piece stays as it lay. The
-    // About box closes on Escape and on Enter.
+    // About box closes on Escape and on Enter. Each carries the game's icon.
     void dialogKeysStayInTheDialogAtEveryZoom_data()
     {
         QTest::addColumn<int>("percent");
@@ -244,12 +244,14 @@ private slots:
             QString shown;
             std::pair<QSize, QSize> sizes; // the dialog's, and the game's scale of it
             int result = -1;               // while the dialog stays open
+            qint64 icon = 0;               // the window system's icon for it
             QTimer::singleShot(0, [&] {
                 QWidget* window = QApplication::activeModalWidget();
                 QVERIFY(window);
                 window->activateWindow();
                 QTRY_COMPARE(QApplication::activeWindow(), window);
                 sizes = {window->size(), (QSizeF(shownWidget(window)->size()) * game.view().shownScale()).toSize()};
+                icon = window->windowHandle()->icon().cacheKey();
                 // Through the window system, as a key pressed on the keyboard.
                 for (Qt::Key key : dialog.keys)
                     QTest::keyClick(window->windowHandle(), key);
@@ -269,7 +271,9 @@ private slots:
             QCOMPARE(sizes.first, sizes.second);
             QCOMPARE(shown, dialog.shown);
             QCOMPARE(result, dialog.result);
+            QCOMPARE(icon, game.view().windowHandle()->icon().cacheKey());
         }
+        QVERIFY(!game.view().windowHandle()->icon().isNull());
         QCOMPARE(game.game.form.currentGroup, 0);
         const ClPiece& after = *game.play().pieceInFileOrder(0);
         QCOMPARE(QList<int>({after.x, after.y, after.angle, after.flipped}),
