@@ -512,6 +512,14 @@ void ClGameInterface::loadBackground(const QByteArray fileName)
         dropPicture(fileName, tr("it is no picture that can be decoded"));
         return;
     }
+    // A picture decoded whole at the background's size and format is the
+    // background as it stands; anything else is painted over the old one.
+    if (picture.size() == background.size() && picture.format() == background.format()) {
+        const qreal scale = background.devicePixelRatio();
+        background = picture;
+        background.setDevicePixelRatio(scale);
+        return;
+    }
     QPainter painter(&background);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QRectF(QPointF(0, 0), background.deviceIndependentSize()), picture);
