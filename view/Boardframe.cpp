@@ -10,7 +10,7 @@ void TImage::paintEvent(QPaintEvent* event)
     painter.setClipRect(event->rect());
     painter.drawImage(0, 0, picture);
     if (OnPaintOver)
-        OnPaintOver(painter);
+        OnPaintOver(painter, event->rect());
 }
 
 TPaintBox::TPaintBox(QWidget* parent)

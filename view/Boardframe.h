@@ -12,13 +12,13 @@
 class QPainter;
 
 // An image control: shows its picture at its top-left corner, with whatever
-// OnPaintOver draws on top.
+// OnPaintOver draws on top of the part repainted.
 class TImage : public QWidget {
     Q_OBJECT
 public:
     using QWidget::QWidget;
     QImage picture;
-    std::function<void(QPainter&)> OnPaintOver;
+    std::function<void(QPainter&, const QRect& dirty)> OnPaintOver;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

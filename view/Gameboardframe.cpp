@@ -27,6 +27,9 @@ const QColor kCaptionColour = Qt::yellow;
 // The note stands this far above the field's lower edge, in the caption's
 // letters on a dark band that keeps it readable over any picture.
 constexpr int kNoteMargin = 12;
+// Where the caption, its rim and its star draw: a button lit under the
+// mouse repaints the picture behind it, but not the caption.
+const QRect kCaptionBand(0, kCaptionTop - kCaptionHeight / 2, kWindowWidth, 2 * kCaptionHeight);
 const char kNoteStyle[] = "color: %1; background: rgba(0, 0, 0, 190); border-radius: 6px; padding: 5px 14px;";
 
 // While it lives, the application's key and mouse input goes nowhere.
@@ -84,8 +87,8 @@ TFrameGameBoard::TFrameGameBoard(QWidget* parent)
     PaintBox1->OnMouseDown = [this](Qt::MouseButton b, int x, int y) { PaintBox1MouseDown(b, x, y); };
     PaintBox1->OnMouseMove = [this](int x, int y) { PaintBox1MouseMove(x, y); };
     PaintBox1->OnMouseUp = [this](Qt::MouseButton b, int x, int y) { PaintBox1MouseUp(b, x, y); };
-    imgBack->OnPaintOver = [this](QPainter& canvas) {
-        if (captionOverPicture)
+    imgBack->OnPaintOver = [this](QPainter& canvas, const QRect& dirty) {
+        if (captionOverPicture && dirty.intersects(kCaptionBand))
             drawCaption(canvas);
     };
 
