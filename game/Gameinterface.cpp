@@ -236,7 +236,7 @@ void ClGameInterface::leavePlay()
 {
     if (puzzleHasMoves())
         leftPlay = Left{shownSource(), ClProgress::keyOf(gameControl->gameData->puzzles[gameControl->puzzleIndex]),
-                        gameControl->leavePlay(), thisPlay, background.copy()};
+                        gameControl->leavePlay(), thisPlay, background};
 }
 
 std::optional<ClGameInterface::PuzzleSource> ClGameInterface::leftPlaySource() const
