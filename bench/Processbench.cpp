@@ -289,7 +289,8 @@ int main(int argc, char** argv)
     std::printf("(goal: at most 1.15 x the floor, music on or off)\n\n");
 
     // What the synthesizer takes: the synthesizer-only program's growth
-    // from its start, its libraries loaded, to its peak while playing.
+    // from its start, before the audio stack is loaded, to its peak while
+    // playing.
     const double synthMiB = median(synthGrowths);
     std::printf("| peak resident memory (VmHWM), median       |    MiB | x floor | goal MiB |\n");
     std::printf("|--------------------------------------------|-------:|--------:|---------:|\n");
