@@ -69,7 +69,7 @@ private slots:
         Mouse(&game.view()).move(QPoint(130, 30)); // over Play at 1x and at 1.5x
         game.keys(Qt::CTRL | Qt::Key_Plus);
         QCOMPARE(play.shownPicture(), play.PicUp());
-        QVERIFY(play.PicUp() != play.Pic()); // lit, not resting
+        QVERIFY(play.PicUp() != play.Pic());                   // lit, not resting
         QCOMPARE(play.shownPicture().devicePixelRatio(), 2.0); // at 1.5x from the large art
         game.keys(Qt::CTRL | Qt::Key_Equal);
         QCOMPARE(game.view().zoom(), 200);
