@@ -29,7 +29,7 @@ const QColor kCaptionColour = Qt::yellow;
 constexpr int kNoteMargin = 12;
 // Where the caption, its rim and its star draw: a button lit under the
 // mouse repaints the picture behind it, but not the caption.
-const QRect kCaptionBand(0, kCaptionTop - kCaptionHeight / 2, kWindowWidth, 2 * kCaptionHeight);
+constexpr QRect kCaptionBand(0, kCaptionTop - kCaptionHeight / 2, kWindowWidth, 2 * kCaptionHeight);
 const char kNoteStyle[] = "color: %1; background: rgba(0, 0, 0, 190); border-radius: 6px; padding: 5px 14px;";
 
 // While it lives, the application's key and mouse input goes nowhere.
