@@ -62,18 +62,21 @@ QImage TImgBtn::loadFace(const char* suffix) const
     return loadArt(":/buttons/" + faceName + suffix + ".png", scale);
 }
 
+const QImage& TImgBtn::mouseFace(QImage& face, const char* suffix) const
+{
+    if (face.isNull() && !faceName.isEmpty())
+        face = withTransparentBlack(loadFace(suffix));
+    return face;
+}
+
 const QImage& TImgBtn::PicDown() const
 {
-    if (picDown.isNull() && !faceName.isEmpty())
-        picDown = withTransparentBlack(loadFace("_down"));
-    return picDown;
+    return mouseFace(picDown, "_down");
 }
 
 const QImage& TImgBtn::PicUp() const
 {
-    if (picUp.isNull() && !faceName.isEmpty())
-        picUp = withTransparentBlack(loadFace("_up"));
-    return picUp;
+    return mouseFace(picUp, "_up");
 }
 
 void TImgBtn::setScale(int newScale)

@@ -48,6 +48,8 @@ private:
     void WMMouseLeave();
     void showPicture(const QImage& picture);
     QImage loadFace(const char* suffix) const;
+    // A face for the mouse, read into `face` the first time it is asked for.
+    const QImage& mouseFace(QImage& face, const char* suffix) const;
 
     int scale;
     QString faceName; // of the faces loaded, if any
