@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QWidget>
 
+#include "view/Artblocks.h"
+
 namespace {
 // A scale this near a whole one is that one: 1.5 x 2 is 3, not a little more.
 constexpr qreal kScaleTolerance = 1e-6;
@@ -42,6 +44,8 @@ QString chosenArtLanguage;
 void setArtLanguage(const QString& language)
 {
     chosenArtLanguage = language;
+    if (!language.isEmpty())
+        readyArt(ArtBlock::Languages);
 }
 
 const QString& artLanguage()
@@ -51,6 +55,9 @@ const QString& artLanguage()
 
 QImage loadArt(const QString& englishPath, int scale)
 {
+    // Art at a larger scale, or not among what a start draws, is in the rest.
+    if (scale > 1 || !QFileInfo::exists(englishPath))
+        readyArt(ArtBlock::Rest);
     QString path = englishPath;
     if (!chosenArtLanguage.isEmpty()) {
         const QFileInfo english(englishPath);

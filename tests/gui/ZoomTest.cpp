@@ -11,6 +11,7 @@
 #include "app/Gameparts.h"
 #include "app/Optionform.h"
 #include "app/Scaledwindow.h"
+#include "view/Artblocks.h"
 #include "app/Selectform.h"
 #include "view/Imagetool.h"
 
@@ -186,6 +187,7 @@ private slots:
         QVERIFY(found);
         // Every picture has its own art at every scale up to the largest, so
         // full screen on a 3840 x 2160 screen (4.5x) is drawn from 5x art.
+        readyArt(ArtBlock::Rest); // all of it listed, not only what was drawn so far
         for (const char* artFolder : {":/bricks", ":/buttons", ":/"})
             for (const QString& name : QDir(artFolder).entryList({"*.png"}, QDir::Files))
                 for (int scale = 2; !name.contains('@') && scale <= kLargestArtScale; ++scale) {
