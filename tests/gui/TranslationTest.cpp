@@ -312,6 +312,7 @@ private slots:
                 return art;
             };
             const QImage picture = static_cast<TFormAboutBox&>(dialog).Image1->pixmap().toImage();
+            QVERIFY(!picture.isNull());
             QCOMPARE(picture.convertToFormat(QImage::Format_RGB32), shipped(":/" + own, "about", picture));
             const QImage close = dialog.findChild<TImgBtn*>("close")->Pic().convertToFormat(QImage::Format_RGB32);
             QCOMPARE(close, shipped(":/buttons/" + own, "close_pic", close));
