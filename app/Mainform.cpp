@@ -151,7 +151,7 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
     }
     gameInterface->reportProblem = [](const QString& message) { problemReport().add(message); };
 
-    gameInterface->background = makeBitmap(size(), FrameGameBoard1->pixelScale);
+    gameInterface->sizeBackground(size(), FrameGameBoard1->pixelScale);
     gameInterface->reportBadPicture = [this](const QByteArray& fileName, const QString& why) {
         problemReport().add(tr("The picture \"%1\" cannot be shown: %2.").arg(displayFileName(fileName), why));
     };
@@ -200,9 +200,7 @@ void TFormMain::rescaleBitmaps()
     if (scale == FrameGameBoard1->pixelScale)
         return;
     // Until the next puzzle paints a picture afresh, the one shown is scaled smoothly.
-    QImage& background = gameInterface->background;
-    background = background.scaled(size() * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    background.setDevicePixelRatio(scale);
+    gameInterface->sizeBackground(size(), scale);
     FrameGameBoard1->setBitmapScale(scale);
 }
 

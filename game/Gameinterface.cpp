@@ -442,6 +442,26 @@ void ClGameInterface::paintRandomBackground()
 {
     if (!pictureFiles.isEmpty())
         loadBackground(pictureFiles[gamerandom::below(int(pictureFiles.size()))]);
+    ensureBackground();
+}
+
+void ClGameInterface::ensureBackground()
+{
+    if (!background.isNull() || backgroundPixels.isEmpty())
+        return;
+    background = QImage(backgroundPixels, QImage::Format_RGB32);
+    background.setDevicePixelRatio(backgroundScale);
+    background.fill(Qt::black);
+}
+
+void ClGameInterface::sizeBackground(QSize logical, int scale)
+{
+    backgroundPixels = logical * scale;
+    backgroundScale = scale;
+    if (background.isNull())
+        return;
+    background = background.scaled(backgroundPixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    background.setDevicePixelRatio(scale);
 }
 
 void ClGameInterface::collectMediaFiles()
@@ -472,7 +492,7 @@ void ClGameInterface::loadBackground(const QByteArray fileName)
     // Compared exactly: an upper-case extension is listed but never painted.
     if (!fileName.endsWith(".bmp") && !fileName.endsWith(".jpg"))
         return;
-    if (badPictures.contains(fileName) || background.isNull())
+    if (badPictures.contains(fileName) || backgroundPixels.isEmpty())
         return;
     // A folder named like a picture is listed, and a file may go while the
     // game runs: neither is a picture to paint, nor a problem to report.
@@ -505,7 +525,7 @@ void ClGameInterface::loadBackground(const QByteArray fileName)
             return;
         }
         // Decoding straight to the background's size keeps a large photo cheap.
-        reader.setScaledSize(background.size());
+        reader.setScaledSize(backgroundPixels);
     }
     const QImage picture = reader.read();
     if (picture.isNull()) {
@@ -514,12 +534,12 @@ void ClGameInterface::loadBackground(const QByteArray fileName)
     }
     // A picture decoded whole at the background's size and format is the
     // background as it stands; anything else is painted over the old one.
-    if (picture.size() == background.size() && picture.format() == background.format()) {
-        const qreal scale = background.devicePixelRatio();
+    if (picture.size() == backgroundPixels && picture.format() == QImage::Format_RGB32) {
         background = picture;
-        background.setDevicePixelRatio(scale);
+        background.setDevicePixelRatio(backgroundScale);
         return;
     }
+    ensureBackground();
     QPainter painter(&background);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QRectF(QPointF(0, 0), background.deviceIndependentSize()), picture);

@@ -131,6 +131,10 @@ public:
     // The name is taken by value: a picture that cannot be shown leaves
     // pictureFiles, which may hold the very name passed.
     void loadBackground(const QByteArray fileName);
+    // The background is shown at this size in logical pixels and this scale;
+    // one already there is scaled smoothly to it. Until a size is named no
+    // picture is painted: there is nowhere to show it.
+    void sizeBackground(QSize logical, int scale);
 
     // The settings file written, empty when settings are not saved.
     QByteArray settingsPath() const;
@@ -151,6 +155,9 @@ public:
     const QByteArray progressFile; // beside the settings; empty when not saved
     ClProgress progress;
     std::unique_ptr<ClGameControl> gameControl;
+    // The picture behind the board, black where none was painted. It is made
+    // with the first puzzle's picture, which most often becomes it whole: a
+    // black one made before would be filled only to be thrown away.
     QImage background;
     ClSettings settings;
     QByteArrayList pictureFiles;
@@ -186,6 +193,10 @@ private:
     void loadProgress();
     void removeLeftovers();
     void paintRandomBackground();
+    // The background at the named size, black, unless there is one.
+    void ensureBackground();
+    QSize backgroundPixels; // empty until the view names a size
+    int backgroundScale = 1;
     void dropPicture(const QByteArray& fileName, const QString& why);
     void sayOnce(bool& said, const QString& message);
     QSet<QByteArray> badPictures;

@@ -29,14 +29,6 @@ int bitmapScale(const QWidget* widget)
     return std::clamp(int(std::ceil(ratio - kScaleTolerance)), 1, kLargestArtScale);
 }
 
-QImage makeBitmap(QSize logicalSize, int scale)
-{
-    QImage bitmap(logicalSize * scale, QImage::Format_RGB32);
-    bitmap.setDevicePixelRatio(scale);
-    bitmap.fill(Qt::black);
-    return bitmap;
-}
-
 namespace {
 QString chosenArtLanguage;
 } // namespace

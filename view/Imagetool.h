@@ -14,8 +14,6 @@ inline constexpr int kLargestArtScale = 5;
 // shown, on its screen and through any view that scales it: the shown scale
 // rounded up to a whole one, at most kLargestArtScale.
 int bitmapScale(const QWidget* widget);
-// A bitmap of a logical size at that scale, filled black.
-QImage makeBitmap(QSize logicalSize, int scale);
 // The art at a resource path, in its larger "@2x" to "@5x" form at those scales.
 QImage loadArt(const QString& path, int scale);
 // Art with words on it (the buttons, the About picture) has a copy for each

@@ -70,6 +70,7 @@ struct Game : ClGameInterface {
     explicit Game(const ProgramFolder& folder)
         : ClGameInterface(folder.bytes())
     {
+        sizeBackground({640, 480}, 1);
         background = QImage(640, 480, QImage::Format_RGB32);
         background.fill(Qt::black);
         reportBadPicture = [this](const QByteArray& name, const QString& why) { reports << name + ": " + why; };
