@@ -45,9 +45,11 @@ private slots:
     void levelPictureShowsThePiecesUnderACaptionInYellow()
     {
         Window window;
+        QFile::remove(window.folder.path("Picture/blue.bmp")); // no picture: black behind
         TFormMain& form = window.open();
         const QImage screen = window.screen(); // the bar at file place (2,2), the rest picture
         QCOMPARE(rgb(screen.pixel(64 + 10, 80 + 40 + 10)), brick(0, 10, 10));
+        QCOMPARE(rgb(window.backdrop().pixel(630, 470)), 0u);
         const auto inkOf = [](const QImage& picture, QRgb colour) {
             return pixelsOf(picture, colour, {0, 0, 200, kFieldTop + 10});
         };
