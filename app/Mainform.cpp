@@ -87,6 +87,8 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
     setWindowTitle(tr("Wallwright"));
     setFixedSize(kWindowWidth, kWindowHeight);
     FrameGameBoard1->move(0, 0);
+    // Named first: the first picture is decoded meanwhile.
+    gameInterface->sizeBackground(size(), FrameGameBoard1->pixelScale);
 
     playGame = addAction(tr("Play Game"), tr("Play Game"), &TFormMain::playGameExecute);
     prevGame = addAction(tr("Prev Game"), tr("Prev Game"), &TFormMain::prevGameExecute);
@@ -151,7 +153,6 @@ TFormMain::TFormMain(const QByteArray& programFolder, QWidget* parent)
     }
     gameInterface->reportProblem = [](const QString& message) { problemReport().add(message); };
 
-    gameInterface->sizeBackground(size(), FrameGameBoard1->pixelScale);
     gameInterface->reportBadPicture = [this](const QByteArray& fileName, const QString& why) {
         problemReport().add(tr("The picture \"%1\" cannot be shown: %2.").arg(displayFileName(fileName), why));
     };

@@ -440,8 +440,17 @@ void ClGameInterface::selectPuzzle(std::int32_t index)
 
 void ClGameInterface::paintRandomBackground()
 {
-    if (!pictureFiles.isEmpty())
+    if (firstPicture) {
+        FirstPicture first = std::move(*firstPicture);
+        firstPicture.reset();
+        // Decoded for a size since changed, it is decoded again.
+        if (first.pixels == backgroundPixels && !badPictures.contains(first.fileName))
+            showPicture(first.fileName, first.decoded.get());
+        else
+            loadBackground(first.fileName);
+    } else if (!pictureFiles.isEmpty()) {
         loadBackground(pictureFiles[gamerandom::below(int(pictureFiles.size()))]);
+    }
     ensureBackground();
 }
 
@@ -458,6 +467,11 @@ void ClGameInterface::sizeBackground(QSize logical, int scale)
 {
     backgroundPixels = logical * scale;
     backgroundScale = scale;
+    if (background.isNull() && !firstPicture && !pictureFiles.isEmpty()) {
+        const QByteArray fileName = pictureFiles[gamerandom::below(int(pictureFiles.size()))];
+        firstPicture = FirstPicture{fileName, backgroundPixels,
+                                    std::async(std::launch::async, decodePicture, fileName, backgroundPixels)};
+    }
     if (background.isNull())
         return;
     background = background.scaled(backgroundPixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -489,21 +503,26 @@ void ClGameInterface::dropPicture(const QByteArray& fileName, const QString& why
 
 void ClGameInterface::loadBackground(const QByteArray fileName)
 {
-    // Compared exactly: an upper-case extension is listed but never painted.
-    if (!fileName.endsWith(".bmp") && !fileName.endsWith(".jpg"))
-        return;
     if (badPictures.contains(fileName) || backgroundPixels.isEmpty())
         return;
+    showPicture(fileName, decodePicture(fileName, backgroundPixels));
+}
+
+ClGameInterface::DecodedPicture ClGameInterface::decodePicture(const QByteArray& fileName, QSize pixels)
+{
+    // This may run on a thread of its own: it touches nothing of the game,
+    // and the toolkit's translations may be read from any thread.
+    // Compared exactly: an upper-case extension is listed but never painted.
+    if (!fileName.endsWith(".bmp") && !fileName.endsWith(".jpg"))
+        return {};
     // A folder named like a picture is listed, and a file may go while the
     // game runs: neither is a picture to paint, nor a problem to report.
     if (!fileaccess::isRegularFile(bytes(fileName)))
-        return;
+        return {};
     std::string content;
     Failure failure;
-    if (!fileaccess::readFile(bytes(fileName), kLargestPicture, content, failure)) {
-        dropPicture(fileName, QString::fromStdString(failure.why));
-        return;
-    }
+    if (!fileaccess::readFile(bytes(fileName), kLargestPicture, content, failure))
+        return {QImage(), QString::fromStdString(failure.why)};
     const bool decodedWhole = jpegDecodesWhole(content);
     // Read in place: a bitmap's file is as large as its pixels.
     QByteArray encoded = QByteArray::fromRawData(content.data(), qsizetype(content.size()));
@@ -517,21 +536,29 @@ void ClGameInterface::loadBackground(const QByteArray fileName)
         // can claim a picture of gigabytes.
         const bool scaledWhileRead = reader.format() == "jpeg" && !decodedWhole;
         const qint64 most = scaledWhileRead ? kMostPixelsDecodedScaled : kMostPixelsDecodedWhole;
-        if (qint64(claimed.width()) * claimed.height() > most) {
-            dropPicture(fileName, tr("it claims %1 x %2 pixels, more than the game decodes (%3 million at most)")
-                                      .arg(claimed.width())
-                                      .arg(claimed.height())
-                                      .arg(most / 1'000'000));
-            return;
-        }
+        if (qint64(claimed.width()) * claimed.height() > most)
+            return {QImage(), tr("it claims %1 x %2 pixels, more than the game decodes (%3 million at most)")
+                                  .arg(claimed.width())
+                                  .arg(claimed.height())
+                                  .arg(most / 1'000'000)};
         // Decoding straight to the background's size keeps a large photo cheap.
-        reader.setScaledSize(backgroundPixels);
+        reader.setScaledSize(pixels);
     }
-    const QImage picture = reader.read();
-    if (picture.isNull()) {
-        dropPicture(fileName, tr("it is no picture that can be decoded"));
+    QImage picture = reader.read();
+    if (picture.isNull())
+        return {QImage(), tr("it is no picture that can be decoded")};
+    return {picture, std::nullopt};
+}
+
+void ClGameInterface::showPicture(const QByteArray& fileName, const DecodedPicture& decoded)
+{
+    if (decoded.problem) {
+        dropPicture(fileName, *decoded.problem);
         return;
     }
+    const QImage& picture = decoded.picture;
+    if (picture.isNull())
+        return;
     // A picture decoded whole at the background's size and format is the
     // background as it stands; anything else is painted over the old one.
     if (picture.size() == backgroundPixels && picture.format() == QImage::Format_RGB32) {

@@ -3,6 +3,7 @@
 // background picture and the music and picture files found beside the game.
 // File paths are bytes (QByteArray), exactly as the file system has them.
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 
@@ -133,7 +134,8 @@ public:
     void loadBackground(const QByteArray fileName);
     // The background is shown at this size in logical pixels and this scale;
     // one already there is scaled smoothly to it. Until a size is named no
-    // picture is painted: there is nowhere to show it.
+    // picture is painted: there is nowhere to show it. Once it is, the first
+    // puzzle's picture is chosen and decoded while the window is built.
     void sizeBackground(QSize logical, int scale);
 
     // The settings file written, empty when settings are not saved.
@@ -197,6 +199,23 @@ private:
     void ensureBackground();
     QSize backgroundPixels; // empty until the view names a size
     int backgroundScale = 1;
+    // A picture file read and decoded for the background, or why it cannot
+    // be shown; nothing for a file that is no picture to try.
+    struct DecodedPicture {
+        QImage picture;
+        std::optional<QString> problem;
+    };
+    static DecodedPicture decodePicture(const QByteArray& fileName, QSize pixels);
+    void showPicture(const QByteArray& fileName, const DecodedPicture& decoded);
+    // The first puzzle's picture, chosen and decoded on a thread of its own
+    // while the window is built: once the view names the background's size,
+    // there is nothing else left to know.
+    struct FirstPicture {
+        QByteArray fileName;
+        QSize pixels;
+        std::future<DecodedPicture> decoded;
+    };
+    std::optional<FirstPicture> firstPicture;
     void dropPicture(const QByteArray& fileName, const QString& why);
     void sayOnce(bool& said, const QString& message);
     QSet<QByteArray> badPictures;
