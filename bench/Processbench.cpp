@@ -206,6 +206,9 @@ struct Launch {
     double saidKiB = 0;
 };
 
+// Long enough for a killed program's window to be cleared away.
+constexpr int kQuietMs = 300;
+
 Launch runToLine(const std::vector<std::string>& command, const std::string& line, int settleMs)
 {
     Child child = launch(command, "stay");
@@ -218,6 +221,9 @@ Launch runToLine(const std::vector<std::string>& command, const std::string& lin
         result.peakMiB = statusMiB(child.pid, "VmHWM");
     }
     finish(child, true);
+    // The next program starts on a quiet machine, not while the X server and
+    // the window manager still clear away this one's window.
+    sleepMs(kQuietMs);
     return result;
 }
 
