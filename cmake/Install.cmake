@@ -13,9 +13,7 @@ set(WALLWRIGHT_INSTALL_GAMESDIR games CACHE STRING
 set(program_dir ${WALLWRIGHT_INSTALL_PROGRAMDIR})
 
 install(TARGETS wallwright RUNTIME DESTINATION ${program_dir})
-# Hardened as Debian builds its packages: every symbol bound at start, so that
-# the whole relocation table can be made read-only.
-target_link_options(wallwright PRIVATE LINKER:-z,relro,-z,now)
+target_link_options(wallwright PRIVATE ${WALLWRIGHT_HARDENED_LINK})
 # A stripped install (the package) also drops the compiler's notes, as
 # Debian's own packaging does.
 install(CODE "if(CMAKE_INSTALL_DO_STRIP)
