@@ -70,9 +70,9 @@ struct Game : ClGameInterface {
     explicit Game(const ProgramFolder& folder)
         : ClGameInterface(folder.bytes())
     {
-        sizeBackground({640, 480}, 1);
         background = QImage(640, 480, QImage::Format_RGB32);
         background.fill(Qt::black);
+        sizeBackground({640, 480}, 1); // with a background already: no picture is read ahead
         reportBadPicture = [this](const QByteArray& name, const QString& why) { reports << name + ": " + why; };
         clock = [this] { return now += kPlayMilliseconds; };
     }
