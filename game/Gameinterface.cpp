@@ -467,15 +467,14 @@ void ClGameInterface::sizeBackground(QSize logical, int scale)
 {
     backgroundPixels = logical * scale;
     backgroundScale = scale;
-    if (background.isNull() && !firstPicture && !pictureFiles.isEmpty()) {
+    if (!background.isNull()) {
+        background = background.scaled(backgroundPixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        background.setDevicePixelRatio(scale);
+    } else if (!firstPicture && !pictureFiles.isEmpty()) {
         const QByteArray fileName = pictureFiles[gamerandom::below(int(pictureFiles.size()))];
         firstPicture = FirstPicture{fileName, backgroundPixels,
                                     std::async(std::launch::async, decodePicture, fileName, backgroundPixels)};
     }
-    if (background.isNull())
-        return;
-    background = background.scaled(backgroundPixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    background.setDevicePixelRatio(scale);
 }
 
 void ClGameInterface::collectMediaFiles()
