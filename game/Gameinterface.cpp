@@ -449,9 +449,14 @@ void ClGameInterface::paintRandomBackground()
         else
             loadBackground(first.fileName);
     } else if (!pictureFiles.isEmpty()) {
-        loadBackground(pictureFiles[gamerandom::below(int(pictureFiles.size()))]);
+        loadBackground(randomPictureFile());
     }
     ensureBackground();
+}
+
+QByteArray ClGameInterface::randomPictureFile() const
+{
+    return pictureFiles[gamerandom::below(int(pictureFiles.size()))];
 }
 
 void ClGameInterface::ensureBackground()
@@ -471,7 +476,7 @@ void ClGameInterface::sizeBackground(QSize logical, int scale)
         background = background.scaled(backgroundPixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         background.setDevicePixelRatio(scale);
     } else if (!firstPicture && !pictureFiles.isEmpty()) {
-        const QByteArray fileName = pictureFiles[gamerandom::below(int(pictureFiles.size()))];
+        const QByteArray fileName = randomPictureFile();
         firstPicture = FirstPicture{fileName, backgroundPixels,
                                     std::async(std::launch::async, decodePicture, fileName, backgroundPixels)};
     }

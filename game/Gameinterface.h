@@ -195,6 +195,8 @@ private:
     void loadProgress();
     void removeLeftovers();
     void paintRandomBackground();
+    // One of pictureFiles, which must not be empty, by the game's chance.
+    QByteArray randomPictureFile() const;
     // The background at the named size, black, unless there is one.
     void ensureBackground();
     QSize backgroundPixels; // empty until the view names a size
